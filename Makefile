@@ -1,0 +1,34 @@
+# Two commands do everything on a fresh Debian 12 machine:
+#   make run    installs what is missing, builds and starts the console
+#   make test   installs what is missing, builds with sanitizers and runs every test
+.PHONY: run test build deps screenshot bench clean
+
+BUILD ?= build
+TEST_BUILD ?= build-test
+JOBS ?= $(shell nproc)
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZN_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD)/bin && ./zeitnahme
+
+test: deps
+	cmake -S . -B $(TEST_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZN_SANITIZE=ON -DZN_TESTS=ON
+	cmake --build $(TEST_BUILD) -j $(JOBS)
+	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Picture of the main window at its design size, made offscreen.
+screenshot: build
+	cd $(BUILD)/bin && QT_QPA_PLATFORM=offscreen ./zeitnahme --screenshot ../../docs/main_window.png
+
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZN_TESTS=OFF -DZN_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench
