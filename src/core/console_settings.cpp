@@ -1,0 +1,109 @@
+#include "core/console_settings.h"
+
+#include <QSettings>
+
+namespace zn {
+
+namespace {
+
+// The settings file cannot tell an integer from a text that looks like one, so
+// content decides: an integer value must be a whole number.
+std::optional<int> ReadInt(const QSettings& store, const QString& name) {
+    const QVariant v = store.value(name);
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong: {
+        bool ok = false;
+        const int n = v.toInt(&ok);
+        return ok ? std::optional<int>(n) : std::nullopt;
+    }
+    case QMetaType::QString: {
+        bool ok = false;
+        const int n = v.toString().trimmed().toInt(&ok, 10);
+        return ok ? std::optional<int>(n) : std::nullopt;
+    }
+    default:
+        return std::nullopt;  // missing or of another type
+    }
+}
+
+enum class Outcome { Value, Missing, Stop };
+
+Outcome ReadText(const QSettings& store, const QString& name, QString& out) {
+    if (!store.contains(name)) return Outcome::Missing;
+    const QVariant v = store.value(name);
+    if (v.typeId() != QMetaType::QString) return Outcome::Stop;
+    out = v.toString();
+    return Outcome::Value;
+}
+
+}  // namespace
+
+bool ReadConsoleSettings(const QSettings& store, ConsoleSettings& s) {
+    if (store.allKeys().isEmpty()) return false;
+
+    const auto port1 = ReadInt(store, QStringLiteral("Port1"));
+    if (!port1) return true;
+    s.lanes[0].port = static_cast<uint8_t>(*port1 & 0xFF);
+    const auto port2 = ReadInt(store, QStringLiteral("Port2"));
+    if (!port2) return true;
+    s.lanes[1].port = static_cast<uint8_t>(*port2 & 0xFF);
+    s.lanes[0].contactLine = (*port1 >> 8) & 0xFF;
+    s.lanes[1].contactLine = (*port2 >> 8) & 0xFF;
+
+    for (int lane = 0; lane < 2; ++lane) {
+        const auto mode = ReadInt(store, QStringLiteral("Alg%1").arg(lane + 1));
+        if (!mode) return true;
+        s.lanes[lane].contactMode = *mode;
+    }
+    std::optional<int>* bounds[] = {&s.left, &s.top, &s.width, &s.height};
+    const char* boundNames[] = {"Left", "Top", "Width", "Height"};
+    for (int i = 0; i < 4; ++i) {
+        const auto v = ReadInt(store, QString::fromLatin1(boundNames[i]));
+        if (!v) return true;
+        *bounds[i] = v;
+    }
+
+    const QString nadpis = QStringLiteral("Nadpis");
+    if (store.contains(nadpis)) {
+        const QVariant v = store.value(nadpis);
+        if (v.typeId() != QMetaType::QByteArray) return true;
+        const QByteArray block = v.toByteArray();
+        if (block.size() > kCertificateLayoutSize) return true;
+        s.certificateLayout.replace(0, block.size(), block);
+    }
+
+    const auto filter = ReadInt(store, QStringLiteral("FilterInd"));
+    if (!filter) return true;
+    s.filterIndex = *filter;
+
+    std::optional<QString>* titles[] = {&s.title1, &s.title2};
+    for (int lane = 0; lane < 2; ++lane) {
+        QString text;
+        const Outcome o = ReadText(store, QStringLiteral("Title%1").arg(lane + 1), text);
+        if (o == Outcome::Stop) return true;
+        if (o == Outcome::Value && !text.isEmpty()) *titles[lane] = text;
+    }
+    return true;
+}
+
+void WriteConsoleSettings(QSettings& store, const ConsoleSettings& s) {
+    store.setValue(QStringLiteral("Left"), s.left.value_or(0));
+    store.setValue(QStringLiteral("Top"), s.top.value_or(0));
+    store.setValue(QStringLiteral("Width"), s.width.value_or(0));
+    store.setValue(QStringLiteral("Height"), s.height.value_or(0));
+    for (int lane = 0; lane < 2; ++lane) {
+        const LaneSettings& l = s.lanes[lane];
+        store.setValue(QStringLiteral("Port%1").arg(lane + 1), l.contactLine * 256 + l.port);
+    }
+    store.setValue(QStringLiteral("Alg1"), s.lanes[0].contactMode);
+    store.setValue(QStringLiteral("Alg2"), s.lanes[1].contactMode);
+    store.setValue(QStringLiteral("Nadpis"), s.certificateLayout);
+    store.setValue(QStringLiteral("FilterInd"), s.filterIndex);
+    store.setValue(QStringLiteral("Title1"), s.title1.value_or(QString()));
+    store.setValue(QStringLiteral("Title2"), s.title2.value_or(QString()));
+}
+
+}  // namespace zn

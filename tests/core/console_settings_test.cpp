@@ -1,0 +1,186 @@
+#include "core/console_settings.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zn;
+
+namespace {
+
+class ConsoleSettingsTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QSettings store{dir.filePath("zeitnahme.conf"), QSettings::IniFormat};
+
+    void WriteAll() {
+        store.setValue("Port1", 1 * 256 + 3);  // CTS on COM3
+        store.setValue("Port2", 5);
+        store.setValue("Alg1", 2);
+        store.setValue("Alg2", 1);
+        store.setValue("Left", 10);
+        store.setValue("Top", 20);
+        store.setValue("Width", 1100);
+        store.setValue("Height", 700);
+        store.setValue("Nadpis", QByteArray(100, 'x'));
+        store.setValue("FilterInd", 3);
+        store.setValue("Title1", "Ost");
+        store.setValue("Title2", "West");
+    }
+};
+
+}  // namespace
+
+TEST_F(ConsoleSettingsTest, FirstStartKeepsEveryDefault) {
+    ConsoleSettings s;
+    EXPECT_FALSE(ReadConsoleSettings(store, s));
+    EXPECT_EQ(s.filterIndex, 2);
+    EXPECT_FALSE(s.width.has_value());
+    EXPECT_EQ(s.certificateLayout, QByteArray(kCertificateLayoutSize, '\0'));
+}
+
+TEST_F(ConsoleSettingsTest, ReadsEveryValueAndSplitsPortAndLine) {
+    WriteAll();
+    ConsoleSettings s;
+    EXPECT_TRUE(ReadConsoleSettings(store, s));
+    EXPECT_EQ(s.lanes[0].port, 3);
+    EXPECT_EQ(s.lanes[0].contactLine, 1);
+    EXPECT_EQ(s.lanes[1].port, 5);
+    EXPECT_EQ(s.lanes[1].contactLine, 0);
+    EXPECT_EQ(s.lanes[0].contactMode, 2);
+    EXPECT_EQ(s.lanes[1].contactMode, 1);
+    EXPECT_EQ(*s.left, 10);
+    EXPECT_EQ(*s.height, 700);
+    EXPECT_EQ(s.filterIndex, 3);
+    EXPECT_EQ(*s.title1, "Ost");
+    EXPECT_EQ(*s.title2, "West");
+    // A shorter layout fills the beginning of the block; the rest stays.
+    EXPECT_EQ(s.certificateLayout.size(), kCertificateLayoutSize);
+    EXPECT_EQ(s.certificateLayout.left(100), QByteArray(100, 'x'));
+    EXPECT_EQ(s.certificateLayout.at(100), '\0');
+}
+
+TEST_F(ConsoleSettingsTest, MissingIntegerStopsTheReadingThere) {
+    WriteAll();
+    store.remove("Alg2");
+    ConsoleSettings s;
+    ReadConsoleSettings(store, s);
+    EXPECT_EQ(s.lanes[0].contactMode, 2);  // read before the gap
+    EXPECT_EQ(s.lanes[1].contactMode, 0);
+    EXPECT_FALSE(s.left.has_value());
+    EXPECT_EQ(s.filterIndex, 2);
+    EXPECT_FALSE(s.title1.has_value());
+}
+
+TEST_F(ConsoleSettingsTest, MissingSecondPortLeavesContactLinesUnread) {
+    WriteAll();
+    store.remove("Port2");
+    ConsoleSettings s;
+    ReadConsoleSettings(store, s);
+    EXPECT_EQ(s.lanes[0].port, 3);
+    EXPECT_EQ(s.lanes[0].contactLine, 0);
+}
+
+TEST_F(ConsoleSettingsTest, ValuesOfTheWrongKindStopTheReading) {
+    WriteAll();
+    store.setValue("Width", "breit");  // not a whole number
+    ConsoleSettings s;
+    ReadConsoleSettings(store, s);
+    EXPECT_TRUE(s.top.has_value());
+    EXPECT_FALSE(s.width.has_value());
+    EXPECT_FALSE(s.title1.has_value());
+
+    WriteAll();
+    store.setValue("Top", QByteArray("20"));  // a byte block where a number belongs
+    ConsoleSettings t;
+    ReadConsoleSettings(store, t);
+    EXPECT_TRUE(t.left.has_value());
+    EXPECT_FALSE(t.top.has_value());
+
+    WriteAll();
+    store.setValue("Left", "12.5");
+    ConsoleSettings u;
+    ReadConsoleSettings(store, u);
+    EXPECT_FALSE(u.left.has_value());
+}
+
+TEST_F(ConsoleSettingsTest, NadpisRules) {
+    // Too long: the reading ends, later values are not applied.
+    WriteAll();
+    store.setValue("Nadpis", QByteArray(kCertificateLayoutSize + 1, 'y'));
+    ConsoleSettings s;
+    ReadConsoleSettings(store, s);
+    EXPECT_TRUE(s.height.has_value());
+    EXPECT_EQ(s.certificateLayout, QByteArray(kCertificateLayoutSize, '\0'));
+    EXPECT_EQ(s.filterIndex, 2);
+    EXPECT_FALSE(s.title1.has_value());
+
+    // A text where the block belongs ends the reading as well.
+    WriteAll();
+    store.setValue("Nadpis", "kein Block");
+    ConsoleSettings t;
+    ReadConsoleSettings(store, t);
+    EXPECT_EQ(t.filterIndex, 2);
+
+    // Missing: skipped, the reading goes on.
+    WriteAll();
+    store.remove("Nadpis");
+    ConsoleSettings u;
+    ReadConsoleSettings(store, u);
+    EXPECT_EQ(u.filterIndex, 3);
+    EXPECT_EQ(*u.title2, "West");
+
+    // Exactly the block size is taken whole.
+    WriteAll();
+    store.setValue("Nadpis", QByteArray(kCertificateLayoutSize, 'z'));
+    ConsoleSettings v;
+    ReadConsoleSettings(store, v);
+    EXPECT_EQ(v.certificateLayout, QByteArray(kCertificateLayoutSize, 'z'));
+    EXPECT_EQ(v.filterIndex, 3);
+}
+
+TEST_F(ConsoleSettingsTest, EmptyTitleKeepsTheDesignCaption) {
+    WriteAll();
+    store.setValue("Title1", "");
+    ConsoleSettings s;
+    ReadConsoleSettings(store, s);
+    EXPECT_FALSE(s.title1.has_value());
+    EXPECT_EQ(*s.title2, "West");
+
+    WriteAll();
+    store.setValue("Title1", QByteArray("Ost"));  // wrong kind: stop
+    ConsoleSettings t;
+    ReadConsoleSettings(store, t);
+    EXPECT_FALSE(t.title1.has_value());
+    EXPECT_FALSE(t.title2.has_value());
+}
+
+TEST_F(ConsoleSettingsTest, WrittenSettingsReadBackAlike) {
+    ConsoleSettings s;
+    s.lanes[0] = {4, 1, 2};
+    s.lanes[1] = {16, 0, 1};
+    s.left = -5;
+    s.top = 0;
+    s.width = 1006;
+    s.height = 615;
+    s.certificateLayout[9647] = '\x7f';
+    s.filterIndex = 4;
+    s.title1 = "Zozaridu";
+    s.title2 = QString::fromUtf8("Großenhain");
+    WriteConsoleSettings(store, s);
+    store.sync();
+
+    QSettings again(store.fileName(), QSettings::IniFormat);
+    ConsoleSettings r;
+    ASSERT_TRUE(ReadConsoleSettings(again, r));
+    EXPECT_EQ(r.lanes[0].port, 4);
+    EXPECT_EQ(r.lanes[0].contactLine, 1);
+    EXPECT_EQ(r.lanes[0].contactMode, 2);
+    EXPECT_EQ(r.lanes[1].port, 16);
+    EXPECT_EQ(r.lanes[1].contactMode, 1);
+    EXPECT_EQ(*r.left, -5);
+    EXPECT_EQ(*r.width, 1006);
+    EXPECT_EQ(r.certificateLayout, s.certificateLayout);
+    EXPECT_EQ(r.filterIndex, 4);
+    EXPECT_EQ(*r.title2, s.title2);
+}
