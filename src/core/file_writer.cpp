@@ -1,0 +1,24 @@
+#include "core/file_writer.h"
+
+#include <QDir>
+#include <QLoggingCategory>
+#include <QSaveFile>
+
+namespace zn {
+
+Q_LOGGING_CATEGORY(lcResultFiles, "zn.results.files", QtWarningMsg)
+
+QString WriteErrorText(const QString& fileName) {
+    return QStringLiteral("Der Schreibfehler der Datei: ") + QDir::toNativeSeparators(fileName);
+}
+
+WriteResult WriteFileAtomically(const QString& fileName, const QByteArray& bytes) {
+    QSaveFile file(fileName);
+    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (ok) return {true, QString()};
+    qCInfo(lcResultFiles) << "writing" << fileName << "failed:" << file.errorString();
+    file.cancelWriting();
+    return {false, WriteErrorText(fileName)};
+}
+
+} // namespace zn

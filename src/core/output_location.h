@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace zn {
+
+// Where the files "beside the program" go (auto-saved list, web page): the
+// program's folder when the program may write there, otherwise the user's
+// data folder, since an installed program's folder is usually read-only.
+struct OutputLocation {
+    QString folder;            // without trailing separator
+    bool besideProgram = true; // false: the fallback was taken
+    // For the status bar; empty when the files lie beside the program.
+    QString note() const;
+};
+
+// `fallbackFolder` is created when needed.
+OutputLocation ChooseOutputLocation(const QString& programFolder, const QString& fallbackFolder);
+// The running program's folder, else QStandardPaths::AppDataLocation.
+OutputLocation ChooseOutputLocation();
+
+// The auto-save file: the program's file name with ".txt" for its extension
+// (zeit.exe -> zeit.txt), in the chosen folder.
+QString AutoSaveFilePath(const OutputLocation& location, const QString& programFilePath);
+// The page the "Als Webseite" button writes: "<list caption>.html".
+QString ResultPagePath(const OutputLocation& location, const QString& listCaption);
+
+bool IsWritableFolder(const QString& folder);
+
+} // namespace zn

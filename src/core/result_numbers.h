@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <optional>
+
+namespace zn {
+
+// Times and penalties are kept as text: seconds with two decimals and the
+// system's decimal separator ("21,50" on a German desktop).
+
+// The separator the operator types and the lists show.
+QChar SystemDecimalSeparator();
+
+// Seconds from a cell: optional sign, digits, at most one separator, optional
+// exponent; blanks around the number are allowed. The other separator is
+// refused, so "21.50" is no number on a desktop that writes "21,50".
+std::optional<double> ParseSeconds(const QString& text, QChar separator);
+
+// Computations take a cell that does not parse as 0.
+double SecondsOrZero(const QString& text, QChar separator);
+
+// Time sorting puts a cell that does not parse after every real time.
+inline constexpr double kUnreadableTimeSortValue = 2147483647.0;
+double SecondsForSorting(const QString& text, QChar separator);
+
+// "%1.2f" with the given separator: 24.5 -> "24,50". Never "-0,00".
+QString FormatSeconds(double seconds, QChar separator);
+
+} // namespace zn

@@ -1,0 +1,123 @@
+#include "core/result_page_writer.h"
+
+#include "core/code_page.h"
+
+namespace zn {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString PageHead(const ResultPageInput& in) {
+    const QString app = HtmlEscape(in.applicationTitle);
+    const QString t1 = HtmlEscape(in.title1);
+    const QString t2 = HtmlEscape(in.title2);
+    QString s;
+    s += QStringLiteral("<HTML>\r\n<HEAD>\r\n");
+    s += QStringLiteral("<!-- Ergebnisliste der Kronvik Zeitnahme -->\r\n");
+    s += QStringLiteral("<TITLE>") + app + u' ' + t1 + QStringLiteral(" | ") + t2 +
+         QStringLiteral("</TITLE>\r\n");
+    s += QStringLiteral("<META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\">\r\n");
+    s += QStringLiteral("<META name=keywords content=\"") + app + QStringLiteral("\">\r\n");
+    s += QStringLiteral("<STYLE type=text/css>\r\n");
+    s += QStringLiteral("body {font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 12px; "
+                        "background-color: #F4F4F4; text-align: center}\r\n");
+    s += QStringLiteral("\th1 {text-decoration: blink; font-size: 26px}\r\n");
+    s += QStringLiteral("\th3 {  font-style: italic; font-weight: normal}\r\n");
+    s += QStringLiteral("\t.best {font-weight: bold; text-align: center}\r\n");
+    s += QStringLiteral("\ttable {font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 12px}\r\n");
+    s += QStringLiteral("\tth {background-color: #999999; color: #FFFFFF; border: 1px #F4F4F4 dashed}\r\n");
+    s += QStringLiteral("\ttd {  border: #F4F4F4; border-style: dashed; border-top-width: 1px; "
+                        "border-right-width: 1px; border-bottom-width: 1px; border-left-width: 1px}\r\n");
+    s += QStringLiteral("</STYLE></HEAD>\r\n<BODY>\r\n");
+    s += QStringLiteral("<h1><center><i>") + t1 +
+         QStringLiteral("</i> <font face=\"Webdings\" color=\"#FF0000\" size=\"7\">f</font><i>") + t2 +
+         QStringLiteral("</i></h1>\r\n");
+    s += QStringLiteral("<H3><center>") + HtmlEscape(in.listTitle) + QStringLiteral("<BR>") +
+         HtmlEscape(in.listCaption) + QStringLiteral("</H3>\r\n");
+    return s;
+}
+
+QString TableHead(const ResultPageInput& in) {
+    QString s = QStringLiteral("<table style=\"BORDER-COLLAPSE: collapse\" bgcolor=#FFFFFF cellpadding=2 "
+                               "width=100%>\r\n<tr>\r\n");
+    if (in.protocolLayout) {
+        // 4 + 3 + 3 + 2 columns: the last spans "Bestzeit" and one beyond it.
+        s += QStringLiteral("<th colspan=4>Mannschaft\r\n<th colspan=3>Bahn 1\r\n<th colspan=3>Bahn 2\r\n"
+                            "<th colspan=2>&nbsp;\r\n</tr><tr>\r\n");
+    }
+    const QStringList header = in.rows.isEmpty() ? QStringList() : in.rows.first();
+    for (int c = 0; c < in.colCount; ++c)
+        s += QStringLiteral("<th>") + HtmlEscape(CellOf(header, c)) + kCrLf;
+    s += QStringLiteral("</tr><colgroup>\r\n");
+    if (in.protocolLayout) {
+        s += QStringLiteral("<col align=center><col><col align=center><col align=center>\r\n"
+                            "<col align=center bgcolor=#EEFDF0> <col align=center bgcolor=#FFFFEA>\r\n"
+                            "<col align=center bgcolor=#FFF2F2> <col align=center bgcolor=#EEFDF0>\r\n"
+                            "<col align=center bgcolor=#FFFFEA> <col align=center bgcolor=#FFF2F2> "
+                            "<col class=best> </colgroup>\r\n");
+    } else {
+        s += QStringLiteral("<col align=center><col><col align=center>"
+                            "<col align=center bgcolor=#EEFDF0> <col align=center bgcolor=#FFFFEA>\r\n"
+                            "<col bgcolor=#FFF2F2 class=best></colgroup>\r\n");
+    }
+    return s;
+}
+
+} // namespace
+
+QString HtmlEscape(const QString& text) {
+    QString s;
+    s.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'&':
+            s += QStringLiteral("&amp;");
+            break;
+        case u'<':
+            s += QStringLiteral("&lt;");
+            break;
+        case u'>':
+            s += QStringLiteral("&gt;");
+            break;
+        case u'"':
+            s += QStringLiteral("&quot;");
+            break;
+        default:
+            s += c;
+        }
+    }
+    return s;
+}
+
+QString PageCellText(const QString& cell, int col) {
+    QString t = cell;
+    const qsizetype comma = t.indexOf(u',');
+    if (comma >= 0) t[comma] = u'.';
+    t = IsBlank(t) ? QStringLiteral("&nbsp;") : HtmlEscape(t);
+    if (col == 1) t.prepend(QStringLiteral("&nbsp;"));
+    return t;
+}
+
+QString ResultPageText(const ResultPageInput& input) {
+    QString s = PageHead(input) + TableHead(input);
+    for (int r = 1; r < input.rows.size(); ++r) {
+        s += QStringLiteral("<tr>");
+        for (int c = 0; c < input.colCount; ++c)
+            s += QStringLiteral("<td>") + PageCellText(CellOf(input.rows.at(r), c), c);
+        s += QStringLiteral("</tr>\r\n");
+    }
+    s += QStringLiteral("</table><p align=right><font color=#F4F4F4>Kronvik Software</font></p>\r\n"
+                        "</body></html>\r\n");
+    return s;
+}
+
+QByteArray ResultPageBytes(const ResultPageInput& input) {
+    return EncodeCp1252WithReferences(ResultPageText(input));
+}
+
+WriteResult WriteResultPage(const QString& fileName, const ResultPageInput& input) {
+    return WriteFileAtomically(fileName, ResultPageBytes(input));
+}
+
+} // namespace zn

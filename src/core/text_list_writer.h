@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/file_writer.h"
+#include "core/protocol_row.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace zn {
+
+// The shown list as tab-separated text: one line per row whose "Nr." (first)
+// cell is not empty, every field followed by a tab, the line ended by CR LF; an
+// empty cell is written as one blank. Windows-1252, or UTF-8 with a byte-order
+// mark when a character does not fit.
+QString ListText(const ListRows& rows, int colCount);
+QByteArray ListTextBytes(const ListRows& rows, int colCount);
+
+// Writes the file as a whole (see WriteFileAtomically).
+WriteResult SaveListAsText(const QString& fileName, const ListRows& rows, int colCount);
+
+} // namespace zn

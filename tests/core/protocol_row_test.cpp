@@ -1,0 +1,203 @@
+#include "core/protocol_row.h"
+
+#include <gtest/gtest.h>
+
+using namespace zn;
+
+namespace {
+
+// A protocol with the header and three teams, no times yet.
+ListRows Protocol() {
+    ListRows rows{QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end())};
+    rows.append({"3", "Nord", "A", "", "", "", "", "", "", "", ""});
+    rows.append({"7", "Süd", "B", "v", "", "", "", "", "", "", ""});
+    rows.append({"12", "Ost", "A", "", "", "", "", "", "", "", ""});
+    return rows;
+}
+
+} // namespace
+
+TEST(TeamKey, RightAlignsTheNumberInThreeCharacters) {
+    EXPECT_EQ(TeamKey("7", "Süd"), "  7 Süd");
+    EXPECT_EQ(TeamKey("123", "X"), "123 X");
+    EXPECT_EQ(TeamKey("", ""), "    ");
+    EXPECT_EQ(LaneTeamNumber("  7 Süd"), 7);
+    EXPECT_EQ(LaneTeamNumber(" 12 Ost"), 12);
+    EXPECT_FALSE(LaneTeamNumber("    "));
+    EXPECT_FALSE(LaneTeamNumber(""));
+}
+
+TEST(RecordRunResult, LaneTwoFirstThenLaneOne) {
+    ListRows p = Protocol();
+    auto out = RecordRunResult(p, pc::Zeit2, "  7 Süd", "23,10", u',');
+    ASSERT_EQ(out.status, RecordStatus::Recorded);
+    EXPECT_EQ(out.row, 2);
+    EXPECT_EQ(p[2][pc::Zeit2], "23,10");
+    EXPECT_EQ(p[2][pc::Fehler2], "0");
+    EXPECT_EQ(p[2][pc::Gesamt2], "23,10");
+    EXPECT_EQ(p[2][pc::Bestzeit], "23,10");
+    EXPECT_EQ(p[2][pc::Zeit1], ""); // lane 1 untouched
+    EXPECT_EQ(p[2][pc::Fehler1], "");
+
+    RecordRunResult(p, pc::Zeit1, "  7 Süd", "21,50", u',');
+    EXPECT_EQ(p[2][pc::Fehler1], "0");
+    EXPECT_EQ(p[2][pc::Gesamt1], "21,50");
+    EXPECT_EQ(p[2][pc::Bestzeit], "21,50");
+    EXPECT_EQ(p[2][pc::Gesamt2], "23,10");
+}
+
+TEST(RecordRunResult, RecordingAgainReplacesTimeAndResetsPenalty) {
+    ListRows p = Protocol();
+    RecordRunResult(p, pc::Zeit1, "  3 Nord", "30,00", u',');
+    p[1][pc::Fehler1] = "5";
+    ASSERT_TRUE(CommitPenaltyEdit(p[1], pc::Fehler1, u','));
+    EXPECT_EQ(p[1][pc::Gesamt1], "35,00");
+    RecordRunResult(p, pc::Zeit1, "  3 Nord", "28,00", u',');
+    EXPECT_EQ(p[1][pc::Fehler1], "0");
+    EXPECT_EQ(p[1][pc::Gesamt1], "28,00");
+    EXPECT_EQ(p[1][pc::Bestzeit], "28,00");
+}
+
+// A penalty entered on one lane before the other lane's run was recorded stays
+// part of the best time: the best time is always one of the two totals.
+TEST(RecordRunResult, BestTimeCountsAPenaltyAlreadyEntered) {
+    ListRows p = Protocol();
+    RecordRunResult(p, pc::Zeit1, "  7 Süd", "21,50", u',');
+    p[2][pc::Fehler1] = "3";
+    CommitPenaltyEdit(p[2], pc::Fehler1, u',');
+    ASSERT_EQ(p[2][pc::Gesamt1], "24,50");
+    RecordRunResult(p, pc::Zeit2, "  7 Süd", "23,10", u',');
+    EXPECT_EQ(p[2][pc::Fehler1], "3"); // the other lane keeps its penalty
+    EXPECT_EQ(p[2][pc::Gesamt1], "24,50");
+    EXPECT_EQ(p[2][pc::Bestzeit], "23,10");
+}
+
+TEST(RecordRunResult, AZeroTimeTouchesNothingButTheTime) {
+    ListRows p = Protocol();
+    RecordRunResult(p, pc::Zeit1, " 12 Ost", "0,00", u',');
+    EXPECT_EQ(p[3][pc::Zeit1], "0,00");
+    EXPECT_EQ(p[3][pc::Fehler1], "");
+    EXPECT_EQ(p[3][pc::Bestzeit], "");
+}
+
+TEST(RecordRunResult, UnknownTeamWritesNothingAndSaysSo) {
+    ListRows p = Protocol();
+    const ListRows before = p;
+    auto out = RecordRunResult(p, pc::Zeit1, " 99 Fremd", "23,45", u',');
+    EXPECT_EQ(out.status, RecordStatus::TeamNotFound);
+    EXPECT_EQ(out.teamNr, 99);
+    EXPECT_EQ(p, before);
+    EXPECT_EQ(
+        RecordFailureText(out, 1, "23,45"),
+        "Bahn 1: Mannschaft Nr. 99 nicht im Zeitenprotokoll gefunden, Zeit 23,45 bitte von Hand eintragen.");
+
+    out = RecordRunResult(p, pc::Zeit2, "    ", "19,00", u',');
+    EXPECT_EQ(out.status, RecordStatus::NoTeamOnLane);
+    EXPECT_EQ(p, before);
+    EXPECT_EQ(RecordFailureText(out, 2, "19,00"),
+              "Bahn 2: keine Mannschaft gewählt, Zeit 19,00 bitte von Hand eintragen.");
+    EXPECT_EQ(RecordFailureText(RecordOutcome{}, 1, "1,00"), "");
+}
+
+TEST(RecordRunResult, TakesTheFirstRowWithTheNumberAndPadsShortRows) {
+    ListRows p{QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end()), {"5", "Erste"}, {"5", "Zweite"}};
+    const auto out = RecordRunResult(p, pc::Zeit1, "  5 Zweite", "20,00", u',');
+    EXPECT_EQ(out.row, 1);
+    ASSERT_EQ(p[1].size(), pc::Count);
+    EXPECT_EQ(p[1][pc::Bestzeit], "20,00");
+    EXPECT_EQ(p[2].size(), 2);
+}
+
+TEST(CommitPenaltyEdit, PenaltyAfterTimeAndTheBestTimeRule) {
+    QStringList row{"7", "Süd", "B", "", "21,50", "3", "21,50", "23,10", "0", "23,10", "21,50"};
+    ASSERT_TRUE(CommitPenaltyEdit(row, pc::Fehler1, u','));
+    EXPECT_EQ(row[pc::Gesamt1], "24,50");
+    EXPECT_EQ(row[pc::Bestzeit], "23,10");
+
+    row[pc::Fehler1] = "0,5";
+    CommitPenaltyEdit(row, pc::Fehler1, u',');
+    EXPECT_EQ(row[pc::Gesamt1], "22,00");
+    EXPECT_EQ(row[pc::Bestzeit], "22,00");
+}
+
+TEST(CommitPenaltyEdit, UnreadablePenaltyBecomesZero) {
+    QStringList row{"7", "Süd", "B", "", "21,50", "3.5", "", "", "", "", ""};
+    ASSERT_TRUE(CommitPenaltyEdit(row, pc::Fehler1, u','));
+    EXPECT_EQ(row[pc::Fehler1], "0");
+    EXPECT_EQ(row[pc::Gesamt1], "21,50");
+    EXPECT_EQ(row[pc::Bestzeit], "21,50");
+}
+
+TEST(CommitPenaltyEdit, BlankTimeOnlyClosesTheEdit) {
+    QStringList row{"7", "Süd", "B", "", "  ", "4", "", "", "", "", "x"};
+    const QStringList before = row;
+    EXPECT_FALSE(CommitPenaltyEdit(row, pc::Fehler1, u','));
+    EXPECT_EQ(row, before);
+    EXPECT_FALSE(CommitPenaltyEdit(row, -1, u','));
+}
+
+TEST(CommitPenaltyEdit, EditedTimeOfLaneTwo) {
+    QStringList row{"7", "Süd", "B", "", "", "", "", "25,00", "2", "27,00", "27,00"};
+    row[pc::Zeit2] = "24,00";
+    ASSERT_TRUE(CommitPenaltyEdit(row, pc::Fehler2, u','));
+    EXPECT_EQ(row[pc::Gesamt2], "26,00");
+    EXPECT_EQ(row[pc::Bestzeit], "26,00");
+}
+
+TEST(BestOfTotals, ATotalOfZeroNeverWins) {
+    EXPECT_EQ(BestOfTotals(0, 25), 25);
+    EXPECT_EQ(BestOfTotals(25, 0), 25);
+    EXPECT_EQ(BestOfTotals(0, 0), 0);
+    EXPECT_EQ(BestOfTotals(24.5, 23.1), 23.1);
+    EXPECT_EQ(BestOfTotals(20, 23.1), 20);
+    QStringList row{"1", "A", "", "", "0", "", "0", "", "", "", ""};
+    CommitPenaltyEdit(row, pc::Fehler1, u',');
+    EXPECT_EQ(row[pc::Bestzeit], "0,00");
+}
+
+TEST(PenaltyKeys, OnlyDigitsBackspaceAndSeparatorWhileEditing) {
+    for (QChar k : {QChar(u'0'), QChar(u'9'), QChar(8), QChar(u',')})
+        EXPECT_EQ(FilterPenaltyKey(k, pc::Fehler1, u','), PenaltyKey::Pass) << int(k.unicode());
+    for (QChar k : {QChar(u'a'), QChar(u'-'), QChar(u'.'), QChar(u'S'), QChar(u' ')})
+        EXPECT_EQ(FilterPenaltyKey(k, pc::Fehler2, u','), PenaltyKey::Swallow) << int(k.unicode());
+    EXPECT_EQ(FilterPenaltyKey(u'.', pc::Fehler2, u'.'), PenaltyKey::Pass);
+    EXPECT_EQ(FilterPenaltyKey(u'\r', pc::Fehler1, u','), PenaltyKey::Commit);
+    // No edit open: the timing keys must reach the window.
+    EXPECT_EQ(FilterPenaltyKey(u'S', -1, u','), PenaltyKey::Pass);
+    EXPECT_EQ(FilterPenaltyKey(u'-', -1, u','), PenaltyKey::Pass);
+    EXPECT_EQ(EditColumnForCell(4), 5);
+    EXPECT_EQ(EditColumnForCell(5), 5);
+    EXPECT_EQ(EditColumnForCell(7), 8);
+    EXPECT_EQ(EditColumnForCell(8), 8);
+    EXPECT_EQ(EditColumnForCell(6), -1);
+    EXPECT_EQ(EditColumnForCell(3), -1);
+}
+
+TEST(ProtocolSortRules, QualifiedTimesAndNumbers) {
+    EXPECT_EQ(CompareQualified("v", ""), -1);
+    EXPECT_EQ(CompareQualified(" ", "v"), 1);
+    EXPECT_EQ(CompareQualified("v", "x"), 0);
+    EXPECT_EQ(CompareQualified("", " "), 0);
+
+    EXPECT_EQ(CompareTimes("9,80", "10,20", u','), -1);
+    EXPECT_EQ(CompareTimes("", "999,99", u','), 1);
+    EXPECT_EQ(CompareTimes("abc", "", u','), 0);
+    EXPECT_EQ(CompareTimes("21,50", "21,5", u','), 0);
+
+    EXPECT_LT(CompareNumericStyle("9", "10", u','), 0);
+    EXPECT_LT(CompareNumericStyle("", "9", u','), 0); // text against a number: as text
+    EXPECT_EQ(CompareNumericStyle("Nord", "NORD", u','), 0);
+    EXPECT_GT(CompareNumericStyle("b", "A", u','), 0);
+
+    EXPECT_EQ(CompareProtocolCells(pc::Qualified, "v", "", u','), -1);
+    EXPECT_EQ(CompareProtocolCells(pc::Bestzeit, "", "1,00", u','), 1);
+    EXPECT_EQ(CompareProtocolCells(pc::Nr, "10", "9", u','), 1);
+}
+
+TEST(ClearResultColumns, KeepsNumberNameAndClass) {
+    ListRows p = Protocol();
+    p[2][pc::Zeit1] = "21,50";
+    ClearResultColumns(p, pc::Count);
+    EXPECT_EQ(p[2], (QStringList{"7", "Süd", "B", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(p[0][pc::Qualified], "Q."); // header untouched
+}

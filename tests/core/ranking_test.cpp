@@ -1,0 +1,75 @@
+#include "core/ranking.h"
+
+#include <gtest/gtest.h>
+
+using namespace zn;
+
+namespace {
+
+ListRows Results(std::initializer_list<QStringList> data) {
+    ListRows rows{QStringList(ResultHeaders.begin(), ResultHeaders.end())};
+    for (const QStringList& r : data)
+        rows.append(r);
+    return rows;
+}
+
+QStringList Column(const ListRows& rows, int col) {
+    QStringList out;
+    for (int r = 1; r < rows.size(); ++r)
+        out.append(rows[r].value(col));
+    return out;
+}
+
+} // namespace
+
+TEST(Rerank, ByTotalWithBlankTotalsLastAndWithoutPlace) {
+    ListRows rows = Results({{"", "A", "", "", "", ""},
+                             {"", "B", "", "10,20", "0", "10,20"},
+                             {"", "C", "", "9,80", "0", "9,80"},
+                             {"", "D", "", "", "", "  "},
+                             {"", "E", "", "12,00", "0", "12,00"}});
+    RerankResultList(rows, rc::Count, rc::Gesamtzeit, false, u',');
+    EXPECT_EQ(Column(rows, rc::Mannschaft), (QStringList{"C", "B", "E", "A", "D"}));
+    EXPECT_EQ(Column(rows, rc::Platz), (QStringList{"1", "2", "3", "", ""}));
+    EXPECT_EQ(rows[0], QStringList(ResultHeaders.begin(), ResultHeaders.end()));
+}
+
+TEST(Rerank, EqualTotalsKeepTheirOrderAndTakeConsecutivePlaces) {
+    ListRows rows = Results(
+        {{"", "A", "", "", "", "20,00"}, {"", "B", "", "", "", "19,00"}, {"", "C", "", "", "", "20,00"}});
+    RerankResultList(rows, rc::Count, rc::Gesamtzeit, false, u',');
+    EXPECT_EQ(Column(rows, rc::Mannschaft), (QStringList{"B", "A", "C"}));
+    EXPECT_EQ(Column(rows, rc::Platz), (QStringList{"1", "2", "3"}));
+
+    // Descending reverses the times but not the order of equal ones.
+    RerankResultList(rows, rc::Count, rc::Gesamtzeit, true, u',');
+    EXPECT_EQ(Column(rows, rc::Mannschaft), (QStringList{"A", "C", "B"}));
+}
+
+TEST(Rerank, OtherSortColumnNumbersInThatOrder) {
+    ListRows rows =
+        Results({{"", "b", "", "", "", "20,00"}, {"", "C", "", "", "", "19,00"}, {"", "a", "", "", "", ""}});
+    RerankResultList(rows, rc::Count, rc::Mannschaft, false, u',');
+    EXPECT_EQ(Column(rows, rc::Mannschaft), (QStringList{"a", "b", "C"}));
+    EXPECT_EQ(Column(rows, rc::Platz), (QStringList{"", "1", "2"}));
+}
+
+TEST(Rerank, HeaderOnlyAndShortRows) {
+    ListRows empty = Results({});
+    RerankResultList(empty, rc::Count, rc::Gesamtzeit, false, u',');
+    EXPECT_EQ(empty.size(), 1);
+    ListRows shortRows = Results({{"", "X"}});
+    NumberPlaces(shortRows, rc::Count);
+    EXPECT_EQ(shortRows[1].size(), rc::Count);
+    EXPECT_EQ(shortRows[1][rc::Platz], "");
+}
+
+TEST(SortRows, SecondaryKeyThenPreviousOrder) {
+    ListRows rows{{"h"},           {"1", "", "x"},   {"2", "v", "20"},
+                  {"3", "", "10"}, {"4", "v", "10"}, {"5", "v", "10"}};
+    auto q = [](const QString& a, const QString& b) { return CompareQualified(a, b); };
+    auto t = [](const QString& a, const QString& b) { return CompareTimes(a, b, u','); };
+    SortRows(rows, {{1, q}, {2, t}}, false);
+    EXPECT_EQ(Column(rows, 0), (QStringList{"4", "5", "2", "3", "1"}));
+    EXPECT_EQ(rows[0], QStringList{"h"});
+}
