@@ -1,6 +1,7 @@
 #include "core/protocol_row.h"
 
 #include "core/result_numbers.h"
+#include "core/sort_compare.h"
 
 #include <algorithm>
 
@@ -161,27 +162,12 @@ int CompareTimes(const QString& a, const QString& b, QChar separator) {
     return x < y ? -1 : (x > y ? 1 : 0);
 }
 
-namespace {
-
-// Only A-Z are folded, as the grid's case-insensitive sort does.
-QString FoldAsciiCase(QString text) {
-    for (QChar& c : text) {
-        if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + 32);
-    }
-    return text;
-}
-
-int Sign(int v) {
-    return v < 0 ? -1 : (v > 0 ? 1 : 0);
-}
-
-} // namespace
-
 int CompareNumericStyle(const QString& a, const QString& b, QChar separator) {
     const std::optional<double> x = ParseSeconds(a, separator);
     const std::optional<double> y = ParseSeconds(b, separator);
     if (x && y) return *x < *y ? -1 : (*x > *y ? 1 : 0);
-    return Sign(QString::compare(FoldAsciiCase(a), FoldAsciiCase(b), Qt::CaseSensitive));
+    const int c = PlainCompare(FoldCase(a), FoldCase(b));
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
 int CompareProtocolCells(int col, const QString& a, const QString& b, QChar separator) {

@@ -63,11 +63,11 @@ GeneratedLists GenerateResultLists(const GenerateInput& input) {
 
     // Overall: marked teams first, each group by best time; places by position.
     const RowSortKey bestKey = ProtocolKey(pc::Bestzeit, sep);
-    SortRows(protocol, {ProtocolKey(pc::Qualified, sep), bestKey}, input.protocolDescending);
+    SortListRows(protocol, {ProtocolKey(pc::Qualified, sep), bestKey}, input.protocolDescending);
     lists.overall = ResultListOf(input.overallHeader, protocol, sep, HasBestTime);
     NumberPlaces(lists.overall, rc::Count);
 
-    SortRows(protocol, {ProtocolKey(pc::Nr, sep), bestKey}, input.protocolDescending);
+    SortListRows(protocol, {ProtocolKey(pc::Nr, sep), bestKey}, input.protocolDescending);
     lists.protocol = protocol;
     return lists;
 }

@@ -4,7 +4,7 @@
 
 namespace zn {
 
-void SortRows(ListRows& rows, const std::vector<RowSortKey>& keys, bool descending) {
+void SortListRows(ListRows& rows, const std::vector<RowSortKey>& keys, bool descending) {
     if (rows.size() < 3 || keys.empty()) return;
     auto before = [&](const QStringList& x, const QStringList& y) {
         for (const RowSortKey& key : keys) {
@@ -22,6 +22,21 @@ int CompareResultCells(int col, const QString& a, const QString& b, QChar separa
     return CompareNumericStyle(a, b, separator);
 }
 
+TSortStyle ProtocolSortStyle(int col, TSortOptions& options, QChar separator) {
+    if (col < pc::Qualified || col > pc::Bestzeit) return ssNumeric;
+    options.CompareProc = [col, separator](const QString& a, const QString& b) {
+        return CompareProtocolCells(col, a, b, separator);
+    };
+    return ssCustom;
+}
+
+TSortStyle ResultSortStyle(int col, TSortOptions& options, QChar separator) {
+    options.CompareProc = [col, separator](const QString& a, const QString& b) {
+        return CompareResultCells(col, a, b, separator);
+    };
+    return ssCustom;
+}
+
 void NumberPlaces(ListRows& rows, int colCount) {
     if (colCount <= 0) return;
     int place = 0;
@@ -36,7 +51,7 @@ void RerankResultList(ListRows& rows, int colCount, int sortCol, bool descending
     const RowSortKey key{sortCol, [sortCol, separator](const QString& a, const QString& b) {
                              return CompareResultCells(sortCol, a, b, separator);
                          }};
-    SortRows(rows, {key}, descending);
+    SortListRows(rows, {key}, descending);
     NumberPlaces(rows, colCount);
 }
 

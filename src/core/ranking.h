@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/protocol_row.h"
+#include "core/sort_engine.h"
 
 #include <functional>
 #include <vector>
@@ -17,13 +18,21 @@ struct RowSortKey {
 // Sorts the data rows (row 0 stays) by the keys, most significant first. Rows
 // that compare equal keep their order, in both directions: descending reverses
 // every key but never that tie-break.
-void SortRows(ListRows& rows, const std::vector<RowSortKey>& keys, bool descending);
+void SortListRows(ListRows& rows, const std::vector<RowSortKey>& keys, bool descending);
 
 // The result lists' sort: "Platz" and the three time columns by value with
 // blank or unreadable cells after every number, so a team without a total can
 // never come out ahead of one with a total and "9,80" sorts before "10,20";
 // name and class as numbers where they are numbers, otherwise as text.
 int CompareResultCells(int col, const QString& a, const QString& b, QChar separator);
+
+// Answers for the grids' OnGetSortStyle, so that a sort in the grid follows the
+// rules above: the time protocol and the database (CompareProtocolCells; other
+// columns in the grid's numeric style) and the two result lists
+// (CompareResultCells). Custom answers hand the comparison over in
+// options.CompareProc, which the grid clears after every sort.
+TSortStyle ProtocolSortStyle(int col, TSortOptions& options, QChar separator);
+TSortStyle ResultSortStyle(int col, TSortOptions& options, QChar separator);
 
 // Places by position in the present order: a row whose "Gesamtzeit" (last
 // column) is blank gets an empty "Platz" and uses up no place.

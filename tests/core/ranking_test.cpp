@@ -64,12 +64,34 @@ TEST(Rerank, HeaderOnlyAndShortRows) {
     EXPECT_EQ(shortRows[1][rc::Platz], "");
 }
 
-TEST(SortRows, SecondaryKeyThenPreviousOrder) {
+TEST(SortListRows, SecondaryKeyThenPreviousOrder) {
     ListRows rows{{"h"},           {"1", "", "x"},   {"2", "v", "20"},
                   {"3", "", "10"}, {"4", "v", "10"}, {"5", "v", "10"}};
     auto q = [](const QString& a, const QString& b) { return CompareQualified(a, b); };
     auto t = [](const QString& a, const QString& b) { return CompareTimes(a, b, u','); };
-    SortRows(rows, {{1, q}, {2, t}}, false);
+    SortListRows(rows, {{1, q}, {2, t}}, false);
     EXPECT_EQ(Column(rows, 0), (QStringList{"4", "5", "2", "3", "1"}));
     EXPECT_EQ(rows[0], QStringList{"h"});
+}
+
+// The grid's own sort, driven by the answers the main window gives it.
+TEST(SortStyles, GridSortFollowsTheResultAndProtocolRules) {
+    TCellStore store(rc::Count, 4);
+    const QStringList totals{"Gesamtzeit", "10,20", "", "9,80"};
+    for (int r = 0; r < 4; ++r)
+        store.SetCell(rc::Gesamtzeit, r, totals[r]);
+    TSortOptions options;
+    TSortEvents events;
+    events.OnGetSortStyle = [&](int col, TSortStyle& style) { style = ResultSortStyle(col, options, u','); };
+    SortRows(store, options, rc::Gesamtzeit, {}, events);
+    EXPECT_EQ(store.Column(rc::Gesamtzeit, 4), (QStringList{"Gesamtzeit", "9,80", "10,20", ""}));
+    EXPECT_FALSE(options.CompareProc);
+
+    TSortOptions protocol;
+    EXPECT_EQ(ProtocolSortStyle(pc::Nr, protocol, u','), ssNumeric);
+    EXPECT_EQ(ProtocolSortStyle(pc::Name, protocol, u','), ssNumeric);
+    EXPECT_EQ(ProtocolSortStyle(pc::Qualified, protocol, u','), ssCustom);
+    EXPECT_EQ(protocol.CompareProc("v", ""), -1);
+    EXPECT_EQ(ProtocolSortStyle(pc::Bestzeit, protocol, u','), ssCustom);
+    EXPECT_EQ(protocol.CompareProc("", "1,00"), 1);
 }
