@@ -108,16 +108,13 @@ QString RecordFailureText(const RecordOutcome& outcome, int lane, const QString&
         return QString();
     case RecordStatus::NoTeamOnLane:
         return QStringLiteral("Bahn %1: keine Mannschaft gewählt, Zeit %2 bitte von Hand eintragen.")
-            .arg(lane)
-            .arg(timeText);
+            .arg(QString::number(lane), timeText);
     case RecordStatus::TeamNotFound:
         break;
     }
     return QStringLiteral("Bahn %1: Mannschaft Nr. %2 nicht im Zeitenprotokoll gefunden, Zeit %3 bitte "
                           "von Hand eintragen.")
-        .arg(lane)
-        .arg(outcome.teamNr)
-        .arg(timeText);
+        .arg(QString::number(lane), QString::number(outcome.teamNr), timeText);
 }
 
 bool CommitPenaltyEdit(QStringList& row, int editColumn, QChar separator) {
