@@ -1,5 +1,6 @@
 #include "core/protocol_row.h"
 
+#include "core/cell_store.h"
 #include "core/result_numbers.h"
 #include "core/sort_compare.h"
 
@@ -18,6 +19,14 @@ const std::array<QString, rc::Count> ResultHeaders = {QStringLiteral("Platz"),  
 
 const std::array<int, pc::Count> ProtocolColWidths = {32, 0, 66, 40, 74, 62, 74, 74, 62, 74, 88};
 const std::array<int, rc::Count> ResultColWidths = {49, 0, 72, 104, 74, 104};
+
+ListRows RowsOf(const TCellStore& store) {
+    ListRows rows;
+    rows.reserve(store.RowCount());
+    for (int r = 0; r < store.RowCount(); ++r)
+        rows.append(store.Row(r));
+    return rows;
+}
 
 void EnsureColumns(QStringList& row, int count) {
     while (row.size() < count)
@@ -71,8 +80,8 @@ QString BestTimeText(const QStringList& row, QChar separator) {
 
 } // namespace
 
-RecordOutcome RecordRunResult(ListRows& protocol, int column, const QString& laneText,
-                              const QString& timeText, QChar separator) {
+RecordOutcome RecordLaneTime(ListRows& protocol, int column, const QString& laneText, const QString& timeText,
+                             QChar separator) {
     Q_ASSERT(column >= 0);
     RecordOutcome outcome;
     const std::optional<int> nr = LaneTeamNumber(laneText);

@@ -44,6 +44,11 @@ extern const std::array<int, rc::Count> ResultColWidths;   // column 1 takes the
 // A list as the grids hold it: row 0 the header, every row indexed by column.
 using ListRows = QList<QStringList>;
 
+class TCellStore;
+
+// A snapshot of a grid's cells: rows 0 .. RowCount - 1, columns 0 .. ColCount - 1.
+ListRows RowsOf(const TCellStore& store);
+
 // Pads a row with empty cells so that `count` columns can be addressed.
 void EnsureColumns(QStringList& row, int count);
 QString CellOf(const QStringList& row, int col);
@@ -79,8 +84,8 @@ struct RecordOutcome {
 // totals. When the team is not found nothing is written: the operator has to
 // enter the time by hand (see RecordFailureText).
 // `laneText` is the text of that lane's team list (cbBuhn1 or cbBuhn2).
-RecordOutcome RecordRunResult(ListRows& protocol, int column, const QString& laneText,
-                              const QString& timeText, QChar separator);
+RecordOutcome RecordLaneTime(ListRows& protocol, int column, const QString& laneText, const QString& timeText,
+                             QChar separator);
 
 // What the operator is told when a stopped lane's time could not be recorded.
 QString RecordFailureText(const RecordOutcome& outcome, int lane, const QString& timeText);

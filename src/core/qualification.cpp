@@ -59,7 +59,7 @@ GeneratedLists GenerateResultLists(const GenerateInput& input) {
 
     // Qualification: marked teams in protocol order, then by their total.
     lists.qualification = ResultListOf(input.qualificationHeader, protocol, sep, IsMarked);
-    RerankResultList(lists.qualification, rc::Count, rc::Gesamtzeit, input.qualificationDescending, sep);
+    RerankRows(lists.qualification, rc::Count, rc::Gesamtzeit, input.qualificationDescending, sep);
 
     // Overall: marked teams first, each group by best time; places by position.
     const RowSortKey bestKey = ProtocolKey(pc::Bestzeit, sep);

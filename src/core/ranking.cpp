@@ -47,7 +47,7 @@ void NumberPlaces(ListRows& rows, int colCount) {
     }
 }
 
-void RerankResultList(ListRows& rows, int colCount, int sortCol, bool descending, QChar separator) {
+void RerankRows(ListRows& rows, int colCount, int sortCol, bool descending, QChar separator) {
     const RowSortKey key{sortCol, [sortCol, separator](const QString& a, const QString& b) {
                              return CompareResultCells(sortCol, a, b, separator);
                          }};

@@ -40,6 +40,6 @@ void NumberPlaces(ListRows& rows, int colCount);
 
 // Sorts a qualification or overall result by the grid's sort column in its
 // direction and renumbers the places.
-void RerankResultList(ListRows& rows, int colCount, int sortCol, bool descending, QChar separator);
+void RerankRows(ListRows& rows, int colCount, int sortCol, bool descending, QChar separator);
 
 } // namespace zn

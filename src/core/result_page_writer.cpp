@@ -116,7 +116,7 @@ QByteArray ResultPageBytes(const ResultPageInput& input) {
     return EncodeCp1252WithReferences(ResultPageText(input));
 }
 
-WriteResult WriteResultPage(const QString& fileName, const ResultPageInput& input) {
+WriteResult SaveResultPage(const QString& fileName, const ResultPageInput& input) {
     return WriteFileAtomically(fileName, ResultPageBytes(input));
 }
 

@@ -33,6 +33,6 @@ QString ResultPageText(const ResultPageInput& input);
 QByteArray ResultPageBytes(const ResultPageInput& input);
 
 // Writes the file as a whole (see WriteFileAtomically).
-WriteResult WriteResultPage(const QString& fileName, const ResultPageInput& input);
+WriteResult SaveResultPage(const QString& fileName, const ResultPageInput& input);
 
 } // namespace zn

@@ -78,7 +78,7 @@ QString LoadedListCaption(const QString& baseName, const QString& applicationTit
     return baseName + QStringLiteral(": ") + applicationTitle;
 }
 
-LaneListContents RebuildLaneLists(const ListRows& rows, bool skipBlankKeys) {
+LaneListContents LaneListItems(const ListRows& rows, bool skipBlankKeys) {
     LaneListContents lists;
     for (int r = 1; r < rows.size(); ++r) {
         const QString key = TeamKeyOfRow(rows.at(r));

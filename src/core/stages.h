@@ -87,6 +87,6 @@ struct LaneListContents {
     bool lane2Enabled() const { return lane2Index >= 0; }
 };
 // `skipBlankKeys` is off only right after a row removal.
-LaneListContents RebuildLaneLists(const ListRows& rows, bool skipBlankKeys = true);
+LaneListContents LaneListItems(const ListRows& rows, bool skipBlankKeys = true);
 
 } // namespace zn

@@ -23,7 +23,7 @@ QByteArray ListTextBytes(const ListRows& rows, int colCount) {
     return EncodeTextFile(ListText(rows, colCount));
 }
 
-WriteResult SaveListAsText(const QString& fileName, const ListRows& rows, int colCount) {
+WriteResult SaveListText(const QString& fileName, const ListRows& rows, int colCount) {
     return WriteFileAtomically(fileName, ListTextBytes(rows, colCount));
 }
 

@@ -16,6 +16,6 @@ QString ListText(const ListRows& rows, int colCount);
 QByteArray ListTextBytes(const ListRows& rows, int colCount);
 
 // Writes the file as a whole (see WriteFileAtomically).
-WriteResult SaveListAsText(const QString& fileName, const ListRows& rows, int colCount);
+WriteResult SaveListText(const QString& fileName, const ListRows& rows, int colCount);
 
 } // namespace zn

@@ -1,5 +1,7 @@
 #include "core/protocol_row.h"
 
+#include "core/cell_store.h"
+
 #include <gtest/gtest.h>
 
 using namespace zn;
@@ -27,9 +29,9 @@ TEST(TeamKey, RightAlignsTheNumberInThreeCharacters) {
     EXPECT_FALSE(LaneTeamNumber(""));
 }
 
-TEST(RecordRunResult, LaneTwoFirstThenLaneOne) {
+TEST(RecordLaneTime, LaneTwoFirstThenLaneOne) {
     ListRows p = Protocol();
-    auto out = RecordRunResult(p, pc::Zeit2, "  7 Süd", "23,10", u',');
+    auto out = RecordLaneTime(p, pc::Zeit2, "  7 Süd", "23,10", u',');
     ASSERT_EQ(out.status, RecordStatus::Recorded);
     EXPECT_EQ(out.row, 2);
     EXPECT_EQ(p[2][pc::Zeit2], "23,10");
@@ -39,20 +41,20 @@ TEST(RecordRunResult, LaneTwoFirstThenLaneOne) {
     EXPECT_EQ(p[2][pc::Zeit1], ""); // lane 1 untouched
     EXPECT_EQ(p[2][pc::Fehler1], "");
 
-    RecordRunResult(p, pc::Zeit1, "  7 Süd", "21,50", u',');
+    RecordLaneTime(p, pc::Zeit1, "  7 Süd", "21,50", u',');
     EXPECT_EQ(p[2][pc::Fehler1], "0");
     EXPECT_EQ(p[2][pc::Gesamt1], "21,50");
     EXPECT_EQ(p[2][pc::Bestzeit], "21,50");
     EXPECT_EQ(p[2][pc::Gesamt2], "23,10");
 }
 
-TEST(RecordRunResult, RecordingAgainReplacesTimeAndResetsPenalty) {
+TEST(RecordLaneTime, RecordingAgainReplacesTimeAndResetsPenalty) {
     ListRows p = Protocol();
-    RecordRunResult(p, pc::Zeit1, "  3 Nord", "30,00", u',');
+    RecordLaneTime(p, pc::Zeit1, "  3 Nord", "30,00", u',');
     p[1][pc::Fehler1] = "5";
     ASSERT_TRUE(CommitPenaltyEdit(p[1], pc::Fehler1, u','));
     EXPECT_EQ(p[1][pc::Gesamt1], "35,00");
-    RecordRunResult(p, pc::Zeit1, "  3 Nord", "28,00", u',');
+    RecordLaneTime(p, pc::Zeit1, "  3 Nord", "28,00", u',');
     EXPECT_EQ(p[1][pc::Fehler1], "0");
     EXPECT_EQ(p[1][pc::Gesamt1], "28,00");
     EXPECT_EQ(p[1][pc::Bestzeit], "28,00");
@@ -60,30 +62,30 @@ TEST(RecordRunResult, RecordingAgainReplacesTimeAndResetsPenalty) {
 
 // A penalty entered on one lane before the other lane's run was recorded stays
 // part of the best time: the best time is always one of the two totals.
-TEST(RecordRunResult, BestTimeCountsAPenaltyAlreadyEntered) {
+TEST(RecordLaneTime, BestTimeCountsAPenaltyAlreadyEntered) {
     ListRows p = Protocol();
-    RecordRunResult(p, pc::Zeit1, "  7 Süd", "21,50", u',');
+    RecordLaneTime(p, pc::Zeit1, "  7 Süd", "21,50", u',');
     p[2][pc::Fehler1] = "3";
     CommitPenaltyEdit(p[2], pc::Fehler1, u',');
     ASSERT_EQ(p[2][pc::Gesamt1], "24,50");
-    RecordRunResult(p, pc::Zeit2, "  7 Süd", "23,10", u',');
+    RecordLaneTime(p, pc::Zeit2, "  7 Süd", "23,10", u',');
     EXPECT_EQ(p[2][pc::Fehler1], "3"); // the other lane keeps its penalty
     EXPECT_EQ(p[2][pc::Gesamt1], "24,50");
     EXPECT_EQ(p[2][pc::Bestzeit], "23,10");
 }
 
-TEST(RecordRunResult, AZeroTimeTouchesNothingButTheTime) {
+TEST(RecordLaneTime, AZeroTimeTouchesNothingButTheTime) {
     ListRows p = Protocol();
-    RecordRunResult(p, pc::Zeit1, " 12 Ost", "0,00", u',');
+    RecordLaneTime(p, pc::Zeit1, " 12 Ost", "0,00", u',');
     EXPECT_EQ(p[3][pc::Zeit1], "0,00");
     EXPECT_EQ(p[3][pc::Fehler1], "");
     EXPECT_EQ(p[3][pc::Bestzeit], "");
 }
 
-TEST(RecordRunResult, UnknownTeamWritesNothingAndSaysSo) {
+TEST(RecordLaneTime, UnknownTeamWritesNothingAndSaysSo) {
     ListRows p = Protocol();
     const ListRows before = p;
-    auto out = RecordRunResult(p, pc::Zeit1, " 99 Fremd", "23,45", u',');
+    auto out = RecordLaneTime(p, pc::Zeit1, " 99 Fremd", "23,45", u',');
     EXPECT_EQ(out.status, RecordStatus::TeamNotFound);
     EXPECT_EQ(out.teamNr, 99);
     EXPECT_EQ(p, before);
@@ -91,7 +93,7 @@ TEST(RecordRunResult, UnknownTeamWritesNothingAndSaysSo) {
         RecordFailureText(out, 1, "23,45"),
         "Bahn 1: Mannschaft Nr. 99 nicht im Zeitenprotokoll gefunden, Zeit 23,45 bitte von Hand eintragen.");
 
-    out = RecordRunResult(p, pc::Zeit2, "    ", "19,00", u',');
+    out = RecordLaneTime(p, pc::Zeit2, "    ", "19,00", u',');
     EXPECT_EQ(out.status, RecordStatus::NoTeamOnLane);
     EXPECT_EQ(p, before);
     EXPECT_EQ(RecordFailureText(out, 2, "19,00"),
@@ -99,9 +101,9 @@ TEST(RecordRunResult, UnknownTeamWritesNothingAndSaysSo) {
     EXPECT_EQ(RecordFailureText(RecordOutcome{}, 1, "1,00"), "");
 }
 
-TEST(RecordRunResult, TakesTheFirstRowWithTheNumberAndPadsShortRows) {
+TEST(RecordLaneTime, TakesTheFirstRowWithTheNumberAndPadsShortRows) {
     ListRows p{QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end()), {"5", "Erste"}, {"5", "Zweite"}};
-    const auto out = RecordRunResult(p, pc::Zeit1, "  5 Zweite", "20,00", u',');
+    const auto out = RecordLaneTime(p, pc::Zeit1, "  5 Zweite", "20,00", u',');
     EXPECT_EQ(out.row, 1);
     ASSERT_EQ(p[1].size(), pc::Count);
     EXPECT_EQ(p[1][pc::Bestzeit], "20,00");
@@ -200,4 +202,12 @@ TEST(ClearResultColumns, KeepsNumberNameAndClass) {
     ClearResultColumns(p, pc::Count);
     EXPECT_EQ(p[2], (QStringList{"7", "Süd", "B", "", "", "", "", "", "", "", ""}));
     EXPECT_EQ(p[0][pc::Qualified], "Q."); // header untouched
+}
+
+TEST(RowsOf, SnapshotOfTheCountedCells) {
+    TCellStore store(3, 2);
+    store.SetCell(0, 0, "Nr.");
+    store.SetCell(2, 1, "K");
+    store.SetCell(0, 2, "beyond RowCount");
+    EXPECT_EQ(RowsOf(store), (ListRows{{"Nr.", "", ""}, {"", "", "K"}}));
 }

@@ -28,7 +28,7 @@ TEST(Rerank, ByTotalWithBlankTotalsLastAndWithoutPlace) {
                              {"", "C", "", "9,80", "0", "9,80"},
                              {"", "D", "", "", "", "  "},
                              {"", "E", "", "12,00", "0", "12,00"}});
-    RerankResultList(rows, rc::Count, rc::Gesamtzeit, false, u',');
+    RerankRows(rows, rc::Count, rc::Gesamtzeit, false, u',');
     EXPECT_EQ(Column(rows, rc::Mannschaft), (QStringList{"C", "B", "E", "A", "D"}));
     EXPECT_EQ(Column(rows, rc::Platz), (QStringList{"1", "2", "3", "", ""}));
     EXPECT_EQ(rows[0], QStringList(ResultHeaders.begin(), ResultHeaders.end()));
@@ -37,26 +37,26 @@ TEST(Rerank, ByTotalWithBlankTotalsLastAndWithoutPlace) {
 TEST(Rerank, EqualTotalsKeepTheirOrderAndTakeConsecutivePlaces) {
     ListRows rows = Results(
         {{"", "A", "", "", "", "20,00"}, {"", "B", "", "", "", "19,00"}, {"", "C", "", "", "", "20,00"}});
-    RerankResultList(rows, rc::Count, rc::Gesamtzeit, false, u',');
+    RerankRows(rows, rc::Count, rc::Gesamtzeit, false, u',');
     EXPECT_EQ(Column(rows, rc::Mannschaft), (QStringList{"B", "A", "C"}));
     EXPECT_EQ(Column(rows, rc::Platz), (QStringList{"1", "2", "3"}));
 
     // Descending reverses the times but not the order of equal ones.
-    RerankResultList(rows, rc::Count, rc::Gesamtzeit, true, u',');
+    RerankRows(rows, rc::Count, rc::Gesamtzeit, true, u',');
     EXPECT_EQ(Column(rows, rc::Mannschaft), (QStringList{"A", "C", "B"}));
 }
 
 TEST(Rerank, OtherSortColumnNumbersInThatOrder) {
     ListRows rows =
         Results({{"", "b", "", "", "", "20,00"}, {"", "C", "", "", "", "19,00"}, {"", "a", "", "", "", ""}});
-    RerankResultList(rows, rc::Count, rc::Mannschaft, false, u',');
+    RerankRows(rows, rc::Count, rc::Mannschaft, false, u',');
     EXPECT_EQ(Column(rows, rc::Mannschaft), (QStringList{"a", "b", "C"}));
     EXPECT_EQ(Column(rows, rc::Platz), (QStringList{"", "1", "2"}));
 }
 
 TEST(Rerank, HeaderOnlyAndShortRows) {
     ListRows empty = Results({});
-    RerankResultList(empty, rc::Count, rc::Gesamtzeit, false, u',');
+    RerankRows(empty, rc::Count, rc::Gesamtzeit, false, u',');
     EXPECT_EQ(empty.size(), 1);
     ListRows shortRows = Results({{"", "X"}});
     NumberPlaces(shortRows, rc::Count);

@@ -8,7 +8,7 @@ TEST(ResultNumbers, ParsesWithTheGivenSeparatorOnly) {
     EXPECT_EQ(ParseSeconds("21,50", u','), 21.5);
     EXPECT_EQ(ParseSeconds(" 3 ", u','), 3.0);
     EXPECT_EQ(ParseSeconds(",5", u','), 0.5);
-    EXPECT_EQ(ParseSeconds("3,", u','), 3.0);  // separator typed, decimals not yet
+    EXPECT_EQ(ParseSeconds("3,", u','), 3.0); // separator typed, decimals not yet
     EXPECT_EQ(ParseSeconds("21.50", u'.'), 21.5);
     EXPECT_EQ(ParseSeconds("-1,5", u','), -1.5);
     EXPECT_FALSE(ParseSeconds("21.50", u',')); // the other separator is no number

@@ -91,11 +91,11 @@ TEST(ResultPage, EscapesTitlesAndCaptions) {
 TEST(ResultPage, WriteReportsFailure) {
     QTemporaryDir dir;
     const QString path = dir.filePath("Ergebnis.html");
-    ASSERT_TRUE(WriteResultPage(path, ResultPage()).ok);
+    ASSERT_TRUE(SaveResultPage(path, ResultPage()).ok);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), Fixture("result_page_ergebnis.html"));
-    const WriteResult bad = WriteResultPage(dir.filePath("fehlt/Ergebnis.html"), ResultPage());
+    const WriteResult bad = SaveResultPage(dir.filePath("fehlt/Ergebnis.html"), ResultPage());
     EXPECT_FALSE(bad.ok);
     EXPECT_EQ(bad.errorText, "Der Schreibfehler der Datei: " + dir.filePath("fehlt/Ergebnis.html"));
 }

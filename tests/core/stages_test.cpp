@@ -65,21 +65,21 @@ TEST(Stages, DetectionFromTheWorkbookName) {
 
 TEST(LaneLists, SortedKeysLaneOneFirstLaneTwoSecond) {
     const ListRows rows{{"Nr.", "Name"}, {"12", "Ost"}, {"3", "Nord"}, {"", ""}, {"7", "Süd"}};
-    const auto lists = RebuildLaneLists(rows);
+    const auto lists = LaneListItems(rows);
     EXPECT_EQ(lists.items, (QStringList{"  3 Nord", "  7 Süd", " 12 Ost"}));
     EXPECT_EQ(lists.lane1Index, 0);
     EXPECT_EQ(lists.lane2Index, 1);
 
-    const auto afterRemoval = RebuildLaneLists(rows, false);
+    const auto afterRemoval = LaneListItems(rows, false);
     EXPECT_EQ(afterRemoval.items.size(), 4);
     EXPECT_EQ(afterRemoval.items.first(), "    ");
 }
 
 TEST(LaneLists, OneTeamLeavesLaneTwoEmpty) {
-    auto lists = RebuildLaneLists({{"Nr.", "Name"}, {"1", "A"}});
+    auto lists = LaneListItems({{"Nr.", "Name"}, {"1", "A"}});
     EXPECT_TRUE(lists.lane1Enabled());
     EXPECT_FALSE(lists.lane2Enabled());
-    lists = RebuildLaneLists({{"Nr.", "Name"}});
+    lists = LaneListItems({{"Nr.", "Name"}});
     EXPECT_FALSE(lists.lane1Enabled());
     EXPECT_TRUE(lists.items.isEmpty());
 }

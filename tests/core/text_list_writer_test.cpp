@@ -49,12 +49,12 @@ TEST(TextList, ResultListInCp1252AndUtf8WhenItDoesNotFit) {
 TEST(TextList, SaveWritesTheFileOrSaysWhyNot) {
     QTemporaryDir dir;
     const QString path = dir.filePath("zeit.txt");
-    ASSERT_TRUE(SaveListAsText(path, ProtocolSample(), pc::Count).ok);
+    ASSERT_TRUE(SaveListText(path, ProtocolSample(), pc::Count).ok);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), Fixture("result_list.txt"));
 
-    const WriteResult r = SaveListAsText(dir.filePath("fehlt/zeit.txt"), ProtocolSample(), pc::Count);
+    const WriteResult r = SaveListText(dir.filePath("fehlt/zeit.txt"), ProtocolSample(), pc::Count);
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.errorText.startsWith("Der Schreibfehler der Datei: "));
 }
