@@ -1,0 +1,88 @@
+#include "controls/digit.h"
+
+#include "controls/qt_color.h"
+#include "core/digit_geometry.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+namespace zn {
+
+TDigit::TDigit(QWidget* parent) : QWidget(parent) {
+    // The digit fills every pixel itself, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(16, 32);
+}
+
+void TDigit::SetValue(int v) {
+    if (v == FValue) return;
+    if (v < 0 || v > 9) {
+        FValue = 0;
+        if (OnOverflow) OnOverflow(this);
+    } else {
+        FValue = v;
+    }
+    FValueBinary = SegmentPatterns[static_cast<std::size_t>(FValue)];
+    repaint();
+}
+
+void TDigit::SetValueBinary(uint8_t v) {
+    if (v == FValueBinary) return;
+    FValueBinary = v;
+    repaint();
+}
+
+void TDigit::SetColorOn(TColor c) {
+    if (c == FColorOn) return;
+    FColorOn = c;
+    repaint();
+}
+
+void TDigit::SetColorOff(TColor c) {
+    if (c == FColorOff) return;
+    FColorOff = c;
+    repaint();
+}
+
+void TDigit::SetColor(TColor c) {
+    if (c == FColor) return;
+    FColor = c;
+    repaint();
+}
+
+void TDigit::SetThickness(int t) {
+    // Thicker segments than half the digit would turn the polygons inside out.
+    if (t > width() / 2 || t > height() / 2) return;
+    FThickness = t;
+    update();
+}
+
+void TDigit::SetSeparation(int s) {
+    FSeparation = s;
+    update();
+}
+
+void TDigit::SetBorderStyle(TBorderStyle b) {
+    if (b == FBorderStyle) return;
+    FBorderStyle = b;
+    repaint();
+}
+
+void TDigit::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QColor background = ToQColor(FColor);
+    p.fillRect(rect(), background);
+    // Outlining every polygon in the background colour keeps a one-pixel gap
+    // between neighbouring segments even when the separation is 0.
+    p.setPen(QPen(background, 0));
+    const QColor on = ToQColor(FColorOn);
+    const QColor off = ToQColor(FColorOff);
+    const auto parts = DigitSegmentPolygons(width(), height(), FThickness, FSeparation);
+    for (std::size_t bit = 0; bit < parts.size(); ++bit) {
+        p.setBrush((FValueBinary >> bit) & 1 ? on : off);
+        const auto& points = parts[bit];
+        p.drawPolygon(points.data(), static_cast<int>(points.size()));
+    }
+}
+
+} // namespace zn
