@@ -1,7 +1,6 @@
 #include "core/cell_store.h"
 
 #include <algorithm>
-#include <cassert>
 
 namespace zn {
 
@@ -185,26 +184,29 @@ void TCellStore::SwapRows(int a, int b) {
     }
 }
 
-void TCellStore::ApplyRowOrder(int first, const std::vector<int>& order) {
-    if (order.empty() || first < 0) return;
-    const int last = first + static_cast<int>(order.size()) - 1;
+bool TCellStore::ApplyRowOrder(int first, const std::vector<int>& order) {
+    if (first < 0) return false;
+    const int count = static_cast<int>(order.size());
+    // A row named twice would leave another one behind and lose it.
+    std::vector<bool> seen(order.size(), false);
+    for (int old : order) {
+        if (old < first || old - first >= count || seen[old - first]) return false;
+        seen[old - first] = true;
+    }
     // Take the range out whole, then put each row back under its new number.
     std::vector<TRows::node_type> taken(order.size());
-    for (auto it = FRows.lower_bound(first); it != FRows.end() && it->first <= last;) {
+    for (auto it = FRows.lower_bound(first); it != FRows.end() && it->first - first < count;) {
         auto next = std::next(it);
-        const int slot = it->first - first;
-        taken[slot] = FRows.extract(it);
+        taken[it->first - first] = FRows.extract(it);
         it = next;
     }
-    for (std::size_t n = 0; n < order.size(); ++n) {
-        const int old = order[n];
-        assert(old >= first && old <= last);
-        if (old < first || old > last) continue;
-        TRows::node_type& node = taken[old - first];
+    for (int n = 0; n < count; ++n) {
+        TRows::node_type& node = taken[order[n] - first];
         if (node.empty()) continue;
-        node.key() = first + static_cast<int>(n);
+        node.key() = first + n;
         FRows.insert(std::move(node));
     }
+    return true;
 }
 
 void TCellStore::InsertColumn(int at) {

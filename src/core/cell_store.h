@@ -68,7 +68,8 @@ public:
     // Rearranges rows first .. first + order.size() - 1 so that row first + n
     // receives the old row order[n]. order must be a permutation of exactly
     // those rows; rows outside the range are not touched. Each row moves once.
-    void ApplyRowOrder(int first, const std::vector<int>& order);
+    // An order that is not such a permutation changes nothing and gives false.
+    bool ApplyRowOrder(int first, const std::vector<int>& order);
 
     // Column operations, the same way across every stored row.
     void InsertColumn(int at);

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QTime>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zn {
@@ -54,9 +55,8 @@ int PlainCompare(const QString& a, const QString& b) {
     const qsizetype n = std::min(a.size(), b.size());
     const QChar* pa = a.constData();
     const QChar* pb = b.constData();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (pa[i] != pb[i]) return static_cast<int>(pa[i].unicode()) - static_cast<int>(pb[i].unicode());
-    }
+    const auto [ia, ib] = std::mismatch(pa, pa + n, pb);
+    if (ia != pa + n) return static_cast<int>(ia->unicode()) - static_cast<int>(ib->unicode());
     return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 

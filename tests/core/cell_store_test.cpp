@@ -144,6 +144,12 @@ TEST(CellStore, ApplyRowOrderMovesWholeRowsInsideTheRangeOnly) {
     EXPECT_EQ(FirstColumn(store, 5), QStringList({"r0", "", "r2", "r3", "r1"}));
     EXPECT_EQ(store.Cell(7, 2), "beyond the columns"); // travels with its row
     EXPECT_EQ(store.Cell(0, 6), "parked");
+
+    // A row named twice would lose another: refused, nothing moves.
+    EXPECT_FALSE(store.ApplyRowOrder(1, {1, 1, 2, 3}));
+    EXPECT_FALSE(store.ApplyRowOrder(1, {0, 1, 2, 3}));
+    EXPECT_EQ(FirstColumn(store, 5), QStringList({"r0", "", "r2", "r3", "r1"}));
+    EXPECT_EQ(store.AllocatedRows(), 5u);
 }
 
 TEST(CellStore, ColumnOperationsWorkAcrossAllStoredRows) {
