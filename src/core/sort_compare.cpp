@@ -1,7 +1,6 @@
 #include "core/sort_compare.h"
 
 #include <QDate>
-#include <QDateTime>
 #include <QTime>
 
 #include <algorithm>
@@ -86,11 +85,6 @@ TTextConverter::TTextConverter(const QLocale& locale) : FLocale(locale) {
         AddUnique(FTimeFormats, locale.timeFormat(type).trimmed());
     for (const char* f : {"H:mm:ss.zzz", "H:mm:ss", "H:mm"})
         AddUnique(FTimeFormats, QLatin1String(f));
-
-    for (const QString& d : std::as_const(FDateFormats)) {
-        for (const QString& t : std::as_const(FTimeFormats))
-            AddUnique(FDateTimeFormats, d + u' ' + t);
-    }
 }
 
 bool TTextConverter::ToFloat(const QString& text, double* value) const {
@@ -114,30 +108,41 @@ bool TTextConverter::ToTime(const QString& text, std::int64_t* msecsOfDay) const
     return false;
 }
 
+bool TTextConverter::ToDate(const QString& text, QDate* date) const {
+    for (const QString& format : FDateFormats) {
+        const QDate d = QDate::fromString(text, format);
+        if (d.isValid()) {
+            *date = WindowTwoDigitYear(d, format);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool TTextConverter::ToDateTime(const QString& text, std::int64_t* msecs) const {
     const QString t = text.trimmed();
     if (t.isEmpty()) return false;
     auto serial = [](QDate date, qint64 msecsOfDay) {
         return (date.toJulianDay() - kEpochJulianDay) * kMsecsPerDay + msecsOfDay;
     };
-    for (const QString& format : FDateTimeFormats) {
-        const QDateTime dt = QDateTime::fromString(t, format);
-        if (dt.isValid()) {
-            *msecs = serial(WindowTwoDigitYear(dt.date(), format), dt.time().msecsSinceStartOfDay());
-            return true;
-        }
-    }
-    for (const QString& format : FDateFormats) {
-        const QDate date = QDate::fromString(t, format);
-        if (date.isValid()) {
-            *msecs = serial(WindowTwoDigitYear(date, format), 0);
-            return true;
-        }
-    }
+    QDate date;
     std::int64_t ofDay = 0;
+    if (ToDate(t, &date)) {
+        *msecs = serial(date, 0);
+        return true;
+    }
     if (ToTime(t, &ofDay)) {
         *msecs = ofDay;
         return true;
+    }
+    // Date and time are read apart, at each blank in turn (long date forms
+    // hold blanks themselves): read as one local date-time, a wall-clock time
+    // inside the spring daylight-saving gap would not exist and fail.
+    for (qsizetype blank = t.indexOf(u' '); blank > 0; blank = t.indexOf(u' ', blank + 1)) {
+        if (ToDate(t.left(blank).trimmed(), &date) && ToTime(t.mid(blank + 1), &ofDay)) {
+            *msecs = serial(date, ofDay);
+            return true;
+        }
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -53,9 +54,10 @@ public:
     bool ToTime(const QString& text, std::int64_t* msecsOfDay) const;
 
 private:
+    bool ToDate(const QString& text, QDate* date) const;
+
     QLocale FLocale;
     QStringList FDateFormats;
-    QStringList FDateTimeFormats;
     QStringList FTimeFormats;
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <random>
 #include <set>
 
@@ -148,6 +149,22 @@ TEST(SortEngine, DatesAndTimesSortByValueNotByText) {
     ASSERT_TRUE(TextToDateTime("01.01.2024", kGerman, &ms2024));
     EXPECT_EQ(ms, ms2024); // two-digit years belong to this century
     EXPECT_FALSE(TextToTime("25:00", kGerman, &ms));
+
+    // 02:30 on the day the clocks go forward does not exist as local time
+    // in Germany, but is a valid entry in a list.
+    const QByteArray oldZone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    std::int64_t before = 0, gap = 0;
+    const bool readBefore = TextToDateTime("26.03.2023 01:59", kGerman, &before);
+    const bool readGap = TextToDateTime("26.03.2023 02:30", kGerman, &gap);
+    if (oldZone.isNull())
+        qunsetenv("TZ");
+    else
+        qputenv("TZ", oldZone);
+    tzset();
+    ASSERT_TRUE(readBefore && readGap);
+    EXPECT_EQ(gap - before, 31 * 60 * 1000);
 }
 
 TEST(SortEngine, NumericExtendedComparesTheNumbersInsideTexts) {
