@@ -1,0 +1,23 @@
+#include "app/main_window.h"
+#include "app/platform_qt.h"
+#include "settings/dlg_yes_no.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(zn::TFormMain::kAppTitle);
+    QApplication::setOrganizationName(QStringLiteral("Kronvik"));
+
+    zn::SteadyTickSource clock;
+    zn::QtSoundPlayer sound;
+    zn::DesktopShell shell;
+    zn::DialogExec modal;
+    const zn::TPlatform platform{&clock, &sound, &shell, &modal, zn::UserSettingsFactory()};
+
+    zn::TFormMain formMain(platform);
+    zn::TFDlgYesNo dlgYesNo(&formMain);
+    formMain.SetYesNoDialog(&dlgYesNo);
+    formMain.show();
+    return QApplication::exec();
+}

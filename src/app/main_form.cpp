@@ -1,0 +1,420 @@
+// Building the main window's components: what a form description would hold.
+#include "app/main_window.h"
+
+#include "controls/bit_btn_with_color.h"
+#include "controls/digit.h"
+#include "controls/label_3d.h"
+#include "controls/led.h"
+#include "controls/qt_color.h"
+#include "controls/sort_grid.h"
+#include "core/tag.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zn {
+
+namespace {
+
+QFont ArialPx(int px, bool bold = true, bool italic = false) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(px);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+void SetBackground(QWidget* w, TColor color) {
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, ToQColor(color));
+    w->setPalette(p);
+}
+
+void SetTextColor(QWidget* w, TColor color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, ToQColor(color));
+    w->setPalette(p);
+}
+
+QFrame* MakePanel(QWidget* parent, const QString& name, QFrame::Shadow bevel = QFrame::Raised) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | bevel);
+    panel->setLineWidth(1);
+    return panel;
+}
+
+// A label that runs a handler when clicked (the logo).
+class ClickLabel : public QLabel {
+public:
+    ClickLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
+        : QLabel(text, parent), onClick_(std::move(onClick)) {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) onClick_();
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+// The picture between the lane panels: two lanes side by side.
+QPixmap LanePicture() {
+    QPixmap pix(32, 24);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(160, 0, 0), 3));
+    p.drawLine(6, 22, 12, 2);
+    p.drawLine(26, 22, 20, 2);
+    p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DashLine));
+    p.drawLine(16, 22, 16, 2);
+    return pix;
+}
+
+}  // namespace
+
+void TFormMain::BuildForm() {
+    setMinimumSize(800, kMinHeight);
+    resize(kDesignWidth, kDesignHeight);
+    BuildTopBand();
+    BuildTimerBand();
+    BuildTableArea();
+    BuildCommandButtons();
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusPanel0 = new QLabel(StatusBar1);
+    StatusPanel0->setFixedWidth(50);
+    StatusPanel0->setAlignment(Qt::AlignCenter);
+    StatusPanel1 = new QLabel(QStringLiteral(" Datenbank von Vorlauf"), StatusBar1);
+    StatusBar1->addWidget(StatusPanel0);
+    StatusBar1->addWidget(StatusPanel1, 1);
+
+    BuildMenu();
+    BuildTimers();
+    AlignControls();
+}
+
+void TFormMain::BuildTopBand() {
+    PanelTop = MakePanel(this, QStringLiteral("PanelTop"));
+
+    bHelp = new QPushButton(QStringLiteral("H&ilfe"), PanelTop);
+    bHelp->setGeometry(4, 4, 90, 25);
+    bCFG = new QPushButton(QStringLiteral("&Einstellungen"), PanelTop);
+    bCFG->setGeometry(98, 4, 110, 25);
+    bBeenden = new QPushButton(QStringLiteral("&Beenden"), PanelTop);
+    bBeenden->setGeometry(212, 4, 90, 25);
+    for (QPushButton* b : {bHelp, bCFG, bBeenden}) b->setFocusPolicy(Qt::TabFocus);
+    bHelp->setObjectName(QStringLiteral("bHelp"));
+    bCFG->setObjectName(QStringLiteral("bCFG"));
+    bBeenden->setObjectName(QStringLiteral("bBeenden"));
+    connect(bHelp, &QPushButton::clicked, this, [this] { bHelpClick(); });
+    connect(bBeenden, &QPushButton::clicked, this, [this] { bExitClick(); });
+
+    // The logo: two coloured words over dark shadow copies, and the program's name.
+    const auto logo = [this](const QString& text, TColor color, int x, bool shadow) {
+        if (shadow) {
+            auto* s = new ClickLabel(text, PanelTop, [this] { Label5Click(); });
+            s->setFont(ArialPx(27));
+            SetTextColor(s, 0x202020);
+            s->move(x + 2, 2);
+            s->adjustSize();
+        }
+        auto* l = new ClickLabel(text, PanelTop, [this] { Label5Click(); });
+        l->setFont(ArialPx(27));
+        SetTextColor(l, color);
+        l->move(x, 0);
+        l->adjustSize();
+        return l;
+    };
+    Label5 = logo(QStringLiteral("Kron"), 0x0000C0, 330, true);
+    Label8 = logo(QStringLiteral("vik"), 0xC04000, 330 + Label5->width(), true);
+    Label6 = logo(QStringLiteral(" Zeitnahme"), 0x404040, Label8->x() + Label8->width(), false);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label8->setObjectName(QStringLiteral("Label8"));
+    Label6->setObjectName(QStringLiteral("Label6"));
+
+    PanelDate = new QLabel(QStringLiteral("00:00"), PanelTop);
+    PanelDate->setObjectName(QStringLiteral("PanelDate"));
+    PanelDate->setAlignment(Qt::AlignCenter);
+    PanelDate->setFont(ArialPx(24, false));
+    SetBackground(PanelDate, clBlack);
+    SetTextColor(PanelDate, clSilver);
+
+    Panel = MakePanel(PanelTop, QStringLiteral("Panel"));
+    PanelLL = MakePanel(Panel, QStringLiteral("PanelLL"));
+    PanelRR = MakePanel(Panel, QStringLiteral("PanelRR"));
+
+    const auto lane = [](QFrame* panel, int index, QLabel*& caption, TLabel3D*& title, QComboBox*& combo) {
+        caption = new QLabel(QStringLiteral("Bahn %1").arg(index + 1), panel);
+        caption->setObjectName(QStringLiteral("LabelBahn%1").arg(index + 1));
+        caption->setFont(ArialPx(14));
+        title = new TLabel3D(panel);
+        title->setObjectName(QStringLiteral("Title%1").arg(index + 1));
+        title->setFont(ArialPx(27, true, true));
+        title->SetAlignment(index == 0 ? taRightJustify : taLeftJustify);
+        title->SetTransparent(true);
+        title->SetBevel(blLowered);
+        title->SetShadowSize(2);
+        title->SetHighLightColor(index == 0 ? clWhite : clBtnHighlight);
+        title->SetFirstColor(index == 0 ? clBlack : clWhite);
+        title->SetLastColor(clTeal);
+        title->SetFontColor(index == 0 ? clBlack : clWindowText);
+        combo = new QComboBox(panel);
+        combo->setObjectName(QStringLiteral("cbBuhn%1").arg(index + 1));
+        combo->setMaxVisibleItems(20);
+        combo->setEnabled(false);
+        combo->setFont(QFont(QStringLiteral("Courier New"), 10));
+    };
+    lane(PanelLL, 0, LabelBahn1, Title1, cbBuhn1);
+    lane(PanelRR, 1, LabelBahn2, Title2, cbBuhn2);
+    Title1->SetCaption(QStringLiteral("Zozaridu Ziveve Zoz "));
+    Title2->SetCaption(QStringLiteral("FF Kronvik "));
+    SetTag(cbBuhn1, 1);
+    SetTag(cbBuhn2, 2);
+    connect(cbBuhn1, &QComboBox::currentIndexChanged, this, [this] { cbBuhnChange(); });
+    connect(cbBuhn2, &QComboBox::currentIndexChanged, this, [this] { cbBuhnChange(); });
+
+    sbLoad = new QToolButton(Panel);
+    sbLoad->setObjectName(QStringLiteral("sbLoad"));
+    sbLoad->setToolTip(QStringLiteral("Datenbank laden"));
+    sbLoad->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    sbLoad->setIconSize(QSize(24, 24));
+    sbLoad->setFocusPolicy(Qt::NoFocus);
+    Image1 = new QLabel(Panel);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(LanePicture());
+}
+
+void TFormMain::BuildTimerBand() {
+    PanelTimer = new QFrame(this);
+    PanelTimer->setObjectName(QStringLiteral("PanelTimer"));
+    SetBackground(PanelTimer, clBlack);
+    PanelT1 = MakePanel(PanelTimer, QStringLiteral("PanelT1"), QFrame::Sunken);
+    PanelT2 = MakePanel(PanelTimer, QStringLiteral("PanelT2"), QFrame::Sunken);
+    PanelCentr = new QFrame(PanelTimer);
+    PanelCentr->setObjectName(QStringLiteral("PanelCentr"));
+    SetBackground(PanelCentr, clBlack);
+    SetTag(PanelT1, 0);
+    SetTag(PanelT2, 1);
+    BuildTimerPanel(PanelT1, 0);
+    BuildTimerPanel(PanelT2, 1);
+    Led1 = new TLed(PanelCentr);
+    Led1->setObjectName(QStringLiteral("Led1"));
+    Led1->setGeometry(0, 0, 16, 16);
+}
+
+void TFormMain::BuildTimerPanel(QFrame* panel, int lane) {
+    SetBackground(panel, clBlack);
+    for (int i = 0; i < 5; ++i) {
+        auto* d = new TDigit(panel);
+        d->setObjectName(QStringLiteral("Digit%1_%2").arg(lane + 1).arg(i + 1));
+        d->setGeometry(8 + i * 90, 4, 80, 160);
+        d->SetThickness(9);
+        d->SetSeparation(1);
+        d->SetColor(clBlack);
+        d->SetColorOff(clBlack);
+        d->SetColorOn(i < 2 ? LaneDigitColors[0] : clYellow);
+        Digits[lane][i] = d;
+    }
+    auto* comma = new QLabel(QStringLiteral(","), panel);
+    comma->setObjectName(QStringLiteral("LabSec%1").arg(lane + 1));
+    QFont cf(QStringLiteral("Times New Roman"));
+    cf.setPixelSize(85);
+    cf.setBold(true);
+    comma->setFont(cf);
+    comma->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    SetTextColor(comma, clYellow);
+    auto* sek = new QLabel(QStringLiteral("Sek."), panel);
+    sek->setObjectName(QStringLiteral("Lab%1_sek").arg(lane + 1));
+    auto* hundredths = new QLabel(QStringLiteral("/100"), panel);
+    hundredths->setObjectName(QStringLiteral("Lab%1_100").arg(lane + 1));
+    for (QLabel* l : {sek, hundredths}) {
+        l->setFont(ArialPx(27));
+        SetTextColor(l, clYellow);
+        l->setAlignment(Qt::AlignCenter);
+    }
+    sek->setGeometry(8, 175, 260, 31);
+    hundredths->setGeometry(314, 175, 162, 31);
+    (lane == 0 ? LabSec1 : LabSec2) = comma;
+    (lane == 0 ? Lab1_sek : Lab2_sek) = sek;
+    (lane == 0 ? Lab1_100 : Lab2_100) = hundredths;
+}
+
+void TFormMain::BuildTableArea() {
+    PanelLeft = new QWidget(this);
+    PanelLeft->setObjectName(QStringLiteral("PanelLeft"));
+    PanelProtokoll = MakePanel(PanelLeft, QStringLiteral("PanelProtokoll"));
+    Panel3 = MakePanel(PanelProtokoll, QStringLiteral("Panel3"));
+
+    LabelErgebnis = new QLabel(QStringLiteral("Ergebnis"), Panel3);
+    LabelErgebnis->setObjectName(QStringLiteral("LabelErgebnis"));
+    LabelErgebnis->setFont(ArialPx(18));
+
+    const auto grid = [this](QWidget* parent, const QString& name, int cols) {
+        auto* g = new TSortGrid(parent);
+        g->setObjectName(name);
+        g->SetColCount(cols);
+        g->SetRowCount(2);
+        g->setFont(QFont(QStringLiteral("Courier New"), 10));
+        return g;
+    };
+    SortGridTop = grid(Panel3, QStringLiteral("SortGridTop"), 4);
+    SortGridTop->setFocusPolicy(Qt::NoFocus);
+    SortGrid1 = grid(PanelProtokoll, QStringLiteral("SortGrid1"), 11);
+    SortGrid2 = grid(PanelProtokoll, QStringLiteral("SortGrid2"), 11);
+    SortGrid3 = grid(PanelProtokoll, QStringLiteral("SortGrid3"), 6);
+    SortGrid4 = grid(PanelProtokoll, QStringLiteral("SortGrid4"), 6);
+    SortGrid2->hide();
+    SortGrid3->hide();
+    SortGrid4->hide();
+}
+
+QToolButton* TFormMain::MakeSpeedButton(const QString& name, const QString& hint, int icon) {
+    auto* b = new QToolButton(Panel3);
+    b->setObjectName(name);
+    b->setToolTip(hint);
+    b->setFocusPolicy(Qt::NoFocus);
+    if (icon >= 0) b->setIcon(style()->standardIcon(static_cast<QStyle::StandardPixmap>(icon)));
+    return b;
+}
+
+void TFormMain::BuildCommandButtons() {
+    const auto big = [this](const QString& name, const QString& caption, TColor face, TColor text, int x) {
+        auto* b = new TBitBtnWithColor(Panel3);
+        b->setObjectName(name);
+        b->SetCaption(caption);
+        b->setFont(ArialPx(27));
+        b->SetFontColor(text);
+        b->SetColor(face);
+        b->setCursor(Qt::PointingHandCursor);
+        b->setGeometry(x, 4, 236, 48);
+        return b;
+    };
+    bSTART = big(QStringLiteral("bSTART"), QStringLiteral("&START"), clBtnFace, clWhite, 4);
+    bSTOP1 = big(QStringLiteral("bSTOP1"), QStringLiteral("STOPP &1"), clBtnFace, clYellow, 244);
+    bSTOP2 = big(QStringLiteral("bSTOP2"), QStringLiteral("STOPP &2"), clBtnFace, clYellow, 526);
+    bRESET = big(QStringLiteral("bRESET"), QStringLiteral("&RESET"), clBtnFace, clWhite, 766);
+    bFSTART = big(QStringLiteral("bFSTART"), QStringLiteral("&Fehlstart"), clYellow, 45056, 4);
+    // Alt+S belongs to the hidden menu (arming the start contact), not to START.
+    bSTART->setShortcut(QKeySequence());
+    SetTag(bSTOP1, 0);
+    SetTag(bSTOP2, 1);
+    for (TBitBtnWithColor* b : {bSTOP1, bSTOP2, bRESET, bFSTART}) b->setEnabled(false);
+
+    connect(bSTART, &QAbstractButton::clicked, this, [this] { mStartClick(bSTART); });
+    connect(bFSTART, &QAbstractButton::clicked, this, [this] { mFStartClick(); });
+    connect(bSTOP1, &QAbstractButton::clicked, this, [this] { mSTOPClick(bSTOP1); });
+    connect(bSTOP2, &QAbstractButton::clicked, this, [this] { mSTOPClick(bSTOP2); });
+    connect(bRESET, &QAbstractButton::clicked, this, [this] { mResetClick(bRESET); });
+    bSTART->OnMouseDown = [this](QObject*, Qt::MouseButton) { bSTARTMouseDown(); };
+    bSTOP1->OnMouseDown = [this](QObject*, Qt::MouseButton) { bSTOP1MouseDown(); };
+    bSTOP2->OnMouseDown = [this](QObject*, Qt::MouseButton) { bSTOP2MouseDown(); };
+    bRESET->OnMouseDown = [this](QObject*, Qt::MouseButton) { bRESETMouseDown(); };
+
+    sbSave = MakeSpeedButton(QStringLiteral("sbSave"), QStringLiteral("Protokoll speichern unter"),
+                             QStyle::SP_DialogSaveButton);
+    sbExcel = MakeSpeedButton(QStringLiteral("sbExcel"), QStringLiteral("Datei in MS Excel"),
+                              QStyle::SP_FileDialogDetailedView);
+    sbSaveX = MakeSpeedButton(QStringLiteral("sbSaveX"), QStringLiteral("Aktuelle Liste speichern unter MS Excel"),
+                              QStyle::SP_DriveHDIcon);
+    sbHTML = MakeSpeedButton(QStringLiteral("sbHTML"), QStringLiteral("Als Webseite"), QStyle::SP_DriveNetIcon);
+    sbWord = MakeSpeedButton(QStringLiteral("sbWord"), QStringLiteral("Datei in MS Word"), QStyle::SP_FileIcon);
+    sbPrint = MakeSpeedButton(QStringLiteral("sbPrint"), QStringLiteral("Protokoll drucken"),
+                              QStyle::SP_FileDialogListView);
+    sbGramoty = MakeSpeedButton(QStringLiteral("sbGramoty"), QStringLiteral("Urkunden drucken"),
+                                QStyle::SP_FileDialogInfoView);
+    sbCLS = MakeSpeedButton(QStringLiteral("sbCLS"), QStringLiteral("Zeile entfernen"), QStyle::SP_TrashIcon);
+    sbClsAll = MakeSpeedButton(QStringLiteral("sbClsAll"), QStringLiteral("Ergebnisse entfernen"),
+                               QStyle::SP_DialogDiscardButton);
+    bQ = MakeSpeedButton(QStringLiteral("bQ"), QStringLiteral("Protokolle generieren"),
+                         QStyle::SP_FileDialogContentsView);
+    sb1 = MakeSpeedButton(QStringLiteral("sb1"), QStringLiteral("Laufbahn 1. Aus dem Protokoll zu nehmen"), -1);
+    sb2 = MakeSpeedButton(QStringLiteral("sb2"), QStringLiteral("Laufbahn 2. Aus dem Protokoll zu nehmen"), -1);
+    sb1->setText(QStringLiteral("1"));
+    sb2->setText(QStringLiteral("2"));
+    SetTag(sb1, 1);
+    SetTag(sb2, 2);
+    int x = 4;
+    for (QToolButton* b : {sbSave, sbExcel, sbSaveX, sbHTML, sbWord, sbPrint, sbGramoty, sbCLS, sbClsAll, bQ, sb1, sb2}) {
+        b->setGeometry(x, 55, 24, 24);
+        b->setEnabled(false);
+        x += 26;
+    }
+    LabelErgebnis->setGeometry(x + 12, 53, 420, 26);
+}
+
+void TFormMain::BuildMenu() {
+    const auto item = [this](const QString& name, const QString& caption, const QKeySequence& key,
+                             std::function<void()> handler) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(name);
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+        if (handler) connect(a, &QAction::triggered, this, std::move(handler));
+        return a;
+    };
+    mStart = item(QStringLiteral("mStart"), QStringLiteral("Start"), Qt::Key_S, [this] { mStartClick(mStart); });
+    mFStart = item(QStringLiteral("mFStart"), QStringLiteral("Fehler"), Qt::Key_F, [this] { mFStartClick(); });
+    mSTOP1 = item(QStringLiteral("mSTOP1"), QStringLiteral("Stop1"), Qt::Key_1, [this] { mSTOP1Click(); });
+    mStop2 = item(QStringLiteral("mStop2"), QStringLiteral("Stop2"), Qt::Key_2, [this] { mStop2Click(); });
+    mReset = item(QStringLiteral("mReset"), QStringLiteral("00:00"), Qt::Key_0, [this] { mResetClick(mReset); });
+    BlockLS1 = item(QStringLiteral("BlockLS1"), QStringLiteral("Block LS"), QKeySequence(Qt::ALT | Qt::Key_S), nullptr);
+    mHilfe = item(QStringLiteral("mHilfe"), QStringLiteral("Hilfe"), Qt::Key_F1, [this] { bHelpClick(); });
+    EinstellunGen1 = item(QStringLiteral("EinstellunGen1"), QStringLiteral("&Einstellungen"), Qt::Key_F2, nullptr);
+    Einstellungen2 =
+        item(QStringLiteral("Einstellungen2"), QStringLiteral("&Einstellungen"), QKeySequence(Qt::ALT | Qt::Key_E), nullptr);
+    Hilfe1 = item(QStringLiteral("Hilfe1"), QStringLiteral("H&ilfe"), QKeySequence(Qt::ALT | Qt::Key_H), [this] { bHelpClick(); });
+    Drucker1 = item(QStringLiteral("Drucker1"), QStringLiteral("&Drucker"), QKeySequence(Qt::ALT | Qt::Key_D), nullptr);
+    Beenden1 = item(QStringLiteral("Beenden1"), QStringLiteral("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_B), [this] { bExitClick(); });
+    SetTag(mSTOP1, 0);
+    SetTag(mStop2, 1);
+    for (QAction* a : {mFStart, mSTOP1, mStop2, mReset}) a->setEnabled(false);
+    // The buttons' own accelerators would clash with these menu keys.
+    bCFG->setShortcut(QKeySequence());
+    bHelp->setShortcut(QKeySequence());
+    bBeenden->setShortcut(QKeySequence());
+
+    DatenbanknachVorlauf2 = new QAction(QStringLiteral("Zeitenprotokoll"), this);
+    DatenbanknachVorlauf2->setObjectName(QStringLiteral("DatenbanknachVorlauf2"));
+    SetTag(DatenbanknachVorlauf2, 12);
+}
+
+void TFormMain::BuildTimers() {
+    const auto timer = [this](const QString& name, int ms, bool active) {
+        auto* t = new QTimer(this);
+        t->setObjectName(name);
+        t->setInterval(ms);
+        if (active) t->start();
+        return t;
+    };
+    TimerDate = timer(QStringLiteral("TimerDate"), 5000, true);
+    Clock = timer(QStringLiteral("Clock"), 10, false);
+    Clock->setTimerType(Qt::PreciseTimer);
+    TimerGesperrt1 = timer(QStringLiteral("TimerGesperrt1"), 2000, false);
+    TimerGesperrt2 = timer(QStringLiteral("TimerGesperrt2"), 2000, false);
+    SetTag(TimerGesperrt1, 1);
+    SetTag(TimerGesperrt2, 2);
+    connect(TimerDate, &QTimer::timeout, this, [this] { TimerDateTimer(); });
+    connect(Clock, &QTimer::timeout, this, [this] { ClockTimer(); });
+    connect(TimerGesperrt1, &QTimer::timeout, this, [this] { TimerGesperrt1Timer(TimerGesperrt1); });
+    connect(TimerGesperrt2, &QTimer::timeout, this, [this] { TimerGesperrt1Timer(TimerGesperrt2); });
+}
+
+}  // namespace zn

@@ -1,0 +1,177 @@
+#include "app/main_window.h"
+
+#include "controls/bit_btn_with_color.h"
+#include "controls/digit.h"
+#include "controls/label_3d.h"
+#include "controls/led.h"
+#include "controls/sort_grid.h"
+#include "core/tag.h"
+#include "settings/dlg_yes_no.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTextStream>
+#include <QToolButton>
+#include <QTimer>
+
+namespace zn {
+
+namespace {
+
+const QString kCues[] = {QStringLiteral("FERTIG.wav"), QStringLiteral("START.wav"), QStringLiteral("STOPP.wav"),
+                         QStringLiteral("Fehlstart.wav")};
+
+}  // namespace
+
+TFormMain::TFormMain(const TPlatform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
+    setObjectName(QStringLiteral("FormMain"));
+    BuildForm();
+    FormCreate();
+}
+
+TFormMain::~TFormMain() { FormDestroy(); }
+
+QString TFormMain::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+
+QString TFormMain::ProgramBaseName() const {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+void TFormMain::Click(QAction* item) {
+    if (item && item->isEnabled()) item->trigger();
+}
+
+void TFormMain::FormCreate() {
+    // 1. Caption
+    setWindowTitle(kAppTitle + QStringLiteral(" v. 1.5"));
+    // 3. The Word template beside the program.
+    WordTemplatePath = QDir(ProgramFolder()).filePath(QStringLiteral("Protokollvorlage.doc"));
+    // 4. Tables
+    Lists = {nullptr, SortGrid1, SortGrid2, SortGrid3, SortGrid4};
+    CurrentList = SortGrid1;
+    // 6. Settings (window bounds, ports, layout block, titles).
+    if (platform_.settings) {
+        if (auto store = platform_.settings()) {
+            ReadConsoleSettings(*store, Settings);
+            ApplySettings();
+        }
+    }
+    // 7. Class names, looked up in the working folder.
+    QFile classes(QStringLiteral("Klasse.txt"));
+    if (classes.exists() && classes.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        QStringList names;
+        QTextStream in(&classes);
+        while (!in.atEnd()) names << in.readLine();
+        ClassList = names;
+    }
+    // 8. The false start lies exactly over START, hidden.
+    bFSTART->setGeometry(bSTART->geometry());
+    bFSTART->hide();
+    // 9./10. Dialog filters: only the types that are really read and written.
+    OpenFilter = ExcelTypeName + QStringLiteral(" (*.xlsx *.xls *.ods)");
+    SaveFilter = OpenFilter + QStringLiteral(";;") + WordTypeName + QStringLiteral(" (*.docx);;") + WebTypeName +
+                 QStringLiteral(" (*.html);;") + TextTypeName + QStringLiteral(" (*.txt)");
+    SaveFilterIndex = Settings.filterIndex;
+    // 11./12. Cues
+    StartSoundPresent = QFileInfo::exists(QStringLiteral("START.wav"));
+    for (const QString& cue : kCues) platform_.sound->WarmUp(cue);
+    // 13. Help: the program's path with ".html".
+    HelpFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".html"));
+    AutoSaveFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".txt"));
+    // 15. Save dialog defaults
+    SaveFileName = ProgramBaseName() + QStringLiteral(".txt");
+    SaveFolder = ProgramFolder();
+    // 16. Date display
+    TimerDateTimer();
+    // 18. Headers
+    const QStringList top{QStringLiteral("Mannschaft"), QStringLiteral("Bahn 1"), QStringLiteral("Bahn 2")};
+    for (int c = 0; c < top.size(); ++c) SortGridTop->SetCell(c, 0, top[c]);
+    const QStringList protocol{QStringLiteral("Nr."),    QStringLiteral("Name"),   QStringLiteral("Klasse"),
+                               QStringLiteral("Q."),     QStringLiteral("Zeit"),   QStringLiteral("Fehler"),
+                               QStringLiteral("Gesamt"), QStringLiteral("Zeit"),   QStringLiteral("Fehler"),
+                               QStringLiteral("Gesamt"), QStringLiteral("Bestzeit")};
+    for (int c = 0; c < protocol.size(); ++c) SortGrid1->SetCell(c, 0, protocol[c]);
+    const QStringList result{QStringLiteral("Platz"),       QStringLiteral("Mannschaft"), QStringLiteral("Klasse"),
+                             QString::fromUtf8("Übungszeit"), QStringLiteral("Fehler"),     QStringLiteral("Gesamtzeit")};
+    for (int c = 0; c < result.size(); ++c) SortGrid3->SetCell(c, 0, result[c]);
+    // 19. The run keys act only during a run.
+    SetRunShortcuts(false);
+    // 20. Offer loading the team database first.
+    QCursor::setPos(sbLoad->mapToGlobal(sbLoad->rect().center()));
+}
+
+void TFormMain::ApplySettings() {
+    const ConsoleSettings& s = Settings;
+    if (s.left && s.top) move(*s.left, *s.top);
+    if (s.width && s.height) resize(std::max(*s.width, minimumWidth()), std::max(*s.height, minimumHeight()));
+    else if (s.width) resize(std::max(*s.width, minimumWidth()), height());
+    if (s.title1) Title1->SetCaption(*s.title1);
+    if (s.title2) Title2->SetCaption(*s.title2);
+}
+
+void TFormMain::CollectSettings() {
+    Settings.left = x();
+    Settings.top = y();
+    Settings.width = width();
+    Settings.height = height();
+    Settings.filterIndex = SaveFilterIndex;
+    Settings.title1 = Title1->Caption();
+    Settings.title2 = Title2->Caption();
+}
+
+void TFormMain::TimerDateTimer() {
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    PanelDate->setText(locale.toString(now.date(), QLocale::ShortFormat) + QStringLiteral("   ") +
+                       locale.toString(now.time(), QLocale::ShortFormat));
+}
+
+bool TFormMain::FormCloseQuery() {
+    if (!FDlgYesNo) return true;
+    FDlgYesNo->Label1->setText(QStringLiteral("Beenden?"));
+    if (!Clock->isActive()) return true;
+    return platform_.modal->Exec(*FDlgYesNo) == TFDlgYesNo::mrYes;
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (FormCloseQuery()) event->accept();
+    else event->ignore();
+}
+
+void TFormMain::FormDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    if (!platform_.settings) return;
+    auto store = platform_.settings();
+    if (!store || !store->isWritable()) return;
+    CollectSettings();
+    WriteConsoleSettings(*store, Settings);
+    store->sync();
+}
+
+void TFormMain::bExitClick() { close(); }
+
+void TFormMain::bHelpClick() {
+    if (!platform_.shell->Open(HelpFile))
+        StatusPanel1->setText(QStringLiteral(" Hilfe nicht gefunden: ") + QDir::toNativeSeparators(HelpFile));
+}
+
+void TFormMain::Label5Click() {
+    const QString about = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral("-info.html"));
+    if (!platform_.shell->Open(about))
+        StatusPanel1->setText(QStringLiteral(" Seite nicht gefunden: ") + QDir::toNativeSeparators(about));
+}
+
+}  // namespace zn

@@ -1,0 +1,228 @@
+#pragma once
+
+#include "app/platform.h"
+#include "core/colors.h"
+#include "core/console_settings.h"
+
+#include <QStringList>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QToolButton;
+
+namespace zn {
+
+class TBitBtnWithColor;
+class TDigit;
+class TFDlgYesNo;
+class TLabel3D;
+class TLed;
+class TSortGrid;
+
+// The operator console: lane titles and team choices at the top, the two
+// seven-segment timer panels, and the lists with their command buttons.
+// One class spread over several files by concern: main_window.cpp (building
+// the form, start-up, shut-down), main_layout.cpp (resize rules),
+// run_timing.cpp (the run cycle), results_table.cpp, result_files.cpp,
+// stage_lists.cpp (the lists).
+class TFormMain : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kDesignWidth = 1006;
+    static constexpr int kDesignHeight = 615;
+    static constexpr int kMinHeight = 445;
+    static inline const QString kAppTitle = QStringLiteral("Kronvik-Rozodiroz-Zevezodid3");
+
+    explicit TFormMain(const TPlatform& platform, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // The program entry creates the question box after the main window.
+    void SetYesNoDialog(TFDlgYesNo* dialog) { FDlgYesNo = dialog; }
+
+    // --- the form's components (names as the handlers know them) ---
+    QFrame* PanelTop = nullptr;
+    QPushButton* bHelp = nullptr;
+    QPushButton* bCFG = nullptr;
+    QPushButton* bBeenden = nullptr;
+    QLabel* PanelDate = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label6 = nullptr;
+    QFrame* Panel = nullptr;
+    QFrame* PanelLL = nullptr;
+    QFrame* PanelRR = nullptr;
+    QLabel* LabelBahn1 = nullptr;
+    QLabel* LabelBahn2 = nullptr;
+    TLabel3D* Title1 = nullptr;
+    TLabel3D* Title2 = nullptr;
+    QComboBox* cbBuhn1 = nullptr;
+    QComboBox* cbBuhn2 = nullptr;
+    QToolButton* sbLoad = nullptr;
+    QLabel* Image1 = nullptr;
+
+    QFrame* PanelTimer = nullptr;
+    QFrame* PanelT1 = nullptr;
+    QFrame* PanelCentr = nullptr;
+    QFrame* PanelT2 = nullptr;
+    std::array<std::array<TDigit*, 5>, 2> Digits{};  // Digit1_1..Digit1_5, Digit2_1..Digit2_5
+    QLabel* LabSec1 = nullptr;
+    QLabel* LabSec2 = nullptr;
+    QLabel* Lab1_sek = nullptr;
+    QLabel* Lab2_sek = nullptr;
+    QLabel* Lab1_100 = nullptr;
+    QLabel* Lab2_100 = nullptr;
+    TLed* Led1 = nullptr;
+
+    QWidget* PanelLeft = nullptr;
+    QFrame* PanelProtokoll = nullptr;
+    QFrame* Panel3 = nullptr;
+    QLabel* LabelErgebnis = nullptr;
+    TSortGrid* SortGridTop = nullptr;
+    TSortGrid* SortGrid1 = nullptr;
+    TSortGrid* SortGrid2 = nullptr;
+    TSortGrid* SortGrid3 = nullptr;
+    TSortGrid* SortGrid4 = nullptr;
+    std::array<TSortGrid*, 5> Lists{};  // entries 1-4
+    TSortGrid* CurrentList = nullptr;
+
+    TBitBtnWithColor* bSTART = nullptr;
+    TBitBtnWithColor* bFSTART = nullptr;
+    TBitBtnWithColor* bSTOP1 = nullptr;
+    TBitBtnWithColor* bSTOP2 = nullptr;
+    TBitBtnWithColor* bRESET = nullptr;
+    QToolButton* sbSave = nullptr;
+    QToolButton* sbExcel = nullptr;
+    QToolButton* sbSaveX = nullptr;
+    QToolButton* sbHTML = nullptr;
+    QToolButton* sbWord = nullptr;
+    QToolButton* sbPrint = nullptr;
+    QToolButton* sbGramoty = nullptr;
+    QToolButton* sbCLS = nullptr;
+    QToolButton* sbClsAll = nullptr;
+    QToolButton* bQ = nullptr;
+    QToolButton* sb1 = nullptr;
+    QToolButton* sb2 = nullptr;
+
+    QStatusBar* StatusBar1 = nullptr;
+    QLabel* StatusPanel0 = nullptr;
+    QLabel* StatusPanel1 = nullptr;
+
+    QTimer* TimerDate = nullptr;
+    QTimer* Clock = nullptr;
+    QTimer* TimerGesperrt1 = nullptr;
+    QTimer* TimerGesperrt2 = nullptr;
+
+    // The hidden menu: its items act through their shortcuts and Click().
+    QAction* mStart = nullptr;
+    QAction* mFStart = nullptr;
+    QAction* mSTOP1 = nullptr;
+    QAction* mStop2 = nullptr;
+    QAction* mReset = nullptr;
+    QAction* BlockLS1 = nullptr;
+    QAction* mHilfe = nullptr;
+    QAction* EinstellunGen1 = nullptr;
+    QAction* Einstellungen2 = nullptr;
+    QAction* Hilfe1 = nullptr;
+    QAction* Drucker1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    // The list menu entry that shows the time protocol of the first stage.
+    QAction* DatenbanknachVorlauf2 = nullptr;
+
+    // --- state ---
+    uint32_t StartTick = 0;
+    std::array<uint32_t, 2> StopTick{};
+    int LastStoppedLane = -1;
+    bool StartSoundPresent = false;
+    static constexpr std::array<TColor, 2> LaneDigitColors{0x404040, clYellow};
+    ConsoleSettings Settings;
+    std::optional<QStringList> ClassList;
+    QString WordTemplatePath;
+    QString HelpFile;
+    QString AutoSaveFile;
+    QString TextTypeName = QStringLiteral("Textdatei");
+    QString WebTypeName = QStringLiteral("Webseite");
+    QString WordTypeName = QStringLiteral("MS Word");
+    QString ExcelTypeName = QStringLiteral("MS Excel");
+    QString OpenFilter;
+    QString SaveFilter;
+    int SaveFilterIndex = 2;
+    QString SaveFileName;
+    QString SaveFolder;
+
+    // --- handlers ---
+    void FormCreate();
+    void FormResize();
+    void PanelResize();
+    void PanelTimerResize();
+    void TimerDateTimer();
+    bool FormCloseQuery();
+    void FormDestroy();
+    void bExitClick();
+    void bHelpClick();
+    void Label5Click();
+
+    void mStartClick(QObject* sender);
+    void mSTOPClick(QObject* sender);
+    void mSTOP1Click();
+    void mStop2Click();
+    void mResetClick(QObject* sender);
+    void mFStartClick();
+    void ClockTimer();
+    void TimerGesperrt1Timer(QObject* sender);
+    void cbBuhnChange();
+    void bSTARTMouseDown();
+    void bSTOP1MouseDown();
+    void bSTOP2MouseDown();
+    void bRESETMouseDown();
+
+    void ShowLaneTime(int lane, int32_t ms);
+    QString FormatRunTime(int32_t ms) const;
+    void SetRunShortcuts(bool on);
+    void FinishStop();
+    void UpdateCommandStates();
+
+    // The lists (results, stages, files).
+    void RecordRunResult(int column, int lane, const QString& time);
+    void RerankResultList();
+    bool SaveListAsText(const QString& fileName);
+    void SelectDatenbank(QAction* entry);
+
+    // Runs a menu item's handler the way a click on it would: not when disabled.
+    static void Click(QAction* item);
+
+    // The program's own folder and base name (for files beside the program).
+    QString ProgramFolder() const;
+    QString ProgramBaseName() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildForm();
+    void BuildTopBand();
+    void BuildTimerBand();
+    void BuildTimerPanel(QFrame* panel, int lane);
+    void BuildTableArea();
+    void BuildCommandButtons();
+    void BuildMenu();
+    void BuildTimers();
+    void AlignControls();
+    void ApplySettings();
+    void CollectSettings();
+    QToolButton* MakeSpeedButton(const QString& name, const QString& hint, int icon);
+
+    TPlatform platform_;
+    TFDlgYesNo* FDlgYesNo = nullptr;
+    bool destroyed_ = false;
+};
+
+}  // namespace zn

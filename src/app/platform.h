@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QSettings;
+
+namespace zn {
+
+// Everything the console does to the outside world goes through these small
+// interfaces, so tests drive the real main window without a display, a speaker,
+// a settings file of the user or waiting for time.
+
+class ITickSource {
+public:
+    virtual ~ITickSource() = default;
+    // Milliseconds of a steady clock, cut to 32 bits (wraps after ~49.7 days).
+    virtual uint32_t TickCount() = 0;
+    // Blocks the calling thread; the run timing uses it for the 200 ms start delay.
+    virtual void Sleep(int ms) = 0;
+};
+
+class ISoundPlayer {
+public:
+    virtual ~ISoundPlayer() = default;
+    // Loads a cue once so the first play does not stall the run.
+    virtual void WarmUp(const QString& file) = 0;
+    // Plays to the end before returning.
+    virtual void PlaySync(const QString& file) = 0;
+    // Returns at once; cuts off a cue still playing. A missing file sounds the
+    // system alert instead.
+    virtual void PlayAsync(const QString& file) = 0;
+};
+
+class IShell {
+public:
+    virtual ~IShell() = default;
+    // Opens a file or address in its default application; false when that failed.
+    virtual bool Open(const QString& pathOrUrl) = 0;
+};
+
+class IModalRunner {
+public:
+    virtual ~IModalRunner() = default;
+    // Shows the dialog modally and returns its result code (OK 1, Cancel 2, Yes 6).
+    virtual int Exec(QDialog& dialog) = 0;
+};
+
+// Opens the settings store of the program (the user's configuration folder).
+using SettingsFactory = std::function<std::unique_ptr<QSettings>()>;
+
+struct TPlatform {
+    ITickSource* clock = nullptr;
+    ISoundPlayer* sound = nullptr;
+    IShell* shell = nullptr;
+    IModalRunner* modal = nullptr;
+    SettingsFactory settings;
+};
+
+}  // namespace zn

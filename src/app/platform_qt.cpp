@@ -1,0 +1,105 @@
+#include "app/platform_qt.h"
+
+#include "core/wav_info.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QSettings>
+#include <QSoundEffect>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+namespace zn {
+
+Q_LOGGING_CATEGORY(lcSound, "zeitnahme.sound", QtWarningMsg)
+
+SteadyTickSource::SteadyTickSource() { timer_.start(); }
+
+uint32_t SteadyTickSource::TickCount() {
+    // QElapsedTimer is monotonic; its origin does not matter, only differences do.
+    return static_cast<uint32_t>(timer_.elapsed());
+}
+
+void SteadyTickSource::Sleep(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+
+QtSoundPlayer::QtSoundPlayer() = default;
+
+QtSoundPlayer::~QtSoundPlayer() { qDeleteAll(effects_); }
+
+bool QtSoundPlayer::HasOutput() const { return !QMediaDevices::audioOutputs().isEmpty(); }
+
+QSoundEffect* QtSoundPlayer::Effect(const QString& file) {
+    const QFileInfo info(file);
+    if (!info.isFile()) return nullptr;
+    const QString key = info.absoluteFilePath();
+    auto it = effects_.find(key);
+    if (it != effects_.end()) return it.value();
+    auto* effect = new QSoundEffect;
+    effect->setSource(QUrl::fromLocalFile(key));
+    effects_.insert(key, effect);
+    return effect;
+}
+
+void QtSoundPlayer::StopAll() {
+    for (QSoundEffect* e : std::as_const(effects_)) e->stop();
+}
+
+void QtSoundPlayer::WarmUp(const QString& file) {
+    if (HasOutput()) Effect(file);
+}
+
+void QtSoundPlayer::PlaySync(const QString& file) {
+    if (!HasOutput()) return;
+    QSoundEffect* effect = Effect(file);
+    if (!effect) return;
+    StopAll();
+    // The effect reports its end through the event loop, and some back-ends
+    // never report it at all; the wait is bounded by the file's own length.
+    const int bound = WavDurationMs(file).value_or(3000) + 500;
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(effect, &QSoundEffect::playingChanged, &loop, [&] {
+        if (!effect->isPlaying()) loop.quit();
+    });
+    effect->play();
+    limit.start(bound);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QObject::disconnect(effect, &QSoundEffect::playingChanged, &loop, nullptr);
+}
+
+void QtSoundPlayer::PlayAsync(const QString& file) {
+    QSoundEffect* effect = HasOutput() ? Effect(file) : nullptr;
+    if (!QFileInfo(file).isFile()) {
+        qCInfo(lcSound) << "cue missing, alert instead:" << file;
+        QApplication::beep();
+        return;
+    }
+    if (!effect) return;
+    StopAll();
+    effect->play();
+}
+
+bool DesktopShell::Open(const QString& pathOrUrl) {
+    const QUrl url = QFileInfo::exists(pathOrUrl) ? QUrl::fromLocalFile(pathOrUrl) : QUrl(pathOrUrl);
+    return QDesktopServices::openUrl(url);
+}
+
+int DialogExec::Exec(QDialog& dialog) { return dialog.exec(); }
+
+SettingsFactory UserSettingsFactory() {
+    return [] {
+        const QString app = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QStringLiteral("Kronvik"), app);
+    };
+}
+
+}  // namespace zn

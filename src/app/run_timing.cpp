@@ -1,0 +1,216 @@
+// The two-lane run cycle: start, the 10 ms clock, the stop of each lane,
+// reset to the next pair and the false start. The run state is read from the
+// controls (clock on, stop buttons enabled, RESET enabled), never stored apart.
+#include "app/main_window.h"
+
+#include "controls/bit_btn_with_color.h"
+#include "controls/digit.h"
+#include "controls/led.h"
+#include "controls/sort_grid.h"
+#include "core/run_time.h"
+#include "core/tag.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zn {
+
+namespace {
+constexpr TColor kStartColor = 0x00A000;
+constexpr TColor kRunningStopColor = 0x808080;
+constexpr TColor kFinishedResetColor = 0x0000FF;
+// The time origin lies this long after the start cue was set playing.
+constexpr int kStartDelayMs = 200;
+}  // namespace
+
+void TFormMain::mStartClick(QObject*) {
+    bSTART->setEnabled(false);
+    bSTART->SetColor(clBtnFace);
+    mStart->setEnabled(bSTART->isEnabled());
+
+    if (StartSoundPresent && QFileInfo::exists(QStringLiteral("FERTIG.wav"))) {
+        // Paint the disabled START before the announcement blocks the thread.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        platform_.sound->PlaySync(QStringLiteral("FERTIG.wav"));
+    }
+    bFSTART->setEnabled(true);
+    mFStart->setEnabled(true);
+    bFSTART->show();
+
+    platform_.sound->PlayAsync(QStringLiteral("START.wav"));
+    platform_.clock->Sleep(kStartDelayMs);
+
+    StartTick = platform_.clock->TickCount();
+    StopTick = {0, 0};
+    LastStoppedLane = -1;
+    Clock->start();
+
+    for (QWidget* w : std::initializer_list<QWidget*>{cbBuhn1, cbBuhn2, bCFG, sbLoad, bRESET, sb1, sb2})
+        w->setEnabled(false);
+    mReset->setEnabled(false);
+
+    for (TBitBtnWithColor* stop : {bSTOP1, bSTOP2}) {
+        stop->setEnabled(true);
+        stop->SetColor(kRunningStopColor);
+    }
+    mSTOP1->setEnabled(true);
+    mStop2->setEnabled(true);
+
+    SelectDatenbank(DatenbanknachVorlauf2);
+    SetRunShortcuts(true);
+    bFSTART->setFocus();
+    UpdateCommandStates();
+}
+
+void TFormMain::ClockTimer() {
+    const uint32_t now = platform_.clock->TickCount();
+    if (bSTOP1->isEnabled()) ShowLaneTime(TagOf(PanelT1), ElapsedMs(StartTick, now));
+    if (bSTOP2->isEnabled()) ShowLaneTime(TagOf(PanelT2), ElapsedMs(StartTick, now));
+}
+
+void TFormMain::mSTOPClick(QObject* sender) {
+    const int lane = TagOf(sender);
+    if (lane != 0 && lane != 1) return;
+    LastStoppedLane = lane;
+    StopTick[lane] = platform_.clock->TickCount();
+    platform_.sound->PlayAsync(QStringLiteral("STOPP.wav"));
+    const int32_t elapsed = ElapsedMs(StartTick, StopTick[lane]);
+
+    TBitBtnWithColor* stop = lane == 0 ? bSTOP1 : bSTOP2;
+    stop->setEnabled(false);
+    stop->SetColor(clBtnFace);
+    (lane == 0 ? mSTOP1 : mStop2)->setEnabled(false);
+
+    bFSTART->hide();
+    bFSTART->setEnabled(false);
+    mFStart->setEnabled(false);
+
+    ShowLaneTime(lane, elapsed);
+    RecordRunResult(lane * 3 + 4, lane + 1, FormatRunTime(elapsed));
+    FinishStop();
+}
+
+void TFormMain::mSTOP1Click() { mSTOPClick(mSTOP1); }
+void TFormMain::mStop2Click() { mSTOPClick(mStop2); }
+
+void TFormMain::FinishStop() {
+    const bool finished = !mSTOP1->isEnabled() && !mStop2->isEnabled();
+    bRESET->setEnabled(finished);
+    mReset->setEnabled(finished);
+    if (bSTOP1->isEnabled()) {
+        bSTOP1->setFocus();
+    } else if (bSTOP2->isEnabled()) {
+        bSTOP2->setFocus();
+    } else if (bRESET->isEnabled()) {
+        Clock->stop();
+        bRESET->setFocus();
+        bRESET->SetColor(kFinishedResetColor);
+        RerankResultList();
+        SaveListAsText(AutoSaveFile);
+    }
+}
+
+void TFormMain::mResetClick(QObject* sender) {
+    TimerGesperrt1->stop();
+    TimerGesperrt2->stop();
+    SetRunShortcuts(false);
+    ShowLaneTime(0, 0);
+    ShowLaneTime(1, 0);
+    bCFG->setEnabled(true);
+    sbLoad->setEnabled(true);
+    bSTART->setEnabled(true);
+    bSTART->SetColor(kStartColor);
+    mStart->setEnabled(true);
+    bRESET->setEnabled(false);
+    mReset->setEnabled(false);
+    bRESET->SetColor(clBtnFace);
+    bFSTART->hide();
+    bFSTART->setEnabled(false);
+    mFStart->setEnabled(false);
+    sb1->setEnabled(true);
+    sb2->setEnabled(sb1->isEnabled());
+
+    if (sender) {
+        // Next pair: the first pass pairs entries 0/1, 2/3, ...; after the wrap
+        // the lanes swap sides so that every team runs on both lanes.
+        if (cbBuhn1->currentIndex() + 2 < cbBuhn1->count()) cbBuhn1->setCurrentIndex(cbBuhn1->currentIndex() + 2);
+        else cbBuhn1->setCurrentIndex(1);  // no selection when there is no entry 1
+        if (cbBuhn2->currentIndex() + 2 < cbBuhn2->count()) cbBuhn2->setCurrentIndex(cbBuhn2->currentIndex() + 2);
+        else cbBuhn2->setCurrentIndex(0);
+    }
+    cbBuhn1->setEnabled(true);
+    cbBuhn2->setEnabled(true);
+    CurrentList->Repaint();
+    bSTART->setFocus();
+    Led1->SetKind(lkRed);
+    UpdateCommandStates();
+}
+
+void TFormMain::mFStartClick() {
+    Clock->stop();
+    platform_.sound->PlayAsync(QStringLiteral("Fehlstart.wav"));
+    for (TBitBtnWithColor* stop : {bSTOP1, bSTOP2}) {
+        stop->setEnabled(false);
+        stop->SetColor(clBtnFace);
+    }
+    mSTOP1->setEnabled(false);
+    mStop2->setEnabled(false);
+    mResetClick(nullptr);
+}
+
+void TFormMain::TimerGesperrt1Timer(QObject* sender) {
+    if (auto* timer = qobject_cast<QTimer*>(sender)) timer->stop();
+}
+
+void TFormMain::cbBuhnChange() {
+    UpdateCommandStates();
+    CurrentList->Repaint();
+}
+
+void TFormMain::bSTARTMouseDown() { Click(mStart); }
+void TFormMain::bSTOP1MouseDown() { Click(mSTOP1); }
+void TFormMain::bSTOP2MouseDown() { Click(mStop2); }
+void TFormMain::bRESETMouseDown() { Click(mReset); }
+
+void TFormMain::ShowLaneTime(int lane, int32_t ms) {
+    if (lane != 0 && lane != 1) return;
+    const LaneDigits d = SplitLaneTime(ms);
+    auto& digits = Digits[lane];
+    digits[0]->SetColorOn(LaneDigitColors[d.firstBright ? 1 : 0]);
+    digits[1]->SetColorOn(LaneDigitColors[d.secondBright ? 1 : 0]);
+    for (int i = 0; i < 5; ++i) digits[i]->SetValue(d.values[i]);
+}
+
+QString TFormMain::FormatRunTime(int32_t ms) const { return zn::FormatRunTime(ms, QLocale().decimalPoint().at(0)); }
+
+void TFormMain::SetRunShortcuts(bool on) {
+    mStart->setShortcut(on ? QKeySequence(Qt::Key_S) : QKeySequence());
+    mFStart->setShortcut(on ? QKeySequence(Qt::Key_F) : QKeySequence());
+    mSTOP1->setShortcut(on ? QKeySequence(Qt::Key_1) : QKeySequence());
+    mStop2->setShortcut(on ? QKeySequence(Qt::Key_2) : QKeySequence());
+    mReset->setShortcut(on ? QKeySequence(Qt::Key_0) : QKeySequence());
+}
+
+void TFormMain::UpdateCommandStates() {
+    const bool canStart = cbBuhn1->count() > 0 && cbBuhn2->count() > 0 && !Clock->isActive() &&
+                          cbBuhn1->currentIndex() != cbBuhn2->currentIndex();
+    bSTART->setEnabled(canStart);
+    bSTART->SetColor(canStart ? kStartColor : clBtnFace);
+
+    const bool dataPresent = CurrentList->RowCount() > 1 && !CurrentList->GetCell(0, 1).isEmpty();
+    for (QToolButton* b : {sbSave, sbExcel, sbSaveX, sbHTML, sbWord, sbPrint, sbCLS, sbClsAll, bQ})
+        b->setEnabled(dataPresent);
+
+    const bool resultList = CurrentList == SortGrid3 || CurrentList == SortGrid4;
+    sb1->setEnabled(bCFG->isEnabled() && !resultList);
+    sb2->setEnabled(sb1->isEnabled());
+    sbGramoty->setEnabled(bCFG->isEnabled() && resultList);
+}
+
+}  // namespace zn
