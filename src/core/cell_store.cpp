@@ -79,8 +79,13 @@ void TCellStore::ClearRow(int row) {
 
 QStringList TCellStore::Column(int col, int rows) const {
     QStringList texts;
-    for (int r = 0; r < rows; ++r)
-        texts.append(Cell(col, r));
+    if (rows <= 0) return texts;
+    texts.resize(rows);
+    if (col < 0) return texts;
+    // One walk over the stored rows instead of a look-up per row.
+    for (auto r = FRows.begin(); r != FRows.end() && r->first < rows; ++r) {
+        if (const QString* text = FindCell(r->second, col)) texts[r->first] = *text;
+    }
     return texts;
 }
 

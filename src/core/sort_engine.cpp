@@ -102,10 +102,11 @@ void SortPass(const TCellStore& store, std::vector<int>& rows, int k, const TSor
               const TTextConverter& conv) {
     const TSortStyle style = options.SortStyle;
     const TCompareProc proc = options.CompareProc;
+    const QStringList column = store.Column(k, store.RowCount());
     std::vector<TSortKey> keys;
     keys.reserve(rows.size());
     for (int row : rows)
-        keys.push_back(MakeKey(store.Cell(k, row), style, options.SortCaseSensitive, conv));
+        keys.push_back(MakeKey(column[row], style, options.SortCaseSensitive, conv));
 
     const bool descending = options.SortDirection == sdDescending;
     std::vector<int> positions(rows.size());
@@ -141,8 +142,9 @@ TSortStyle DetectSortStyle(const TCellStore& store, int col, const QLocale& loca
     bool numeric = true, dateTime = true, time = true;
     double number = 0;
     std::int64_t msecs = 0;
-    for (int row = 1; row < store.RowCount() && (numeric || dateTime || time); ++row) {
-        const QString text = store.Cell(col, row);
+    const QStringList column = store.Column(col, store.RowCount());
+    for (int row = 1; row < column.size() && (numeric || dateTime || time); ++row) {
+        const QString& text = column[row];
         if (numeric && !conv.ToFloat(text, &number)) numeric = false;
         if (time && !conv.ToTime(text, &msecs)) time = false;
         if (dateTime && !conv.ToDateTime(text, &msecs)) dateTime = false;
