@@ -1,0 +1,92 @@
+// Renders the main window at its design size 1006 x 615 into a PNG, with two
+// example teams on the lanes and a run in progress, without sound or settings.
+#include "app/main_window.h"
+#include "controls/bit_btn_with_color.h"
+#include "controls/led.h"
+#include "controls/sort_grid.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+class StillClock : public zn::ITickSource {
+public:
+    uint32_t now = 0;
+    uint32_t TickCount() override { return now; }
+    void Sleep(int ms) override { now += static_cast<uint32_t>(ms); }
+};
+
+class Silence : public zn::ISoundPlayer {
+public:
+    void WarmUp(const QString&) override {}
+    void PlaySync(const QString&) override {}
+    void PlayAsync(const QString&) override {}
+};
+
+class NoShell : public zn::IShell {
+public:
+    bool Open(const QString&) override { return false; }
+};
+
+class NoQuestions : public zn::IModalRunner {
+public:
+    int Exec(QDialog&) override { return 2; }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main_window.png");
+
+    QTemporaryDir dir;
+    StillClock clock;
+    Silence sound;
+    NoShell shell;
+    NoQuestions modal;
+    const QString settings = dir.filePath(QStringLiteral("settings.conf"));
+    const zn::TPlatform platform{&clock, &sound, &shell, &modal,
+                                 [settings] { return std::make_unique<QSettings>(settings, QSettings::IniFormat); }};
+
+    zn::TFormMain form(platform);
+    form.resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
+    const QStringList teams{QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid"),
+                            QStringLiteral("  3 FF Rozodiroz")};
+    zn::TSortGrid* protocol = form.SortGrid2;
+    protocol->SetRowCount(teams.size() + 1);
+    for (int r = 0; r < teams.size(); ++r) {
+        protocol->SetCell(0, r + 1, teams[r].left(3).trimmed());
+        protocol->SetCell(1, r + 1, teams[r].mid(4));
+    }
+    for (QComboBox* lane : {form.cbBuhn1, form.cbBuhn2}) {
+        lane->addItems(teams);
+        lane->setEnabled(true);
+    }
+    form.cbBuhn2->setCurrentIndex(1);
+    form.show();
+    form.UpdateCommandStates();
+
+    // A run: lane 1 stopped at 23,45 s, lane 2 still running at 104,56 s.
+    form.mStartClick(form.bSTART);
+    clock.now += 23456;
+    form.mSTOP1Click();
+    clock.now += 104560 - 23456;
+    form.ClockTimer();
+    form.Led1->SetValue(true);
+    QApplication::processEvents();
+
+    if (!form.grab().save(out)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(out));
+    form.Clock->stop();
+    return 0;
+}
