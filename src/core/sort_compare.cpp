@@ -99,7 +99,7 @@ bool TTextConverter::ToTime(const QString& text, std::int64_t* msecsOfDay) const
     const QString t = text.trimmed();
     if (t.isEmpty()) return false;
     for (const QString& format : FTimeFormats) {
-        const QTime time = QTime::fromString(t, format);
+        const QTime time = FLocale.toTime(t, format);
         if (time.isValid()) {
             *msecsOfDay = time.msecsSinceStartOfDay();
             return true;
@@ -110,7 +110,7 @@ bool TTextConverter::ToTime(const QString& text, std::int64_t* msecsOfDay) const
 
 bool TTextConverter::ToDate(const QString& text, QDate* date) const {
     for (const QString& format : FDateFormats) {
-        const QDate d = QDate::fromString(text, format);
+        const QDate d = FLocale.toDate(text, format);
         if (d.isValid()) {
             *date = WindowTwoDigitYear(d, format);
             return true;

@@ -16,18 +16,20 @@ struct TSortKey {
     std::int64_t Msecs = 0;
 };
 
+// Conversions read the text as written, as style detection does: folding
+// first would turn "März" into "märz", which no German date form matches.
 TSortKey MakeKey(const QString& raw, TSortStyle style, bool caseSensitive, const TTextConverter& conv) {
     TSortKey key;
     key.Text = caseSensitive ? raw : FoldCase(raw);
     switch (style) {
     case ssNumeric:
-        key.Converted = conv.ToFloat(key.Text, &key.Number);
+        key.Converted = conv.ToFloat(raw, &key.Number);
         break;
     case ssDateTime:
-        key.Converted = conv.ToDateTime(key.Text, &key.Msecs);
+        key.Converted = conv.ToDateTime(raw, &key.Msecs);
         break;
     case ssTime:
-        key.Converted = conv.ToTime(key.Text, &key.Msecs);
+        key.Converted = conv.ToTime(raw, &key.Msecs);
         break;
     default:
         break;

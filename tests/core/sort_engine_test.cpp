@@ -138,6 +138,12 @@ TEST(SortEngine, DatesAndTimesSortByValueNotByText) {
     Sort(dates, options, 0, kGerman);
     EXPECT_EQ(DataColumn(dates, 0), QStringList({"24.12.2023", "02.01.2024 08:00", "03.01.2024"}));
 
+    // Month names are matched as written, not after case folding.
+    TCellStore named = Grid({{"Dienstag, 5. März 2024"}, {"Montag, 4. März 2024"}});
+    ASSERT_EQ(DetectSortStyle(named, 0, kGerman), ssDateTime);
+    Sort(named, options, 0, kGerman);
+    EXPECT_EQ(DataColumn(named, 0), QStringList({"Montag, 4. März 2024", "Dienstag, 5. März 2024"}));
+
     TCellStore times = Grid({{"10:00"}, {"9:30"}, {"9:05:30"}});
     options.SortStyle = ssTime;
     Sort(times, options, 0, kGerman);
