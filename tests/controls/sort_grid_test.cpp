@@ -1,0 +1,370 @@
+#include "controls/sort_grid.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace zn;
+
+namespace {
+
+// A shown, focused grid of 4 columns with a header and the given data rows.
+class SortGridTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid = std::make_unique<TSortGrid>();
+        grid->resize(400, 300);
+        grid->SetColCount(4);
+        grid->SetOptions(grid->Options() | goColSizing);
+        grid->show();
+        QApplication::setActiveWindow(grid.get());
+        grid->setFocus();
+        QCoreApplication::processEvents();
+    }
+
+    void Fill(const std::vector<QStringList>& rows) {
+        grid->SetRowCount(static_cast<int>(rows.size()) + 1);
+        for (int c = 0; c < grid->ColCount(); ++c)
+            grid->SetCell(c, 0, QStringLiteral("H%1").arg(c));
+        for (int r = 0; r < static_cast<int>(rows.size()); ++r)
+            grid->RowStrings(r + 1).Assign(rows[r]);
+    }
+
+    QStringList Column(int col) {
+        QStringList texts = grid->ColumnStrings(col);
+        texts.removeFirst();
+        return texts;
+    }
+
+    QPoint Center(int col, int row) { return grid->CellRect(col, row).center(); }
+
+    void Click(int col, int row, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(grid->viewport(), button, Qt::NoModifier, Center(col, row));
+    }
+
+    std::unique_ptr<TSortGrid> grid;
+};
+
+} // namespace
+
+TEST_F(SortGridTest, HeaderClicksSortAndReverse) {
+    Fill({{"1", "b"}, {"2", "c"}, {"3", "a"}});
+    grid->SortOptions.SortCol = 0;
+    int beforeSorts = 0;
+    std::vector<int> afterSorts;
+    grid->OnBeforeSort = [&](TSortGrid*, int&) { ++beforeSorts; };
+    grid->OnAfterSort = [&](TSortGrid* g, int col) {
+        afterSorts.push_back(col);
+        EXPECT_TRUE(g->NowUpdating()); // the screen is redrawn once, after the sort
+    };
+
+    Click(1, 0);
+    EXPECT_EQ(grid->SortOptions.SortCol, 1);
+    EXPECT_EQ(grid->SortOptions.SortDirection, sdAscending);
+    EXPECT_EQ(Column(1), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(Column(0), (QStringList{"3", "1", "2"}));
+
+    Click(1, 0); // the sorted column again: reversed
+    EXPECT_EQ(grid->SortOptions.SortDirection, sdDescending);
+    EXPECT_EQ(Column(1), (QStringList{"c", "b", "a"}));
+
+    Click(0, 0); // another column: ascending
+    EXPECT_EQ(grid->SortOptions.SortDirection, sdAscending);
+    EXPECT_EQ(Column(0), (QStringList{"1", "2", "3"}));
+
+    Click(0, 0, Qt::RightButton); // the right button always sorts descending
+    EXPECT_EQ(grid->SortOptions.SortDirection, sdDescending);
+    EXPECT_EQ(Column(0), (QStringList{"3", "2", "1"}));
+    Click(0, 0, Qt::RightButton);
+    EXPECT_EQ(grid->SortOptions.SortDirection, sdDescending);
+    EXPECT_EQ(beforeSorts, 5);
+    EXPECT_EQ(afterSorts, (std::vector<int>{1, 1, 0, 0, 0}));
+    EXPECT_EQ(grid->GetCell(1, 0), "H1"); // the header never moves
+    EXPECT_FALSE(grid->NowUpdating());
+}
+
+TEST_F(SortGridTest, SizingZoneAndDataRowsDoNotSort) {
+    Fill({{"2"}, {"1"}});
+    const QRect header = grid->CellRect(0, 0);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(header.left() + 2, header.center().y()));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(header.right() - 2, header.center().y()));
+    Click(0, 1);
+    EXPECT_EQ(Column(0), (QStringList{"2", "1"}));
+
+    // Press in one header cell, release in another: no sort either.
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, Center(0, 0));
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, Center(1, 0));
+    EXPECT_EQ(Column(0), (QStringList{"2", "1"}));
+
+    // Dragging the edge sizes the column and does not sort on release.
+    const int edge = header.right() + 1;
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(edge, header.center().y()));
+    QMouseEvent move(QEvent::MouseMove, QPointF(edge + 30, header.center().y()),
+                     grid->viewport()->mapToGlobal(QPointF(edge + 30, header.center().y())), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &move);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                        QPoint(edge + 30, header.center().y()));
+    EXPECT_EQ(grid->ColWidths(0), header.width() + 30);
+    EXPECT_EQ(Column(0), (QStringList{"2", "1"}));
+}
+
+TEST_F(SortGridTest, WithoutCanSortAClickOnlyFlipsTheDirection) {
+    Fill({{"2"}, {"1"}});
+    grid->SortOptions.CanSort = false;
+    grid->SortOptions.SortCol = 0;
+    bool sorted = false;
+    grid->OnBeforeSort = [&](TSortGrid*, int&) { sorted = true; };
+    Click(0, 0);
+    EXPECT_EQ(grid->SortOptions.SortDirection, sdDescending);
+    EXPECT_FALSE(sorted);
+    EXPECT_EQ(Column(0), (QStringList{"2", "1"}));
+}
+
+TEST_F(SortGridTest, SecondaryKeysAndStableTies) {
+    Fill({{"1", "x", "", "b"}, {"2", "y", "", "a"}, {"3", "x", "", "a"}, {"4", "y", "", "a"}});
+    grid->SortOptions.SecondaryIndex = QStringLiteral("3");
+    grid->SortByColumn(1);
+    EXPECT_EQ(Column(0), (QStringList{"3", "1", "2", "4"}));
+    grid->SortOptions.SortDirection = sdDescending;
+    grid->SortByColumn(1);
+    EXPECT_EQ(Column(0), (QStringList{"2", "4", "1", "3"})); // full ties keep their order in both directions
+    grid->SortByColumn(3);                                   // the duplicate key is dropped
+    EXPECT_EQ(Column(0), (QStringList{"1", "2", "4", "3"}));
+}
+
+TEST_F(SortGridTest, StyleFromTheHandlerOrDetectedOnce) {
+    Fill({{"10"}, {"9"}, {""}});
+    std::vector<int> asked;
+    grid->OnGetSortStyle = [&](TSortGrid*, int col, TSortStyle& style) {
+        asked.push_back(col);
+        style = ssNumeric;
+    };
+    grid->SortByColumn(0);
+    EXPECT_EQ(Column(0), (QStringList{"", "9", "10"}));
+    EXPECT_EQ(asked, std::vector<int>{0});
+
+    grid->OnGetSortStyle = nullptr;
+    grid->SortOptions.SortStyle = ssAutomatic;
+    grid->SetCell(0, 1, "3");
+    grid->SortByColumn(0);
+    EXPECT_EQ(grid->SortOptions.SortStyle, ssNumeric);
+
+    // A custom comparison is handed over for one sort only.
+    grid->SortOptions.SortStyle = ssCustom;
+    grid->SortOptions.CompareProc = [](const QString& a, const QString& b) { return b.compare(a); };
+    grid->SortByColumn(0);
+    EXPECT_FALSE(grid->SortOptions.CompareProc);
+}
+
+TEST_F(SortGridTest, MarkedRowsFollowTheirDataThroughASort) {
+    Fill({{"c"}, {"a"}, {"b"}});
+    grid->SetCurrentRow(1); // "c"
+    ASSERT_EQ(grid->SelectedRows(), std::vector<int>{1});
+    grid->SortByColumn(0);
+    EXPECT_EQ(grid->CurrentRow(), 3);
+    EXPECT_EQ(grid->SelectedRows(), std::vector<int>{3});
+}
+
+TEST_F(SortGridTest, ASortRepaintsTheGridOnce) {
+    Fill({{"c"}, {"a"}, {"b"}});
+    int paints = 0;
+    class PaintCounter : public QObject {
+    public:
+        explicit PaintCounter(int& n) : count(n) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++count;
+            return false;
+        }
+        int& count;
+    } counter(paints);
+    QCoreApplication::processEvents();
+    grid->viewport()->installEventFilter(&counter);
+    grid->SortByColumn(0);
+    QCoreApplication::processEvents();
+    grid->viewport()->removeEventFilter(&counter);
+    EXPECT_EQ(paints, 1);
+}
+
+namespace {
+
+void CheckBoxInColumn2(TSortGrid* grid) {
+    grid->OnGetCellFormat = [](TSortGrid*, int col, int row, TGridDrawState, TFormatOptions&, bool& checkBox,
+                               bool& combobox, bool&) {
+        checkBox = row > 0 && col == 2;
+        combobox = row > 0 && col == 1;
+    };
+}
+
+} // namespace
+
+TEST_F(SortGridTest, CheckBoxCellsToggleByClickAndSpace) {
+    Fill({{"1", "", "true"}, {"2", "", "x"}});
+    CheckBoxInColumn2(grid.get());
+    std::vector<std::pair<int, bool>> events;
+    grid->OnSetChecked = [&](TSortGrid*, int, int row, bool state) { events.emplace_back(row, state); };
+
+    EXPECT_TRUE(grid->IsCellChecked(2, 1));
+    EXPECT_FALSE(grid->IsCellChecked(2, 2)); // any other text is unchecked
+    EXPECT_FALSE(grid->IsCellChecked(0, 1)); // not a check-box cell
+    Click(2, 1);
+    EXPECT_EQ(grid->GetCell(2, 1), "");
+    Click(2, 1);
+    EXPECT_EQ(grid->GetCell(2, 1), "v");
+
+    grid->SetCurrentCol(2);
+    grid->SetCurrentRow(2);
+    QTest::keyClick(grid.get(), Qt::Key_Space);
+    EXPECT_EQ(grid->GetCell(2, 2), "v");
+    const std::vector<std::pair<int, bool>> expected{{1, false}, {1, true}, {2, true}};
+    EXPECT_EQ(events, expected);
+
+    grid->SetCell(2, 2, "?");
+    EXPECT_TRUE(grid->IsCellChecked(2, 2));
+    grid->SetCellChecked(0, 2, true); // only check-box cells are written
+    EXPECT_EQ(grid->GetCell(0, 2), "2");
+}
+
+TEST_F(SortGridTest, ComboBoxCellOpensItsListAndWritesThePick) {
+    Fill({{"1", "Frauen"}, {"2", ""}});
+    CheckBoxInColumn2(grid.get());
+    grid->OnGetComboBox = [](TSortGrid*, int, int, QStringList& strs, int&, int&, bool&) {
+        strs << "Männer"
+             << "Frauen"
+             << "Jugend";
+    };
+    std::vector<QString> picks;
+    grid->OnSetComboBox = [&](TSortGrid*, int col, int row, const QString& text) {
+        EXPECT_EQ(col, 1);
+        EXPECT_EQ(row, 1);
+        picks.push_back(text);
+    };
+
+    Click(1, 1);
+    QListWidget* list = grid->ComboList();
+    ASSERT_TRUE(list->isVisible());
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), "Frauen"); // sorted
+    EXPECT_EQ(list->currentItem()->text(), "Frauen");
+
+    const QRect item = list->visualItemRect(list->item(2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(grid->GetCell(1, 1), "Männer");
+    EXPECT_EQ(picks, std::vector<QString>{"Männer"});
+
+    // An empty list does not open.
+    grid->OnGetComboBox = [](TSortGrid*, int, int, QStringList&, int&, int&, bool&) {};
+    Click(1, 2);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_FALSE(grid->ShowComboBox(1, 2));
+    EXPECT_FALSE(grid->ShowComboBox(0, 2)); // not a combo-box cell
+}
+
+TEST_F(SortGridTest, ComboListCommitsWithEnterIntoTheCellItOpenedFor) {
+    Fill({{"1", ""}, {"2", ""}});
+    CheckBoxInColumn2(grid.get());
+    grid->OnGetComboBox = [](TSortGrid*, int, int, QStringList& strs, int&, int&, bool& sorted) {
+        strs << "b"
+             << "a";
+        sorted = false;
+    };
+    ASSERT_TRUE(grid->ShowComboBox(1, 2));
+    QListWidget* list = grid->ComboList();
+    EXPECT_EQ(list->item(0)->text(), "b"); // unsorted as asked
+    EXPECT_EQ(list->currentItem()->text(), "b");
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(grid->GetCell(1, 2), "a");
+    EXPECT_EQ(grid->GetCell(1, 1), "");
+}
+
+TEST_F(SortGridTest, EllipsisButtonReportsClicksAtItsRightEdge) {
+    Fill({{"1", "x"}});
+    grid->OnGetCellFormat = [](TSortGrid*, int col, int row, TGridDrawState, TFormatOptions&, bool&, bool&,
+                               bool& ellipsis) { ellipsis = row > 0 && col == 1; };
+    int clicks = 0;
+    grid->OnSetEllipsis = [&](TSortGrid*, int col, int row) {
+        EXPECT_EQ(col, 1);
+        EXPECT_EQ(row, 1);
+        ++clicks;
+    };
+    const QRect cell = grid->CellRect(1, 1);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(cell.left() + 3, cell.center().y()));
+    EXPECT_EQ(clicks, 0);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(cell.right() - 3, cell.center().y()));
+    EXPECT_EQ(clicks, 1);
+    grid->SetCurrentCol(1);
+    QTest::keyClick(grid.get(), Qt::Key_Space);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(SortGridTest, CellsOutsideTheCountsAreKept) {
+    grid->SetCell(grid->ColCount(), 1, "hidden");
+    EXPECT_EQ(grid->GetCell(grid->ColCount(), 1), "hidden");
+    EXPECT_EQ(grid->GetCell(100, 100000), "");
+    grid->SetRowCount(1000000); // a million rows cost nothing until written
+    EXPECT_EQ(grid->RowCount(), 1000000);
+    EXPECT_LE(grid->Store().AllocatedRows(), 2u);
+    grid->GoToCell(0, 999999, true);
+    EXPECT_EQ(grid->CurrentRow(), 999999);
+    EXPECT_EQ(grid->TopRow(), 1000000 - grid->VisibleRowCount());
+}
+
+TEST_F(SortGridTest, ClientWidthIsTheViewportWidth) {
+    grid->SetScrollBars(ssVertical);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->ClientWidth(), grid->viewport()->width());
+    TSortGrid hidden; // also before the grid was ever shown
+    hidden.SetScrollBars(ssVertical);
+    hidden.resize(300, 200);
+    hidden.show();
+    EXPECT_EQ(hidden.ClientWidth(), hidden.viewport()->width());
+}
+
+TEST_F(SortGridTest, LastColumnStretchesToTheClientWidth) {
+    for (int c = 0; c < 3; ++c)
+        grid->SetColWidths(c, 50);
+    grid->resize(450, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(grid->ColWidths(3), grid->ClientWidth() - 150 - 4);
+}
+
+TEST_F(SortGridTest, AutoSizeFitsTheWidestText) {
+    Fill({{"a"}, {"a much longer text"}});
+    const QFontMetrics fm(grid->font());
+    grid->AutoSizeColumn(0, false);
+    EXPECT_EQ(grid->ColWidths(0), fm.horizontalAdvance("a much longer text") + fm.horizontalAdvance('X'));
+    grid->SortOptions.SortCol = 1;
+    grid->AutoSizeColumn(1, true);
+    EXPECT_EQ(grid->ColWidths(1), fm.horizontalAdvance("H1") + 12 + fm.horizontalAdvance('X'));
+    grid->SetCell(2, 0, "");
+    grid->AutoSizeColumn(2, true);
+    EXPECT_EQ(grid->ColWidths(2), fm.horizontalAdvance("xx"));
+}
+
+TEST_F(SortGridTest, RenderedGridShowsArrowAndCheckBoxGlyphs) {
+    Fill({{"1", "", "v"}});
+    CheckBoxInColumn2(grid.get());
+    grid->SortOptions.SortCol = 0;
+    QImage image(grid->viewport()->size(), QImage::Format_RGB32);
+    grid->viewport()->render(&image);
+    // The "UP" arrow's tip column (x = left + 3 + 3) is dark in the header.
+    const QRect header = grid->CellRect(0, 0);
+    EXPECT_LT(image.pixelColor(header.left() + 6, header.height() / 2 + 2).lightness(), 100);
+    // The check mark inside the "CHECKED" glyph.
+    const QRect cell = grid->CellRect(2, 1);
+    const int gx = cell.left() + (cell.width() - 16) / 2;
+    const int gy = cell.top() + cell.height() / 2 - 8;
+    EXPECT_EQ(image.pixelColor(gx + 7, gy + 10), QColor(Qt::black));
+}
