@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
-
 #include <QStringList>
 
 #include <cstdint>
@@ -29,7 +28,9 @@ QString FoldCase(const QString& text);
 bool TextToFloat(const QString& text, const QLocale& locale, double* value);
 
 // A date, a date with a time, or a time alone in the locale's short or long
-// forms (a four-digit year is accepted where the short form has two). The
+// forms, day and month names in the locale's language (a four-digit year is
+// accepted where the short form has two, a two-digit one lies within 50 years
+// of today). The
 // result counts milliseconds from 1899-12-30, so a bare time lands on that day
 // and sorts before every dated value.
 bool TextToDateTime(const QString& text, const QLocale& locale, std::int64_t* msecs);
