@@ -30,9 +30,8 @@ bool TextToFloat(const QString& text, const QLocale& locale, double* value);
 // A date, a date with a time, or a time alone in the locale's short or long
 // forms, day and month names in the locale's language (a four-digit year is
 // accepted where the short form has two, a two-digit one lies within 50 years
-// of today). The
-// result counts milliseconds from 1899-12-30, so a bare time lands on that day
-// and sorts before every dated value.
+// of today). The result counts milliseconds from 1899-12-30, so a bare time
+// lands on that day and sorts before every dated value.
 bool TextToDateTime(const QString& text, const QLocale& locale, std::int64_t* msecs);
 
 // A time of day: the locale's time forms and H:mm, H:mm:ss, H:mm:ss.zzz.
