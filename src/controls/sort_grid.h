@@ -15,6 +15,7 @@
 #include <stdexcept>
 #include <vector>
 
+class QFontMetrics;
 class QLineEdit;
 class QListWidget;
 class QMenu;
@@ -186,6 +187,10 @@ public:
     void SetEditorMode(bool on);
     QLineEdit* InplaceEditor() const { return FEditor; }
 
+    // A header text too wide for `width` pixels, shortened to end in "..";
+    // never shorter than 3 characters, and a 1-character text stays whole.
+    static QString FitHeaderText(const QString& text, const QFontMetrics& fm, int width);
+
     // ---- rows and columns ----
     void InsertRow(int row);
     void DeleteRow(int row);
@@ -271,7 +276,6 @@ private:
     void CellKinds(int col, int row, bool& checkBox, bool& combobox, bool& ellipsis);
     void DrawCell(QPainter& p, int col, int row, const QRect& rect, TGridDrawState state);
     void DrawGridLines(QPainter& p, int lastCol, int lastRow) const;
-    QString FitHeaderText(const QString& text, const QFontMetrics& fm, int width) const;
 
     // sort_grid_select.cpp
     bool SelectCell(int col, int row);

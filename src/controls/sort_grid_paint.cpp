@@ -86,9 +86,8 @@ void TSortGrid::CellKinds(int col, int row, bool& checkBox, bool& combobox, bool
     GetCellFormat(col, row, state, fo, checkBox, combobox, ellipsis);
 }
 
-// A header text too wide for the cell ends in ".." and loses characters before
-// the dots until it fits; it never gets shorter than 3 characters.
-QString TSortGrid::FitHeaderText(const QString& text, const QFontMetrics& fm, int width) const {
+// Characters before the ".." go one by one until the text fits.
+QString TSortGrid::FitHeaderText(const QString& text, const QFontMetrics& fm, int width) {
     if (fm.horizontalAdvance(text) <= width || text.size() < 2) return text;
     QString t = text.left(text.size() - 2) + QStringLiteral("..");
     while (fm.horizontalAdvance(t) > width && t.size() > 3)

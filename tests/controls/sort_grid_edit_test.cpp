@@ -341,3 +341,81 @@ TEST_F(SortGridEditTest, CurrentCellOutsideTheGridIsAnError) {
         EXPECT_STREQ(e.what(), "Grid index out of range");
     }
 }
+
+TEST_F(SortGridEditTest, LeavingTheGridValidates) {
+    Fill({{"", "12"}});
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SetCurrentCol(1);
+    QLineEdit other(grid.get()); // another control in the same window
+    other.show();
+    int validations = 0;
+    grid->OnCellValidate = [&](TSortGrid*, int, int, const QString&, QString&, bool& valid) {
+        ++validations;
+        valid = false;
+    };
+    QTest::keyClicks(KeyTarget(), "3");
+    other.setFocus();
+    EXPECT_EQ(validations, 1);
+    EXPECT_EQ(grid->GetCell(1, 1), "12");
+}
+
+TEST_F(SortGridEditTest, ClickOnTheCurrentCellOpensTheEditorButNotOnGlyphCells) {
+    Fill({{"", "12", "v"}, {"", "13", ""}});
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->OnGetCellFormat = [](TSortGrid*, int col, int row, TGridDrawState, TFormatOptions&, bool& checkBox,
+                               bool&, bool&) { checkBox = row > 0 && col == 2; };
+    const auto click = [&](int col, int row) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          grid->CellRect(col, row).center());
+    };
+    click(1, 1);
+    EXPECT_FALSE(grid->EditorMode());
+    click(1, 1);
+    ASSERT_TRUE(grid->EditorMode());
+    EXPECT_EQ(grid->InplaceEditor()->text(), "12");
+
+    // While editing, a check-box cell is toggled but never entered.
+    click(2, 2);
+    EXPECT_EQ(grid->CurrentCol(), 1);
+    EXPECT_EQ(grid->GetCell(2, 2), "v");
+    grid->SetEditorMode(false);
+    grid->SetCurrentCol(2);
+    QTest::keyClick(grid.get(), Qt::Key_F2); // no editor over a check box
+    EXPECT_FALSE(grid->EditorMode());
+}
+
+TEST_F(SortGridEditTest, ColumnInsertAndDeleteReportTheColumn) {
+    grid->SetCell(1, 0, "B");
+    std::vector<int> inserted;
+    std::vector<int> deleted;
+    grid->OnColumnInsert = [&](TSortGrid*, int col) { inserted.push_back(col); };
+    grid->OnColumnDelete = [&](TSortGrid*, int col) { deleted.push_back(col); };
+    grid->InsertColumn(1);
+    EXPECT_EQ(grid->ColCount(), 7);
+    EXPECT_EQ(grid->GetCell(1, 0), "");
+    EXPECT_EQ(grid->GetCell(2, 0), "B");
+    EXPECT_EQ(grid->CurrentCol(), 1);
+    grid->DeleteColumn(1);
+    EXPECT_EQ(grid->GetCell(1, 0), "B");
+    EXPECT_EQ(inserted, std::vector<int>{1});
+    EXPECT_EQ(deleted, std::vector<int>{1});
+    EXPECT_THROW(grid->DeleteColumn(6), EInvalidGridOperation);
+}
+
+TEST_F(SortGridEditTest, ArrowsMoveTheCurrentCellAndScroll) {
+    grid->SetRowCount(100);
+    std::vector<std::pair<int, int>> asked;
+    grid->OnSelectCell = [&](TSortGrid*, int col, int row, bool&) { asked.emplace_back(col, row); };
+    QTest::keyClick(grid.get(), Qt::Key_Right);
+    QTest::keyClick(grid.get(), Qt::Key_Down);
+    EXPECT_EQ(grid->CurrentCol(), 1);
+    EXPECT_EQ(grid->CurrentRow(), 2);
+    QTest::keyClick(grid.get(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(grid->CurrentRow(), 99);
+    EXPECT_EQ(grid->TopRow(), 100 - grid->VisibleRowCount());
+    QTest::keyClick(grid.get(), Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(grid->CurrentRow(), 1);
+    EXPECT_EQ(grid->TopRow(), 1);
+    const std::vector<std::pair<int, int>> expected{{1, 1}, {1, 2}, {5, 99}, {0, 1}};
+    EXPECT_EQ(asked, expected);
+}

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 
@@ -367,4 +368,125 @@ TEST_F(SortGridTest, RenderedGridShowsArrowAndCheckBoxGlyphs) {
     const int gx = cell.left() + (cell.width() - 16) / 2;
     const int gy = cell.top() + cell.height() / 2 - 8;
     EXPECT_EQ(image.pixelColor(gx + 7, gy + 10), QColor(Qt::black));
+}
+
+TEST(SortGridHeaderText, ShortenedToEndInTwoDots) {
+    const QFont font(QStringLiteral("Courier New"), 10);
+    const QFontMetrics fm(font);
+    const QString text = QStringLiteral("Mannschaft");
+    EXPECT_EQ(TSortGrid::FitHeaderText(text, fm, fm.horizontalAdvance(text)), text);
+    const QString fitted =
+        TSortGrid::FitHeaderText(text, fm, fm.horizontalAdvance(QStringLiteral("Mannsch..")));
+    EXPECT_EQ(fitted, "Mannsch..");
+    EXPECT_EQ(TSortGrid::FitHeaderText(text, fm, 0), "M.."); // never shorter than 3 characters
+    EXPECT_EQ(TSortGrid::FitHeaderText(QStringLiteral("X"), fm, 0), "X");
+    EXPECT_EQ(TSortGrid::FitHeaderText(QStringLiteral("Nr"), fm, 0), "..");
+}
+
+TEST_F(SortGridTest, LiveRowAndColumnLists) {
+    Fill({{"a", "b", "c", "d"}, {"e", "f"}});
+    TGridStrings row = grid->RowStrings(1);
+    EXPECT_EQ(row.Count(), 4);
+    row.Assign(QStringList{"x", "y"}); // the rest of the row stays
+    EXPECT_EQ(row.ToStringList(), (QStringList{"x", "y", "c", "d"}));
+    grid->SetCell(2, 1, "z");
+    EXPECT_EQ(row[2], "z"); // live: reads the grid, not a copy
+    TGridStrings col = grid->ColumnStrings(0);
+    EXPECT_EQ(col.Count(), 3);
+    col.Clear(); // header included
+    EXPECT_EQ(grid->GetCell(0, 0), "");
+    EXPECT_EQ(grid->GetCell(0, 2), "");
+    EXPECT_EQ(grid->GetCell(1, 2), "f");
+    grid->SetCell(grid->ColCount() + 2, 2, "beyond");
+    grid->RowStrings(2).Clear(); // every stored cell of the row
+    EXPECT_EQ(grid->GetCell(grid->ColCount() + 2, 2), "");
+}
+
+TEST_F(SortGridTest, BulkUpdateDefersAndRestores) {
+    Fill({{"b"}, {"a"}});
+    int begins = 0;
+    int ends = 0;
+    grid->OnBeginUpdate = [&](TSortGrid*) { ++begins; };
+    grid->OnEndUpdate = [&](TSortGrid*) { ++ends; };
+    grid->SortOptions.UpdateOnSizeChange = true;
+    grid->BeginUpdate();
+    grid->BeginUpdate(); // does not nest, and does not lose the saved setting
+    EXPECT_TRUE(grid->NowUpdating());
+    EXPECT_FALSE(grid->SortOptions.UpdateOnSizeChange);
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    grid->EndUpdate();
+    EXPECT_FALSE(grid->NowUpdating());
+    EXPECT_TRUE(grid->SortOptions.UpdateOnSizeChange);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(begins, 2);
+    EXPECT_EQ(ends, 1);
+
+    grid->SortOptions.SortCol = 0;
+    grid->SetRowCount(4); // a size change re-sorts when asked to
+    EXPECT_EQ(Column(0), (QStringList{"", "a", "b"}));
+}
+
+TEST_F(SortGridTest, PopupMenuOnRightReleaseOverDataRowsOnly) {
+    Fill({{"a"}});
+    QMenu menu;
+    menu.addAction(QStringLiteral("Zeile entfernen"));
+    grid->SetPopupMenu(&menu);
+    grid->SortOptions.CanSort = false;
+    Click(0, 0, Qt::RightButton);
+    EXPECT_FALSE(menu.isVisible());
+    Click(0, 1, Qt::RightButton);
+    EXPECT_TRUE(menu.isVisible());
+    menu.hide();
+}
+
+TEST_F(SortGridTest, WheelScrollsThroughScrollToCell) {
+    grid->SetRowCount(100);
+    grid->SetTopRow(10);
+    const auto turn = [&](int delta) {
+        const QPointF pos(10, 40);
+        QWheelEvent wheel(pos, grid->viewport()->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid->viewport(), &wheel);
+        EXPECT_TRUE(wheel.isAccepted());
+    };
+    turn(-120);
+    EXPECT_EQ(grid->TopRow(), 11);
+    turn(120);
+    EXPECT_EQ(grid->TopRow(), 8);
+    EXPECT_EQ(grid->CurrentRow(), 1); // the wheel moves the view, not the current cell
+}
+
+TEST_F(SortGridTest, DoubleClickOnAHeaderEdgeFitsTheColumn) {
+    Fill({{"a rather long text"}});
+    int doubleClicks = 0;
+    grid->OnDblClick = [&](TSortGrid*) { ++doubleClicks; };
+    const QRect header = grid->CellRect(0, 0);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       QPoint(header.right(), header.center().y()));
+    const QFontMetrics fm(grid->font());
+    EXPECT_EQ(grid->ColWidths(0), fm.horizontalAdvance("a rather long text") + fm.horizontalAdvance('X'));
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_EQ(grid->SortOptions.SortDirection, sdAscending); // the edge zone never sorts
+}
+
+TEST_F(SortGridTest, ProportionalThumbShowsTheVisibleShare) {
+    grid->SetRowCount(200);
+    grid->SetProportionalScrollBars(true);
+    QScrollBar* bar = grid->verticalScrollBar();
+    const double range = bar->maximum() - bar->minimum() + 1;
+    EXPECT_EQ(bar->pageStep(), qRound((grid->VisibleRowCount() + 1) / 200.0 * range));
+    grid->SetProportionalScrollBars(false);
+    EXPECT_EQ(bar->pageStep(), 1);
+}
+
+TEST_F(SortGridTest, HideRowsBlanksTheDataRows) {
+    Fill({{"Text"}, {"Text"}});
+    grid->SetCurrentRow(2);
+    grid->SetHideRows(true);
+    EXPECT_EQ(grid->CurrentRow(), 1);
+    QImage image(grid->viewport()->size(), QImage::Format_RGB32);
+    grid->viewport()->render(&image);
+    const QRect cell = grid->CellRect(0, 2);
+    for (int x = cell.left(); x < cell.right(); ++x)
+        ASSERT_EQ(image.pixelColor(x, cell.center().y()), QColor(Qt::white)) << x;
 }
