@@ -164,7 +164,8 @@ void TSortGrid::BaseMouseRelease(QMouseEvent* event) {
 
 void TSortGrid::mouseReleaseEvent(QMouseEvent* event) {
     if (FNowUpdating || FDragging) return;
-    if (!HasGridFocus()) setFocus(Qt::MouseFocusReason);
+    // A grid set up without focus (the header strip over the lists) stays so.
+    if (!HasGridFocus() && focusPolicy() != Qt::NoFocus) setFocus(Qt::MouseFocusReason);
     BaseMouseRelease(event);
 
     const QPoint pos = PosOf(event);

@@ -106,20 +106,23 @@ bool TSortGrid::MoveCurrent(int col, int row, bool moveAnchor, bool show) {
 
 // Scrolls as little as needed to bring the cell into view.
 void TSortGrid::ClampInView(int col, int row) {
-    if (row >= 1) {
+    if (row >= 1 && row < RowCount()) {
         if (row < FTopRow) {
             SetTopRow(row);
         } else {
-            int top = FTopRow;
-            while (top < row && top < MaxTopRow()) {
-                const int saved = FTopRow;
-                FTopRow = top;
-                const bool visible = row < top + std::max(1, VisibleRowCount());
-                FTopRow = saved;
-                if (visible) break;
-                ++top;
+            // The smallest top row at which `row` is still fully visible.
+            const int headLine = FOptions.testFlag(goFixedHorzLine) ? FGridLineWidth : 0;
+            const int dataLine = FOptions.testFlag(goHorzLine) ? FGridLineWidth : 0;
+            const int available = ClientHeight() - RowHeights(0) - headLine;
+            int used = 0;
+            int top = row;
+            for (int r = row; r >= 1; --r) {
+                used += RowHeights(r);
+                if (used > available) break;
+                top = r;
+                used += dataLine;
             }
-            SetTopRow(top);
+            if (top > FTopRow) SetTopRow(top);
         }
     }
     if (col < FLeftCol) {

@@ -490,3 +490,25 @@ TEST_F(SortGridTest, HideRowsBlanksTheDataRows) {
     for (int x = cell.left(); x < cell.right(); ++x)
         ASSERT_EQ(image.pixelColor(x, cell.center().y()), QColor(Qt::white)) << x;
 }
+
+TEST_F(SortGridTest, DraggingAHeaderMovesTheColumnWithoutSorting) {
+    Fill({{"a", "b", "c"}});
+    grid->SetOptions(grid->Options() | goColMoving);
+    grid->SortOptions.SortCol = 2;
+    grid->SetModified(false);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, Center(0, 0));
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, Center(2, 0));
+    EXPECT_EQ(grid->RowStrings(1).ToStringList().mid(0, 3), (QStringList{"b", "c", "a"}));
+    EXPECT_EQ(grid->SortOptions.SortCol, 1); // still on "c"
+    EXPECT_TRUE(grid->Modified());
+    EXPECT_EQ(grid->SortOptions.SortDirection, sdAscending);
+}
+
+TEST_F(SortGridTest, KeyboardReachesTheEndOfAMillionRows) {
+    grid->SetRowCount(1000000);
+    QTest::keyClick(grid.get(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(grid->CurrentRow(), 999999);
+    EXPECT_EQ(grid->TopRow() + grid->VisibleRowCount(), 1000000);
+    QTest::keyClick(grid.get(), Qt::Key_PageUp);
+    EXPECT_EQ(grid->CurrentRow(), 999999 - grid->VisibleRowCount());
+}
