@@ -302,6 +302,7 @@ private:
     // sort_grid_keys.cpp
     void KeyDown(QKeyEvent* event);
     void KeyPress(QChar& key);
+    static bool IsTypedChar(QChar c);
     void TypeAhead(QChar key);
     bool ExtendedKey(QKeyEvent* event);
     void MultiSelectKeyDown(QKeyEvent* event);

@@ -152,7 +152,8 @@ bool TSortGrid::EditorKeyPress(QKeyEvent* event) {
         break;
     }
     const QString text = event->text();
-    if (text.isEmpty() || (mods & (Qt::ControlModifier | Qt::AltModifier))) return false;
+    if (text.isEmpty() || !IsTypedChar(text.at(0)) || (mods & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
     QChar c = text.at(0);
     const QChar typed = c;
     KeyPress(c);

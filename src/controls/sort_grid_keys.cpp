@@ -55,11 +55,17 @@ void TSortGrid::keyPressEvent(QKeyEvent* event) {
     }
     KeyDown(event);
     const QString text = event->text();
-    if (!text.isEmpty() && !(Modifiers(event) & (Qt::ControlModifier | Qt::AltModifier)) &&
-        event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab && event->key() != Qt::Key_Escape) {
+    if (!text.isEmpty() && IsTypedChar(text.at(0)) &&
+        !(Modifiers(event) & (Qt::ControlModifier | Qt::AltModifier))) {
         QChar c = text.at(0);
         KeyPress(c);
     }
+}
+
+// Characters that reach KeyPress and OnKeyPress: printable ones and
+// Backspace; Delete, Tab and Escape are keys, not typed characters.
+bool TSortGrid::IsTypedChar(QChar c) {
+    return c.isPrint() || c == u'\b';
 }
 
 void TSortGrid::keyReleaseEvent(QKeyEvent* event) {

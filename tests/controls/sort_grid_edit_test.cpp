@@ -112,6 +112,11 @@ TEST_F(SortGridEditTest, OnKeyPressFiltersWhatTheEditorReceives) {
     };
     QTest::keyClicks(KeyTarget(), "2x-5");
     EXPECT_EQ(grid->GetCell(1, 1), "25");
+    QTest::keyClick(KeyTarget(), Qt::Key_Backspace); // passes the filter
+    EXPECT_EQ(grid->GetCell(1, 1), "2");
+    QTest::keyClick(KeyTarget(), Qt::Key_Home);
+    QTest::keyClick(KeyTarget(), Qt::Key_Delete); // a key, not a typed character
+    EXPECT_EQ(grid->GetCell(1, 1), "");
 }
 
 TEST_F(SortGridEditTest, EscapeGivesTheCellItsTextBack) {
