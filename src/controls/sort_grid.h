@@ -87,6 +87,9 @@ public:
 
     // ---- size ----
     int RowCount() const { return FStore.RowCount(); }
+    // Outside a bulk update a new count sets Modified, goes to cell (0, 1)
+    // through the selection check (OnSelectCell may refuse) and fires
+    // OnSizeChanged; during one only the count is recorded.
     void SetRowCount(int rows);
     int ColCount() const { return FStore.ColCount(); }
     void SetColCount(int cols);
@@ -130,10 +133,14 @@ public:
     void Repaint();
 
     // ---- current cell and selection ----
+    // Setting moves through the selection check and the click handling (which
+    // validates an edited cell); EInvalidGridOperation outside the grid.
     int CurrentCol() const { return FCol; }
     void SetCurrentCol(int col);
     int CurrentRow() const { return FRow; }
     void SetCurrentRow(int row);
+    // Setting places anchor (Left, Top) and current cell (Right, Bottom)
+    // without the selection check or its events.
     TGridRect SelectionRect() const;
     void SetSelectionRect(const TGridRect& rect);
     int TopRow() const { return FTopRow; }
@@ -147,6 +154,7 @@ public:
     QRect CellRect(int col, int row) const;
     // The cell under a viewport point; false outside every cell.
     bool MouseToCell(QPoint pos, int& col, int& row) const;
+    // Both clamp their arguments to the data cells and never fail.
     void GoToCell(int col, int row, bool scroll);
     void ScrollToCell(int col, int row);
 
@@ -192,7 +200,9 @@ public:
     static QString FitHeaderText(const QString& text, const QFontMetrics& fm, int width);
 
     // ---- rows and columns ----
+    // At the last data row the new row is appended after it.
     void InsertRow(int row);
+    // Never removes the last data row, it only empties it.
     void DeleteRow(int row);
     void InsertColumn(int col);
     void DeleteColumn(int col);

@@ -133,6 +133,8 @@ void TSortGrid::ClampInView(int col, int row) {
     }
 }
 
+// Nothing is painted before control returns to the event loop, so the move
+// and the scroll show as one change without locking the window's redraw.
 void TSortGrid::GoToCell(int col, int row, bool scroll) {
     // With no data row there is no cell to go to.
     if (RowCount() < 2 || ColCount() < 1) return;
