@@ -424,3 +424,18 @@ TEST_F(SortGridEditTest, ArrowsMoveTheCurrentCellAndScroll) {
     const std::vector<std::pair<int, int>> expected{{1, 1}, {1, 2}, {5, 99}, {0, 1}};
     EXPECT_EQ(asked, expected);
 }
+
+TEST_F(SortGridEditTest, MultiSelectMarksTheBlockGrownWithShift) {
+    Fill({{"a"}, {"b"}, {"c"}, {"d"}});
+    grid->SetMultiSelect(true);
+    EXPECT_TRUE(grid->Options().testFlag(goRowSelect));
+    int selected = 0;
+    grid->OnRowSelected = [&](TSortGrid*) { ++selected; };
+    QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(grid.get(), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(grid->SelectedRows(), (std::vector<int>{1, 2, 3}));
+    EXPECT_GT(selected, 0);
+    QTest::keyClick(grid.get(), Qt::Key_Down); // a plain move marks just the new row
+    EXPECT_EQ(grid->SelectedRows(), std::vector<int>{4});
+    EXPECT_FALSE(grid->Options().testFlag(goRangeSelect));
+}
