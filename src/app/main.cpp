@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
     zn::QtSoundPlayer sound;
     zn::DesktopShell shell;
     zn::DialogExec modal;
-    const zn::TPlatform platform{&clock, &sound, &shell, &modal, zn::UserSettingsFactory()};
+    zn::QtFileDialogs files;
+    const zn::TPlatform platform{&clock, &sound, &shell, &modal, zn::UserSettingsFactory(), &files};
 
     zn::TFormMain formMain(platform);
     zn::TFDlgYesNo dlgYesNo(&formMain);

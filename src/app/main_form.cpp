@@ -7,12 +7,15 @@
 #include "controls/led.h"
 #include "controls/qt_color.h"
 #include "controls/sort_grid.h"
+#include "core/stages.h"
 #include "core/tag.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -104,9 +107,15 @@ void TFormMain::BuildForm() {
     StatusPanel1 = new QLabel(QStringLiteral(" Datenbank von Vorlauf"), StatusBar1);
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->addWidget(StatusPanel1, 1);
+    StatusPanelFiles = new QLabel(StatusBar1);
+    StatusPanelFiles->setObjectName(QStringLiteral("StatusPanelFiles"));
+    StatusPanelFiles->hide();
+    StatusBar1->addPermanentWidget(StatusPanelFiles);
 
     BuildMenu();
+    BuildStageMenu();
     BuildTimers();
+    BindListHandlers();
     AlignControls();
 }
 
@@ -266,20 +275,46 @@ void TFormMain::BuildTableArea() {
     LabelErgebnis->setObjectName(QStringLiteral("LabelErgebnis"));
     LabelErgebnis->setFont(ArialPx(18));
 
-    const auto grid = [this](QWidget* parent, const QString& name, int cols) {
+    // The lists: Courier 16 px, cells centred, rows of 20 px, whole rows
+    // selected; the two protocol-layout lists sort qualified teams first and
+    // then by best time (secondary column 10), the result lists by total.
+    const auto grid = [](QWidget* parent, const QString& name, int cols, int sortCol) {
         auto* g = new TSortGrid(parent);
         g->setObjectName(name);
         g->SetColCount(cols);
         g->SetRowCount(2);
-        g->setFont(QFont(QStringLiteral("Courier New"), 10));
+        g->SetDefaultColWidth(32);
+        g->SetDefaultRowHeight(20);
+        g->SetAlignmentHorz(taCenter);
+        g->SetAlignmentVert(taMiddle);
+        g->SetBevelStyle(cbNone);
+        g->SetOptions(TGridOptions(goFixedVertLine) | goFixedHorzLine | goVertLine | goHorzLine | goRowSelect);
+        g->SetScrollBars(ssVertical);
+        g->SortOptions.CanSort = true;
+        g->SortOptions.SortCol = sortCol;
+        g->SortOptions.SortDirection = sdAscending;
+        g->SortOptions.SortCaseSensitive = false;
+        g->SortOptions.UpdateOnSizeChange = false;
+        QFont courier(QStringLiteral("Courier New"));
+        courier.setStyleHint(QFont::Courier);
+        courier.setPixelSize(16);
+        g->setFont(courier);
         return g;
     };
-    SortGridTop = grid(Panel3, QStringLiteral("SortGridTop"), 4);
+    SortGridTop = grid(Panel3, QStringLiteral("SortGridTop"), 4, 4);
     SortGridTop->setFocusPolicy(Qt::NoFocus);
-    SortGrid1 = grid(PanelProtokoll, QStringLiteral("SortGrid1"), 11);
-    SortGrid2 = grid(PanelProtokoll, QStringLiteral("SortGrid2"), 11);
-    SortGrid3 = grid(PanelProtokoll, QStringLiteral("SortGrid3"), 6);
-    SortGrid4 = grid(PanelProtokoll, QStringLiteral("SortGrid4"), 6);
+    SortGridTop->SetOptions(SortGridTop->Options() | goColSizing);
+    SortGridTop->SetScrollBars(ssNone);
+    SortGridTop->SortOptions.CanSort = false;
+    QFont topFont = SortGridTop->font();
+    topFont.setPixelSize(19);
+    topFont.setBold(true);
+    SortGridTop->setFont(topFont);
+    SortGrid1 = grid(PanelProtokoll, QStringLiteral("SortGrid1"), 11, 3);
+    SortGrid2 = grid(PanelProtokoll, QStringLiteral("SortGrid2"), 11, 3);
+    SortGrid3 = grid(PanelProtokoll, QStringLiteral("SortGrid3"), 6, 5);
+    SortGrid4 = grid(PanelProtokoll, QStringLiteral("SortGrid4"), 6, 5);
+    for (TSortGrid* g : {SortGrid1, SortGrid2}) g->SortOptions.SecondaryIndex = QStringLiteral("10");
     SortGrid2->hide();
     SortGrid3->hide();
     SortGrid4->hide();
@@ -390,10 +425,86 @@ void TFormMain::BuildMenu() {
     bCFG->setShortcut(QKeySequence());
     bHelp->setShortcut(QKeySequence());
     bBeenden->setShortcut(QKeySequence());
+}
 
-    DatenbanknachVorlauf2 = new QAction(QStringLiteral("Zeitenprotokoll"), this);
+// The list menu: a submenu per stage with its lists as radio entries and the
+// generation of the result lists; only "Vorlauf" is open until a workbook
+// names another stage.
+void TFormMain::BuildStageMenu() {
+    PopupMenuQ4 = new QMenu(this);
+    PopupMenuQ4->setObjectName(QStringLiteral("PopupMenuQ4"));
+    for (int stage = 1; stage <= kStageCount; ++stage) {
+        QMenu* sub = PopupMenuQ4->addMenu(StageNames[stage - 1]);
+        sub->setObjectName(QStringLiteral("Startliste%1").arg(stage));
+        SetTag(sub->menuAction(), stage);
+        sub->setEnabled(stage == 1);
+        auto* radio = new QActionGroup(sub);
+        radio->setExclusive(true);
+        for (const StageMenuEntry& e : StageMenuEntries(stage)) {
+            if (e.separator) {
+                sub->addSeparator();
+                continue;
+            }
+            QAction* entry = sub->addAction(e.caption);
+            SetTag(entry, e.tag);
+            if (KindOfTag(e.tag) == lkGenerate) {
+                connect(entry, &QAction::triggered, this, [this, entry] { QualigenerierenClick(entry); });
+            } else {
+                entry->setCheckable(true);
+                entry->setActionGroup(radio);
+                entry->setChecked(KindOfTag(e.tag) == lkDatenbank);
+                connect(entry, &QAction::triggered, this, [this, entry] { SelectDatenbank(entry); });
+            }
+        }
+        Startliste[stage] = sub;
+    }
+    DatenbanknachVorlauf2 = StageEntry(StageTag(1, lkProtokoll));
     DatenbanknachVorlauf2->setObjectName(QStringLiteral("DatenbanknachVorlauf2"));
-    SetTag(DatenbanknachVorlauf2, 12);
+    bQ->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(bQ, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { PopupMenuQ4->popup(bQ->mapToGlobal(pos)); });
+}
+
+// The lists' events and the buttons of the table panel.
+void TFormMain::BindListHandlers() {
+    for (TSortGrid* g : {SortGrid1, SortGrid2}) {
+        g->OnKeyPress = [this](TSortGrid* sender, QChar& key) { SortGrid1KeyPress(sender, key); };
+        g->OnSelectCell = [this](TSortGrid* sender, int col, int row, bool& can) {
+            SortGrid1SelectCell(sender, col, row, can);
+        };
+        g->OnRowSelected = [this](TSortGrid* sender) { SortGrid1RowSelected(sender); };
+        g->OnGetCellFormat = [this](TSortGrid* sender, int col, int row, TGridDrawState state, TFormatOptions& fo,
+                                    bool& check, bool& combo, bool& ellipsis) {
+            SortGrid1GetCellFormat(sender, col, row, state, fo, check, combo, ellipsis);
+        };
+        g->OnGetSortStyle = [this](TSortGrid* sender, int col, TSortStyle& style) {
+            SortGrid1GetSortStyle(sender, col, style);
+        };
+        g->OnSetChecked = [this](TSortGrid* sender, int col, int row, bool state) {
+            SortGrid1SetChecked(sender, col, row, state);
+        };
+        g->OnGetComboBox = [this](TSortGrid* sender, int col, int row, QStringList& strs, int& w, int& h,
+                                  bool& sorted) { SortGrid1GetComboBox(sender, col, row, strs, w, h, sorted); };
+    }
+    for (TSortGrid* g : {SortGrid3, SortGrid4}) {
+        g->OnGetCellFormat = [this](TSortGrid* sender, int col, int row, TGridDrawState state, TFormatOptions& fo,
+                                    bool& check, bool& combo, bool& ellipsis) {
+            SortGrid3GetCellFormat(sender, col, row, state, fo, check, combo, ellipsis);
+        };
+        g->OnGetSortStyle = [this](TSortGrid* sender, int col, TSortStyle& style) {
+            SortGrid3GetSortStyle(sender, col, style);
+        };
+    }
+    connect(sb1, &QToolButton::clicked, this, [this] { sb1Click(sb1); });
+    connect(sb2, &QToolButton::clicked, this, [this] { sb1Click(sb2); });
+    connect(sbCLS, &QToolButton::clicked, this, [this] { sbCLSClick(); });
+    connect(sbClsAll, &QToolButton::clicked, this, [this] { sbClsAllClick(); });
+    connect(bQ, &QToolButton::clicked, this, [this] { bQClick(); });
+    connect(sbSave, &QToolButton::clicked, this, [this] { sbSaveClick(); });
+    connect(sbSaveX, &QToolButton::clicked, this, [this] { sbSaveXClick(); });
+    connect(sbExcel, &QToolButton::clicked, this, [this] { sbExcelClick(); });
+    connect(sbHTML, &QToolButton::clicked, this, [this] { sbHTMLClick(); });
+    connect(sbLoad, &QToolButton::clicked, this, [this] { sbLoadClick(); });
 }
 
 void TFormMain::BuildTimers() {

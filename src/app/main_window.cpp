@@ -79,17 +79,14 @@ void TFormMain::FormCreate() {
     // 8. The false start lies exactly over START, hidden.
     bFSTART->setGeometry(bSTART->geometry());
     bFSTART->hide();
-    // 9./10. Dialog filters: only the types that are really read and written.
-    OpenFilter = ExcelTypeName + QStringLiteral(" (*.xlsx *.xls *.ods)");
-    SaveFilter = OpenFilter + QStringLiteral(";;") + WordTypeName + QStringLiteral(" (*.docx);;") + WebTypeName +
-                 QStringLiteral(" (*.html);;") + TextTypeName + QStringLiteral(" (*.txt)");
+    // 9./10. Dialog filters and the folder of the auto-save file.
+    PrepareResultFiles();
     SaveFilterIndex = Settings.filterIndex;
     // 11./12. Cues
     StartSoundPresent = QFileInfo::exists(QStringLiteral("START.wav"));
     for (const QString& cue : kCues) platform_.sound->WarmUp(cue);
     // 13. Help: the program's path with ".html".
     HelpFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".html"));
-    AutoSaveFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".txt"));
     // 15. Save dialog defaults
     SaveFileName = ProgramBaseName() + QStringLiteral(".txt");
     SaveFolder = ProgramFolder();

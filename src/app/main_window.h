@@ -1,8 +1,11 @@
 #pragma once
 
 #include "app/platform.h"
+#include "controls/sort_grid_types.h"
 #include "core/colors.h"
 #include "core/console_settings.h"
+#include "core/output_location.h"
+#include "core/sort_engine.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -13,6 +16,7 @@ class QAction;
 class QComboBox;
 class QFrame;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QStatusBar;
 class QTimer;
@@ -135,6 +139,12 @@ public:
     QAction* Beenden1 = nullptr;
     // The list menu entry that shows the time protocol of the first stage.
     QAction* DatenbanknachVorlauf2 = nullptr;
+    // The list menu behind bQ: one submenu per stage, entries tagged
+    // stage x 10 + list kind (9: generate the result lists).
+    QMenu* PopupMenuQ4 = nullptr;
+    std::array<QMenu*, 6> Startliste{};  // entries 1-5
+    // Where the files beside the program went when the program's folder is read-only.
+    QLabel* StatusPanelFiles = nullptr;
 
     // --- state ---
     uint32_t StartTick = 0;
@@ -156,6 +166,13 @@ public:
     int SaveFilterIndex = 2;
     QString SaveFileName;
     QString SaveFolder;
+    QString OpenFolder;
+    // -1, or the "Fehler" column (5 or 8) of the lane whose cell is being edited.
+    int EditColumn = -1;
+    // The list title: base name of the last loaded workbook.
+    QString Hint;
+    // The folder of the files "beside the program" (auto-save, web page).
+    OutputLocation ResultFolder;
 
     // --- handlers ---
     void FormCreate();
@@ -191,9 +208,47 @@ public:
 
     // The lists (results, stages, files).
     void RecordRunResult(int column, int lane, const QString& time);
+    void CommitCellEdit(TSortGrid* grid);
     void RerankResultList();
-    bool SaveListAsText(const QString& fileName);
+    void RebuildLaneLists(bool skipBlankKeys = true);
+    void SortGrid1GetCellFormat(TSortGrid* Sender, int Col, int Row, TGridDrawState State,
+                                TFormatOptions& FormatOptions, bool& CheckBox, bool& Combobox, bool& Ellipsis);
+    void SortGrid3GetCellFormat(TSortGrid* Sender, int Col, int Row, TGridDrawState State,
+                                TFormatOptions& FormatOptions, bool& CheckBox, bool& Combobox, bool& Ellipsis);
+    void SortGrid1GetComboBox(TSortGrid* Sender, int ACol, int ARow, QStringList& Strs, int& Width, int& Height,
+                              bool& Sorted);
+    void SortGrid1GetSortStyle(TSortGrid* Sender, int Col, TSortStyle& SortStyle);
+    void SortGrid3GetSortStyle(TSortGrid* Sender, int Col, TSortStyle& SortStyle);
+    void SortGrid1SetChecked(TSortGrid* Sender, int ACol, int ARow, bool State);
+    void SortGrid1SelectCell(TSortGrid* Sender, int ACol, int ARow, bool& CanSelect);
+    void SortGrid1KeyPress(TSortGrid* Sender, QChar& Key);
+    void SortGrid1RowSelected(TSortGrid* Sender);
+    void sb1Click(QObject* sender);
+    void sbCLSClick();
+    void sbClsAllClick();
+
+    void bQClick();
     void SelectDatenbank(QAction* entry);
+    void QualigenerierenClick(QAction* entry);
+    // The list menu entry with this tag, or null.
+    QAction* StageEntry(int tag) const;
+
+    bool SaveListAsText(const QString& fileName);
+    void ApplyLoadedLists(const QString& fileName);
+    void sbSaveClick();
+    void sbLoadClick();
+    void sbSaveXClick();
+    void sbExcelClick();
+    bool WriteResultPage(const QString& fileName);
+    void sbHTMLClick();
+    // Puts the auto-save file and the web page into this folder and says so
+    // in the status bar when it is not the program's own.
+    void UseResultFolder(const OutputLocation& location);
+
+    // Workbook and document exchange; each gives false when nothing was done.
+    bool LoadWorkbook(const QString& fileName);
+    bool ExportWorkbook(const QString& fileName);
+    bool ExportWordDocument(int mode, const QString& fileName);
 
     // Runs a menu item's handler the way a click on it would: not when disabled.
     static void Click(QAction* item);
@@ -219,6 +274,14 @@ private:
     void ApplySettings();
     void CollectSettings();
     QToolButton* MakeSpeedButton(const QString& name, const QString& hint, int icon);
+    void BuildStageMenu();
+    void BindListHandlers();
+    void PrepareResultFiles();
+    // A message box through the modal seam: never while a lane is still running.
+    void TellOperator(const QString& text, bool error);
+    void ShowPendingRecordNotices();
+
+    QStringList pendingRecordNotices_;
 
     TPlatform platform_;
     TFDlgYesNo* FDlgYesNo = nullptr;

@@ -49,6 +49,18 @@ public:
     virtual int Exec(QDialog& dialog) = 0;
 };
 
+class IFileDialogs {
+public:
+    virtual ~IFileDialogs() = default;
+    // The save and open dialogs. `filter` lists the types as "Name (*.ext);;...";
+    // `index` is the chosen type counted from 1, `folder` the folder shown first
+    // and `name` the proposed file name. On OK all three come back as chosen
+    // (`name` as a full path) and the call gives true; Cancel changes nothing.
+    virtual bool GetSaveFileName(const QString& filter, int& index, QString& folder, QString& name) = 0;
+    // Only existing files in existing folders can be chosen.
+    virtual bool GetOpenFileName(const QString& filter, int& index, QString& folder, QString& name) = 0;
+};
+
 // Opens the settings store of the program (the user's configuration folder).
 using SettingsFactory = std::function<std::unique_ptr<QSettings>()>;
 
@@ -58,6 +70,7 @@ struct TPlatform {
     IShell* shell = nullptr;
     IModalRunner* modal = nullptr;
     SettingsFactory settings;
+    IFileDialogs* files = nullptr;
 };
 
 }  // namespace zn

@@ -1,11 +1,13 @@
 #include "app/platform_qt.h"
 
+#include "app/file_filters.h"
 #include "core/wav_info.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QAudioDevice>
 #include <QMediaDevices>
@@ -93,6 +95,41 @@ bool DesktopShell::Open(const QString& pathOrUrl) {
 }
 
 int DialogExec::Exec(QDialog& dialog) { return dialog.exec(); }
+
+namespace {
+
+// Shows the dialog with the type `index` (from 1) chosen; the type's extension
+// follows the chosen type for names typed without one.
+bool RunFileDialog(QFileDialog& dialog, int& index, QString& folder, QString& name) {
+    const QStringList filters = dialog.nameFilters();
+    if (index >= 1 && index <= filters.size()) dialog.selectNameFilter(filters.at(index - 1));
+    dialog.setDefaultSuffix(FilterSuffix(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& f) { dialog.setDefaultSuffix(FilterSuffix(f)); });
+    if (!name.isEmpty()) dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    name = dialog.selectedFiles().constFirst();
+    const int chosen = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
+    if (chosen >= 0) index = chosen + 1;
+    folder = QFileInfo(name).absolutePath();
+    return true;
+}
+
+}  // namespace
+
+bool QtFileDialogs::GetSaveFileName(const QString& filter, int& index, QString& folder, QString& name) {
+    QFileDialog dialog(QApplication::activeWindow(), QString(), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return RunFileDialog(dialog, index, folder, name);
+}
+
+bool QtFileDialogs::GetOpenFileName(const QString& filter, int& index, QString& folder, QString& name) {
+    QFileDialog dialog(QApplication::activeWindow(), QString(), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return RunFileDialog(dialog, index, folder, name);
+}
 
 SettingsFactory UserSettingsFactory() {
     return [] {

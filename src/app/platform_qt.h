@@ -50,6 +50,13 @@ public:
     int Exec(QDialog& dialog) override;
 };
 
+// QFileDialog; the chosen type's extension is added to a name typed without one.
+class QtFileDialogs final : public IFileDialogs {
+public:
+    bool GetSaveFileName(const QString& filter, int& index, QString& folder, QString& name) override;
+    bool GetOpenFileName(const QString& filter, int& index, QString& folder, QString& name) override;
+};
+
 // The user's configuration folder: organisation "Kronvik", application the
 // program file's base name.
 SettingsFactory UserSettingsFactory();

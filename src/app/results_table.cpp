@@ -1,40 +1,263 @@
-// Writing finished lane times into the time protocol and ranking result lists.
+// The four list grids: recording finished lane times into the time protocol,
+// correcting times and entering penalties, ranking the result lists, cell
+// formats and sort rules, and the row buttons of the protocol panel.
+#include "app/grid_rows.h"
 #include "app/main_window.h"
 
 #include "controls/sort_grid.h"
+#include "core/protocol_row.h"
+#include "core/ranking.h"
+#include "core/result_numbers.h"
+#include "core/stages.h"
+#include "core/tag.h"
+#include "settings/dlg_yes_no.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QToolButton>
 
 namespace zn {
 
-// The lane's team is the selected entry of its lane list, "  7 Name": the
-// number stands right-aligned in the first three characters.
+namespace {
+
+// Header texts are drawn smaller than the 16 px list font so that "Bestzeit"
+// fits its 88 px column.
+constexpr int kHeaderPointSize = 10;
+
+bool IsResultGrid(const TFormMain& form, const TSortGrid* grid) {
+    return grid == form.SortGrid3 || grid == form.SortGrid4;
+}
+
+TGridRect WholeRow(const TSortGrid* grid, int row) {
+    return TGridRect{0, row, grid->ColCount() - 1, row};
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- recording
+
+// Always into the time protocol, whichever list is shown. A lane whose team is
+// not found writes nothing: the time stays on the digits and the operator is
+// told, in the status bar at once and in a message box once the run is over,
+// since a box while the other lane still runs would hold up its stop.
 void TFormMain::RecordRunResult(int column, int lane, const QString& time) {
     const QComboBox* laneList = lane == 1 ? cbBuhn1 : cbBuhn2;
-    const QString number = laneList->currentText().left(3).trimmed();
-    int row = -1;
-    if (!number.isEmpty()) {
-        for (int r = 1; r < SortGrid2->RowCount(); ++r) {
-            if (SortGrid2->GetCell(0, r).trimmed() == number) {
-                row = r;
-                break;
-            }
-        }
-    }
-    if (row < 0) {
-        // The time must not vanish: it stays on the digits and the operator is told.
-        StatusPanel1->setText(QStringLiteral(" Bahn %1: Mannschaft Nr. %2 nicht im Zeitenprotokoll, Zeit %3 bitte eintragen")
-                                  .arg(lane)
-                                  .arg(number.isEmpty() ? QStringLiteral("?") : number, time));
+    ListRows protocol = RowsOf(SortGrid2->Store());
+    const RecordOutcome outcome =
+        RecordLaneTime(protocol, column, laneList->currentText(), time, SystemDecimalSeparator());
+    if (outcome.status == RecordStatus::Recorded) {
+        WriteGridRow(SortGrid2, outcome.row, protocol.at(outcome.row));
     } else {
-        SortGrid2->SetCell(column, row, time);
+        const QString notice = RecordFailureText(outcome, lane, time);
+        StatusPanel1->setText(u' ' + notice);
+        pendingRecordNotices_ << notice;
     }
+    const bool runOver = !mSTOP1->isEnabled() && !mStop2->isEnabled();
+    if (runOver && !pendingRecordNotices_.isEmpty())
+        QTimer::singleShot(0, this, [this] { ShowPendingRecordNotices(); });
     UpdateCommandStates();
 }
 
-void TFormMain::RerankResultList() {
-    if (CurrentList != SortGrid3 && CurrentList != SortGrid4) return;
+void TFormMain::ShowPendingRecordNotices() {
+    if (pendingRecordNotices_.isEmpty()) return;
+    const QString text = pendingRecordNotices_.join(u'\n');
+    pendingRecordNotices_.clear();
+    TellOperator(text, false);
 }
 
-}  // namespace zn
+// ---------------------------------------------------------------- editing
+
+// Columns 4, 5, 7 and 8 (a lane's time and penalty) open for editing; any
+// other cell commits an open edit and selects its whole row instead.
+void TFormMain::SortGrid1SelectCell(TSortGrid* Sender, int ACol, int ARow, bool& CanSelect) {
+    const int editColumn = EditColumnForCell(ACol);
+    if (editColumn > 0) {
+        Sender->SetOptions((Sender->Options() | goEditing) & ~TGridOptions(goRowSelect));
+        Sender->SetSelectionRect(TGridRect{ACol, ARow, ACol, ARow});
+        EditColumn = editColumn;
+        // "1", "2", "0" ... are digits of the penalty now, not stops and resets.
+        SetRunShortcuts(false);
+        return;
+    }
+    CommitCellEdit(Sender);
+    Sender->SetOptions((Sender->Options() & ~TGridOptions(goEditing)) | goRowSelect);
+    Sender->SetSelectionRect(WholeRow(Sender, ARow));
+    CanSelect = false;
+    Sender->Repaint();
+}
+
+void TFormMain::SortGrid1KeyPress(TSortGrid* Sender, QChar& Key) {
+    switch (FilterPenaltyKey(Key, EditColumn, SystemDecimalSeparator())) {
+    case PenaltyKey::Pass:
+        break;
+    case PenaltyKey::Commit:
+        CommitCellEdit(Sender);
+        break;
+    case PenaltyKey::Swallow:
+        Key = QChar();
+        break;
+    }
+}
+
+void TFormMain::CommitCellEdit(TSortGrid* grid) {
+    if (EditColumn < 0 || !grid) return;
+    const int row = grid->CurrentRow();
+    if (row >= 1 && row < grid->RowCount()) {
+        QStringList cells = grid->RowStrings(row);
+        if (CommitPenaltyEdit(cells, EditColumn, SystemDecimalSeparator())) {
+            WriteGridRow(grid, row, cells);
+            RerankResultList();
+        }
+    }
+    EditColumn = -1;
+    grid->SetOptions((grid->Options() & ~TGridOptions(goEditing)) | goRowSelect);
+    grid->SetSelectionRect(WholeRow(grid, row));
+    // The run keys come back only while a run is on (from START to RESET,
+    // when the settings button is disabled): between runs a typed "S" must
+    // not start one.
+    SetRunShortcuts(!bCFG->isEnabled());
+}
+
+// ---------------------------------------------------------------- ranking
+
+// Only the result lists are ranked: the protocol shown during a run keeps its
+// order. The grid sorts by its own sort column (5 unless the operator clicked
+// another header); places follow the new order, rows without a total get none.
+void TFormMain::RerankResultList() {
+    if (!IsResultGrid(*this, CurrentList)) return;
+    TSortGrid* list = CurrentList;
+    list->SortByColumn(list->SortOptions.SortCol);
+    ListRows rows = RowsOf(list->Store());
+    NumberPlaces(rows, list->ColCount());
+    for (int r = 1; r < rows.size(); ++r) {
+        const QString place = CellOf(rows.at(r), rc::Platz);
+        if (list->GetCell(rc::Platz, r) != place) list->SetCell(rc::Platz, r, place);
+    }
+}
+
+void TFormMain::SortGrid1GetSortStyle(TSortGrid* Sender, int Col, TSortStyle& SortStyle) {
+    SortStyle = ProtocolSortStyle(Col, Sender->SortOptions, SystemDecimalSeparator());
+}
+
+// Totals by value with blanks last: the grid's own detection would sort the
+// times as text as soon as one total is blank, "10,20" before "9,80".
+void TFormMain::SortGrid3GetSortStyle(TSortGrid* Sender, int Col, TSortStyle& SortStyle) {
+    SortStyle = ResultSortStyle(Col, Sender->SortOptions, SystemDecimalSeparator());
+}
+
+// ---------------------------------------------------------------- cell formats
+
+void TFormMain::SortGrid1GetCellFormat(TSortGrid* Sender, int Col, int Row, TGridDrawState,
+                                       TFormatOptions& FormatOptions, bool& CheckBox, bool& Combobox, bool&) {
+    if (Row == 0) {
+        FormatOptions.Font.setPointSize(kHeaderPointSize);
+    } else {
+        Combobox = Col == pc::Klasse;
+        CheckBox = Col == pc::Qualified;
+        if (Col == pc::Name) FormatOptions.AlignmentHorz = taLeftJustify;
+    }
+    // The two teams now on the lanes stand out in red.
+    const QString key = TeamKey(Sender->GetCell(pc::Nr, Row), Sender->GetCell(pc::Name, Row));
+    if (key == cbBuhn1->currentText() || key == cbBuhn2->currentText()) FormatOptions.Font.Color = clRed;
+}
+
+void TFormMain::SortGrid3GetCellFormat(TSortGrid*, int Col, int Row, TGridDrawState,
+                                       TFormatOptions& FormatOptions, bool&, bool& Combobox, bool&) {
+    if (Row == 0) {
+        FormatOptions.Font.setPointSize(kHeaderPointSize);
+        return;
+    }
+    Combobox = Col == rc::Klasse;
+    if (Col == rc::Mannschaft) FormatOptions.AlignmentHorz = taLeftJustify;
+}
+
+void TFormMain::SortGrid1GetComboBox(TSortGrid*, int, int, QStringList& Strs, int&, int&, bool&) {
+    if (ClassList) Strs = *ClassList;
+}
+
+void TFormMain::SortGrid1SetChecked(TSortGrid* Sender, int, int ARow, bool) {
+    RerankResultList();
+    if (ARow >= 1 && ARow < Sender->RowCount()) Sender->SetCurrentRow(ARow);
+}
+
+void TFormMain::SortGrid1RowSelected(TSortGrid*) {
+    sb1->setEnabled(bCFG->isEnabled());
+    sb2->setEnabled(sb1->isEnabled());
+}
+
+// ---------------------------------------------------------------- row buttons
+
+// Puts the current row's team onto lane 1 (tag 1) or lane 2 (tag 2); a team
+// that is not in the lane list leaves the lane without a selection.
+void TFormMain::sb1Click(QObject* sender) {
+    const int row = CurrentList->CurrentRow();
+    const QString key = TeamKey(CurrentList->GetCell(pc::Nr, row), CurrentList->GetCell(pc::Name, row));
+    QComboBox* lane = TagOf(sender) == 2 ? cbBuhn2 : cbBuhn1;
+    {
+        const QSignalBlocker quiet(lane);
+        lane->setCurrentIndex(lane->findText(key));
+    }
+    cbBuhnChange();
+}
+
+void TFormMain::sbCLSClick() {
+    if (!FDlgYesNo) return;
+    FDlgYesNo->Label1->setText(QStringLiteral("Zeile entfernen?"));
+    if (platform_.modal->Exec(*FDlgYesNo) != TFDlgYesNo::mrYes) return;
+    TSortGrid* list = CurrentList;
+    const int row = list->CurrentRow();
+    if (row < 1 || row >= list->RowCount()) return;
+    list->RowStrings(row).Clear();
+    list->DeleteRow(row);
+    RerankResultList();
+    // The row that followed the removed one takes its place; after the last
+    // row the new last row is current.
+    list->SetCurrentRow(std::min(row, list->RowCount() - 1));
+    RebuildLaneLists(false);
+    UpdateCommandStates();
+}
+
+void TFormMain::sbClsAllClick() {
+    if (!FDlgYesNo) return;
+    FDlgYesNo->Label1->setText(QString::fromUtf8("Ergebnisse löschen?"));
+    if (platform_.modal->Exec(*FDlgYesNo) != TFDlgYesNo::mrYes) return;
+    ListRows rows = RowsOf(CurrentList->Store());
+    ClearResultColumns(rows, CurrentList->ColCount());
+    for (int r = 1; r < rows.size(); ++r)
+        WriteGridRow(CurrentList, r, rows.at(r));
+    UpdateCommandStates();
+    AlignControls();
+}
+
+// Both lane lists offer every team of the shown list in key order (so in
+// number order), lane 1 on the first and lane 2 on the second. While a run is
+// on (START to RESET) a lane keeps its team and stays locked: a stop must
+// record the team that is actually running, not whichever comes first.
+void TFormMain::RebuildLaneLists(bool skipBlankKeys) {
+    const LaneListContents lists = LaneListItems(RowsOf(CurrentList->Store()), skipBlankKeys);
+    const bool running = !bCFG->isEnabled();
+    const QString running1 = cbBuhn1->currentText();
+    const QString running2 = cbBuhn2->currentText();
+    const QSignalBlocker quiet1(cbBuhn1);
+    const QSignalBlocker quiet2(cbBuhn2);
+    for (QComboBox* lane : {cbBuhn1, cbBuhn2}) {
+        lane->clear();
+        lane->addItems(lists.items);
+    }
+    if (running) {
+        cbBuhn1->setCurrentIndex(cbBuhn1->findText(running1));
+        cbBuhn2->setCurrentIndex(cbBuhn2->findText(running2));
+    } else {
+        cbBuhn1->setEnabled(lists.lane1Enabled());
+        cbBuhn2->setEnabled(lists.lane2Enabled());
+        cbBuhn1->setCurrentIndex(lists.lane1Index);
+        cbBuhn2->setCurrentIndex(lists.lane2Index);
+    }
+    CurrentList->Repaint();
+}
+
+} // namespace zn

@@ -1,26 +1,83 @@
-// Which of the four lists is shown.
+// Which of the four lists is shown, and generating the two result lists from
+// the time protocol.
+#include "app/grid_rows.h"
 #include "app/main_window.h"
 
 #include "controls/sort_grid.h"
+#include "core/qualification.h"
+#include "core/result_numbers.h"
+#include "core/stages.h"
 #include "core/tag.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
+#include <QToolButton>
 
 namespace zn {
 
-// A list menu entry carries stage x 10 + list kind in its tag; the kind is the
-// index into Lists.
-void TFormMain::SelectDatenbank(QAction* entry) {
-    const int kind = TagOf(entry) % 10;
-    if (kind < 1 || kind > 4) return;
-    CurrentList = Lists[kind];
-    for (int k = 1; k <= 4; ++k) Lists[k]->setVisible(k == kind);
-    QString text = entry->text();
-    text.remove(text.indexOf(u'&'), text.contains(u'&') ? 1 : 0);
-    LabelErgebnis->setText(text);
-    StatusPanel1->setText(QStringLiteral(" ") + text);
-    UpdateCommandStates();
+QAction* TFormMain::StageEntry(int tag) const {
+    const int stage = StageOfTag(tag);
+    if (stage < 1 || stage > kStageCount || !Startliste[stage]) return nullptr;
+    for (QAction* entry : Startliste[stage]->actions()) {
+        if (!entry->isSeparator() && TagOf(entry) == tag) return entry;
+    }
+    return nullptr;
 }
 
-}  // namespace zn
+// The menu opens just inside the button's top-left corner.
+void TFormMain::bQClick() {
+    PopupMenuQ4->popup(bQ->mapToGlobal(QPoint(8, 8)));
+}
+
+// Shows the list of the entry's kind (tag = stage x 10 + kind); the window
+// caption names the entry's stage.
+void TFormMain::SelectDatenbank(QAction* entry) {
+    if (!entry) return;
+    const int tag = TagOf(entry);
+    const int kind = KindOfTag(tag);
+    if (kind < lkDatenbank || kind > lkGesamt) return;
+    // An open penalty edit belongs to the list that is being left.
+    CommitCellEdit(CurrentList);
+    for (int k = lkDatenbank; k <= lkGesamt; ++k)
+        Lists[k]->setVisible(k == kind);
+    SortGridTop->setVisible(IsProtocolKind(kind));
+    CurrentList = Lists[kind];
+    if (entry->isCheckable()) entry->setChecked(true);
+    UpdateCommandStates();
+    const ListSelectionTexts texts = SelectionTexts(tag, entry->text(), kAppTitle, CurrentList->RowCount());
+    setWindowTitle(texts.windowCaption);
+    AlignControls();
+    StatusPanel0->setText(texts.statusRows);
+    LabelErgebnis->setText(texts.labelErgebnis);
+    StatusPanel1->setText(texts.statusList);
+}
+
+// "Ergebnislisten erzeugen": the qualification result (marked teams by the
+// total of their counted run) and the overall result (every team with a best
+// time, marked ones first) are built from the time protocol, which is left in
+// number order; then the stage's result entry is shown.
+void TFormMain::QualigenerierenClick(QAction* entry) {
+    if (!entry) return;
+    // A penalty still being typed counts.
+    CommitCellEdit(CurrentList);
+    GenerateInput input;
+    input.protocol = RowsOf(SortGrid2->Store());
+    input.qualificationHeader = SortGrid3->RowStrings(0);
+    input.overallHeader = SortGrid4->RowStrings(0);
+    input.protocolDescending = SortGrid2->SortOptions.SortDirection == sdDescending;
+    input.qualificationDescending = SortGrid3->SortOptions.SortDirection == sdDescending;
+    input.separator = SystemDecimalSeparator();
+    const GeneratedLists lists = GenerateResultLists(input);
+
+    ReplaceGridRows(SortGrid3, lists.qualification);
+    ReplaceGridRows(SortGrid4, lists.overall);
+    WriteGridRows(SortGrid2, lists.protocol);
+    SortGrid2->SortOptions.SortCol = 0;
+    SortGrid3->SortOptions.SortCol = 5;
+    SortGrid2->Repaint();
+
+    SelectDatenbank(StageEntry(ResultEntryTag(StageOfTag(TagOf(entry)))));
+}
+
+} // namespace zn
