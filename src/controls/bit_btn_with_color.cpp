@@ -59,13 +59,22 @@ void FrameRect(QPainter& p, const QRect& r, TColor colour) {
     DrawFrame3D(p, r, colour, colour, 1);
 }
 
-// Pixels of `from` (opaque RGB) in `image` become `to`.
+// Opaque pixels of colour `from` in `image` (ARGB32) become `to`.
 void ReplaceColour(QImage& image, QRgb from, QRgb to) {
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == (from & 0xFFFFFF)) line[x] = to;
+            if (qAlpha(line[x]) == 255 && (line[x] & 0xFFFFFF) == (from & 0xFFFFFF)) line[x] = to;
     }
+}
+
+// `image` laid over a plain background of colour `face`.
+QImage OnFace(const QImage& image, QRgb face) {
+    QImage out(image.size(), QImage::Format_RGB32);
+    out.fill(face);
+    QPainter p(&out);
+    p.drawImage(0, 0, image);
+    return out;
 }
 
 QRgb ToRgb(TColor c) {
@@ -154,6 +163,7 @@ TBitBtnWithColorKind TBitBtnWithColor::Kind() const {
 }
 
 void TBitBtnWithColor::SetKind(TBitBtnWithColorKind kind) {
+    if (kind < bkCustom || kind > bkAll) return;
     FKind = kind;
     if (kind == bkCustom) return;
     const KindPreset& preset = KindPresets[kind];
@@ -274,51 +284,55 @@ void TBitBtnWithColor::DiscardGlyphImages() {
 }
 
 QImage TBitBtnWithColor::GlyphPart(int index) const {
+    // Pictures mark their background with the colour of the bottom-left pixel;
+    // pictures with an alpha channel may instead leave it transparent. Both
+    // end up as transparent pixels here.
     const int w = FGlyph.width() / FNumGlyphs;
-    return FGlyph.toImage().copy(index * w, 0, w, FGlyph.height()).convertToFormat(QImage::Format_RGB32);
+    QImage part =
+        FGlyph.toImage().copy(index * w, 0, w, FGlyph.height()).convertToFormat(QImage::Format_ARGB32);
+    if (qAlpha(FTransparentColor) == 255) ReplaceColour(part, FTransparentColor, qRgba(0, 0, 0, 0));
+    return part;
 }
 
 QImage TBitBtnWithColor::GlyphImage(GlyphState state) {
     QImage& image = FGlyphImages[state];
     if (!image.isNull() || FGlyph.isNull()) return image;
     const QRgb face = ToRgb(FColor);
+    QImage part;
     switch (state) {
     case gsUp:
-        image = GlyphPart(0);
+        part = GlyphPart(0);
         break;
     case gsDown:
-        image = GlyphPart(FNumGlyphs >= 3 ? 2 : 0);
+        part = GlyphPart(FNumGlyphs >= 3 ? 2 : 0);
         break;
     case gsExclusive:
-        image = GlyphPart(FNumGlyphs >= 4 ? 3 : 0);
+        part = GlyphPart(FNumGlyphs >= 4 ? 3 : 0);
         break;
     case gsDisabled:
         if (FNumGlyphs >= 2) {
-            image = GlyphPart(1);
-            ReplaceColour(image, qRgb(255, 255, 255), ToRgb(clBtnHighlight));
-            ReplaceColour(image, qRgb(128, 128, 128), ToRgb(clBtnShadow));
+            part = GlyphPart(1);
+            ReplaceColour(part, qRgb(255, 255, 255), ToRgb(clBtnHighlight));
+            ReplaceColour(part, qRgb(128, 128, 128), ToRgb(clBtnShadow));
         } else {
             // An embossed silhouette of the only picture: light shape one
             // pixel down-right, shadow shape on top of it.
             const QImage up = GlyphPart(0);
-            image = QImage(up.size(), QImage::Format_RGB32);
-            image.fill(face);
+            part = QImage(up.size(), QImage::Format_ARGB32);
+            part.fill(Qt::transparent);
             const QRgb light = ToRgb(clBtnHighlight);
             const QRgb shadow = ToRgb(clBtnShadow);
-            auto shape = [&](int x, int y) {
-                return (up.pixel(x, y) & 0xFFFFFF) != (FTransparentColor & 0xFFFFFF);
-            };
+            auto shape = [&](int x, int y) { return qAlpha(up.pixel(x, y)) >= 128; };
             for (int y = 0; y + 1 < up.height(); ++y)
                 for (int x = 0; x + 1 < up.width(); ++x)
-                    if (shape(x, y)) image.setPixel(x + 1, y + 1, light);
+                    if (shape(x, y)) part.setPixel(x + 1, y + 1, light);
             for (int y = 0; y < up.height(); ++y)
                 for (int x = 0; x < up.width(); ++x)
-                    if (shape(x, y)) image.setPixel(x, y, shadow);
-            return image;
+                    if (shape(x, y)) part.setPixel(x, y, shadow);
         }
         break;
     }
-    ReplaceColour(image, FTransparentColor, face);
+    image = OnFace(part, face);
     return image;
 }
 

@@ -155,6 +155,22 @@ TEST(BitBtnWithColor, GlyphBackgroundTakesTheFaceColour) {
     EXPECT_EQ(Count(image, Olive), 0);
 }
 
+TEST(BitBtnWithColor, GlyphWithAlphaKeepsItsBlackPixels) {
+    // A picture whose background is transparent rather than a key colour.
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    image.setPixelColor(8, 8, Qt::black);
+    TBitBtnWithColor b;
+    b.resize(80, 30);
+    b.SetColor(clAqua);
+    b.SetGlyph(QPixmap::fromImage(image));
+    EXPECT_EQ(Count(Render(b), QColor(Qt::black)), 1);
+    b.setEnabled(false);
+    const QImage disabled = Render(b);
+    EXPECT_EQ(Count(disabled, QColor(Qt::black)), 0);
+    EXPECT_EQ(Count(disabled, ToQColor(clBtnShadow)), 1 + (30 - 2) + (80 - 2) - 1); // the dot and the edge
+}
+
 TEST(BitBtnWithColor, DisabledGlyphUsesTheSecondImageOrAnEmbossedShape) {
     TBitBtnWithColor b;
     b.resize(80, 30);
