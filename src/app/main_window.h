@@ -250,6 +250,10 @@ public:
     bool ExportWorkbook(const QString& fileName);
     bool ExportWordDocument(int mode, const QString& fileName);
 
+    // The separator of times and penalties in the lists: the one the run
+    // timing writes (the application's locale).
+    static QChar DecimalSeparator();
+
     // Runs a menu item's handler the way a click on it would: not when disabled.
     static void Click(QAction* item);
 

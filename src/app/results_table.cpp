@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -38,6 +39,11 @@ TGridRect WholeRow(const TSortGrid* grid, int row) {
 
 } // namespace
 
+QChar TFormMain::DecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QChar(u'.') : point.front();
+}
+
 // ---------------------------------------------------------------- recording
 
 // Always into the time protocol, whichever list is shown. A lane whose team is
@@ -48,7 +54,7 @@ void TFormMain::RecordRunResult(int column, int lane, const QString& time) {
     const QComboBox* laneList = lane == 1 ? cbBuhn1 : cbBuhn2;
     ListRows protocol = RowsOf(SortGrid2->Store());
     const RecordOutcome outcome =
-        RecordLaneTime(protocol, column, laneList->currentText(), time, SystemDecimalSeparator());
+        RecordLaneTime(protocol, column, laneList->currentText(), time, DecimalSeparator());
     if (outcome.status == RecordStatus::Recorded) {
         WriteGridRow(SortGrid2, outcome.row, protocol.at(outcome.row));
     } else {
@@ -91,7 +97,7 @@ void TFormMain::SortGrid1SelectCell(TSortGrid* Sender, int ACol, int ARow, bool&
 }
 
 void TFormMain::SortGrid1KeyPress(TSortGrid* Sender, QChar& Key) {
-    switch (FilterPenaltyKey(Key, EditColumn, SystemDecimalSeparator())) {
+    switch (FilterPenaltyKey(Key, EditColumn, DecimalSeparator())) {
     case PenaltyKey::Pass:
         break;
     case PenaltyKey::Commit:
@@ -108,7 +114,7 @@ void TFormMain::CommitCellEdit(TSortGrid* grid) {
     const int row = grid->CurrentRow();
     if (row >= 1 && row < grid->RowCount()) {
         QStringList cells = grid->RowStrings(row);
-        if (CommitPenaltyEdit(cells, EditColumn, SystemDecimalSeparator())) {
+        if (CommitPenaltyEdit(cells, EditColumn, DecimalSeparator())) {
             WriteGridRow(grid, row, cells);
             RerankResultList();
         }
@@ -140,13 +146,13 @@ void TFormMain::RerankResultList() {
 }
 
 void TFormMain::SortGrid1GetSortStyle(TSortGrid* Sender, int Col, TSortStyle& SortStyle) {
-    SortStyle = ProtocolSortStyle(Col, Sender->SortOptions, SystemDecimalSeparator());
+    SortStyle = ProtocolSortStyle(Col, Sender->SortOptions, DecimalSeparator());
 }
 
 // Totals by value with blanks last: the grid's own detection would sort the
 // times as text as soon as one total is blank, "10,20" before "9,80".
 void TFormMain::SortGrid3GetSortStyle(TSortGrid* Sender, int Col, TSortStyle& SortStyle) {
-    SortStyle = ResultSortStyle(Col, Sender->SortOptions, SystemDecimalSeparator());
+    SortStyle = ResultSortStyle(Col, Sender->SortOptions, DecimalSeparator());
 }
 
 // ---------------------------------------------------------------- cell formats

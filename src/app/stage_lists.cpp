@@ -67,7 +67,7 @@ void TFormMain::QualigenerierenClick(QAction* entry) {
     input.overallHeader = SortGrid4->RowStrings(0);
     input.protocolDescending = SortGrid2->SortOptions.SortDirection == sdDescending;
     input.qualificationDescending = SortGrid3->SortOptions.SortDirection == sdDescending;
-    input.separator = SystemDecimalSeparator();
+    input.separator = DecimalSeparator();
     const GeneratedLists lists = GenerateResultLists(input);
 
     ReplaceGridRows(SortGrid3, lists.qualification);

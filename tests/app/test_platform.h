@@ -2,16 +2,32 @@
 
 #include "app/main_window.h"
 #include "app/platform.h"
+#include "controls/sort_grid.h"
+#include "core/protocol_row.h"
 #include "settings/dlg_yes_no.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
 
 namespace zn::test {
+
+// Writes a whole list, header first; the row count follows the list.
+inline void FillList(TSortGrid* grid, const QList<QStringList>& rows) {
+    grid->SetRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < rows.size(); ++r)
+        for (int c = 0; c < rows[r].size(); ++c) grid->SetCell(c, r, rows[r][c]);
+}
+
+inline QStringList ProtocolHeaderRow() { return QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end()); }
+inline QStringList ResultHeaderRow() { return QStringList(ResultHeaders.begin(), ResultHeaders.end()); }
+
+inline QStringList RowOf(TSortGrid* grid, int row) { return grid->RowStrings(row); }
 
 // Time moves only when the test says so; Sleep advances it as a real wait would.
 class FakeClock : public ITickSource {
@@ -46,10 +62,51 @@ public:
 class FakeModal : public IModalRunner {
 public:
     int answer = TFDlgYesNo::mrCancel;
-    QStringList asked;
+    QStringList asked;     // questions of the yes/no dialog
+    QStringList messages;  // texts of message boxes
     int Exec(QDialog& d) override {
+        if (auto* box = qobject_cast<QMessageBox*>(&d)) {
+            messages << box->text();
+            return QMessageBox::Ok;
+        }
         if (auto* label = d.findChild<QLabel*>(QStringLiteral("Label1"))) asked << label->text();
         return answer;
+    }
+};
+
+// The save and open dialogs: they show what they were given and answer with
+// `chosen` (a full path) and `chosenIndex` (0 keeps the index shown), or
+// cancel when `accept` is false.
+class FakeFileDialogs : public IFileDialogs {
+public:
+    bool accept = true;
+    QString chosen;
+    int chosenIndex = 0;
+    QString shownFilter;
+    int shownIndex = 0;
+    QString shownFolder;
+    QString shownName;
+    int calls = 0;
+
+    bool GetSaveFileName(const QString& filter, int& index, QString& folder, QString& name) override {
+        return Answer(filter, index, folder, name);
+    }
+    bool GetOpenFileName(const QString& filter, int& index, QString& folder, QString& name) override {
+        return Answer(filter, index, folder, name);
+    }
+
+private:
+    bool Answer(const QString& filter, int& index, QString& folder, QString& name) {
+        ++calls;
+        shownFilter = filter;
+        shownIndex = index;
+        shownFolder = folder;
+        shownName = name;
+        if (!accept) return false;
+        if (chosenIndex > 0) index = chosenIndex;
+        name = chosen;
+        folder = QFileInfo(chosen).absolutePath();
+        return true;
     }
 };
 
@@ -63,6 +120,7 @@ public:
     FakeSound sound;
     FakeShell shell;
     FakeModal modal;
+    FakeFileDialogs files;
 
     Workbench() { QDir::setCurrent(dir.path()); }
     ~Workbench() { QDir::setCurrent(oldCwd); }
@@ -72,7 +130,7 @@ public:
     TPlatform Platform() {
         const QString path = SettingsPath();
         return TPlatform{&clock, &sound, &shell, &modal,
-                         [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); }};
+                         [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); }, &files};
     }
 
     void Touch(const QString& name) {
@@ -85,6 +143,18 @@ public:
         dialog = new TFDlgYesNo(form.get());  // owned by the form, as in the program
         form->SetYesNoDialog(dialog);
         return form;
+    }
+
+    // The auto-save file and the web page go to the test's own folder.
+    void KeepResultFilesHere(TFormMain& form) {
+        form.UseResultFolder(OutputLocation{dir.path(), true});
+    }
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    QByteArray Read(const QString& path) const {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
     TFDlgYesNo* dialog = nullptr;
