@@ -1,0 +1,229 @@
+#include "app/file_filters.h"
+#include "controls/bit_btn_with_color.h"
+#include "controls/label_3d.h"
+#include "controls/sort_grid.h"
+#include "core/stages.h"
+#include "test_platform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace zn;
+using namespace zn::test;
+
+namespace {
+
+class ResultFiles : public ::testing::Test {
+protected:
+    Workbench wb;
+    std::unique_ptr<TFormMain> form;
+
+    void SetUp() override {
+        form = wb.MakeForm();
+        wb.KeepResultFilesHere(*form);
+        form->show();
+    }
+
+    void TearDown() override { form.reset(); }
+
+    void ShowProtocol(const QList<QStringList>& teams) {
+        QList<QStringList> rows{ProtocolHeaderRow()};
+        rows += teams;
+        FillList(form->SortGrid2, rows);
+        form->SelectDatenbank(form->DatenbanknachVorlauf2);
+        form->RebuildLaneLists();
+        form->UpdateCommandStates();
+    }
+
+    // A folder that does not exist: nothing can be written into it.
+    QString Nowhere() const { return wb.Path("fehlt"); }
+};
+
+} // namespace
+
+TEST_F(ResultFiles, TextFileHoldsTheShownListByteForByte) {
+    FillList(form->SortGrid3, {ResultHeaderRow(),
+                               {"1", "Ost", "", "21,50", "0", "21,50"},
+                               {"", "ohne Platz", "", "30,00", "0", "30,00"},
+                               {" ", "Gast"}});
+    form->StageEntry(13)->trigger();
+    const QString file = wb.Path("liste.txt");
+    ASSERT_TRUE(form->SaveListAsText(file));
+    // One byte for "Ü" (Windows-1252); every field ends with a tab; a row
+    // without a place is left out, one holding a blank is not.
+    EXPECT_EQ(wb.Read(file), QByteArray("Platz\tMannschaft\tKlasse\t\xDC"
+                                        "bungszeit\tFehler\tGesamtzeit\t\r\n"
+                                        "1\tOst\t \t21,50\t0\t21,50\t\r\n"
+                                        " \tGast\t \t \t \t \t\r\n"));
+}
+
+TEST_F(ResultFiles, ProtocolWithoutHeaderHasNoHeaderLine) {
+    form->SelectDatenbank(form->DatenbanknachVorlauf2);
+    form->SortGrid2->SetCell(pc::Nr, 1, "7");
+    form->SortGrid2->SetCell(pc::Name, 1, "Ost");
+    const QString file = wb.Path("protokoll.txt");
+    ASSERT_TRUE(form->SaveListAsText(file));
+    EXPECT_EQ(wb.Read(file), QByteArray("7\tOst\t \t \t \t \t \t \t \t \t \t\r\n"));
+}
+
+TEST_F(ResultFiles, AutoSaveFailureIsShownAndTheRunGoesOn) {
+    ShowProtocol({{"7", "Ost"}, {"12", "West"}});
+    form->UseResultFolder(OutputLocation{Nowhere(), false});
+    QTest::mouseClick(form->bSTART, Qt::LeftButton);
+    form->mSTOP1Click();
+    form->mStop2Click();
+    EXPECT_TRUE(form->bRESET->isEnabled());
+    EXPECT_TRUE(form->StatusPanel1->text().contains("Der Schreibfehler der Datei"));
+    EXPECT_TRUE(form->StatusPanel1->text().contains("fehlt"));
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << "no box after a run";
+    form->mResetClick(form->bRESET);
+    EXPECT_TRUE(form->bSTART->isEnabled());
+}
+
+TEST_F(ResultFiles, ReadOnlyProgramFolderSendsFilesToTheDataFolder) {
+    const QString data = wb.Path("daten");
+    form->UseResultFolder(ChooseOutputLocation(Nowhere(), data));
+    EXPECT_TRUE(form->AutoSaveFile.startsWith(data + "/"));
+    EXPECT_TRUE(form->AutoSaveFile.endsWith(".txt"));
+    EXPECT_FALSE(form->StatusPanelFiles->isHidden());
+    EXPECT_TRUE(form->StatusPanelFiles->text().contains("daten"));
+
+    wb.KeepResultFilesHere(*form);
+    EXPECT_TRUE(form->StatusPanelFiles->isHidden());
+}
+
+TEST_F(ResultFiles, SaveDialogOffersTheWrittenTypesAndDispatchesByType) {
+    ShowProtocol({{"7", "Ost", "", "", "21,50", "0", "21,50"}});
+    wb.files.accept = false;
+    QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    wb.files.accept = true;
+    EXPECT_EQ(FilterEntries(wb.files.shownFilter), (QStringList{"MS Excel (*.xlsx)", "MS Word (*.docx)",
+                                                                "Webseite (*.html)", "Textdatei (*.txt)"}));
+    EXPECT_EQ(wb.files.shownIndex, 2);
+    EXPECT_FALSE(wb.files.shownName.contains('.')) << "the chosen type brings the extension";
+
+    // Text: the extension follows the type.
+    wb.files.chosen = wb.Path("liste");
+    wb.files.chosenIndex = 4;
+    QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    EXPECT_TRUE(wb.Read(wb.Path("liste.txt")).startsWith("Nr.\tName\t"));
+    EXPECT_EQ(form->SaveFilterIndex, 4);
+    EXPECT_EQ(form->SaveFileName, wb.Path("liste.txt"));
+
+    // Web page.
+    wb.files.chosen = wb.Path("seite.html");
+    wb.files.chosenIndex = 3;
+    QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    const QByteArray page = wb.Read(wb.Path("seite.html"));
+    EXPECT_TRUE(page.startsWith("<HTML>\r\n"));
+    EXPECT_TRUE(page.contains("<td>21.50"));
+    EXPECT_TRUE(wb.modal.messages.isEmpty());
+
+    // Workbook and Word are not built yet: said so, nothing written.
+    for (int type : {1, 2}) {
+        wb.files.chosen = wb.Path(QStringLiteral("export%1").arg(type));
+        wb.files.chosenIndex = type;
+        QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    }
+    ASSERT_EQ(wb.modal.messages.size(), 2);
+    EXPECT_TRUE(wb.modal.messages[0].contains("Arbeitsmappe"));
+    EXPECT_TRUE(wb.modal.messages[1].contains("Word"));
+    EXPECT_FALSE(QFileInfo::exists(wb.Path("export1.xlsx")));
+}
+
+TEST_F(ResultFiles, CancelledOrFailedSave) {
+    ShowProtocol({{"7", "Ost"}});
+    const QString before = form->SaveFileName;
+    wb.files.accept = false;
+    QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    EXPECT_EQ(form->SaveFileName, before);
+    EXPECT_EQ(form->SaveFilterIndex, 2);
+
+    wb.files.accept = true;
+    wb.files.chosen = Nowhere() + "/liste.txt";
+    wb.files.chosenIndex = 4;
+    QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    ASSERT_EQ(wb.modal.messages.size(), 1);
+    EXPECT_EQ(wb.modal.messages[0], "Der Schreibfehler der Datei: " + Nowhere() + "/liste.txt");
+}
+
+TEST_F(ResultFiles, ChosenTypeIsKeptForTheNextProgramRun) {
+    ShowProtocol({{"7", "Ost"}});
+    wb.files.chosen = wb.Path("liste.txt");
+    wb.files.chosenIndex = 3;
+    QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    form.reset();
+    form = wb.MakeForm();
+    EXPECT_EQ(form->SaveFilterIndex, 3);
+}
+
+TEST_F(ResultFiles, WorkbookButtonsSayTheyAreNotAvailable) {
+    ShowProtocol({{"7", "Ost"}});
+    const QString hint = form->sbSaveX->toolTip();
+    wb.files.accept = false;
+    QTest::mouseClick(form->sbLoad, Qt::LeftButton);
+    EXPECT_TRUE(wb.modal.messages.isEmpty());
+    EXPECT_EQ(wb.files.shownFilter, "MS Excel (*.xlsx *.xls *.ods)");
+
+    // A load that did not happen must not become the target of "save as workbook".
+    wb.files.accept = true;
+    wb.files.chosen = wb.Path("Vorlauf.xlsx");
+    QTest::mouseClick(form->sbLoad, Qt::LeftButton);
+    EXPECT_EQ(form->sbSaveX->toolTip(), hint);
+    EXPECT_NE(form->SaveFileName, wb.files.chosen);
+
+    QTest::mouseClick(form->sbSaveX, Qt::LeftButton);
+    QTest::mouseClick(form->sbExcel, Qt::LeftButton);
+    EXPECT_EQ(wb.modal.messages.size(), 3);
+}
+
+TEST_F(ResultFiles, LoadedListsOpenTheStagesTheFileNames) {
+    FillList(form->SortGrid1, {ProtocolHeaderRow(), {"12", "West"}, {"3", "Nord"}, {"", ""}});
+    form->ApplyLoadedLists("/daten/Halbfinale Kreis.xlsx");
+    for (int s = 1; s <= 5; ++s)
+        EXPECT_EQ(form->Startliste[s]->isEnabled(), s == 4) << s;
+    EXPECT_EQ(form->CurrentList, form->SortGrid1);
+    EXPECT_TRUE(form->StageEntry(41)->isChecked());
+    EXPECT_EQ(form->Hint, "Halbfinale Kreis");
+    EXPECT_EQ(form->windowTitle(), "Halbfinale Kreis: " + TFormMain::kAppTitle);
+    EXPECT_EQ(form->StatusPanel0->text(), "3");
+    EXPECT_EQ(form->cbBuhn1->count(), 2) << "blank keys are skipped";
+    EXPECT_EQ(form->cbBuhn1->currentText(), "  3 Nord");
+    EXPECT_EQ(form->cbBuhn2->currentText(), " 12 West");
+    EXPECT_TRUE(form->cbBuhn2->isEnabled());
+    EXPECT_TRUE(form->bSTART->isEnabled());
+
+    form->ApplyLoadedLists("/daten/Kreis-Cup.xlsx");
+    for (int s = 1; s <= 5; ++s)
+        EXPECT_EQ(form->Startliste[s]->isEnabled(), s == 1) << s;
+
+    form->ApplyLoadedLists("/daten/Vorlauf und Finale.xlsx");
+    EXPECT_TRUE(form->Startliste[1]->isEnabled());
+    EXPECT_TRUE(form->Startliste[5]->isEnabled());
+    EXPECT_TRUE(form->StageEntry(51)->isChecked()) << "the last stage named is shown";
+}
+
+TEST_F(ResultFiles, WebPageIsWrittenBesideTheProgramAndOpened) {
+    ShowProtocol({{"7", "A&B", "", "", "21,50", "0", "21,50"}});
+    form->Title1->SetCaption("Kreispokal");
+    QTest::mouseClick(form->sbHTML, Qt::LeftButton);
+    const QString page = wb.Path("Zeitenprotokoll.html");
+    ASSERT_EQ(wb.shell.opened, QStringList{page});
+    const QByteArray html = wb.Read(page);
+    EXPECT_TRUE(html.contains("<th colspan=4>Mannschaft\r\n"));
+    EXPECT_TRUE(html.contains("Kreispokal"));
+    EXPECT_TRUE(html.contains("<td>&nbsp;A&amp;B"));
+
+    // Unwritable: the error is shown and no page is opened.
+    wb.shell.opened.clear();
+    form->UseResultFolder(OutputLocation{Nowhere(), false});
+    QTest::mouseClick(form->sbHTML, Qt::LeftButton);
+    EXPECT_TRUE(wb.shell.opened.isEmpty());
+    ASSERT_EQ(wb.modal.messages.size(), 1);
+    EXPECT_TRUE(wb.modal.messages[0].startsWith("Der Schreibfehler der Datei: "));
+}
