@@ -357,6 +357,18 @@ TEST(BitBtnWithColor, EnterAndEscapeReachDefaultAndCancelButtons) {
     EXPECT_EQ(dialog.result(), mrOk);
 }
 
+TEST(BitBtnWithColor, PlainButtonsLeaveEnterAndEscapeToOthers) {
+    QDialog dialog;
+    new TBitBtnWithColor(&dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.setResult(-1);
+    dialog.setFocus();
+    QTest::keyClick(&dialog, Qt::Key_Escape); // the dialog's own Escape: reject
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
 TEST(BitBtnWithColor, FocusedOrDefaultButtonShowsFrameAndFocusDots) {
     QWidget window;
     auto* b = new TBitBtnWithColor(&window);
