@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QShortcut>
 
+#include <algorithm>
+
 // Q_INIT_RESOURCE has to run outside any namespace.
 static void InitControlsQrc() {
     Q_INIT_RESOURCE(controls);
@@ -90,16 +92,17 @@ TBitBtnWithColor::TBitBtnWithColor(QWidget* parent) : QAbstractButton(parent) {
     connect(this, &QAbstractButton::clicked, this, &TBitBtnWithColor::HandleClick);
 
     // Enter and Escape reach the default and cancel buttons from anywhere in their window.
-    auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), this);
-    auto* keypadEnter = new QShortcut(QKeySequence(Qt::Key_Enter), this);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    for (QShortcut* s : {enter, keypadEnter, escape}) {
+    // Disabled shortcuts leave the keys to everyone else.
+    FEnterKey = new QShortcut(QKeySequence(Qt::Key_Return), this);
+    FKeypadEnterKey = new QShortcut(QKeySequence(Qt::Key_Enter), this);
+    FEscapeKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    for (QShortcut* s : {FEnterKey, FKeypadEnterKey, FEscapeKey}) {
         s->setContext(Qt::WindowShortcut);
         s->setEnabled(false);
     }
-    connect(enter, &QShortcut::activated, this, &TBitBtnWithColor::ClickAsDefault);
-    connect(keypadEnter, &QShortcut::activated, this, &TBitBtnWithColor::ClickAsDefault);
-    connect(escape, &QShortcut::activated, this, &TBitBtnWithColor::ClickAsCancel);
+    connect(FEnterKey, &QShortcut::activated, this, &TBitBtnWithColor::ClickAsDefault);
+    connect(FKeypadEnterKey, &QShortcut::activated, this, &TBitBtnWithColor::ClickAsDefault);
+    connect(FEscapeKey, &QShortcut::activated, this, &TBitBtnWithColor::ClickAsCancel);
 
     // The default button shows as active only while no other button has the focus.
     connect(qApp, &QApplication::focusChanged, this, [this] {
@@ -203,18 +206,15 @@ void TBitBtnWithColor::SetStyle(TButtonStyle style) {
 void TBitBtnWithColor::SetDefault(bool d) {
     if (d == FDefault) return;
     FDefault = d;
-    const auto shortcuts = findChildren<QShortcut*>(Qt::FindDirectChildrenOnly);
-    for (QShortcut* s : shortcuts)
-        if (s->key()[0].key() != Qt::Key_Escape) s->setEnabled(d);
+    FEnterKey->setEnabled(d);
+    FKeypadEnterKey->setEnabled(d);
     update();
 }
 
 void TBitBtnWithColor::SetCancel(bool c) {
     if (c == FCancel) return;
     FCancel = c;
-    const auto shortcuts = findChildren<QShortcut*>(Qt::FindDirectChildrenOnly);
-    for (QShortcut* s : shortcuts)
-        if (s->key()[0].key() == Qt::Key_Escape) s->setEnabled(c);
+    FEscapeKey->setEnabled(c);
 }
 
 QSize TBitBtnWithColor::sizeHint() const {

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QPainter;
+class QShortcut;
 
 namespace zn {
 
@@ -123,6 +124,9 @@ private:
     bool FModifiedGlyph = false;
     QRgb FTransparentColor = 0;
     std::array<QImage, 4> FGlyphImages;
+    QShortcut* FEnterKey = nullptr; // owned as children
+    QShortcut* FKeypadEnterKey = nullptr;
+    QShortcut* FEscapeKey = nullptr;
 };
 
 } // namespace zn

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace zn {
 
 QRect DrawFrame3D(QPainter& p, QRect r, TColor topLeft, TColor bottomRight, int width) {
