@@ -82,6 +82,9 @@ void TFormMain::ShowPendingRecordNotices() {
 void TFormMain::SortGrid1SelectCell(TSortGrid* Sender, int ACol, int ARow, bool& CanSelect) {
     const int editColumn = EditColumnForCell(ACol);
     if (editColumn > 0) {
+        // Moving from one time or penalty cell straight to another closes the
+        // first edit too, or that lane's total would stay behind its penalty.
+        CommitCellEdit(Sender);
         Sender->SetOptions((Sender->Options() | goEditing) & ~TGridOptions(goRowSelect));
         Sender->SetSelectionRect(TGridRect{ACol, ARow, ACol, ARow});
         EditColumn = editColumn;

@@ -163,6 +163,18 @@ TEST_F(ResultsTable, SelectingAnotherCellCommitsTheEdit) {
     EXPECT_TRUE(protocol->Options().testFlag(goRowSelect));
 }
 
+TEST_F(ResultsTable, MovingToAnotherPenaltyCellCommitsTheFirst) {
+    SetRow(1, {"7", "Ost", "", "", "21,50", "0", "21,50", "", "", "", "21,50"});
+    ClickCell(protocol, pc::Fehler1, 1);
+    QTest::keyClicks(protocol, "2");
+    ClickCell(protocol, pc::Fehler2, 2);
+    EXPECT_EQ(protocol->GetCell(pc::Gesamt1, 1), "23,50");
+    EXPECT_EQ(protocol->GetCell(pc::Bestzeit, 1), "23,50");
+    EXPECT_EQ(form->EditColumn, pc::Fehler2);
+    EXPECT_TRUE(protocol->Options().testFlag(goEditing));
+    EXPECT_TRUE(form->mStart->shortcut().isEmpty());
+}
+
 TEST_F(ResultsTable, CommitWithoutTimeOrWithAnUnreadablePenalty) {
     // No time on the lane: only the edit closes.
     ClickCell(protocol, pc::Fehler1, 3);
