@@ -4,6 +4,7 @@
 #include "controls/bit_btn_with_color.h"
 #include "controls/led.h"
 #include "controls/sort_grid.h"
+#include "core/protocol_row.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
                             QStringLiteral("  3 FF Rozodiroz")};
     zn::TSortGrid* protocol = form.SortGrid2;
     protocol->SetRowCount(teams.size() + 1);
+    for (int c = 0; c < static_cast<int>(zn::ProtocolHeaders.size()); ++c) protocol->SetCell(c, 0, zn::ProtocolHeaders[c]);
     for (int r = 0; r < teams.size(); ++r) {
         protocol->SetCell(0, r + 1, teams[r].left(3).trimmed());
         protocol->SetCell(1, r + 1, teams[r].mid(4));
