@@ -322,6 +322,7 @@ private:
     // sort_grid_mouse.cpp
     bool InSizingZone(int x, int& sizingCol) const;
     bool NearColumnEdge(int col, int x, int zone) const;
+    QPoint NotePress(QMouseEvent* event, int& col, int& row);
     void BaseMousePress(QMouseEvent* event, int col, int row);
     void BaseMouseRelease(QMouseEvent* event);
     void HeaderSortRelease(QMouseEvent* event, int col, int row);

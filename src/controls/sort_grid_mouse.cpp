@@ -48,16 +48,22 @@ bool TSortGrid::InSizingZone(int x, int& sizingCol) const {
     return false;
 }
 
-void TSortGrid::mousePressEvent(QMouseEvent* event) {
-    if (FNowUpdating) return;
+// Every press closes an open drop-down list and remembers the cell under it.
+QPoint TSortGrid::NotePress(QMouseEvent* event, int& col, int& row) {
     HideComboList();
     const QPoint pos = PosOf(event);
-    int col = -1;
-    int row = -1;
     MouseToCell(pos, col, row);
     FPressCol = col;
     FPressRow = row;
     FGestureDone = false;
+    return pos;
+}
+
+void TSortGrid::mousePressEvent(QMouseEvent* event) {
+    if (FNowUpdating) return;
+    int col = -1;
+    int row = -1;
+    const QPoint pos = NotePress(event, col, row);
     if (!FMultiSelect || FEditorMode) {
         BaseMousePress(event, col, row);
         return;
@@ -262,14 +268,9 @@ void TSortGrid::StartRowDrag() {
 
 void TSortGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     if (FNowUpdating) return;
-    HideComboList();
-    const QPoint pos = PosOf(event);
     int col = -1;
     int row = -1;
-    MouseToCell(pos, col, row);
-    FPressCol = col;
-    FPressRow = row;
-    FGestureDone = false;
+    const QPoint pos = NotePress(event, col, row);
     if (event->button() != Qt::LeftButton) return;
     if (row == 0 && col >= 0) {
         const int left = ColumnX(col);

@@ -24,10 +24,7 @@ protected:
 
     void SetUp() override {
         form = wb.MakeForm();
-        wb.KeepResultFilesHere(*form);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(Workbench::ShowActive(*form));
     }
 
     void TearDown() override { form.reset(); }

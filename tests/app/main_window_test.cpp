@@ -24,6 +24,15 @@ namespace {
 class MainWindow : public ::testing::Test {
 protected:
     Workbench wb;
+
+    static ConsoleSettings PlacedAtDesignSize() {
+        ConsoleSettings s;
+        s.left = 0;
+        s.top = 0;
+        s.width = TFormMain::kDesignWidth;
+        s.height = TFormMain::kDesignHeight;
+        return s;
+    }
 };
 
 }  // namespace
@@ -93,12 +102,7 @@ TEST_F(MainWindow, SettingsSurviveARestart) {
 TEST_F(MainWindow, EmptySavedTitleKeepsTheDesignCaption) {
     {
         QSettings store(wb.SettingsPath(), QSettings::IniFormat);
-        ConsoleSettings s;
-        s.left = 0;
-        s.top = 0;
-        s.width = 1006;
-        s.height = 615;
-        WriteConsoleSettings(store, s);  // both titles empty
+        WriteConsoleSettings(store, PlacedAtDesignSize());  // both titles empty
     }
     auto form = wb.MakeForm();
     EXPECT_EQ(form->Title1->Caption(), "Zozaridu Ziveve Zoz ");
@@ -107,11 +111,7 @@ TEST_F(MainWindow, EmptySavedTitleKeepsTheDesignCaption) {
 TEST_F(MainWindow, TooLongLayoutStopsTheReadingBeforeTheTitles) {
     {
         QSettings store(wb.SettingsPath(), QSettings::IniFormat);
-        ConsoleSettings s;
-        s.left = 0;
-        s.top = 0;
-        s.width = 1006;
-        s.height = 615;
+        ConsoleSettings s = PlacedAtDesignSize();
         s.title1 = "Nie gelesen";
         s.filterIndex = 4;
         WriteConsoleSettings(store, s);
@@ -192,9 +192,7 @@ TEST_F(MainWindow, ListColumnsFollowTheGridWidth) {
 
 TEST_F(MainWindow, HelpAndLogoOpenTheProgramsOwnPages) {
     auto form = wb.MakeForm();
-    form->show();
-    form->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(Workbench::ShowActive(*form));
     QTest::keyClick(form.get(), Qt::Key_F1);
     form->Label5Click();
     ASSERT_EQ(wb.shell.opened.size(), 1 + 1);

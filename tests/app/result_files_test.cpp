@@ -25,7 +25,6 @@ protected:
 
     void SetUp() override {
         form = wb.MakeForm();
-        wb.KeepResultFilesHere(*form);
         form->show();
     }
 
@@ -93,7 +92,7 @@ TEST_F(ResultFiles, ReadOnlyProgramFolderSendsFilesToTheDataFolder) {
     EXPECT_FALSE(form->StatusPanelFiles->isHidden());
     EXPECT_TRUE(form->StatusPanelFiles->text().contains("daten"));
 
-    wb.KeepResultFilesHere(*form);
+    form->UseResultFolder(OutputLocation{wb.dir.path(), true});
     EXPECT_TRUE(form->StatusPanelFiles->isHidden());
 }
 

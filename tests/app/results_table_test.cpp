@@ -30,10 +30,7 @@ protected:
 
     void MakeForm() {
         form = wb.MakeForm();
-        wb.KeepResultFilesHere(*form);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(Workbench::ShowActive(*form));
         protocol = form->SortGrid2;
         FillList(protocol, {ProtocolHeaderRow(), {"7", "Ost"}, {"12", "West"}, {"3", "Nord"}});
         form->SelectDatenbank(form->DatenbanknachVorlauf2);

@@ -25,9 +25,7 @@ protected:
 
     void SetUp() override {
         form = wb.MakeForm();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(Workbench::ShowActive(*form));
         // Two teams in the time protocol and on the lane lists.
         TSortGrid* protocol = form->SortGrid2;
         protocol->SetRowCount(3);

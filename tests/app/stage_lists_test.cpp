@@ -25,7 +25,6 @@ protected:
 
     void SetUp() override {
         form = wb.MakeForm();
-        wb.KeepResultFilesHere(*form);
         form->show();
         FillList(form->SortGrid3, {ResultHeaderRow()});
         FillList(form->SortGrid4, {ResultHeaderRow()});

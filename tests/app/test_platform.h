@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 namespace zn::test {
@@ -138,16 +139,20 @@ public:
         f.open(QIODevice::WriteOnly);
     }
 
+    // The auto-save file and the web page go to the test's own folder.
     std::unique_ptr<TFormMain> MakeForm() {
         auto form = std::make_unique<TFormMain>(Platform());
         dialog = new TFDlgYesNo(form.get());  // owned by the form, as in the program
         form->SetYesNoDialog(dialog);
+        form->UseResultFolder(OutputLocation{dir.path(), true});
         return form;
     }
 
-    // The auto-save file and the web page go to the test's own folder.
-    void KeepResultFilesHere(TFormMain& form) {
-        form.UseResultFolder(OutputLocation{dir.path(), true});
+    // Keys reach the window's menu shortcuts only while it is the active window.
+    static bool ShowActive(TFormMain& form) {
+        form.show();
+        form.activateWindow();
+        return QTest::qWaitForWindowActive(&form);
     }
 
     QString Path(const QString& name) const { return dir.filePath(name); }
