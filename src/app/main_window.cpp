@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -131,8 +132,16 @@ void TFormMain::CollectSettings() {
 void TFormMain::TimerDateTimer() {
     const QLocale locale;
     const QDateTime now = QDateTime::currentDateTime();
-    PanelDate->setText(locale.toString(now.date(), QLocale::ShortFormat) + QStringLiteral("   ") +
-                       locale.toString(now.time(), QLocale::ShortFormat));
+    const QString text = locale.toString(now.date(), QLocale::ShortFormat) + QStringLiteral("   ") +
+                         locale.toString(now.time(), QLocale::ShortFormat);
+    // Some locales write long dates ("7 Dec 2026   08:45:36"): the text shrinks
+    // to fit the panel rather than being cut.
+    QFont font = PanelDate->font();
+    font.setPixelSize(24);
+    while (font.pixelSize() > 10 && QFontMetrics(font).horizontalAdvance(text) > PanelDate->width() - 8)
+        font.setPixelSize(font.pixelSize() - 1);
+    PanelDate->setFont(font);
+    PanelDate->setText(text);
 }
 
 bool TFormMain::FormCloseQuery() {

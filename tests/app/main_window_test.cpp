@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QStatusBar>
@@ -208,4 +209,15 @@ TEST_F(MainWindow, DisabledMenuItemsDoNotAct) {
     form->mFStart->setEnabled(true);
     TFormMain::Click(form->mFStart);
     EXPECT_FALSE(form->Clock->isActive());
+}
+
+TEST_F(MainWindow, DateFitsItsPanelInLocalesWithLongDates) {
+    const QLocale german;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    auto form = wb.MakeForm();
+    form->TimerDateTimer();
+    QLocale::setDefault(german);
+    QLabel* date = form->PanelDate;
+    EXPECT_LE(QFontMetrics(date->font()).horizontalAdvance(date->text()), date->width());
+    EXPECT_TRUE(date->text().contains("   "));
 }
