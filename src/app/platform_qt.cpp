@@ -94,7 +94,13 @@ bool DesktopShell::Open(const QString& pathOrUrl) {
     return QDesktopServices::openUrl(url);
 }
 
-int DialogExec::Exec(QDialog& dialog) { return dialog.exec(); }
+int DialogExec::Exec(QDialog& dialog) {
+    const int result = dialog.exec();
+    // The run keys act only while the console is the active window; take it
+    // back at once, whatever the window manager does: the next key may be a stop.
+    if (QWidget* owner = dialog.parentWidget()) owner->window()->activateWindow();
+    return result;
+}
 
 namespace {
 

@@ -51,9 +51,6 @@ void TFormMain::TellOperator(const QString& text, bool error) {
     QMessageBox box(error ? QMessageBox::Critical : QMessageBox::Warning, kAppTitle, text, QMessageBox::Ok,
                     this);
     platform_.modal->Exec(box);
-    // The run keys act only while the console is the active window: take it
-    // back at once, the next key may be the reset.
-    activateWindow();
 }
 
 // A failed write leaves the list in memory and the old file as they were; the
