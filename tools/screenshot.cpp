@@ -40,7 +40,7 @@ public:
     int Exec(QDialog&) override { return 2; }
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -53,8 +53,9 @@ int main(int argc, char* argv[]) {
     NoShell shell;
     NoQuestions modal;
     const QString settings = dir.filePath(QStringLiteral("settings.conf"));
-    const zn::TPlatform platform{&clock, &sound, &shell, &modal,
-                                 [settings] { return std::make_unique<QSettings>(settings, QSettings::IniFormat); }};
+    const zn::TPlatform platform{&clock, &sound, &shell, &modal, [settings] {
+                                     return std::make_unique<QSettings>(settings, QSettings::IniFormat);
+                                 }};
 
     zn::TFormMain form(platform);
     form.resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
@@ -62,7 +63,8 @@ int main(int argc, char* argv[]) {
                             QStringLiteral("  3 FF Rozodiroz")};
     zn::TSortGrid* protocol = form.SortGrid2;
     protocol->SetRowCount(teams.size() + 1);
-    for (int c = 0; c < static_cast<int>(zn::ProtocolHeaders.size()); ++c) protocol->SetCell(c, 0, zn::ProtocolHeaders[c]);
+    for (int c = 0; c < static_cast<int>(zn::ProtocolHeaders.size()); ++c)
+        protocol->SetCell(c, 0, zn::ProtocolHeaders[c]);
     for (int r = 0; r < teams.size(); ++r) {
         protocol->SetCell(0, r + 1, teams[r].left(3).trimmed());
         protocol->SetCell(1, r + 1, teams[r].mid(4));

@@ -88,7 +88,7 @@ QPixmap LanePicture() {
     return pix;
 }
 
-}  // namespace
+} // namespace
 
 void TFormMain::BuildForm() {
     setMinimumSize(800, kMinHeight);
@@ -128,7 +128,8 @@ void TFormMain::BuildTopBand() {
     bCFG->setGeometry(98, 4, 110, 25);
     bBeenden = new QPushButton(QStringLiteral("&Beenden"), PanelTop);
     bBeenden->setGeometry(212, 4, 90, 25);
-    for (QPushButton* b : {bHelp, bCFG, bBeenden}) b->setFocusPolicy(Qt::TabFocus);
+    for (QPushButton* b : {bHelp, bCFG, bBeenden})
+        b->setFocusPolicy(Qt::TabFocus);
     bHelp->setObjectName(QStringLiteral("bHelp"));
     bCFG->setObjectName(QStringLiteral("bCFG"));
     bBeenden->setObjectName(QStringLiteral("bBeenden"));
@@ -288,7 +289,8 @@ void TFormMain::BuildTableArea() {
         g->SetAlignmentHorz(taCenter);
         g->SetAlignmentVert(taMiddle);
         g->SetBevelStyle(cbNone);
-        g->SetOptions(TGridOptions(goFixedVertLine) | goFixedHorzLine | goVertLine | goHorzLine | goRowSelect);
+        g->SetOptions(TGridOptions(goFixedVertLine) | goFixedHorzLine | goVertLine | goHorzLine |
+                      goRowSelect);
         g->SetScrollBars(ssVertical);
         g->SortOptions.CanSort = true;
         g->SortOptions.SortCol = sortCol;
@@ -314,7 +316,8 @@ void TFormMain::BuildTableArea() {
     SortGrid2 = grid(PanelProtokoll, QStringLiteral("SortGrid2"), 11, 3);
     SortGrid3 = grid(PanelProtokoll, QStringLiteral("SortGrid3"), 6, 5);
     SortGrid4 = grid(PanelProtokoll, QStringLiteral("SortGrid4"), 6, 5);
-    for (TSortGrid* g : {SortGrid1, SortGrid2}) g->SortOptions.SecondaryIndex = QStringLiteral("10");
+    for (TSortGrid* g : {SortGrid1, SortGrid2})
+        g->SortOptions.SecondaryIndex = QStringLiteral("10");
     SortGrid2->hide();
     SortGrid3->hide();
     SortGrid4->hide();
@@ -350,7 +353,8 @@ void TFormMain::BuildCommandButtons() {
     bSTART->setShortcut(QKeySequence());
     SetTag(bSTOP1, 0);
     SetTag(bSTOP2, 1);
-    for (TBitBtnWithColor* b : {bSTOP1, bSTOP2, bRESET, bFSTART}) b->setEnabled(false);
+    for (TBitBtnWithColor* b : {bSTOP1, bSTOP2, bRESET, bFSTART})
+        b->setEnabled(false);
 
     connect(bSTART, &QAbstractButton::clicked, this, [this] { mStartClick(bSTART); });
     connect(bFSTART, &QAbstractButton::clicked, this, [this] { mFStartClick(); });
@@ -366,10 +370,13 @@ void TFormMain::BuildCommandButtons() {
                              QStyle::SP_DialogSaveButton);
     sbExcel = MakeSpeedButton(QStringLiteral("sbExcel"), QStringLiteral("Datei in MS Excel"),
                               QStyle::SP_FileDialogDetailedView);
-    sbSaveX = MakeSpeedButton(QStringLiteral("sbSaveX"), QStringLiteral("Aktuelle Liste speichern unter MS Excel"),
-                              QStyle::SP_DriveHDIcon);
-    sbHTML = MakeSpeedButton(QStringLiteral("sbHTML"), QStringLiteral("Als Webseite"), QStyle::SP_DriveNetIcon);
-    sbWord = MakeSpeedButton(QStringLiteral("sbWord"), QStringLiteral("Datei in MS Word"), QStyle::SP_FileIcon);
+    sbSaveX =
+        MakeSpeedButton(QStringLiteral("sbSaveX"), QStringLiteral("Aktuelle Liste speichern unter MS Excel"),
+                        QStyle::SP_DriveHDIcon);
+    sbHTML =
+        MakeSpeedButton(QStringLiteral("sbHTML"), QStringLiteral("Als Webseite"), QStyle::SP_DriveNetIcon);
+    sbWord =
+        MakeSpeedButton(QStringLiteral("sbWord"), QStringLiteral("Datei in MS Word"), QStyle::SP_FileIcon);
     sbPrint = MakeSpeedButton(QStringLiteral("sbPrint"), QStringLiteral("Protokoll drucken"),
                               QStyle::SP_FileDialogListView);
     sbGramoty = MakeSpeedButton(QStringLiteral("sbGramoty"), QStringLiteral("Urkunden drucken"),
@@ -379,14 +386,17 @@ void TFormMain::BuildCommandButtons() {
                                QStyle::SP_DialogDiscardButton);
     bQ = MakeSpeedButton(QStringLiteral("bQ"), QStringLiteral("Protokolle generieren"),
                          QStyle::SP_FileDialogContentsView);
-    sb1 = MakeSpeedButton(QStringLiteral("sb1"), QStringLiteral("Laufbahn 1. Aus dem Protokoll zu nehmen"), -1);
-    sb2 = MakeSpeedButton(QStringLiteral("sb2"), QStringLiteral("Laufbahn 2. Aus dem Protokoll zu nehmen"), -1);
+    sb1 =
+        MakeSpeedButton(QStringLiteral("sb1"), QStringLiteral("Laufbahn 1. Aus dem Protokoll zu nehmen"), -1);
+    sb2 =
+        MakeSpeedButton(QStringLiteral("sb2"), QStringLiteral("Laufbahn 2. Aus dem Protokoll zu nehmen"), -1);
     sb1->setText(QStringLiteral("1"));
     sb2->setText(QStringLiteral("2"));
     SetTag(sb1, 1);
     SetTag(sb2, 2);
     int x = 4;
-    for (QToolButton* b : {sbSave, sbExcel, sbSaveX, sbHTML, sbWord, sbPrint, sbGramoty, sbCLS, sbClsAll, bQ, sb1, sb2}) {
+    for (QToolButton* b :
+         {sbSave, sbExcel, sbSaveX, sbHTML, sbWord, sbPrint, sbGramoty, sbCLS, sbClsAll, bQ, sb1, sb2}) {
         b->setGeometry(x, 55, 24, 24);
         b->setEnabled(false);
         x += 26;
@@ -405,22 +415,31 @@ void TFormMain::BuildMenu() {
         if (handler) connect(a, &QAction::triggered, this, std::move(handler));
         return a;
     };
-    mStart = item(QStringLiteral("mStart"), QStringLiteral("Start"), Qt::Key_S, [this] { mStartClick(mStart); });
-    mFStart = item(QStringLiteral("mFStart"), QStringLiteral("Fehler"), Qt::Key_F, [this] { mFStartClick(); });
+    mStart =
+        item(QStringLiteral("mStart"), QStringLiteral("Start"), Qt::Key_S, [this] { mStartClick(mStart); });
+    mFStart =
+        item(QStringLiteral("mFStart"), QStringLiteral("Fehler"), Qt::Key_F, [this] { mFStartClick(); });
     mSTOP1 = item(QStringLiteral("mSTOP1"), QStringLiteral("Stop1"), Qt::Key_1, [this] { mSTOP1Click(); });
     mStop2 = item(QStringLiteral("mStop2"), QStringLiteral("Stop2"), Qt::Key_2, [this] { mStop2Click(); });
-    mReset = item(QStringLiteral("mReset"), QStringLiteral("00:00"), Qt::Key_0, [this] { mResetClick(mReset); });
-    BlockLS1 = item(QStringLiteral("BlockLS1"), QStringLiteral("Block LS"), QKeySequence(Qt::ALT | Qt::Key_S), nullptr);
+    mReset =
+        item(QStringLiteral("mReset"), QStringLiteral("00:00"), Qt::Key_0, [this] { mResetClick(mReset); });
+    BlockLS1 = item(QStringLiteral("BlockLS1"), QStringLiteral("Block LS"), QKeySequence(Qt::ALT | Qt::Key_S),
+                    nullptr);
     mHilfe = item(QStringLiteral("mHilfe"), QStringLiteral("Hilfe"), Qt::Key_F1, [this] { bHelpClick(); });
-    EinstellunGen1 = item(QStringLiteral("EinstellunGen1"), QStringLiteral("&Einstellungen"), Qt::Key_F2, nullptr);
-    Einstellungen2 =
-        item(QStringLiteral("Einstellungen2"), QStringLiteral("&Einstellungen"), QKeySequence(Qt::ALT | Qt::Key_E), nullptr);
-    Hilfe1 = item(QStringLiteral("Hilfe1"), QStringLiteral("H&ilfe"), QKeySequence(Qt::ALT | Qt::Key_H), [this] { bHelpClick(); });
-    Drucker1 = item(QStringLiteral("Drucker1"), QStringLiteral("&Drucker"), QKeySequence(Qt::ALT | Qt::Key_D), nullptr);
-    Beenden1 = item(QStringLiteral("Beenden1"), QStringLiteral("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_B), [this] { bExitClick(); });
+    EinstellunGen1 =
+        item(QStringLiteral("EinstellunGen1"), QStringLiteral("&Einstellungen"), Qt::Key_F2, nullptr);
+    Einstellungen2 = item(QStringLiteral("Einstellungen2"), QStringLiteral("&Einstellungen"),
+                          QKeySequence(Qt::ALT | Qt::Key_E), nullptr);
+    Hilfe1 = item(QStringLiteral("Hilfe1"), QStringLiteral("H&ilfe"), QKeySequence(Qt::ALT | Qt::Key_H),
+                  [this] { bHelpClick(); });
+    Drucker1 = item(QStringLiteral("Drucker1"), QStringLiteral("&Drucker"), QKeySequence(Qt::ALT | Qt::Key_D),
+                    nullptr);
+    Beenden1 = item(QStringLiteral("Beenden1"), QStringLiteral("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_B),
+                    [this] { bExitClick(); });
     SetTag(mSTOP1, 0);
     SetTag(mStop2, 1);
-    for (QAction* a : {mFStart, mSTOP1, mStop2, mReset}) a->setEnabled(false);
+    for (QAction* a : {mFStart, mSTOP1, mStop2, mReset})
+        a->setEnabled(false);
     // The buttons' own accelerators would clash with these menu keys.
     bCFG->setShortcut(QKeySequence());
     bHelp->setShortcut(QKeySequence());
@@ -473,8 +492,8 @@ void TFormMain::BindListHandlers() {
             SortGrid1SelectCell(sender, col, row, can);
         };
         g->OnRowSelected = [this](TSortGrid* sender) { SortGrid1RowSelected(sender); };
-        g->OnGetCellFormat = [this](TSortGrid* sender, int col, int row, TGridDrawState state, TFormatOptions& fo,
-                                    bool& check, bool& combo, bool& ellipsis) {
+        g->OnGetCellFormat = [this](TSortGrid* sender, int col, int row, TGridDrawState state,
+                                    TFormatOptions& fo, bool& check, bool& combo, bool& ellipsis) {
             SortGrid1GetCellFormat(sender, col, row, state, fo, check, combo, ellipsis);
         };
         g->OnGetSortStyle = [this](TSortGrid* sender, int col, TSortStyle& style) {
@@ -484,11 +503,13 @@ void TFormMain::BindListHandlers() {
             SortGrid1SetChecked(sender, col, row, state);
         };
         g->OnGetComboBox = [this](TSortGrid* sender, int col, int row, QStringList& strs, int& w, int& h,
-                                  bool& sorted) { SortGrid1GetComboBox(sender, col, row, strs, w, h, sorted); };
+                                  bool& sorted) {
+            SortGrid1GetComboBox(sender, col, row, strs, w, h, sorted);
+        };
     }
     for (TSortGrid* g : {SortGrid3, SortGrid4}) {
-        g->OnGetCellFormat = [this](TSortGrid* sender, int col, int row, TGridDrawState state, TFormatOptions& fo,
-                                    bool& check, bool& combo, bool& ellipsis) {
+        g->OnGetCellFormat = [this](TSortGrid* sender, int col, int row, TGridDrawState state,
+                                    TFormatOptions& fo, bool& check, bool& combo, bool& ellipsis) {
             SortGrid3GetCellFormat(sender, col, row, state, fo, check, combo, ellipsis);
         };
         g->OnGetSortStyle = [this](TSortGrid* sender, int col, TSortStyle& style) {
@@ -528,4 +549,4 @@ void TFormMain::BuildTimers() {
     connect(TimerGesperrt2, &QTimer::timeout, this, [this] { TimerGesperrt1Timer(TimerGesperrt2); });
 }
 
-}  // namespace zn
+} // namespace zn

@@ -24,17 +24,17 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextStream>
-#include <QToolButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace zn {
 
 namespace {
 
-const QString kCues[] = {QStringLiteral("FERTIG.wav"), QStringLiteral("START.wav"), QStringLiteral("STOPP.wav"),
-                         QStringLiteral("Fehlstart.wav")};
+const QString kCues[] = {QStringLiteral("FERTIG.wav"), QStringLiteral("START.wav"),
+                         QStringLiteral("STOPP.wav"), QStringLiteral("Fehlstart.wav")};
 
-}  // namespace
+} // namespace
 
 TFormMain::TFormMain(const TPlatform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
     setObjectName(QStringLiteral("FormMain"));
@@ -42,9 +42,13 @@ TFormMain::TFormMain(const TPlatform& platform, QWidget* parent) : QWidget(paren
     FormCreate();
 }
 
-TFormMain::~TFormMain() { FormDestroy(); }
+TFormMain::~TFormMain() {
+    FormDestroy();
+}
 
-QString TFormMain::ProgramFolder() const { return QCoreApplication::applicationDirPath(); }
+QString TFormMain::ProgramFolder() const {
+    return QCoreApplication::applicationDirPath();
+}
 
 QString TFormMain::ProgramBaseName() const {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -74,7 +78,8 @@ void TFormMain::FormCreate() {
     if (classes.exists() && classes.open(QIODevice::ReadOnly | QIODevice::Text)) {
         QStringList names;
         QTextStream in(&classes);
-        while (!in.atEnd()) names << in.readLine();
+        while (!in.atEnd())
+            names << in.readLine();
         ClassList = names;
     }
     // 8. The false start lies exactly over START, hidden.
@@ -85,7 +90,8 @@ void TFormMain::FormCreate() {
     SaveFilterIndex = Settings.filterIndex;
     // 11./12. Cues
     StartSoundPresent = QFileInfo::exists(QStringLiteral("START.wav"));
-    for (const QString& cue : kCues) platform_.sound->WarmUp(cue);
+    for (const QString& cue : kCues)
+        platform_.sound->WarmUp(cue);
     // 13. Help: the program's path with ".html".
     HelpFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".html"));
     // 15. Save dialog defaults
@@ -95,15 +101,19 @@ void TFormMain::FormCreate() {
     TimerDateTimer();
     // 18. Headers
     const QStringList top{QStringLiteral("Mannschaft"), QStringLiteral("Bahn 1"), QStringLiteral("Bahn 2")};
-    for (int c = 0; c < top.size(); ++c) SortGridTop->SetCell(c, 0, top[c]);
-    const QStringList protocol{QStringLiteral("Nr."),    QStringLiteral("Name"),   QStringLiteral("Klasse"),
-                               QStringLiteral("Q."),     QStringLiteral("Zeit"),   QStringLiteral("Fehler"),
-                               QStringLiteral("Gesamt"), QStringLiteral("Zeit"),   QStringLiteral("Fehler"),
+    for (int c = 0; c < top.size(); ++c)
+        SortGridTop->SetCell(c, 0, top[c]);
+    const QStringList protocol{QStringLiteral("Nr."),    QStringLiteral("Name"),    QStringLiteral("Klasse"),
+                               QStringLiteral("Q."),     QStringLiteral("Zeit"),    QStringLiteral("Fehler"),
+                               QStringLiteral("Gesamt"), QStringLiteral("Zeit"),    QStringLiteral("Fehler"),
                                QStringLiteral("Gesamt"), QStringLiteral("Bestzeit")};
-    for (int c = 0; c < protocol.size(); ++c) SortGrid1->SetCell(c, 0, protocol[c]);
-    const QStringList result{QStringLiteral("Platz"),       QStringLiteral("Mannschaft"), QStringLiteral("Klasse"),
-                             QString::fromUtf8("Übungszeit"), QStringLiteral("Fehler"),     QStringLiteral("Gesamtzeit")};
-    for (int c = 0; c < result.size(); ++c) SortGrid3->SetCell(c, 0, result[c]);
+    for (int c = 0; c < protocol.size(); ++c)
+        SortGrid1->SetCell(c, 0, protocol[c]);
+    const QStringList result{QStringLiteral("Platz"),  QStringLiteral("Mannschaft"),
+                             QStringLiteral("Klasse"), QString::fromUtf8("Übungszeit"),
+                             QStringLiteral("Fehler"), QStringLiteral("Gesamtzeit")};
+    for (int c = 0; c < result.size(); ++c)
+        SortGrid3->SetCell(c, 0, result[c]);
     // 19. The run keys act only during a run.
     SetRunShortcuts(false);
     // 20. Offer loading the team database first.
@@ -113,8 +123,10 @@ void TFormMain::FormCreate() {
 void TFormMain::ApplySettings() {
     const ConsoleSettings& s = Settings;
     if (s.left && s.top) move(*s.left, *s.top);
-    if (s.width && s.height) resize(std::max(*s.width, minimumWidth()), std::max(*s.height, minimumHeight()));
-    else if (s.width) resize(std::max(*s.width, minimumWidth()), height());
+    if (s.width && s.height)
+        resize(std::max(*s.width, minimumWidth()), std::max(*s.height, minimumHeight()));
+    else if (s.width)
+        resize(std::max(*s.width, minimumWidth()), height());
     if (s.title1) Title1->SetCaption(*s.title1);
     if (s.title2) Title2->SetCaption(*s.title2);
 }
@@ -152,8 +164,10 @@ bool TFormMain::FormCloseQuery() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
-    if (FormCloseQuery()) event->accept();
-    else event->ignore();
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void TFormMain::FormDestroy() {
@@ -167,7 +181,9 @@ void TFormMain::FormDestroy() {
     store->sync();
 }
 
-void TFormMain::bExitClick() { close(); }
+void TFormMain::bExitClick() {
+    close();
+}
 
 void TFormMain::bHelpClick() {
     if (!platform_.shell->Open(HelpFile))
@@ -180,4 +196,4 @@ void TFormMain::Label5Click() {
         StatusPanel1->setText(QStringLiteral(" Seite nicht gefunden: ") + QDir::toNativeSeparators(about));
 }
 
-}  // namespace zn
+} // namespace zn

@@ -76,7 +76,7 @@ public:
     QFrame* PanelT1 = nullptr;
     QFrame* PanelCentr = nullptr;
     QFrame* PanelT2 = nullptr;
-    std::array<std::array<TDigit*, 5>, 2> Digits{};  // Digit1_1..Digit1_5, Digit2_1..Digit2_5
+    std::array<std::array<TDigit*, 5>, 2> Digits{}; // Digit1_1..Digit1_5, Digit2_1..Digit2_5
     QLabel* LabSec1 = nullptr;
     QLabel* LabSec2 = nullptr;
     QLabel* Lab1_sek = nullptr;
@@ -94,7 +94,7 @@ public:
     TSortGrid* SortGrid2 = nullptr;
     TSortGrid* SortGrid3 = nullptr;
     TSortGrid* SortGrid4 = nullptr;
-    std::array<TSortGrid*, 5> Lists{};  // entries 1-4
+    std::array<TSortGrid*, 5> Lists{}; // entries 1-4
     TSortGrid* CurrentList = nullptr;
 
     TBitBtnWithColor* bSTART = nullptr;
@@ -142,7 +142,7 @@ public:
     // The list menu behind bQ: one submenu per stage, entries tagged
     // stage x 10 + list kind (9: generate the result lists).
     QMenu* PopupMenuQ4 = nullptr;
-    std::array<QMenu*, 6> Startliste{};  // entries 1-5
+    std::array<QMenu*, 6> Startliste{}; // entries 1-5
     // Where the files beside the program went when the program's folder is read-only.
     QLabel* StatusPanelFiles = nullptr;
 
@@ -212,11 +212,13 @@ public:
     void RerankResultList();
     void RebuildLaneLists(bool skipBlankKeys = true);
     void SortGrid1GetCellFormat(TSortGrid* Sender, int Col, int Row, TGridDrawState State,
-                                TFormatOptions& FormatOptions, bool& CheckBox, bool& Combobox, bool& Ellipsis);
+                                TFormatOptions& FormatOptions, bool& CheckBox, bool& Combobox,
+                                bool& Ellipsis);
     void SortGrid3GetCellFormat(TSortGrid* Sender, int Col, int Row, TGridDrawState State,
-                                TFormatOptions& FormatOptions, bool& CheckBox, bool& Combobox, bool& Ellipsis);
-    void SortGrid1GetComboBox(TSortGrid* Sender, int ACol, int ARow, QStringList& Strs, int& Width, int& Height,
-                              bool& Sorted);
+                                TFormatOptions& FormatOptions, bool& CheckBox, bool& Combobox,
+                                bool& Ellipsis);
+    void SortGrid1GetComboBox(TSortGrid* Sender, int ACol, int ARow, QStringList& Strs, int& Width,
+                              int& Height, bool& Sorted);
     void SortGrid1GetSortStyle(TSortGrid* Sender, int Col, TSortStyle& SortStyle);
     void SortGrid3GetSortStyle(TSortGrid* Sender, int Col, TSortStyle& SortStyle);
     void SortGrid1SetChecked(TSortGrid* Sender, int ACol, int ARow, bool State);
@@ -292,4 +294,4 @@ private:
     bool destroyed_ = false;
 };
 
-}  // namespace zn
+} // namespace zn

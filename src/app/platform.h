@@ -73,4 +73,4 @@ struct TPlatform {
     IFileDialogs* files = nullptr;
 };
 
-}  // namespace zn
+} // namespace zn

@@ -4,12 +4,12 @@
 #include "core/wav_info.h"
 
 #include <QApplication>
+#include <QAudioDevice>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSettings>
 #include <QSoundEffect>
@@ -21,20 +21,28 @@ namespace zn {
 
 Q_LOGGING_CATEGORY(lcSound, "zeitnahme.sound", QtWarningMsg)
 
-SteadyTickSource::SteadyTickSource() { timer_.start(); }
+SteadyTickSource::SteadyTickSource() {
+    timer_.start();
+}
 
 uint32_t SteadyTickSource::TickCount() {
     // QElapsedTimer is monotonic; its origin does not matter, only differences do.
     return static_cast<uint32_t>(timer_.elapsed());
 }
 
-void SteadyTickSource::Sleep(int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }
+void SteadyTickSource::Sleep(int ms) {
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
 
 QtSoundPlayer::QtSoundPlayer() = default;
 
-QtSoundPlayer::~QtSoundPlayer() { qDeleteAll(effects_); }
+QtSoundPlayer::~QtSoundPlayer() {
+    qDeleteAll(effects_);
+}
 
-bool QtSoundPlayer::HasOutput() const { return !QMediaDevices::audioOutputs().isEmpty(); }
+bool QtSoundPlayer::HasOutput() const {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
 
 QSoundEffect* QtSoundPlayer::Effect(const QString& file) {
     const QFileInfo info(file);
@@ -49,7 +57,8 @@ QSoundEffect* QtSoundPlayer::Effect(const QString& file) {
 }
 
 void QtSoundPlayer::StopAll() {
-    for (QSoundEffect* e : std::as_const(effects_)) e->stop();
+    for (QSoundEffect* e : std::as_const(effects_))
+        e->stop();
 }
 
 void QtSoundPlayer::WarmUp(const QString& file) {
@@ -121,7 +130,7 @@ bool RunFileDialog(QFileDialog& dialog, int& index, QString& folder, QString& na
     return true;
 }
 
-}  // namespace
+} // namespace
 
 bool QtFileDialogs::GetSaveFileName(const QString& filter, int& index, QString& folder, QString& name) {
     QFileDialog dialog(QApplication::activeWindow(), QString(), folder, filter);
@@ -145,4 +154,4 @@ SettingsFactory UserSettingsFactory() {
     };
 }
 
-}  // namespace zn
+} // namespace zn

@@ -61,4 +61,4 @@ public:
 // program file's base name.
 SettingsFactory UserSettingsFactory();
 
-}  // namespace zn
+} // namespace zn

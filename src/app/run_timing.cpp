@@ -27,7 +27,7 @@ constexpr TColor kRunningStopColor = 0x808080;
 constexpr TColor kFinishedResetColor = 0x0000FF;
 // The time origin lies this long after the start cue was set playing.
 constexpr int kStartDelayMs = 200;
-}  // namespace
+} // namespace
 
 void TFormMain::mStartClick(QObject*) {
     bSTART->setEnabled(false);
@@ -96,8 +96,12 @@ void TFormMain::mSTOPClick(QObject* sender) {
     FinishStop();
 }
 
-void TFormMain::mSTOP1Click() { mSTOPClick(mSTOP1); }
-void TFormMain::mStop2Click() { mSTOPClick(mStop2); }
+void TFormMain::mSTOP1Click() {
+    mSTOPClick(mSTOP1);
+}
+void TFormMain::mStop2Click() {
+    mSTOPClick(mStop2);
+}
 
 void TFormMain::FinishStop() {
     const bool finished = !mSTOP1->isEnabled() && !mStop2->isEnabled();
@@ -139,10 +143,14 @@ void TFormMain::mResetClick(QObject* sender) {
     if (sender) {
         // Next pair: the first pass pairs entries 0/1, 2/3, ...; after the wrap
         // the lanes swap sides so that every team runs on both lanes.
-        if (cbBuhn1->currentIndex() + 2 < cbBuhn1->count()) cbBuhn1->setCurrentIndex(cbBuhn1->currentIndex() + 2);
-        else cbBuhn1->setCurrentIndex(1);  // no selection when there is no entry 1
-        if (cbBuhn2->currentIndex() + 2 < cbBuhn2->count()) cbBuhn2->setCurrentIndex(cbBuhn2->currentIndex() + 2);
-        else cbBuhn2->setCurrentIndex(0);
+        if (cbBuhn1->currentIndex() + 2 < cbBuhn1->count())
+            cbBuhn1->setCurrentIndex(cbBuhn1->currentIndex() + 2);
+        else
+            cbBuhn1->setCurrentIndex(1); // no selection when there is no entry 1
+        if (cbBuhn2->currentIndex() + 2 < cbBuhn2->count())
+            cbBuhn2->setCurrentIndex(cbBuhn2->currentIndex() + 2);
+        else
+            cbBuhn2->setCurrentIndex(0);
     }
     cbBuhn1->setEnabled(true);
     cbBuhn2->setEnabled(true);
@@ -173,10 +181,18 @@ void TFormMain::cbBuhnChange() {
     CurrentList->Repaint();
 }
 
-void TFormMain::bSTARTMouseDown() { Click(mStart); }
-void TFormMain::bSTOP1MouseDown() { Click(mSTOP1); }
-void TFormMain::bSTOP2MouseDown() { Click(mStop2); }
-void TFormMain::bRESETMouseDown() { Click(mReset); }
+void TFormMain::bSTARTMouseDown() {
+    Click(mStart);
+}
+void TFormMain::bSTOP1MouseDown() {
+    Click(mSTOP1);
+}
+void TFormMain::bSTOP2MouseDown() {
+    Click(mStop2);
+}
+void TFormMain::bRESETMouseDown() {
+    Click(mReset);
+}
 
 void TFormMain::ShowLaneTime(int lane, int32_t ms) {
     if (lane != 0 && lane != 1) return;
@@ -184,10 +200,13 @@ void TFormMain::ShowLaneTime(int lane, int32_t ms) {
     auto& digits = Digits[lane];
     digits[0]->SetColorOn(LaneDigitColors[d.firstBright ? 1 : 0]);
     digits[1]->SetColorOn(LaneDigitColors[d.secondBright ? 1 : 0]);
-    for (int i = 0; i < 5; ++i) digits[i]->SetValue(d.values[i]);
+    for (int i = 0; i < 5; ++i)
+        digits[i]->SetValue(d.values[i]);
 }
 
-QString TFormMain::FormatRunTime(int32_t ms) const { return zn::FormatRunTime(ms, QLocale().decimalPoint().at(0)); }
+QString TFormMain::FormatRunTime(int32_t ms) const {
+    return zn::FormatRunTime(ms, QLocale().decimalPoint().at(0));
+}
 
 void TFormMain::SetRunShortcuts(bool on) {
     mStart->setShortcut(on ? QKeySequence(Qt::Key_S) : QKeySequence());
@@ -213,4 +232,4 @@ void TFormMain::UpdateCommandStates() {
     sbGramoty->setEnabled(bCFG->isEnabled() && resultList);
 }
 
-}  // namespace zn
+} // namespace zn

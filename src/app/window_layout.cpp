@@ -21,7 +21,7 @@ constexpr int kTopHeight = 98;
 constexpr int kPanelHeight = 65;
 constexpr int kDateWidth = 222;
 constexpr int kPanel3Height = 101;
-}  // namespace
+} // namespace
 
 void TFormMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
@@ -50,22 +50,27 @@ void TFormMain::AlignControls() {
     SortGridTop->setGeometry(0, kPanel3Height - 22, Panel3->width(), 22);
     const QRect grids(0, kPanel3Height, PanelProtokoll->width(),
                       std::max(0, PanelProtokoll->height() - kPanel3Height));
-    for (TSortGrid* g : {SortGrid1, SortGrid2, SortGrid3, SortGrid4}) g->setGeometry(grids);
+    for (TSortGrid* g : {SortGrid1, SortGrid2, SortGrid3, SortGrid4})
+        g->setGeometry(grids);
     FormResize();
 }
 
 void TFormMain::FormResize() {
     for (TSortGrid* g : {SortGrid1, SortGrid2}) {
         const auto protocol = ProtocolColumnWidths(g->ClientWidth());
-        for (int c = 0; c < 11; ++c) g->SetColWidths(c, protocol[c]);
+        for (int c = 0; c < 11; ++c)
+            g->SetColWidths(c, protocol[c]);
     }
     std::array<int, 11> protocol{};
-    for (int c = 0; c < 11; ++c) protocol[c] = SortGrid1->ColWidths(c);
+    for (int c = 0; c < 11; ++c)
+        protocol[c] = SortGrid1->ColWidths(c);
     const auto strip = TopStripColumnWidths(protocol);
-    for (int c = 0; c < 4; ++c) SortGridTop->SetColWidths(c, strip[c]);
+    for (int c = 0; c < 4; ++c)
+        SortGridTop->SetColWidths(c, strip[c]);
     for (TSortGrid* g : {SortGrid3, SortGrid4}) {
         const auto result = ResultColumnWidths(g->ClientWidth());
-        for (int c = 0; c < 6; ++c) g->SetColWidths(c, result[c]);
+        for (int c = 0; c < 6; ++c)
+            g->SetColWidths(c, result[c]);
     }
 }
 
@@ -110,7 +115,7 @@ void TFormMain::PanelTimerResize() {
     }
     LabSec1->setGeometry(l.commaLeft, l.commaTop, l.commaWidth, LabSec1->height());
     QFont comma = LabSec1->font();
-    comma.setPixelSize(RoundHalfEven(l.commaFontSize * 96.0 / 72.0));  // points at 96 dpi
+    comma.setPixelSize(RoundHalfEven(l.commaFontSize * 96.0 / 72.0)); // points at 96 dpi
     LabSec1->setFont(comma);
     LabSec1->resize(l.commaWidth, std::max(LabSec1->sizeHint().height(), 10));
 
@@ -129,4 +134,4 @@ void TFormMain::PanelTimerResize() {
     Lab2_100->setGeometry(Lab1_100->x(), Lab1_sek->y(), Lab1_100->width(), Lab2_100->height());
 }
 
-}  // namespace zn
+} // namespace zn

@@ -11,4 +11,4 @@ inline QColor ToQColor(TColor c) {
     return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
 }
 
-}  // namespace zn
+} // namespace zn

@@ -37,19 +37,27 @@ constexpr TColor clBtnText = 0xFF000012;
 constexpr TColor clBtnHighlight = 0xFF000014;
 constexpr TColor clInfoBk = 0xFF000018;
 
-constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0xFF000000u; }
+constexpr bool IsSystemColor(TColor c) {
+    return (c & 0xFF000000u) == 0xFF000000u;
+}
 
 // A system colour resolved to plain 0x00BBGGRR. The console draws with one
 // fixed scheme (the classic light desktop) so that screens and printouts look
 // the same on every machine, whatever theme the desktop runs.
 TColor ResolveColor(TColor c);
 
-constexpr int RedOf(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(TColor c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(TColor c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(TColor c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 constexpr TColor RGBColor(int r, int g, int b) {
     return static_cast<TColor>(r & 0xFF) | (static_cast<TColor>(g & 0xFF) << 8) |
            (static_cast<TColor>(b & 0xFF) << 16);
 }
 
-}  // namespace zn
+} // namespace zn

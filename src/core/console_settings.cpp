@@ -25,7 +25,7 @@ std::optional<int> ReadInt(const QSettings& store, const QString& name) {
         return ok ? std::optional<int>(n) : std::nullopt;
     }
     default:
-        return std::nullopt;  // missing or of another type
+        return std::nullopt; // missing or of another type
     }
 }
 
@@ -39,7 +39,7 @@ Outcome ReadText(const QSettings& store, const QString& name, QString& out) {
     return Outcome::Value;
 }
 
-}  // namespace
+} // namespace
 
 bool ReadConsoleSettings(const QSettings& store, ConsoleSettings& s) {
     if (store.allKeys().isEmpty()) return false;
@@ -106,4 +106,4 @@ void WriteConsoleSettings(QSettings& store, const ConsoleSettings& s) {
     store.setValue(QStringLiteral("Title2"), s.title2.value_or(QString()));
 }
 
-}  // namespace zn
+} // namespace zn

@@ -13,12 +13,12 @@ namespace zn {
 // The certificate layout: 18 line records of 536 bytes, kept and stored whole.
 constexpr int kCertificateLineSize = 536;
 constexpr int kCertificateLineCount = 18;
-constexpr int kCertificateLayoutSize = kCertificateLineSize * kCertificateLineCount;  // 9648
+constexpr int kCertificateLayoutSize = kCertificateLineSize * kCertificateLineCount; // 9648
 
 struct LaneSettings {
-    uint8_t port = 0;     // 0 = none, 1-16 = COM1-COM16
-    int contactLine = 0;  // 0 = DSR (pins 4/6), 1 = CTS (pins 7/8)
-    int contactMode = 0;  // 0 "Ein", 1 "Aus", 2 "Wechseln"
+    uint8_t port = 0;    // 0 = none, 1-16 = COM1-COM16
+    int contactLine = 0; // 0 = DSR (pins 4/6), 1 = CTS (pins 7/8)
+    int contactMode = 0; // 0 "Ein", 1 "Aus", 2 "Wechseln"
 };
 
 // What the console keeps from one program run to the next. Window bounds are
@@ -28,7 +28,7 @@ struct ConsoleSettings {
     std::optional<int> left, top, width, height;
     QByteArray certificateLayout = QByteArray(kCertificateLayoutSize, '\0');
     int filterIndex = 2;
-    std::optional<QString> title1, title2;  // only non-empty saved captions
+    std::optional<QString> title1, title2; // only non-empty saved captions
 };
 
 // Reads the values in their fixed order into `s`. A missing integer, a value
@@ -41,4 +41,4 @@ bool ReadConsoleSettings(const QSettings& store, ConsoleSettings& s);
 // Writes every value; window bounds must be present.
 void WriteConsoleSettings(QSettings& store, const ConsoleSettings& s);
 
-}  // namespace zn
+} // namespace zn

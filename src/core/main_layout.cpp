@@ -8,7 +8,8 @@ namespace zn {
 int RoundHalfEven(double v) {
     const double r = std::round(v);
     // std::round takes halves away from zero; step back to the even neighbour.
-    if (std::fabs(v - std::trunc(v)) == 0.5 && std::fmod(r, 2.0) != 0.0) return static_cast<int>(r - std::copysign(1.0, v));
+    if (std::fabs(v - std::trunc(v)) == 0.5 && std::fmod(r, 2.0) != 0.0)
+        return static_cast<int>(r - std::copysign(1.0, v));
     return static_cast<int>(r);
 }
 
@@ -30,7 +31,9 @@ std::array<int, 6> ResultColumnWidths(int clientWidth) {
     return w;
 }
 
-int LanePanelWidth(int panelWidth) { return (panelWidth - 60) / 2; }
+int LanePanelWidth(int panelWidth) {
+    return (panelWidth - 60) / 2;
+}
 
 TimerBandLayout ComputeTimerBand(int clientWidth, int unitLabelHeight, int digitTop) {
     TimerBandLayout l;
@@ -56,4 +59,4 @@ void PlaceTimerDigits(TimerBandLayout& l, int firstLeft, int t, int digitTop) {
     l.commaTop = digitTop + l.digitHeight / 2;
 }
 
-}  // namespace zn
+} // namespace zn

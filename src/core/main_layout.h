@@ -22,16 +22,16 @@ int LanePanelWidth(int panelWidth);
 
 // Geometry of the timer band for a window client width W.
 struct TimerBandLayout {
-    int panelWidth = 0;   // P, each lane panel
-    int bandHeight = 0;   // P / 2.4
+    int panelWidth = 0; // P, each lane panel
+    int bandHeight = 0; // P / 2.4
     int digitHeight = 0;
     int digitWidth = 0;
-    int thickness = 0;    // offered to the digits, which may refuse it
+    int thickness = 0; // offered to the digits, which may refuse it
     std::array<int, 5> digitLeft{};
     int commaLeft = 0;
     int commaWidth = 0;
     int commaTop = 0;
-    int commaFontSize = 0;  // points
+    int commaFontSize = 0; // points
 };
 
 // `thicknessInForce` is what the digits hold after being offered `thickness`
@@ -40,4 +40,4 @@ struct TimerBandLayout {
 TimerBandLayout ComputeTimerBand(int clientWidth, int unitLabelHeight, int digitTop);
 void PlaceTimerDigits(TimerBandLayout& l, int firstLeft, int thicknessInForce, int digitTop);
 
-}  // namespace zn
+} // namespace zn

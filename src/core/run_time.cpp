@@ -4,7 +4,8 @@ namespace zn {
 
 QString FormatRunTime(int32_t ms, QChar decimalSeparator) {
     const int32_t hundredths = (ms / 10) % 100;
-    return QString::number(ms / 1000) + decimalSeparator + QString::number(hundredths).rightJustified(2, u'0');
+    return QString::number(ms / 1000) + decimalSeparator +
+           QString::number(hundredths).rightJustified(2, u'0');
 }
 
 LaneDigits SplitLaneTime(int32_t ms) {
@@ -19,4 +20,4 @@ LaneDigits SplitLaneTime(int32_t ms) {
     return d;
 }
 
-}  // namespace zn
+} // namespace zn

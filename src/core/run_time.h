@@ -19,13 +19,13 @@ QString FormatRunTime(int32_t ms, QChar decimalSeparator);
 
 // What the five seven-segment digits of a lane show for a time.
 struct LaneDigits {
-    std::array<int, 5> values{};  // hundreds, tens, ones of seconds, tenths, hundredths
-    bool firstBright = false;     // seconds > 99
-    bool secondBright = false;    // seconds > 9
+    std::array<int, 5> values{}; // hundreds, tens, ones of seconds, tenths, hundredths
+    bool firstBright = false;    // seconds > 99
+    bool secondBright = false;   // seconds > 9
 };
 
 // The first digit takes s / 100 as it is; from 1000 s on that is out of the
 // digit's range and the digit itself falls back to 0.
 LaneDigits SplitLaneTime(int32_t ms);
 
-}  // namespace zn
+} // namespace zn

@@ -10,6 +10,8 @@ namespace zn {
 inline int TagOf(const QObject* sender) {
     return sender ? sender->property("Tag").toInt() : 0;
 }
-inline void SetTag(QObject* object, int tag) { object->setProperty("Tag", tag); }
+inline void SetTag(QObject* object, int tag) {
+    object->setProperty("Tag", tag);
+}
 
-}  // namespace zn
+} // namespace zn

@@ -32,4 +32,4 @@ std::optional<int> WavDurationMs(const QString& path) {
     return std::nullopt;
 }
 
-}  // namespace zn
+} // namespace zn

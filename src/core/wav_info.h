@@ -9,4 +9,4 @@ namespace zn {
 // when the file is missing or not a wave file.
 std::optional<int> WavDurationMs(const QString& path);
 
-}  // namespace zn
+} // namespace zn

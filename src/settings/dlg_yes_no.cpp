@@ -54,6 +54,8 @@ void TFDlgYesNo::showEvent(QShowEvent* event) {
 }
 
 // Esc and the close box count as "Nein".
-void TFDlgYesNo::reject() { done(mrCancel); }
+void TFDlgYesNo::reject() {
+    done(mrCancel);
+}
 
-}  // namespace zn
+} // namespace zn

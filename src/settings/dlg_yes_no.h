@@ -28,4 +28,4 @@ protected:
     void reject() override;
 };
 
-}  // namespace zn
+} // namespace zn

@@ -12,9 +12,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QStatusBar>
-#include <QToolButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace zn;
@@ -36,7 +36,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(MainWindow, StartUpBuildsTheConsole) {
     auto form = wb.MakeForm();
@@ -83,7 +83,7 @@ TEST_F(MainWindow, SettingsSurviveARestart) {
         form->SaveFilterIndex = 3;
         form->resize(1100, 700);
         form->move(40, 30);
-    }  // shut-down writes the settings back
+    } // shut-down writes the settings back
     QSettings store(wb.SettingsPath(), QSettings::IniFormat);
     EXPECT_EQ(store.value("Port1").toInt(), 256 + 3);
     EXPECT_EQ(store.value("Width").toInt(), 1100);
@@ -103,7 +103,7 @@ TEST_F(MainWindow, SettingsSurviveARestart) {
 TEST_F(MainWindow, EmptySavedTitleKeepsTheDesignCaption) {
     {
         QSettings store(wb.SettingsPath(), QSettings::IniFormat);
-        WriteConsoleSettings(store, PlacedAtDesignSize());  // both titles empty
+        WriteConsoleSettings(store, PlacedAtDesignSize()); // both titles empty
     }
     auto form = wb.MakeForm();
     EXPECT_EQ(form->Title1->Caption(), "Zozaridu Ziveve Zoz ");
@@ -135,9 +135,9 @@ TEST_F(MainWindow, TimerBandAtTheDesignSize) {
     EXPECT_EQ(form->PanelT2->width(), 494);
     EXPECT_EQ(form->PanelTimer->height(), 206);
     TDigit* d1 = form->Digits[0][0];
-    EXPECT_EQ(d1->width(), 81);  // 494 / 6.125 = 80.65
+    EXPECT_EQ(d1->width(), 81); // 494 / 6.125 = 80.65
     EXPECT_EQ(d1->height(), 206 - form->Lab1_sek->height() - d1->y());
-    EXPECT_EQ(d1->Thickness(), 9);  // 494 / 55 = 8.98
+    EXPECT_EQ(d1->Thickness(), 9); // 494 / 55 = 8.98
     const int lefts[] = {8, 98, 188, 314, 404};
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(form->Digits[0][i]->x(), lefts[i]) << i;
@@ -204,7 +204,7 @@ TEST_F(MainWindow, HelpAndLogoOpenTheProgramsOwnPages) {
 TEST_F(MainWindow, DisabledMenuItemsDoNotAct) {
     auto form = wb.MakeForm();
     form->Clock->start();
-    TFormMain::Click(form->mFStart);  // disabled until a run starts
+    TFormMain::Click(form->mFStart); // disabled until a run starts
     EXPECT_TRUE(form->Clock->isActive());
     form->mFStart->setEnabled(true);
     TFormMain::Click(form->mFStart);

@@ -8,9 +8,9 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace zn;
@@ -46,7 +46,8 @@ protected:
 
     QString Shown(int lane) const {
         QString s;
-        for (TDigit* d : form->Digits[lane]) s += QString::number(d->Value());
+        for (TDigit* d : form->Digits[lane])
+            s += QString::number(d->Value());
         return s.left(3) + "," + s.mid(3);
     }
 
@@ -56,7 +57,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(RunTiming, ReadyStateAfterStartUp) {
     EXPECT_TRUE(form->bSTART->isEnabled());
@@ -73,7 +74,7 @@ TEST_F(RunTiming, ReadyStateAfterStartUp) {
 TEST_F(RunTiming, StartTakesTheOriginAfterTheCueAndTheDelay) {
     wb.Touch("START.wav");
     wb.Touch("FERTIG.wav");
-    form = wb.MakeForm();  // the start cue is looked for at start-up
+    form = wb.MakeForm(); // the start cue is looked for at start-up
     SetUp();
     const uint32_t before = wb.clock.now;
     Start();
@@ -97,7 +98,7 @@ TEST_F(RunTiming, StartTakesTheOriginAfterTheCueAndTheDelay) {
 }
 
 TEST_F(RunTiming, FertigIsSkippedWithoutTheStartCue) {
-    wb.Touch("FERTIG.wav");  // START.wav missing at start-up
+    wb.Touch("FERTIG.wav"); // START.wav missing at start-up
     form = wb.MakeForm();
     SetUp();
     Start();
@@ -111,7 +112,7 @@ TEST_F(RunTiming, FullRunRecordsRanksAndSaves) {
     EXPECT_EQ(Shown(0), "023,45");
     EXPECT_EQ(Shown(1), "023,45");
 
-    QTest::keyClick(form.get(), Qt::Key_1);  // lane 1 by key
+    QTest::keyClick(form.get(), Qt::Key_1); // lane 1 by key
     EXPECT_FALSE(form->bSTOP1->isEnabled());
     EXPECT_TRUE(form->bSTOP2->isEnabled());
     EXPECT_TRUE(form->bSTOP2->hasFocus());
@@ -126,7 +127,7 @@ TEST_F(RunTiming, FullRunRecordsRanksAndSaves) {
     EXPECT_EQ(Shown(0), "023,45");
     EXPECT_EQ(Shown(1), "024,45");
 
-    QTest::mousePress(form->bSTOP2, Qt::LeftButton);  // acts on the press
+    QTest::mousePress(form->bSTOP2, Qt::LeftButton); // acts on the press
     EXPECT_EQ(form->SortGrid2->GetCell(7, 2), "24,45");
     EXPECT_FALSE(form->Clock->isActive());
     EXPECT_TRUE(form->bRESET->isEnabled());
@@ -161,13 +162,13 @@ TEST_F(RunTiming, StopAfter59MillisecondsShowsFiveHundredths) {
 
 TEST_F(RunTiming, LongRunsBrightenAndOverflowTheFirstDigit) {
     Start();
-    wb.clock.now += 100000;  // 100,00 s
+    wb.clock.now += 100000; // 100,00 s
     form->ClockTimer();
     EXPECT_EQ(Shown(0), "100,00");
     EXPECT_EQ(form->Digits[0][0]->ColorOn(), clYellow);
     EXPECT_EQ(form->Digits[0][1]->ColorOn(), clYellow);
 
-    wb.clock.now += 934560;  // 1034,56 s: the first digit cannot hold 10
+    wb.clock.now += 934560; // 1034,56 s: the first digit cannot hold 10
     form->mStop2Click();
     EXPECT_EQ(Shown(1), "034,56");
     EXPECT_EQ(form->SortGrid2->GetCell(7, 2), "1034,56");
@@ -189,7 +190,7 @@ TEST_F(RunTiming, BothLanesInTheSameTenMilliseconds) {
 TEST_F(RunTiming, ClockSurvivesTheTickCounterWrapping) {
     wb.clock.now = 0xFFFFFF00u;
     Start();
-    wb.clock.now += 1000;  // wraps past zero
+    wb.clock.now += 1000; // wraps past zero
     form->mSTOP1Click();
     EXPECT_EQ(form->SortGrid2->GetCell(4, 1), "1,00");
 }
@@ -234,7 +235,8 @@ TEST_F(RunTiming, ResetWithTwoEntriesSwapsTheLanesOnce) {
 }
 
 TEST_F(RunTiming, ResetWalksThroughPairsThenSwapsSides) {
-    for (QComboBox* lane : {form->cbBuhn1, form->cbBuhn2}) lane->addItems({" 20 Nord", " 21 Sued"});
+    for (QComboBox* lane : {form->cbBuhn1, form->cbBuhn2})
+        lane->addItems({" 20 Nord", " 21 Sued"});
     const std::pair<int, int> expected[] = {{2, 3}, {1, 0}, {3, 2}, {1, 0}};
     for (const auto& [one, two] : expected) {
         form->mResetClick(form->bRESET);
@@ -281,7 +283,7 @@ TEST_F(RunTiming, ClosingAsksOnlyWhileTheClockRuns) {
     wb.modal.answer = TFDlgYesNo::mrCancel;
     EXPECT_FALSE(form->close());
     EXPECT_EQ(wb.modal.asked, QStringList{"Beenden?"});
-    EXPECT_TRUE(form->Clock->isActive());  // the run goes on untouched
+    EXPECT_TRUE(form->Clock->isActive()); // the run goes on untouched
     EXPECT_TRUE(form->bSTOP1->isEnabled());
 
     wb.modal.answer = TFDlgYesNo::mrYes;

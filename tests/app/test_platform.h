@@ -22,13 +22,20 @@ namespace zn::test {
 inline void FillList(TSortGrid* grid, const QList<QStringList>& rows) {
     grid->SetRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < rows.size(); ++r)
-        for (int c = 0; c < rows[r].size(); ++c) grid->SetCell(c, r, rows[r][c]);
+        for (int c = 0; c < rows[r].size(); ++c)
+            grid->SetCell(c, r, rows[r][c]);
 }
 
-inline QStringList ProtocolHeaderRow() { return QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end()); }
-inline QStringList ResultHeaderRow() { return QStringList(ResultHeaders.begin(), ResultHeaders.end()); }
+inline QStringList ProtocolHeaderRow() {
+    return QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end());
+}
+inline QStringList ResultHeaderRow() {
+    return QStringList(ResultHeaders.begin(), ResultHeaders.end());
+}
 
-inline QStringList RowOf(TSortGrid* grid, int row) { return grid->RowStrings(row); }
+inline QStringList RowOf(TSortGrid* grid, int row) {
+    return grid->RowStrings(row);
+}
 
 // Time moves only when the test says so; Sleep advances it as a real wait would.
 class FakeClock : public ITickSource {
@@ -44,7 +51,7 @@ public:
 
 class FakeSound : public ISoundPlayer {
 public:
-    QStringList played;  // "sync:X" or "async:X", in order
+    QStringList played; // "sync:X" or "async:X", in order
     QStringList warmed;
     void WarmUp(const QString& f) override { warmed << f; }
     void PlaySync(const QString& f) override { played << QStringLiteral("sync:") + f; }
@@ -63,8 +70,8 @@ public:
 class FakeModal : public IModalRunner {
 public:
     int answer = TFDlgYesNo::mrCancel;
-    QStringList asked;     // questions of the yes/no dialog
-    QStringList messages;  // texts of message boxes
+    QStringList asked;    // questions of the yes/no dialog
+    QStringList messages; // texts of message boxes
     int Exec(QDialog& d) override {
         if (auto* box = qobject_cast<QMessageBox*>(&d)) {
             messages << box->text();
@@ -130,8 +137,12 @@ public:
 
     TPlatform Platform() {
         const QString path = SettingsPath();
-        return TPlatform{&clock, &sound, &shell, &modal,
-                         [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); }, &files};
+        return TPlatform{&clock,
+                         &sound,
+                         &shell,
+                         &modal,
+                         [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
+                         &files};
     }
 
     void Touch(const QString& name) {
@@ -142,7 +153,7 @@ public:
     // The auto-save file and the web page go to the test's own folder.
     std::unique_ptr<TFormMain> MakeForm() {
         auto form = std::make_unique<TFormMain>(Platform());
-        dialog = new TFDlgYesNo(form.get());  // owned by the form, as in the program
+        dialog = new TFDlgYesNo(form.get()); // owned by the form, as in the program
         form->SetYesNoDialog(dialog);
         form->UseResultFolder(OutputLocation{dir.path(), true});
         return form;
@@ -165,4 +176,4 @@ public:
     TFDlgYesNo* dialog = nullptr;
 };
 
-}  // namespace zn::test
+} // namespace zn::test

@@ -14,7 +14,7 @@ protected:
     QSettings store{dir.filePath("zeitnahme.conf"), QSettings::IniFormat};
 
     void WriteAll() {
-        store.setValue("Port1", 1 * 256 + 3);  // CTS on COM3
+        store.setValue("Port1", 1 * 256 + 3); // CTS on COM3
         store.setValue("Port2", 5);
         store.setValue("Alg1", 2);
         store.setValue("Alg2", 1);
@@ -29,7 +29,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ConsoleSettingsTest, FirstStartKeepsEveryDefault) {
     ConsoleSettings s;
@@ -65,7 +65,7 @@ TEST_F(ConsoleSettingsTest, MissingIntegerStopsTheReadingThere) {
     store.remove("Alg2");
     ConsoleSettings s;
     ReadConsoleSettings(store, s);
-    EXPECT_EQ(s.lanes[0].contactMode, 2);  // read before the gap
+    EXPECT_EQ(s.lanes[0].contactMode, 2); // read before the gap
     EXPECT_EQ(s.lanes[1].contactMode, 0);
     EXPECT_FALSE(s.left.has_value());
     EXPECT_EQ(s.filterIndex, 2);
@@ -83,7 +83,7 @@ TEST_F(ConsoleSettingsTest, MissingSecondPortLeavesContactLinesUnread) {
 
 TEST_F(ConsoleSettingsTest, ValuesOfTheWrongKindStopTheReading) {
     WriteAll();
-    store.setValue("Width", "breit");  // not a whole number
+    store.setValue("Width", "breit"); // not a whole number
     ConsoleSettings s;
     ReadConsoleSettings(store, s);
     EXPECT_TRUE(s.top.has_value());
@@ -91,7 +91,7 @@ TEST_F(ConsoleSettingsTest, ValuesOfTheWrongKindStopTheReading) {
     EXPECT_FALSE(s.title1.has_value());
 
     WriteAll();
-    store.setValue("Top", QByteArray("20"));  // a byte block where a number belongs
+    store.setValue("Top", QByteArray("20")); // a byte block where a number belongs
     ConsoleSettings t;
     ReadConsoleSettings(store, t);
     EXPECT_TRUE(t.left.has_value());
@@ -148,7 +148,7 @@ TEST_F(ConsoleSettingsTest, EmptyTitleKeepsTheDesignCaption) {
     EXPECT_EQ(*s.title2, "West");
 
     WriteAll();
-    store.setValue("Title1", QByteArray("Ost"));  // wrong kind: stop
+    store.setValue("Title1", QByteArray("Ost")); // wrong kind: stop
     ConsoleSettings t;
     ReadConsoleSettings(store, t);
     EXPECT_FALSE(t.title1.has_value());

@@ -24,20 +24,20 @@ TEST(RunTime, DigitsDimLeadingZerosAndBrightenWithTheTime) {
     EXPECT_FALSE(d.firstBright);
     EXPECT_FALSE(d.secondBright);
 
-    d = SplitLaneTime(9990);  // 9,99 s: still one significant seconds digit
+    d = SplitLaneTime(9990); // 9,99 s: still one significant seconds digit
     EXPECT_FALSE(d.secondBright);
     d = SplitLaneTime(10000);
     EXPECT_TRUE(d.secondBright);
     EXPECT_FALSE(d.firstBright);
 
-    d = SplitLaneTime(100010);  // 100,01 s lights the first digit
+    d = SplitLaneTime(100010); // 100,01 s lights the first digit
     EXPECT_EQ(d.values, (std::array<int, 5>{1, 0, 0, 0, 1}));
     EXPECT_TRUE(d.firstBright);
 }
 
 TEST(RunTime, FirstDigitOverflowsPast999Seconds) {
-    const auto d = SplitLaneTime(1234560);  // 1234,56 s
-    EXPECT_EQ(d.values[0], 12);  // out of the digit's range: the digit shows 0
+    const auto d = SplitLaneTime(1234560); // 1234,56 s
+    EXPECT_EQ(d.values[0], 12);            // out of the digit's range: the digit shows 0
     EXPECT_EQ(d.values[1], 3);
     EXPECT_EQ(d.values[2], 4);
     EXPECT_EQ(d.values[3], 5);

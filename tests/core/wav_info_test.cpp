@@ -10,7 +10,7 @@ using namespace zn;
 // for the announcement before a start.
 TEST(WavInfo, LengthOfTheShippedCues) {
     const QString data = QStringLiteral(ZN_TEST_DATA_DIR "/../../data/");
-    EXPECT_EQ(WavDurationMs(data + "FERTIG.wav"), 749);  // 3 x 5512 samples at 22050 Hz
+    EXPECT_EQ(WavDurationMs(data + "FERTIG.wav"), 749); // 3 x 5512 samples at 22050 Hz
     EXPECT_EQ(WavDurationMs(data + "STOPP.wav"), 180);
 }
 
@@ -21,5 +21,5 @@ TEST(WavInfo, NothingForMissingOrForeignFiles) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("RIFF\x10\0\0\0WAVEdata", 16);
     f.close();
-    EXPECT_FALSE(WavDurationMs(f.fileName()).has_value());  // data before any format chunk
+    EXPECT_FALSE(WavDurationMs(f.fileName()).has_value()); // data before any format chunk
 }
