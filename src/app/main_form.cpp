@@ -193,6 +193,7 @@ void TFormMain::BuildTopBand() {
     };
     lane(PanelLL, 0, LabelBahn1, Title1, cbBuhn1);
     lane(PanelRR, 1, LabelBahn2, Title2, cbBuhn2);
+    LabelBahn2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Title1->SetCaption(QStringLiteral("Zozaridu Ziveve Zoz "));
     Title2->SetCaption(QStringLiteral("FF Kronvik "));
     SetTag(cbBuhn1, 1);

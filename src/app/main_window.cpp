@@ -122,11 +122,11 @@ void TFormMain::FormCreate() {
 
 void TFormMain::ApplySettings() {
     const ConsoleSettings& s = Settings;
-    if (s.left && s.top) move(*s.left, *s.top);
-    if (s.width && s.height)
-        resize(std::max(*s.width, minimumWidth()), std::max(*s.height, minimumHeight()));
-    else if (s.width)
-        resize(std::max(*s.width, minimumWidth()), height());
+    // Each bound that was read applies on its own: the reading may have
+    // stopped between them.
+    move(s.left.value_or(x()), s.top.value_or(y()));
+    resize(std::max(s.width.value_or(width()), minimumWidth()),
+           std::max(s.height.value_or(height()), minimumHeight()));
     if (s.title1) Title1->SetCaption(*s.title1);
     if (s.title2) Title2->SetCaption(*s.title2);
 }

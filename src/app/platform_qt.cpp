@@ -87,12 +87,12 @@ void QtSoundPlayer::PlaySync(const QString& file) {
 }
 
 void QtSoundPlayer::PlayAsync(const QString& file) {
-    QSoundEffect* effect = HasOutput() ? Effect(file) : nullptr;
     if (!QFileInfo(file).isFile()) {
         qCInfo(lcSound) << "cue missing, alert instead:" << file;
         QApplication::beep();
         return;
     }
+    QSoundEffect* effect = HasOutput() ? Effect(file) : nullptr;
     if (!effect) return;
     StopAll();
     effect->play();

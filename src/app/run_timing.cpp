@@ -14,7 +14,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -205,7 +204,7 @@ void TFormMain::ShowLaneTime(int lane, int32_t ms) {
 }
 
 QString TFormMain::FormatRunTime(int32_t ms) const {
-    return zn::FormatRunTime(ms, QLocale().decimalPoint().at(0));
+    return zn::FormatRunTime(ms, DecimalSeparator());
 }
 
 void TFormMain::SetRunShortcuts(bool on) {

@@ -89,7 +89,6 @@ void TFormMain::PanelResize() {
     cbBuhn1->setGeometry(laneWidth - comboWidth - 4, 3, comboWidth, 24);
     Title1->setGeometry(2, 28, laneWidth - 4, h - 30);
     LabelBahn2->setGeometry(laneWidth - 64, 5, 60, 20);
-    LabelBahn2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cbBuhn2->setGeometry(4, 3, comboWidth, 24);
     Title2->setGeometry(2, 28, laneWidth - 4, h - 30);
 }

@@ -221,3 +221,17 @@ TEST_F(MainWindow, DateFitsItsPanelInLocalesWithLongDates) {
     EXPECT_LE(QFontMetrics(date->font()).horizontalAdvance(date->text()), date->width());
     EXPECT_TRUE(date->text().contains("   "));
 }
+
+TEST_F(MainWindow, BoundsReadBeforeAStopApplyOnTheirOwn) {
+    {
+        QSettings store(wb.SettingsPath(), QSettings::IniFormat);
+        ConsoleSettings s = PlacedAtDesignSize();
+        s.left = 70;
+        s.width = 1200;
+        WriteConsoleSettings(store, s);
+        store.remove("Top");  // the reading stops here: Width and Height stay unread
+    }
+    auto form = wb.MakeForm();
+    EXPECT_EQ(form->x(), 70);
+    EXPECT_EQ(form->width(), TFormMain::kDesignWidth);
+}

@@ -1,8 +1,11 @@
 #include "core/qualification.h"
 
+#include "list_rows_util.h"
+
 #include <gtest/gtest.h>
 
 using namespace zn;
+using zn::test::Column;
 
 namespace {
 
@@ -15,13 +18,6 @@ GenerateInput Input(std::initializer_list<QStringList> teams) {
     in.overallHeader = QStringList(); // before a workbook load: empty
     in.separator = u',';
     return in;
-}
-
-QStringList Column(const ListRows& rows, int col) {
-    QStringList out;
-    for (int r = 1; r < rows.size(); ++r)
-        out.append(rows[r].value(col));
-    return out;
 }
 
 } // namespace

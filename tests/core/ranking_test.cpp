@@ -1,8 +1,11 @@
 #include "core/ranking.h"
 
+#include "list_rows_util.h"
+
 #include <gtest/gtest.h>
 
 using namespace zn;
+using zn::test::Column;
 
 namespace {
 
@@ -11,13 +14,6 @@ ListRows Results(std::initializer_list<QStringList> data) {
     for (const QStringList& r : data)
         rows.append(r);
     return rows;
-}
-
-QStringList Column(const ListRows& rows, int col) {
-    QStringList out;
-    for (int r = 1; r < rows.size(); ++r)
-        out.append(rows[r].value(col));
-    return out;
 }
 
 } // namespace
