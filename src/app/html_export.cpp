@@ -22,6 +22,7 @@ bool TFormMain::WriteResultPage(const QString& fileName) {
     page.protocolLayout = CurrentList == SortGrid1 || CurrentList == SortGrid2;
     page.rows = RowsOf(CurrentList->Store());
     page.colCount = CurrentList->ColCount();
+    page.separator = DecimalSeparator();
     const WriteResult result = SaveResultPage(fileName, page);
     if (!result.ok) TellOperator(WriteErrorText(QDir::toNativeSeparators(fileName)), true);
     return result.ok;

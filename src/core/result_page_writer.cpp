@@ -1,12 +1,16 @@
 #include "core/result_page_writer.h"
 
 #include "core/code_page.h"
+#include "core/result_numbers.h"
 
 namespace zn {
 
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
+const QString kTitleMark =
+    QStringLiteral("<svg width=\"28\" height=\"28\" viewBox=\"0 0 28 28\" style=\"vertical-align: middle\">"
+                   "<path fill=\"#FF0000\" d=\"M14 1 27 14 14 27 1 14z\"/></svg> ");
 
 QString PageHead(const ResultPageInput& in) {
     const QString app = HtmlEscape(in.applicationTitle);
@@ -29,10 +33,17 @@ QString PageHead(const ResultPageInput& in) {
     s += QStringLiteral("\tth {background-color: #999999; color: #FFFFFF; border: 1px #F4F4F4 dashed}\r\n");
     s += QStringLiteral("\ttd {  border: #F4F4F4; border-style: dashed; border-top-width: 1px; "
                         "border-right-width: 1px; border-bottom-width: 1px; border-left-width: 1px}\r\n");
+    // Browsers take only the colours from <col>, not its alignment or class:
+    // the cells are centred, the name (second) cell is not, and the last cell,
+    // the best time in both layouts, is bold, by their place in the row.
+    s += QStringLiteral("\ttd {text-align: center}\r\n");
+    s += QStringLiteral("\ttd:first-child + td {text-align: left}\r\n");
+    s += QStringLiteral("\ttd:last-child {font-weight: bold}\r\n");
     s += QStringLiteral("</STYLE></HEAD>\r\n<BODY>\r\n");
-    s += QStringLiteral("<h1><center><i>") + t1 +
-         QStringLiteral("</i> <font face=\"Webdings\" color=\"#FF0000\" size=\"7\">f</font><i>") + t2 +
-         QStringLiteral("</i></h1>\r\n");
+    // The red mark between the titles is drawn, not taken from a symbol
+    // font: a font the reader's system lacks shows a plain letter instead.
+    s += QStringLiteral("<h1><center><i>") + t1 + QStringLiteral("</i> ") + kTitleMark +
+         QStringLiteral("<i>") + t2 + QStringLiteral("</i></h1>\r\n");
     s += QStringLiteral("<H3><center>") + HtmlEscape(in.listTitle) + QStringLiteral("<BR>") +
          HtmlEscape(in.listCaption) + QStringLiteral("</H3>\r\n");
     return s;
@@ -90,10 +101,14 @@ QString HtmlEscape(const QString& text) {
     return s;
 }
 
-QString PageCellText(const QString& cell, int col) {
+QString PageCellText(const QString& cell, int col, QChar separator) {
     QString t = cell;
-    const qsizetype comma = t.indexOf(u',');
-    if (comma >= 0) t[comma] = u'.';
+    // Web pages write numbers with a point; names and classes stay as written
+    // ("Müller, Hans").
+    if (ParseSeconds(t, separator)) {
+        const qsizetype comma = t.indexOf(u',');
+        if (comma >= 0) t[comma] = u'.';
+    }
     t = IsBlank(t) ? QStringLiteral("&nbsp;") : HtmlEscape(t);
     if (col == 1) t.prepend(QStringLiteral("&nbsp;"));
     return t;
@@ -104,7 +119,7 @@ QString ResultPageText(const ResultPageInput& input) {
     for (int r = 1; r < input.rows.size(); ++r) {
         s += QStringLiteral("<tr>");
         for (int c = 0; c < input.colCount; ++c)
-            s += QStringLiteral("<td>") + PageCellText(CellOf(input.rows.at(r), c), c);
+            s += QStringLiteral("<td>") + PageCellText(CellOf(input.rows.at(r), c), c, input.separator);
         s += QStringLiteral("</tr>\r\n");
     }
     s += QStringLiteral("</table><p align=right><font color=#F4F4F4>Kronvik Software</font></p>\r\n"

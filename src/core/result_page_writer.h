@@ -17,15 +17,18 @@ struct ResultPageInput {
     bool protocolLayout = false; // database or time protocol: group header and lane colours
     ListRows rows;               // header row first
     int colCount = 0;
+    QChar separator = u','; // the decimal separator of the lists' times
 };
 
 // "&", "<", ">" and the double quote as entities, so a team "A&B <Ost>" shows
 // as written and no list text can break the page.
 QString HtmlEscape(const QString& text);
 
-// A data cell as published: its first comma becomes a point (21,50 -> 21.50),
-// a blank cell "&nbsp;", and the name column is indented by one "&nbsp;".
-QString PageCellText(const QString& cell, int col);
+// A data cell as published: a number's decimal comma becomes a point (21,50
+// -> 21.50; a number is what reads as one with `separator`, so a name such as
+// "Müller, Hans" keeps its comma), a blank cell "&nbsp;", and the name column
+// is indented by one "&nbsp;".
+QString PageCellText(const QString& cell, int col, QChar separator);
 
 // The whole page, CR LF line ends.
 QString ResultPageText(const ResultPageInput& input);

@@ -27,6 +27,7 @@ ResultPageInput ProtocolPage() {
         {"1", "A&B <Ost>", "Männer", "v", "21,50", "3", "24,50", "23,10", "0", "23,10", "23,10"},
         {"2", "", "\"Jugend\"", "", "1,234,5", " ", "", "", "", "", ""},
         {"3", "Łódź"},
+        {"4", "Müller, Hans", "Frauen, Jugend", "", "19,5"},
     };
     return in;
 }
@@ -56,12 +57,15 @@ TEST(ResultPage, GoldenResultPage) {
 }
 
 TEST(ResultPage, CellTexts) {
-    EXPECT_EQ(PageCellText("21,50", 4), "21.50");
-    EXPECT_EQ(PageCellText("1,234,5", 4), "1.234,5");
-    EXPECT_EQ(PageCellText("  ", 3), "&nbsp;");
-    EXPECT_EQ(PageCellText("", 1), "&nbsp;&nbsp;");
-    EXPECT_EQ(PageCellText("Nord", 1), "&nbsp;Nord");
-    EXPECT_EQ(PageCellText("A&B <Ost>", 1), "&nbsp;A&amp;B &lt;Ost&gt;");
+    // Only a number gets the point; a text with commas is published as written.
+    EXPECT_EQ(PageCellText("21,50", 4, u','), "21.50");
+    EXPECT_EQ(PageCellText(" -3,5 ", 5, u','), " -3.5 ");
+    EXPECT_EQ(PageCellText("1,234,5", 4, u','), "1,234,5");
+    EXPECT_EQ(PageCellText("Müller, Hans", 1, u','), "&nbsp;Müller, Hans");
+    EXPECT_EQ(PageCellText("1,5", 4, u'.'), "1,5") << "no number where the point separates";
+    EXPECT_EQ(PageCellText("  ", 3, u','), "&nbsp;");
+    EXPECT_EQ(PageCellText("", 1, u','), "&nbsp;&nbsp;");
+    EXPECT_EQ(PageCellText("A&B <Ost>", 1, u','), "&nbsp;A&amp;B &lt;Ost&gt;");
     EXPECT_EQ(HtmlEscape("\"x\" & y"), "&quot;x&quot; &amp; y");
 }
 
