@@ -1,6 +1,7 @@
 #include "core/code_page.h"
 
 #include <QList>
+#include <QStringDecoder>
 #include <array>
 
 namespace zn {
@@ -68,6 +69,27 @@ QString DecodeCp1252(const QByteArray& bytes) {
         text.append(b >= 0x80 && b < 0xA0 ? QChar(kHighControls[b - 0x80]) : QChar(b));
     }
     return text;
+}
+
+QString DecodeTextFile(const QByteArray& bytes) {
+    // Notepad's "Unicode" is UTF-16 behind its byte-order mark.
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    if (marked && *marked != QStringConverter::Utf8) return QStringDecoder(*marked).decode(bytes);
+    const QByteArray bom("\xEF\xBB\xBF");
+    const QByteArray body = bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(body);
+    if (!utf8.hasError()) return text;
+    return DecodeCp1252(body);
+}
+
+QStringList TextFileLines(const QByteArray& bytes) {
+    QStringList lines = DecodeTextFile(bytes).split(u'\n');
+    if (lines.last().isEmpty()) lines.removeLast();
+    for (QString& line : lines) {
+        if (line.endsWith(u'\r')) line.chop(1);
+    }
+    return lines;
 }
 
 } // namespace zn

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace zn {
@@ -27,5 +28,15 @@ QByteArray EncodeCp1252WithReferences(const QString& text);
 QByteArray EncodeTextFile(const QString& text);
 
 QString DecodeCp1252(const QByteArray& bytes);
+
+// A text file of unknown origin (the class list "Klasse.txt"): UTF-8 when the
+// bytes are valid UTF-8, which a Windows-1252 file with umlauts never is
+// ("M\xE4nner" breaks the UTF-8 rules), otherwise Windows-1252. A leading
+// UTF-8 byte-order mark is dropped; a UTF-16 one says the file is UTF-16.
+QString DecodeTextFile(const QByteArray& bytes);
+
+// Its lines, ended by CR LF or LF; a last line without an end counts, the
+// empty text after a final line end does not.
+QStringList TextFileLines(const QByteArray& bytes);
 
 } // namespace zn

@@ -40,3 +40,16 @@ TEST(CodePage, TextFileFallsBackToUtf8WithBom) {
     EXPECT_EQ(EncodeTextFile(QStringLiteral("Łódź")),
               QByteArray("\xEF\xBB\xBF") + QStringLiteral("Łódź").toUtf8());
 }
+
+TEST(CodePage, ClassListIsUtf8WhenValidElseWindows1252) {
+    // Written on Windows: "ä" is the single byte 0xE4, which is no UTF-8.
+    EXPECT_EQ(TextFileLines("M\xE4nner\r\nFrauen\r\n"), (QStringList{"Männer", "Frauen"}));
+    const QByteArray utf8 = QStringLiteral("Männer\nJugend").toUtf8();
+    EXPECT_EQ(TextFileLines(utf8), (QStringList{"Männer", "Jugend"}));
+    EXPECT_EQ(TextFileLines("\xEF\xBB\xBF" + utf8), (QStringList{"Männer", "Jugend"}));
+    // One stray byte at the very end makes the whole file Windows-1252.
+    EXPECT_EQ(DecodeTextFile(QStringLiteral("Ä").toUtf8() + "\xC3"), QStringLiteral("Ã„Ã"));
+    EXPECT_EQ(TextFileLines("\xFF\xFE" + QByteArray("M\0\xE4\0n\0", 6)), QStringList{"Män"});
+    EXPECT_EQ(TextFileLines("A\r\n\r\nB"), (QStringList{"A", "", "B"}));
+    EXPECT_TRUE(TextFileLines("").isEmpty());
+}
