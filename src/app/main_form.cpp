@@ -507,6 +507,7 @@ void TFormMain::BindListHandlers() {
                                   bool& sorted) {
             SortGrid1GetComboBox(sender, col, row, strs, w, h, sorted);
         };
+        g->OnSetComboBox = [this](TSortGrid*, int, int, const QString&) { ProtocolChanged(); };
     }
     for (TSortGrid* g : {SortGrid3, SortGrid4}) {
         g->OnGetCellFormat = [this](TSortGrid* sender, int col, int row, TGridDrawState state,

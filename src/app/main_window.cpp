@@ -5,6 +5,7 @@
 #include "controls/label_3d.h"
 #include "controls/led.h"
 #include "controls/sort_grid.h"
+#include "core/code_page.h"
 #include "core/tag.h"
 #include "settings/dlg_yes_no.h"
 
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
-#include <QTextStream>
 #include <QTimer>
 #include <QToolButton>
 
@@ -73,15 +73,10 @@ void TFormMain::FormCreate() {
             ApplySettings();
         }
     }
-    // 7. Class names, looked up in the working folder.
+    // 7. Class names, looked up in the working folder; the file may come from
+    // a Windows editor (Windows-1252) or any other (UTF-8).
     QFile classes(QStringLiteral("Klasse.txt"));
-    if (classes.exists() && classes.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        QStringList names;
-        QTextStream in(&classes);
-        while (!in.atEnd())
-            names << in.readLine();
-        ClassList = names;
-    }
+    if (classes.exists() && classes.open(QIODevice::ReadOnly)) ClassList = TextFileLines(classes.readAll());
     // 8. The false start lies exactly over START, hidden.
     bFSTART->setGeometry(bSTART->geometry());
     bFSTART->hide();
@@ -156,10 +151,15 @@ void TFormMain::TimerDateTimer() {
     PanelDate->setText(text);
 }
 
+// A correction still being typed counts, and the time protocol goes to disk
+// before the program ends. The question comes while a run is on, and when the
+// protocol could not be written (the red notice in the status bar says why).
 bool TFormMain::FormCloseQuery() {
+    CommitCellEdit(CurrentList);
+    const bool written = SaveProtocolFile();
     if (!FDlgYesNo) return true;
     FDlgYesNo->Label1->setText(QStringLiteral("Beenden?"));
-    if (!Clock->isActive()) return true;
+    if (!Clock->isActive() && written) return true;
     return platform_.modal->Exec(*FDlgYesNo) == TFDlgYesNo::mrYes;
 }
 

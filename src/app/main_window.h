@@ -7,6 +7,7 @@
 #include "core/output_location.h"
 #include "core/sort_engine.h"
 
+#include <QMap>
 #include <QStringList>
 #include <QWidget>
 #include <array>
@@ -145,6 +146,9 @@ public:
     std::array<QMenu*, 6> Startliste{}; // entries 1-5
     // Where the files beside the program went when the program's folder is read-only.
     QLabel* StatusPanelFiles = nullptr;
+    // Red while an automatic save (auto-save, time protocol) has failed: names
+    // the file and the reason, and stays until that file is written again.
+    QLabel* StatusPanelSaveError = nullptr;
 
     // --- state ---
     uint32_t StartTick = 0;
@@ -157,6 +161,8 @@ public:
     QString WordTemplatePath;
     QString HelpFile;
     QString AutoSaveFile;
+    // The time protocol's own file, beside AutoSaveFile.
+    QString ProtocolFile;
     QString TextTypeName = QStringLiteral("Textdatei");
     QString WebTypeName = QStringLiteral("Webseite");
     QString WordTypeName = QStringLiteral("MS Word");
@@ -236,6 +242,13 @@ public:
     QAction* StageEntry(int tag) const;
 
     bool SaveListAsText(const QString& fileName);
+    // After a run: the shown list into AutoSaveFile and the time protocol
+    // into ProtocolFile.
+    void AutoSaveAfterRun();
+    // Called wherever the time protocol may have changed outside a run's
+    // stop: writes ProtocolFile at once if it did (after the run while a lane
+    // runs, so a slow disk never delays a stop).
+    void ProtocolChanged();
     void ApplyLoadedLists(const QString& fileName);
     void sbSaveClick();
     void sbLoadClick();
@@ -283,11 +296,22 @@ private:
     void BuildStageMenu();
     void BindListHandlers();
     void PrepareResultFiles();
+    // Writes the time protocol when it changed since it was last written.
+    // False when the write failed.
+    bool SaveProtocolFile();
+    // An automatic save of a list: a list without team rows never replaces a
+    // file; a failure goes to StatusPanelSaveError, a success takes that
+    // file's failure off it.
+    bool SaveAutomatically(const QString& fileName, const TSortGrid* list);
     // A message box through the modal seam: never while a lane is still running.
     void TellOperator(const QString& text, bool error);
     void ShowPendingRecordNotices();
 
     QStringList pendingRecordNotices_;
+    // File -> why its last automatic save failed.
+    QMap<QString, QString> failedSaves_;
+    // The protocol's change count when ProtocolFile last matched it.
+    std::optional<std::uint64_t> protocolWrittenAt_;
 
     TPlatform platform_;
     TFDlgYesNo* FDlgYesNo = nullptr;

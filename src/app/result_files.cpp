@@ -1,5 +1,6 @@
-// The shown list on disk: the auto-saved text file after every run, the save
-// dialog with its export types, and putting freshly loaded lists into use.
+// The lists on disk: the auto-saved text file after every run, the time
+// protocol's own file after every run and every correction, the save dialog
+// with its export types, and putting freshly loaded lists into use.
 #include "app/file_filters.h"
 #include "app/main_window.h"
 
@@ -16,6 +17,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 
 namespace zn {
@@ -35,12 +38,24 @@ void TFormMain::PrepareResultFiles() {
     SaveFilter = ExcelTypeName + QStringLiteral(" (*.xlsx);;") + WordTypeName +
                  QStringLiteral(" (*.docx);;") + WebTypeName + QStringLiteral(" (*.html);;") + TextTypeName +
                  QStringLiteral(" (*.txt)");
+    StatusPanelSaveError = new QLabel(StatusBar1);
+    StatusPanelSaveError->setObjectName(QStringLiteral("StatusPanelSaveError"));
+    StatusPanelSaveError->setStyleSheet(QStringLiteral(
+        "QLabel { background-color: #C00000; color: white; font-weight: bold; padding: 0 6px; }"));
+    StatusPanelSaveError->hide();
+    StatusBar1->addPermanentWidget(StatusPanelSaveError);
     UseResultFolder(ChooseOutputLocation());
 }
 
 void TFormMain::UseResultFolder(const OutputLocation& location) {
     ResultFolder = location;
     AutoSaveFile = AutoSaveFilePath(location, QCoreApplication::applicationFilePath());
+    ProtocolFile = ProtocolFilePath(location, QCoreApplication::applicationFilePath());
+    // The new folder gets the protocol at the next chance; what failed in the
+    // old one no longer matters.
+    protocolWrittenAt_.reset();
+    failedSaves_.clear();
+    StatusPanelSaveError->hide();
     const QString note = location.note();
     StatusPanelFiles->setText(note);
     StatusPanelFiles->setToolTip(note);
@@ -53,12 +68,53 @@ void TFormMain::TellOperator(const QString& text, bool error) {
     platform_.modal->Exec(box);
 }
 
-// A failed write leaves the list in memory and the old file as they were; the
-// status bar says so (the auto-save after a run must not stop the run with a
-// box). The save button adds a message box of its own.
+// A failed write leaves the list in memory and the old file as they were.
 bool TFormMain::SaveListAsText(const QString& fileName) {
-    const WriteResult result = SaveListText(fileName, RowsOf(CurrentList->Store()), CurrentList->ColCount());
-    if (!result.ok) StatusPanel1->setText(u' ' + result.errorText);
+    return SaveListText(fileName, RowsOf(CurrentList->Store()), CurrentList->ColCount()).ok;
+}
+
+// The shown list is what the auto-save file has always held; the time
+// protocol goes beside it on its own, since during a run the operator may be
+// looking at another list (an overall result not generated yet has no rows
+// and leaves the auto-save file as it was).
+void TFormMain::AutoSaveAfterRun() {
+    SaveAutomatically(AutoSaveFile, CurrentList);
+    SaveProtocolFile();
+}
+
+void TFormMain::ProtocolChanged() {
+    // QSaveFile syncs the file to the disk, which takes a while on a slow
+    // stick; a stop pressed meanwhile would be timed late.
+    if (Clock->isActive()) return;
+    SaveProtocolFile();
+}
+
+bool TFormMain::SaveProtocolFile() {
+    const std::uint64_t changes = SortGrid2->Store().ChangeCount();
+    if (protocolWrittenAt_ == changes) return true;
+    if (!SaveAutomatically(ProtocolFile, SortGrid2)) return false;
+    protocolWrittenAt_ = changes;
+    return true;
+}
+
+// No box: the save after a run must not hold up the next one. The red notice
+// stays until the file is written, whatever else the status bar shows.
+bool TFormMain::SaveAutomatically(const QString& fileName, const TSortGrid* list) {
+    const ListRows rows = RowsOf(list->Store());
+    if (!HasDataRows(rows)) return true;
+    const WriteResult result = SaveListText(fileName, rows, list->ColCount());
+    if (result.ok) {
+        failedSaves_.remove(fileName);
+    } else {
+        failedSaves_.insert(fileName, result.errorText + QStringLiteral(" (") + result.reason + u')');
+    }
+    // The newest failure in the bar, every one in the tool tip.
+    const QString shown = !result.ok               ? failedSaves_.value(fileName)
+                          : failedSaves_.isEmpty() ? QString()
+                                                   : failedSaves_.last();
+    StatusPanelSaveError->setText(u' ' + shown);
+    StatusPanelSaveError->setToolTip(failedSaves_.values().join(u'\n'));
+    StatusPanelSaveError->setVisible(!failedSaves_.isEmpty());
     return result.ok;
 }
 

@@ -129,6 +129,7 @@ void TFormMain::CommitCellEdit(TSortGrid* grid) {
     // when the settings button is disabled): between runs a typed "S" must
     // not start one.
     SetRunShortcuts(!bCFG->isEnabled());
+    ProtocolChanged();
 }
 
 // ---------------------------------------------------------------- ranking
@@ -191,6 +192,7 @@ void TFormMain::SortGrid1GetComboBox(TSortGrid*, int, int, QStringList& Strs, in
 void TFormMain::SortGrid1SetChecked(TSortGrid* Sender, int, int ARow, bool) {
     RerankResultList();
     if (ARow >= 1 && ARow < Sender->RowCount()) Sender->SetCurrentRow(ARow);
+    ProtocolChanged();
 }
 
 void TFormMain::SortGrid1RowSelected(TSortGrid*) {
@@ -228,6 +230,7 @@ void TFormMain::sbCLSClick() {
     list->SetCurrentRow(std::min(row, list->RowCount() - 1));
     RebuildLaneLists(false);
     UpdateCommandStates();
+    ProtocolChanged();
 }
 
 void TFormMain::sbClsAllClick() {
@@ -240,6 +243,7 @@ void TFormMain::sbClsAllClick() {
         WriteGridRow(CurrentList, r, rows.at(r));
     UpdateCommandStates();
     AlignControls();
+    ProtocolChanged();
 }
 
 // Both lane lists offer every team of the shown list in key order (so in

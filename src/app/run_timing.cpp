@@ -115,7 +115,7 @@ void TFormMain::FinishStop() {
         bRESET->setFocus();
         bRESET->SetColor(kFinishedResetColor);
         RerankResultList();
-        SaveListAsText(AutoSaveFile);
+        AutoSaveAfterRun();
     }
 }
 

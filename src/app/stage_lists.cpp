@@ -78,6 +78,7 @@ void TFormMain::QualigenerierenClick(QAction* entry) {
     SortGrid2->Repaint();
 
     SelectDatenbank(StageEntry(ResultEntryTag(StageOfTag(TagOf(entry)))));
+    ProtocolChanged();
 }
 
 } // namespace zn

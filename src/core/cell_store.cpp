@@ -39,17 +39,22 @@ void TCellStore::SetCell(int col, int row, const QString& text) {
         if (r == FRows.end()) return;
         TRowCells& cells = r->second;
         auto it = std::lower_bound(cells.begin(), cells.end(), col, ColumnLess);
-        if (it != cells.end() && it->first == col) cells.erase(it);
+        if (it == cells.end() || it->first != col) return;
+        cells.erase(it);
         if (cells.empty()) FRows.erase(r);
+        ++FChangeCount;
         return;
     }
     if (r == FRows.end()) r = FRows.emplace(row, TRowCells{}).first;
     TRowCells& cells = r->second;
     auto it = std::lower_bound(cells.begin(), cells.end(), col, ColumnLess);
-    if (it != cells.end() && it->first == col)
+    if (it != cells.end() && it->first == col) {
+        if (it->second == text) return;
         it->second = text;
-    else
+    } else {
         cells.emplace(it, col, text);
+    }
+    ++FChangeCount;
 }
 
 QStringList TCellStore::Row(int row, int colCount) const {
@@ -75,6 +80,7 @@ void TCellStore::AssignRow(int row, const QStringList& texts, int colCount) {
 
 void TCellStore::ClearRow(int row) {
     FRows.erase(row);
+    ++FChangeCount;
 }
 
 QStringList TCellStore::Column(int col, int rows) const {
@@ -91,6 +97,7 @@ QStringList TCellStore::Column(int col, int rows) const {
 
 void TCellStore::ClearColumn(int col, int rows) {
     if (col < 0) return;
+    ++FChangeCount;
     // Walk the stored rows, not the count: a column of a huge, nearly empty
     // grid costs what it holds.
     for (auto r = FRows.begin(); r != FRows.end() && r->first < rows;) {
@@ -109,6 +116,7 @@ bool TCellStore::IsRowEmpty(int row, int colCount) const {
 
 void TCellStore::Clear() {
     FRows.clear();
+    ++FChangeCount;
 }
 
 std::size_t TCellStore::AllocatedCells() const {
@@ -160,12 +168,14 @@ void TCellStore::RotateRows(int from, int to) {
 
 void TCellStore::InsertRow(int at) {
     if (at < 0) return;
+    ++FChangeCount;
     ShiftRows(at, 1);
     if (at <= FRowCount) ++FRowCount;
 }
 
 void TCellStore::DeleteRow(int row) {
     if (row < 0) return;
+    ++FChangeCount;
     FRows.erase(row);
     ShiftRows(row + 1, -1);
     if (row < FRowCount) --FRowCount;
@@ -173,10 +183,12 @@ void TCellStore::DeleteRow(int row) {
 
 void TCellStore::MoveRow(int from, int to) {
     RotateRows(from, to);
+    ++FChangeCount;
 }
 
 void TCellStore::SwapRows(int a, int b) {
     if (a == b || a < 0 || b < 0) return;
+    ++FChangeCount;
     auto na = FRows.extract(a);
     auto nb = FRows.extract(b);
     if (!na.empty()) {
@@ -198,6 +210,7 @@ bool TCellStore::ApplyRowOrder(int first, const std::vector<int>& order) {
         if (old < first || old - first >= count || seen[old - first]) return false;
         seen[old - first] = true;
     }
+    ++FChangeCount;
     // Take the range out whole, then put each row back under its new number.
     std::vector<TRows::node_type> taken(order.size());
     for (auto it = FRows.lower_bound(first); it != FRows.end() && it->first - first < count;) {
@@ -216,6 +229,7 @@ bool TCellStore::ApplyRowOrder(int first, const std::vector<int>& order) {
 
 void TCellStore::InsertColumn(int at) {
     if (at < 0) return;
+    ++FChangeCount;
     for (auto& [row, cells] : FRows) {
         auto it = std::lower_bound(cells.begin(), cells.end(), at, ColumnLess);
         for (; it != cells.end(); ++it)
@@ -226,6 +240,7 @@ void TCellStore::InsertColumn(int at) {
 
 void TCellStore::DeleteColumn(int col) {
     if (col < 0) return;
+    ++FChangeCount;
     for (auto r = FRows.begin(); r != FRows.end();) {
         TRowCells& cells = r->second;
         auto it = std::lower_bound(cells.begin(), cells.end(), col, ColumnLess);
@@ -239,6 +254,7 @@ void TCellStore::DeleteColumn(int col) {
 
 void TCellStore::MoveColumn(int from, int to) {
     if (from == to || from < 0 || to < 0) return;
+    ++FChangeCount;
     const int lo = std::min(from, to);
     const int hi = std::max(from, to);
     const int delta = from < to ? -1 : 1;

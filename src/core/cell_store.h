@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <utility>
 #include <vector>
@@ -34,9 +35,22 @@ public:
     void SetCell(int col, int row, const QString& text);
 
     int RowCount() const { return FRowCount; }
-    void SetRowCount(int rows) { FRowCount = rows < 0 ? 0 : rows; }
+    void SetRowCount(int rows) {
+        rows = rows < 0 ? 0 : rows;
+        if (rows != FRowCount) ++FChangeCount;
+        FRowCount = rows;
+    }
     int ColCount() const { return FColCount; }
-    void SetColCount(int cols) { FColCount = cols < 0 ? 0 : cols; }
+    void SetColCount(int cols) {
+        cols = cols < 0 ? 0 : cols;
+        if (cols != FColCount) ++FChangeCount;
+        FColCount = cols;
+    }
+
+    // Grows with every change of a text, a count or the order of the rows (a
+    // write of the text a cell already holds is no change), so a reader can
+    // tell whether the contents changed since it last looked.
+    std::uint64_t ChangeCount() const { return FChangeCount; }
 
     // Cells 0 .. colCount - 1 of a row (any row, also beyond RowCount).
     QStringList Row(int row, int colCount) const;
@@ -97,6 +111,7 @@ private:
     TRows FRows;
     int FColCount = 5;
     int FRowCount = 5;
+    std::uint64_t FChangeCount = 0;
 };
 
 } // namespace zn

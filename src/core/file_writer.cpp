@@ -15,10 +15,11 @@ QString WriteErrorText(const QString& fileName) {
 WriteResult WriteFileAtomically(const QString& fileName, const QByteArray& bytes) {
     QSaveFile file(fileName);
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (ok) return {true, QString()};
-    qCInfo(lcResultFiles) << "writing" << fileName << "failed:" << file.errorString();
+    if (ok) return {true, QString(), QString()};
+    const QString reason = file.errorString();
+    qCInfo(lcResultFiles) << "writing" << fileName << "failed:" << reason;
     file.cancelWriting();
-    return {false, WriteErrorText(fileName)};
+    return {false, WriteErrorText(fileName), reason};
 }
 
 } // namespace zn

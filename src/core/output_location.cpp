@@ -37,6 +37,11 @@ QString AutoSaveFilePath(const OutputLocation& location, const QString& programF
         .filePath(QFileInfo(programFilePath).completeBaseName() + QStringLiteral(".txt"));
 }
 
+QString ProtocolFilePath(const OutputLocation& location, const QString& programFilePath) {
+    return QDir(location.folder)
+        .filePath(QFileInfo(programFilePath).completeBaseName() + QStringLiteral("-Zeitenprotokoll.txt"));
+}
+
 QString ResultPagePath(const OutputLocation& location, const QString& listCaption) {
     return QDir(location.folder).filePath(listCaption + QStringLiteral(".html"));
 }

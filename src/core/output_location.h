@@ -22,6 +22,9 @@ OutputLocation ChooseOutputLocation();
 // The auto-save file: the program's file name with ".txt" for its extension
 // (zeit.exe -> zeit.txt), in the chosen folder.
 QString AutoSaveFilePath(const OutputLocation& location, const QString& programFilePath);
+// The time protocol, written after every run and every correction, beside the
+// auto-save file: "<program's base name>-Zeitenprotokoll.txt".
+QString ProtocolFilePath(const OutputLocation& location, const QString& programFilePath);
 // The page the "Als Webseite" button writes: "<list caption>.html".
 QString ResultPagePath(const OutputLocation& location, const QString& listCaption);
 

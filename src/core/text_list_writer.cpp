@@ -19,6 +19,13 @@ QString ListText(const ListRows& rows, int colCount) {
     return text;
 }
 
+bool HasDataRows(const ListRows& rows) {
+    for (qsizetype r = 1; r < rows.size(); ++r) {
+        if (!CellOf(rows.at(r), 0).isEmpty()) return true;
+    }
+    return false;
+}
+
 QByteArray ListTextBytes(const ListRows& rows, int colCount) {
     return EncodeTextFile(ListText(rows, colCount));
 }

@@ -15,6 +15,10 @@ namespace zn {
 QString ListText(const ListRows& rows, int colCount);
 QByteArray ListTextBytes(const ListRows& rows, int colCount);
 
+// True when a row after the header would be written (its "Nr." cell is not
+// empty): a list without one is no record worth replacing a file with.
+bool HasDataRows(const ListRows& rows);
+
 // Writes the file as a whole (see WriteFileAtomically).
 WriteResult SaveListText(const QString& fileName, const ListRows& rows, int colCount);
 

@@ -235,3 +235,16 @@ TEST_F(MainWindow, BoundsReadBeforeAStopApplyOnTheirOwn) {
     EXPECT_EQ(form->x(), 70);
     EXPECT_EQ(form->width(), TFormMain::kDesignWidth);
 }
+
+TEST_F(MainWindow, ClassListKeepsItsUmlautsFromWindowsAndUtf8Files) {
+    const auto classesFrom = [this](const QByteArray& bytes) {
+        QFile f(wb.dir.filePath("Klasse.txt"));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        f.close();
+        return wb.MakeForm()->ClassList.value_or(QStringList{"<none>"});
+    };
+    EXPECT_EQ(classesFrom("M\xE4nner\r\nFrauen\r\n"), (QStringList{"Männer", "Frauen"}));
+    EXPECT_EQ(classesFrom("\xEF\xBB\xBF" + QStringLiteral("Männer\nJugend").toUtf8()),
+              (QStringList{"Männer", "Jugend"}));
+}

@@ -8,9 +8,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace zn;
@@ -41,6 +43,27 @@ protected:
 
     // A folder that does not exist: nothing can be written into it.
     QString Nowhere() const { return wb.Path("fehlt"); }
+
+    // START, then lane 1 stops after `ms1` and lane 2 after `ms2` (by their
+    // buttons, which act when pressed).
+    void Run(int ms1, int ms2) {
+        ASSERT_TRUE(form->bSTART->isEnabled());
+        QTest::mouseClick(form->bSTART, Qt::LeftButton);
+        wb.clock.now += static_cast<uint32_t>(ms1);
+        Press(form->bSTOP1);
+        wb.clock.now += static_cast<uint32_t>(ms2 - ms1);
+        Press(form->bSTOP2);
+        ASSERT_TRUE(form->bRESET->isEnabled());
+    }
+    void Reset() { Press(form->bRESET); }
+    static void Press(QWidget* button) {
+        QTest::mousePress(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
+    }
+    void ClickCell(TSortGrid* grid, int col, int row) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(col, row).center());
+    }
+    QByteArray ProtocolFileBytes() const { return wb.Read(form->ProtocolFile); }
 };
 
 } // namespace
@@ -70,18 +93,121 @@ TEST_F(ResultFiles, ProtocolWithoutHeaderHasNoHeaderLine) {
     EXPECT_EQ(wb.Read(file), QByteArray("7\tOst\t \t \t \t \t \t \t \t \t \t\r\n"));
 }
 
-TEST_F(ResultFiles, AutoSaveFailureIsShownAndTheRunGoesOn) {
+TEST_F(ResultFiles, AutoSaveFailureStaysShownUntilASaveSucceeds) {
     ShowProtocol({{"7", "Ost"}, {"12", "West"}});
     form->UseResultFolder(OutputLocation{Nowhere(), false});
-    QTest::mouseClick(form->bSTART, Qt::LeftButton);
-    form->mSTOP1Click();
-    form->mStop2Click();
-    EXPECT_TRUE(form->bRESET->isEnabled());
-    EXPECT_TRUE(form->StatusPanel1->text().contains("Der Schreibfehler der Datei"));
-    EXPECT_TRUE(form->StatusPanel1->text().contains("fehlt"));
+    Run(21000, 22000);
+    QLabel* notice = form->StatusPanelSaveError;
+    EXPECT_FALSE(notice->isHidden());
+    EXPECT_TRUE(
+        notice->text().contains("Der Schreibfehler der Datei: " + QDir::toNativeSeparators(Nowhere())));
+    EXPECT_TRUE(notice->text().endsWith("(" + qt_error_string(ENOENT) + ")")) << notice->text().toStdString();
     EXPECT_TRUE(wb.modal.messages.isEmpty()) << "no box after a run";
-    form->mResetClick(form->bRESET);
-    EXPECT_TRUE(form->bSTART->isEnabled());
+
+    // The next START rewrites the status text, not the notice.
+    Reset();
+    QTest::mouseClick(form->bSTART, Qt::LeftButton);
+    EXPECT_FALSE(notice->isHidden());
+    ASSERT_TRUE(QDir().mkpath(Nowhere()));
+    Press(form->bSTOP1);
+    Press(form->bSTOP2);
+    EXPECT_TRUE(notice->isHidden());
+    EXPECT_TRUE(ProtocolFileBytes().contains("12\tWest\t"));
+}
+
+TEST_F(ResultFiles, AnEmptyShownListNeverReplacesTheAutoSaveAndTheProtocolHasItsOwnFile) {
+    ShowProtocol({{"1", "Eins"}, {"2", "Zwei"}, {"3", "Drei"}, {"4", "Vier"}});
+    EXPECT_EQ(form->ProtocolFile, wb.Path("app_tests-Zeitenprotokoll.txt"));
+    Run(21000, 22000);
+    const QByteArray firstRun = wb.Read(form->AutoSaveFile);
+    EXPECT_TRUE(firstRun.contains("\r\n1\tEins\t \t \t21,00\t0\t21,00\t \t \t \t21,00\t\r\n"));
+    EXPECT_EQ(ProtocolFileBytes(), firstRun);
+
+    // During the second run the operator looks at the overall result, which
+    // has not been generated yet.
+    Reset();
+    QTest::mouseClick(form->bSTART, Qt::LeftButton);
+    form->StageEntry(StageTag(1, lkGesamt))->trigger();
+    ASSERT_EQ(form->CurrentList, form->SortGrid4);
+    wb.clock.now += 23000;
+    Press(form->bSTOP1);
+    Press(form->bSTOP2);
+    EXPECT_EQ(wb.Read(form->AutoSaveFile), firstRun);
+    EXPECT_TRUE(ProtocolFileBytes().contains("\r\n3\tDrei\t \t \t23,00\t0\t23,00\t"));
+    EXPECT_TRUE(ProtocolFileBytes().contains("\r\n1\tEins\t \t \t21,00\t"));
+}
+
+// Penalties typed after the last run: at once on Enter, and the one still
+// being typed when the console is closed.
+TEST_F(ResultFiles, CorrectionsAfterTheLastRunReachTheDisk) {
+    ShowProtocol({{"1", "Eins"}, {"2", "Zwei"}});
+    ASSERT_TRUE(Workbench::ShowActive(*form));
+    Run(21000, 22000);
+    Reset();
+    TSortGrid* protocol = form->SortGrid2;
+    ClickCell(protocol, pc::Fehler1, 1);
+    QTest::keyClicks(protocol, "3");
+    QTest::keyClick(protocol, Qt::Key_Return);
+    EXPECT_TRUE(ProtocolFileBytes().contains("\r\n1\tEins\t \t \t21,00\t3\t24,00\t \t \t \t24,00\t\r\n"));
+
+    ClickCell(protocol, pc::Fehler2, 2);
+    QTest::keyClicks(protocol, "2");
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(wb.modal.asked.isEmpty());
+    EXPECT_TRUE(ProtocolFileBytes().contains("\r\n2\tZwei\t \t \t \t \t \t22,00\t2\t24,00\t24,00\t\r\n"));
+}
+
+TEST_F(ResultFiles, ClosingAsksWhenTheProtocolCannotBeWritten) {
+    ShowProtocol({{"1", "Eins"}, {"2", "Zwei"}});
+    form->UseResultFolder(OutputLocation{Nowhere(), false});
+    Run(21000, 22000);
+    Reset();
+    EXPECT_FALSE(form->close()); // answered "no"
+    EXPECT_EQ(wb.modal.asked, QStringList{"Beenden?"});
+    EXPECT_TRUE(form->isVisible());
+    wb.modal.answer = TFDlgYesNo::mrYes;
+    EXPECT_TRUE(form->close());
+}
+
+// Marks, classes, generation, clearing and removing rows change the protocol
+// between runs: each is on disk at once.
+TEST_F(ResultFiles, EveryChangeOfTheProtocolIsWrittenAtOnce) {
+    form->ClassList = QStringList{"Frauen", "Jugend"};
+    ShowProtocol({{"2", "Zwei"}, {"1", "Eins"}, {"3", "Drei"}});
+    ASSERT_TRUE(Workbench::ShowActive(*form));
+    TSortGrid* protocol = form->SortGrid2;
+    // A mark set during a run is written with the run's times, not while a
+    // lane still runs.
+    QTest::mouseClick(form->bSTART, Qt::LeftButton);
+    ClickCell(protocol, pc::Qualified, 3);
+    EXPECT_FALSE(QFileInfo::exists(form->ProtocolFile));
+    wb.clock.now += 21000;
+    Press(form->bSTOP1);
+    Press(form->bSTOP2);
+    EXPECT_TRUE(ProtocolFileBytes().contains("\r\n3\tDrei\t \tv\t"));
+    Reset();
+
+    ClickCell(protocol, pc::Qualified, 1);
+    EXPECT_TRUE(ProtocolFileBytes().contains("\r\n2\tZwei\t \tv\t"));
+
+    ClickCell(protocol, pc::Klasse, 2);
+    ASSERT_TRUE(protocol->ComboList()->isVisible());
+    QTest::keyClick(protocol->ComboList(), Qt::Key_Return);
+    EXPECT_TRUE(ProtocolFileBytes().contains("\r\n1\tEins\tFrauen\t"));
+
+    // Generation leaves the protocol in number order.
+    form->StageEntry(StageTag(1, lkGenerate))->trigger();
+    EXPECT_TRUE(ProtocolFileBytes().contains("Bestzeit\t\r\n1\tEins\t"));
+
+    form->SelectDatenbank(form->DatenbanknachVorlauf2);
+    wb.modal.answer = TFDlgYesNo::mrYes;
+    QTest::mouseClick(form->sbClsAll, Qt::LeftButton);
+    EXPECT_FALSE(ProtocolFileBytes().contains("21,00"));
+
+    ClickCell(protocol, pc::Name, 3);
+    QTest::mouseClick(form->sbCLS, Qt::LeftButton);
+    EXPECT_FALSE(ProtocolFileBytes().contains("Drei"));
+    EXPECT_TRUE(ProtocolFileBytes().contains("\r\n2\tZwei\t"));
 }
 
 TEST_F(ResultFiles, ReadOnlyProgramFolderSendsFilesToTheDataFolder) {
