@@ -26,6 +26,10 @@ constexpr TColor kRunningStopColor = 0x808080;
 constexpr TColor kFinishedResetColor = 0x0000FF;
 // The time origin lies this long after the start cue was set playing.
 constexpr int kStartDelayMs = 200;
+// A double click on START lands its second click on Fehlstart, which lies
+// over START: a false start this soon after the origin is taken for that
+// second click and ignored. No real false start is called within 0.3 s.
+constexpr int32_t kFalseStartGuardMs = 300;
 } // namespace
 
 void TFormMain::mStartClick(QObject*) {
@@ -160,6 +164,7 @@ void TFormMain::mResetClick(QObject* sender) {
 }
 
 void TFormMain::mFStartClick() {
+    if (ElapsedMs(StartTick, platform_.clock->TickCount()) < kFalseStartGuardMs) return;
     Clock->stop();
     platform_.sound->PlayAsync(QStringLiteral("Fehlstart.wav"));
     for (TBitBtnWithColor* stop : {bSTOP1, bSTOP2}) {
