@@ -1,3 +1,4 @@
+#include "app/application_setup.h"
 #include "app/main_window.h"
 #include "app/platform_qt.h"
 #include "settings/dlg_yes_no.h"
@@ -6,8 +7,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(zn::TFormMain::kAppTitle);
-    QApplication::setOrganizationName(QStringLiteral("Kronvik"));
+    zn::ConfigureApplication();
 
     zn::SteadyTickSource clock;
     zn::QtSoundPlayer sound;

@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 #include "controls/sort_grid_types.h"
+#include "core/app_title.h"
 #include "core/colors.h"
 #include "core/console_settings.h"
 #include "core/output_location.h"
@@ -44,7 +45,7 @@ public:
     static constexpr int kDesignWidth = 1006;
     static constexpr int kDesignHeight = 615;
     static constexpr int kMinHeight = 445;
-    static inline const QString kAppTitle = QStringLiteral("Kronvik-Rozodiroz-Zevezodid3");
+    static inline const QString kAppTitle = ApplicationTitle();
 
     explicit TFormMain(const TPlatform& platform, QWidget* parent = nullptr);
     ~TFormMain() override;

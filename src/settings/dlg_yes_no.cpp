@@ -1,5 +1,7 @@
 #include "settings/dlg_yes_no.h"
 
+#include "core/app_title.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -12,7 +14,7 @@ TFDlgYesNo::TFDlgYesNo(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint |
                               Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FDlgYesNo"));
-    setWindowTitle(QApplication::applicationDisplayName());
+    setWindowTitle(ApplicationTitle());
     setFixedSize(222, 94);
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(11);
