@@ -6,6 +6,7 @@
 #include "controls/led.h"
 #include "controls/sort_grid.h"
 #include "core/code_page.h"
+#include "core/main_layout.h"
 #include "core/tag.h"
 #include "settings/dlg_yes_no.h"
 
@@ -19,9 +20,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -115,6 +118,20 @@ void TFormMain::FormCreate() {
     QCursor::setPos(sbLoad->mapToGlobal(sbLoad->rect().center()));
 }
 
+namespace {
+
+// The screens' usable areas, the primary screen first.
+QList<QRect> AvailableScreenAreas() {
+    QList<QRect> areas;
+    if (QScreen* primary = QGuiApplication::primaryScreen()) areas << primary->availableGeometry();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen()) areas << screen->availableGeometry();
+    }
+    return areas;
+}
+
+} // namespace
+
 void TFormMain::ApplySettings() {
     const ConsoleSettings& s = Settings;
     // Each bound that was read applies on its own: the reading may have
@@ -122,6 +139,10 @@ void TFormMain::ApplySettings() {
     move(s.left.value_or(x()), s.top.value_or(y()));
     resize(std::max(s.width.value_or(width()), minimumWidth()),
            std::max(s.height.value_or(height()), minimumHeight()));
+    // A window saved on a screen that is no longer there opens on one that is.
+    const QRect placed = PlaceOnScreens(QRect(pos(), size()), AvailableScreenAreas());
+    move(placed.topLeft());
+    resize(std::max(placed.width(), minimumWidth()), std::max(placed.height(), minimumHeight()));
     if (s.title1) Title1->SetCaption(*s.title1);
     if (s.title2) Title2->SetCaption(*s.title2);
 }

@@ -21,6 +21,9 @@ constexpr int kTopHeight = 98;
 constexpr int kPanelHeight = 65;
 constexpr int kDateWidth = 222;
 constexpr int kPanel3Height = 101;
+// The table area (buttons and list) never gets less than this height: at
+// 208 px the list still shows five teams. The timer band gives way instead.
+constexpr int kMinTableHeight = 208;
 } // namespace
 
 void TFormMain::resizeEvent(QResizeEvent* event) {
@@ -95,7 +98,9 @@ void TFormMain::PanelResize() {
 
 void TFormMain::PanelTimerResize() {
     TDigit* first = Digits[0][0];
-    TimerBandLayout l = ComputeTimerBand(width(), Lab1_sek->height(), first->y());
+    const int statusHeight = StatusBar1->sizeHint().height();
+    const int maxBand = height() - kTopHeight - statusHeight - kMinTableHeight;
+    TimerBandLayout l = ComputeTimerBand(width(), Lab1_sek->height(), first->y(), maxBand);
     const int p = l.panelWidth;
 
     PanelTimer->resize(PanelTimer->width(), l.bandHeight);
@@ -114,7 +119,7 @@ void TFormMain::PanelTimerResize() {
     }
     LabSec1->setGeometry(l.commaLeft, l.commaTop, l.commaWidth, LabSec1->height());
     QFont comma = LabSec1->font();
-    comma.setPixelSize(RoundHalfEven(l.commaFontSize * 96.0 / 72.0)); // points at 96 dpi
+    comma.setPixelSize(std::max(1, RoundHalfEven(l.commaFontSize * 96.0 / 72.0))); // points at 96 dpi
     LabSec1->setFont(comma);
     LabSec1->resize(l.commaWidth, std::max(LabSec1->sizeHint().height(), 10));
 

@@ -1,5 +1,6 @@
 #include "core/main_layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -35,15 +36,21 @@ int LanePanelWidth(int panelWidth) {
     return (panelWidth - 60) / 2;
 }
 
-TimerBandLayout ComputeTimerBand(int clientWidth, int unitLabelHeight, int digitTop) {
+TimerBandLayout ComputeTimerBand(int clientWidth, int unitLabelHeight, int digitTop, int maxBandHeight) {
     TimerBandLayout l;
     l.panelWidth = (clientWidth - 18) / 2;
-    const int p = l.panelWidth;
-    l.bandHeight = RoundHalfEven(p / 2.4);
-    l.digitHeight = l.bandHeight - unitLabelHeight - digitTop;
-    l.digitWidth = RoundHalfEven(p / 6.125);
-    l.thickness = RoundHalfEven(p / 55.0);
-    l.commaFontSize = RoundHalfEven(p / 7.0);
+    // The sizes follow the panel width, or, when the band gives way to the
+    // lists, the width whose band would just fit.
+    double base = l.panelWidth;
+    l.bandHeight = RoundHalfEven(base / 2.4);
+    if (l.bandHeight > maxBandHeight) {
+        l.bandHeight = std::max(0, maxBandHeight);
+        base = l.bandHeight * 2.4;
+    }
+    l.digitHeight = std::max(0, l.bandHeight - unitLabelHeight - digitTop);
+    l.digitWidth = RoundHalfEven(base / 6.125);
+    l.thickness = RoundHalfEven(base / 55.0);
+    l.commaFontSize = RoundHalfEven(base / 7.0);
     return l;
 }
 
@@ -57,6 +64,25 @@ void PlaceTimerDigits(TimerBandLayout& l, int firstLeft, int t, int digitTop) {
     l.digitLeft[3] = l.digitLeft[4] - step;
     l.commaWidth = l.digitLeft[3] - l.commaLeft;
     l.commaTop = digitTop + l.digitHeight / 2;
+}
+
+QRect PlaceOnScreens(const QRect& saved, const QList<QRect>& screens) {
+    if (screens.isEmpty()) return saved;
+    // The part of the top edge the operator can take hold of: a title bar's
+    // height and at least 100 px of its width.
+    constexpr int kGripHeight = 30;
+    constexpr int kGripWidth = 100;
+    const QRect top(saved.x(), saved.y(), saved.width(), kGripHeight);
+    const int needed = std::min(kGripWidth, saved.width());
+    for (const QRect& screen : screens) {
+        if (screen.intersected(top).width() >= needed && screen.contains(screen.x(), saved.y()) &&
+            saved.y() + kGripHeight <= screen.bottom() + 1)
+            return saved;
+    }
+    const QRect& home = screens.first();
+    QRect placed(0, 0, std::min(saved.width(), home.width()), std::min(saved.height(), home.height()));
+    placed.moveCenter(home.center());
+    return placed;
 }
 
 } // namespace zn

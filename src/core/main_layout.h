@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
+
 #include <array>
 
 namespace zn {
@@ -23,7 +26,7 @@ int LanePanelWidth(int panelWidth);
 // Geometry of the timer band for a window client width W.
 struct TimerBandLayout {
     int panelWidth = 0; // P, each lane panel
-    int bandHeight = 0; // P / 2.4
+    int bandHeight = 0; // P / 2.4, or less where the lists need the height
     int digitHeight = 0;
     int digitWidth = 0;
     int thickness = 0; // offered to the digits, which may refuse it
@@ -37,7 +40,18 @@ struct TimerBandLayout {
 // `thicknessInForce` is what the digits hold after being offered `thickness`
 // (a digit keeps its old thickness when the new one does not fit), since the
 // digit positions step by the thickness actually in force.
-TimerBandLayout ComputeTimerBand(int clientWidth, int unitLabelHeight, int digitTop);
+//
+// The band is P / 2.4 high unless that leaves the lists below it less than
+// their minimum: then it is only `maxBandHeight` high, and the digits, their
+// thickness and the comma shrink with it, so they keep their shape.
+TimerBandLayout ComputeTimerBand(int clientWidth, int unitLabelHeight, int digitTop, int maxBandHeight);
 void PlaceTimerDigits(TimerBandLayout& l, int firstLeft, int thicknessInForce, int digitTop);
+
+// Where a window saved with the bounds `saved` opens, given the screens'
+// available areas (the first is the primary screen). It stays where it was
+// while a grip of its top edge lies on one of the screens; a window saved on
+// a screen that is gone (a projector unplugged) opens centred on the first
+// screen, shrunk to fit it when it is larger.
+QRect PlaceOnScreens(const QRect& saved, const QList<QRect>& screens);
 
 } // namespace zn
