@@ -8,6 +8,9 @@
 
 namespace zn {
 
+// Setters ask for a paint with update(), never repaint(): on the 10 ms run
+// clock the digits that changed on both lanes are then painted and sent to
+// the screen in one go per tick, not one synchronous flush per digit.
 TDigit::TDigit(QWidget* parent) : QWidget(parent) {
     // The digit fills every pixel itself, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -23,31 +26,31 @@ void TDigit::SetValue(int v) {
         FValue = v;
     }
     FValueBinary = SegmentPatterns[static_cast<std::size_t>(FValue)];
-    repaint();
+    update();
 }
 
 void TDigit::SetValueBinary(uint8_t v) {
     if (v == FValueBinary) return;
     FValueBinary = v;
-    repaint();
+    update();
 }
 
 void TDigit::SetColorOn(TColor c) {
     if (c == FColorOn) return;
     FColorOn = c;
-    repaint();
+    update();
 }
 
 void TDigit::SetColorOff(TColor c) {
     if (c == FColorOff) return;
     FColorOff = c;
-    repaint();
+    update();
 }
 
 void TDigit::SetColor(TColor c) {
     if (c == FColor) return;
     FColor = c;
-    repaint();
+    update();
 }
 
 void TDigit::SetThickness(int t) {
@@ -65,7 +68,7 @@ void TDigit::SetSeparation(int s) {
 void TDigit::SetBorderStyle(TBorderStyle b) {
     if (b == FBorderStyle) return;
     FBorderStyle = b;
-    repaint();
+    update();
 }
 
 void TDigit::paintEvent(QPaintEvent*) {

@@ -5,9 +5,11 @@
 #include "test_platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -213,6 +215,60 @@ TEST_F(RunTiming, FalseStartKeepsTheTeamsAndRecordsNothing) {
     // The keys are off again.
     QTest::keyClick(form.get(), Qt::Key_1);
     EXPECT_TRUE(form->SortGrid2->GetCell(4, 1).isEmpty());
+}
+
+// The second click of a double click on START lands on Fehlstart, shown over
+// START by then; neither it nor an early F may abort the run.
+TEST_F(RunTiming, DoubleClickOnStartIsNoFalseStart) {
+    Start();
+    QTest::mouseClick(form->bFSTART, Qt::LeftButton);
+    wb.clock.now += 299;
+    QTest::keyClick(form.get(), Qt::Key_F);
+    EXPECT_TRUE(form->Clock->isActive());
+    EXPECT_TRUE(form->bSTOP1->isEnabled());
+    wb.clock.now += 1;
+    QTest::mouseClick(form->bFSTART, Qt::LeftButton);
+    EXPECT_FALSE(form->Clock->isActive());
+}
+
+namespace {
+// Counts the widgets that get a paint event while it lives.
+class PaintLog : public QObject {
+public:
+    PaintLog() { qApp->installEventFilter(this); }
+    ~PaintLog() override { qApp->removeEventFilter(this); }
+    QSet<QObject*> painted;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            painted.insert(o);
+            ++paints;
+        }
+        return false;
+    }
+};
+} // namespace
+
+// The run clock fires every 10 ms for minutes: from 1,01 to 1,02 s only the
+// hundredths digit of each lane may be painted, once, and nothing else.
+TEST_F(RunTiming, ClockTickPaintsOnlyTheDigitsThatChanged) {
+    Start();
+    wb.clock.now += 1010;
+    form->ClockTimer();
+    QCoreApplication::processEvents();
+    wb.clock.now += 10;
+    form->ClockTimer();
+    QCoreApplication::processEvents();
+    PaintLog log;
+    wb.clock.now += 10;
+    form->ClockTimer();
+    EXPECT_EQ(log.paints, 0); // painted together after the tick, not one by one inside it
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.painted, (QSet<QObject*>{form->Digits[0][4], form->Digits[1][4]}));
+    EXPECT_EQ(log.paints, 2);
+    EXPECT_EQ(Shown(0), "001,03");
 }
 
 TEST_F(RunTiming, FalseStartIsGoneOnceALaneStopped) {

@@ -1,0 +1,106 @@
+// How much of one core the console uses while both lane clocks run: the real
+// main window with the real millisecond clock, started on two teams, measured
+// over 10 s of its own process CPU time after 2 s of settling. Run it under a
+// real window system (X or Xvfb), where every paint is sent to the screen:
+//   xvfb-run -s "-screen 0 1280x800x24" build-bench/bin/run_clock_cpu
+#include "app/main_window.h"
+#include "app/platform_qt.h"
+#include "controls/bit_btn_with_color.h"
+#include "controls/sort_grid.h"
+#include "core/protocol_row.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+class Silence : public zn::ISoundPlayer {
+public:
+    void WarmUp(const QString&) override {}
+    void PlaySync(const QString&) override {}
+    void PlayAsync(const QString&) override {}
+};
+
+class NoShell : public zn::IShell {
+public:
+    bool Open(const QString&) override { return false; }
+};
+
+class NoQuestions : public zn::IModalRunner {
+public:
+    int Exec(QDialog&) override { return 2; }
+};
+
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+double WallSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QApplication app(argc, argv);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
+
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path()); // no cue files: the start does not wait for one
+    zn::SteadyTickSource clock;
+    Silence sound;
+    NoShell shell;
+    NoQuestions modal;
+    const QString settings = dir.filePath(QStringLiteral("settings.conf"));
+    const zn::TPlatform platform{&clock, &sound, &shell, &modal, [settings] {
+                                     return std::make_unique<QSettings>(settings, QSettings::IniFormat);
+                                 }};
+
+    zn::TFormMain form(platform);
+    form.UseResultFolder(zn::OutputLocation{dir.path(), true});
+    form.resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
+    const QStringList teams{QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid")};
+    zn::TSortGrid* protocol = form.SortGrid2;
+    protocol->SetRowCount(teams.size() + 1);
+    for (int r = 0; r < teams.size(); ++r) {
+        protocol->SetCell(0, r + 1, teams[r].left(3).trimmed());
+        protocol->SetCell(1, r + 1, teams[r].mid(4));
+    }
+    for (QComboBox* lane : {form.cbBuhn1, form.cbBuhn2}) {
+        lane->addItems(teams);
+        lane->setEnabled(true);
+    }
+    form.cbBuhn2->setCurrentIndex(1);
+    form.show();
+    form.UpdateCommandStates();
+
+    double cpu0 = 0;
+    double wall0 = 0;
+    QTimer::singleShot(500, &form, [&] { form.mStartClick(form.bSTART); });
+    QTimer::singleShot(2500, &form, [&] {
+        cpu0 = CpuSeconds();
+        wall0 = WallSeconds();
+    });
+    QTimer::singleShot(2500 + seconds * 1000, &form, [&] {
+        const double cpu = CpuSeconds() - cpu0;
+        const double wall = WallSeconds() - wall0;
+        std::printf("run clock on both lanes: %.2f s CPU over %.2f s = %.2f %% of one core\n", cpu, wall,
+                    100.0 * cpu / wall);
+        form.Clock->stop();
+        QApplication::exit(0);
+    });
+    return QApplication::exec();
+}
