@@ -1,15 +1,20 @@
+#include "app/application_setup.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/digit.h"
 #include "controls/label_3d.h"
 #include "controls/led.h"
 #include "controls/sort_grid.h"
 #include "core/console_settings.h"
+#include "core/main_layout.h"
 #include "test_platform.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTest>
@@ -156,21 +161,31 @@ TEST_F(MainWindow, TimerBandAtTheDesignSize) {
     EXPECT_EQ(form->PanelRR->width(), 473);
 }
 
-TEST_F(MainWindow, LayoutAtTheMinimumHeightAndANarrowWidth) {
+// The lists keep at least 208 px (buttons and five rows); the timer band
+// gives way and its digits shrink with it, keeping their shape.
+TEST_F(MainWindow, TimerBandGivesWayToTheLists) {
     auto form = wb.MakeForm();
     form->show();
     form->resize(800, 445);
     EXPECT_EQ(form->height(), 445);
-    // P = 391; band 162.9 -> 163; digit 63.8 -> 64; thickness 7.1 -> 7.
+    const int band = 445 - 98 - form->StatusBar1->height() - 208;
     EXPECT_EQ(form->PanelT1->width(), 391);
-    EXPECT_EQ(form->PanelTimer->height(), 163);
-    EXPECT_EQ(form->Digits[0][0]->width(), 64);
-    EXPECT_EQ(form->Digits[0][0]->Thickness(), 7);
-    EXPECT_EQ(form->Digits[0][4]->x(), 391 - 64 - 7);
-    EXPECT_EQ(form->Digits[1][4]->Thickness(), 7);
-    // The lists take what is left above the status bar.
-    EXPECT_EQ(form->PanelLeft->y(), 98 + 163);
+    EXPECT_EQ(form->PanelTimer->height(), band);
+    EXPECT_EQ(form->PanelLeft->y(), 98 + band);
+    EXPECT_EQ(form->PanelLeft->height(), 208);
     EXPECT_EQ(form->PanelLeft->geometry().bottom() + 1, form->StatusBar1->y());
+    TDigit* d1 = form->Digits[0][0];
+    EXPECT_EQ(d1->width(), RoundHalfEven(band * 2.4 / 6.125));
+    EXPECT_EQ(d1->height(), band - form->Lab1_sek->height() - d1->y());
+    EXPECT_EQ(form->Digits[0][4]->x(), 391 - d1->width() - d1->Thickness()); // hundredths stay right
+    EXPECT_EQ(form->Digits[1][4]->geometry(), form->Digits[0][4]->geometry());
+
+    form->resize(1920, 615);
+    EXPECT_EQ(form->PanelLeft->height(), 208);
+    EXPECT_GE(form->SortGrid2->height(), 208 - 101);
+    // Tall enough: the band follows the width again (P = 951, 951 / 2.4).
+    form->resize(1920, 1080);
+    EXPECT_EQ(form->PanelTimer->height(), 396);
 }
 
 TEST_F(MainWindow, ListColumnsFollowTheGridWidth) {
@@ -234,6 +249,30 @@ TEST_F(MainWindow, BoundsReadBeforeAStopApplyOnTheirOwn) {
     auto form = wb.MakeForm();
     EXPECT_EQ(form->x(), 70);
     EXPECT_EQ(form->width(), TFormMain::kDesignWidth);
+}
+
+// X11 window managers append the application display name to every caption
+// that does not already end with it, so none is set: the caption the window
+// system gets is the console's own, with the title once.
+TEST_F(MainWindow, CaptionReachesTheWindowSystemAsWritten) {
+    ConfigureApplication();
+    auto form = wb.MakeForm();
+    form->show();
+    EXPECT_EQ(form->windowHandle()->title(), "Kronvik-Rozodiroz-Zevezodid3 v. 1.5");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+}
+
+TEST_F(MainWindow, WindowSavedOnAScreenThatIsGoneOpensOnAScreen) {
+    {
+        QSettings store(wb.SettingsPath(), QSettings::IniFormat);
+        ConsoleSettings s = PlacedAtDesignSize();
+        s.left = 5000; // a second monitor that is not plugged in today
+        s.top = 200;
+        WriteConsoleSettings(store, s);
+    }
+    auto form = wb.MakeForm();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(form->pos())) << form->x() << "," << form->y();
 }
 
 TEST_F(MainWindow, ClassListKeepsItsUmlautsFromWindowsAndUtf8Files) {
