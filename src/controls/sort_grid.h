@@ -277,6 +277,7 @@ private:
     void InvalidateCol(int col);
     bool HasGridFocus() const;
     void RemapRowHeights(const std::function<int(int)>& newIndex);
+    void FollowRows(const std::function<int(int)>& newIndex);
 
     // sort_grid_paint.cpp
     void PrepareCanvasFor(int col, int row, TGridDrawState state, TFormatOptions& fo) const;
@@ -295,6 +296,7 @@ private:
     void ValidateCell();
     void RememberCell();
     void ClampInView(int col, int row);
+    void ClampRowInView(int row);
     void SetMarks(const std::vector<int>& rows);
     void MarkSelectionRows();
     void FireRowSelected();
@@ -332,6 +334,7 @@ private:
     // sort_grid_filter.cpp
     void FilterOn();
     void FilterOff();
+    void ForgetRows();
 
     TCellStore FStore;
     std::vector<int> FColWidths;
@@ -395,7 +398,8 @@ private:
     int FEditCol = -1; // the cell the editor was loaded from
     int FEditRow = -1;
     QString FEditOriginal;
-    int FComboCol = -1; // the cell an open drop-down list writes into
+    bool FEditModified = false; // Modified when the editor came to its cell
+    int FComboCol = -1;         // the cell an open drop-down list writes into
     int FComboRow = -1;
     QLineEdit* FEditor = nullptr;
     QListWidget* FComboList = nullptr;

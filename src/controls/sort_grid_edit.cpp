@@ -85,6 +85,7 @@ void TSortGrid::UpdateEditor() {
         FEditCol = FCol;
         FEditRow = FRow;
         FEditOriginal = text;
+        FEditModified = FModified;
         FEditor->setText(text);
         FEditor->selectAll();
     } else if (FEditor->text() != text) {
@@ -141,10 +142,12 @@ bool TSortGrid::EditorKeyPress(QKeyEvent* event) {
         return true;
     }
     case Qt::Key_Escape:
-        // Gives the cell back the text it had when the editor came to it.
+        // Gives the cell back the text it had when the editor came to it, and
+        // the grid the Modified it had then: nothing was changed after all.
         if (GetCell(FCol, FRow) != FEditOriginal) {
             SetCell(FCol, FRow, FEditOriginal);
             FEditor->setText(FEditOriginal);
+            SetModified(FEditModified);
         }
         if (!FOptions.testFlag(goAlwaysShowEditor)) HideEditor();
         return true;
@@ -226,6 +229,9 @@ void TSortGrid::HideComboList() {
     FComboList->hide();
 }
 
+// Only a pick (a click on an item, Enter or space) writes; a list that is
+// merely opened and left writes nothing, or opening an empty cell's list and
+// clicking elsewhere would fill in whatever item came first.
 void TSortGrid::CommitComboList() {
     if (!FComboList->isVisible() || FComboCol < 0) return;
     const int col = FComboCol;
@@ -235,7 +241,9 @@ void TSortGrid::CommitComboList() {
     const QString text = item ? item->text() : QString();
     FComboList->hide();
     if (!item) return;
+    const bool changed = text != GetCell(col, row);
     SetCell(col, row, text);
+    if (changed) SetModified(true);
     InvalidateCol(col);
     setFocus(Qt::OtherFocusReason);
     if (OnSetComboBox) OnSetComboBox(this, col, row, text);
@@ -281,7 +289,7 @@ bool TSortGrid::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::FocusOut:
-            if (watched == FComboList) CommitComboList();
+            if (watched == FComboList) HideComboList();
             break;
         default:
             break;

@@ -9,8 +9,10 @@ TSortStyle TSortGrid::DetectSortStyle(int col) const {
     return zn::DetectSortStyle(FStore, col, QLocale());
 }
 
-// Sorts the data rows under bulk update, so the screen is redrawn once. Marked
-// rows keep their marks on their data, and the first of them becomes current.
+// Sorts the data rows under bulk update, so the screen is redrawn once. The
+// current cell stays on its data and is scrolled into view, marked rows keep
+// their marks, and an edit in progress goes on in the row it was made in. No
+// cell is selected anew: the operator is still on the same team.
 void TSortGrid::SortByColumn(int col) {
     if (!SortOptions.CanSort) return;
     SortOptions.SortCol = col;
@@ -28,12 +30,14 @@ void TSortGrid::SortByColumn(int col) {
     TSortResult result;
     try {
         result = SortRows(FStore, SortOptions, col, FSelectedRows, events, QLocale());
-        if (result.CurrentRow > 0 && result.CurrentRow < RowCount()) {
-            if (result.CurrentRow != FRow) {
-                MoveCurrent(FCol, result.CurrentRow, true, true);
-                ClickHandling();
-            }
-            SetMarks(result.SelectedRows);
+        if (result.Sorted) {
+            // Order[n] is the old row now at n + 1; turned round, old row -> new row.
+            std::vector<int> newRow(result.Order.size() + 1, 0);
+            for (std::size_t n = 0; n < result.Order.size(); ++n)
+                newRow[result.Order[n]] = static_cast<int>(n) + 1;
+            FollowRows(
+                [&newRow](int r) { return r >= 1 && r < static_cast<int>(newRow.size()) ? newRow[r] : r; });
+            ClampRowInView(FRow);
         }
     } catch (...) {
         FSorting = false;
@@ -69,6 +73,13 @@ void TSortGrid::SetFiltered(bool on) {
     SetModified(savedModified);
 }
 
+// Filtering rearranges the rows wholesale, so no row number can be followed:
+// the current cell keeps its number, and an edit in progress is dropped
+// rather than validated against the row that now stands in its place.
+void TSortGrid::ForgetRows() {
+    FollowRows([](int r) { return r == 0 ? 0 : -1; });
+}
+
 void TSortGrid::FilterOn() {
     const int dataRows = RowCount() - 1;
     TRowAccept accept;
@@ -80,6 +91,7 @@ void TSortGrid::FilterOn() {
         };
     }
     FHiddenRows = FilterRows(FStore, accept);
+    ForgetRows();
     if (FHiddenRows < dataRows) SortByColumn(SortOptions.SortCol);
     ClampToCounts();
     GoToCell(0, 1, true);
@@ -87,6 +99,7 @@ void TSortGrid::FilterOn() {
 
 void TSortGrid::FilterOff() {
     UnfilterRows(FStore, FHiddenRows);
+    ForgetRows();
     FHiddenRows = 0;
     SortByColumn(SortOptions.SortCol);
     ClampToCounts();

@@ -32,6 +32,53 @@ void TSortGrid::RemapRowHeights(const std::function<int(int)>& newIndex) {
     FRowHeights.swap(moved);
 }
 
+// The row numbers the grid holds on to follow their data when rows are
+// sorted, moved, inserted or deleted: the current cell and the anchor, the
+// marks, the cell remembered for validation, the cell under the editor and
+// the cell an open drop-down list writes into. Kept by number instead, a
+// sort would make another team current and validate (and on a refusal
+// overwrite) a cell of another row. newIndex answers -1 for a row that is
+// gone; the current cell then stays at its number, as in any string grid.
+void TSortGrid::FollowRows(const std::function<int(int)>& newIndex) {
+    const int firstRow = FixedRows();
+    const int lastRow = std::max(firstRow, RowCount() - 1);
+    const auto follow = [&](int row) {
+        const int to = newIndex(row);
+        return std::clamp(to >= 0 ? to : row, firstRow, lastRow);
+    };
+    const auto followAll = [&](std::vector<int>& rows) {
+        std::vector<int> kept;
+        for (int r : rows)
+            if (const int to = newIndex(r); to >= 0) kept.push_back(to);
+        rows = kept;
+    };
+    FRow = follow(FRow);
+    FAnchorRow = follow(FAnchorRow);
+    followAll(FSelectedRows);
+    followAll(FAnchorRows);
+    if (FSelectedRows.empty()) FSelectedRows = {FRow};
+    if (FAnchorRows.empty()) FAnchorRows = {FRow};
+    if (FEditRow >= 0) {
+        const int to = newIndex(FEditRow);
+        if (to < 0)
+            FEditCol = -1; // its cell is gone: the editor loads the one it now covers
+        else
+            FEditRow = to;
+    }
+    if (FComboCol >= 0) {
+        const int to = newIndex(FComboRow);
+        if (to < 0)
+            HideComboList();
+        else
+            FComboRow = to;
+    }
+    const int valRow = newIndex(FValRow);
+    if (valRow >= 0)
+        FValRow = valRow;
+    else
+        RememberCell(); // the edited row is gone; its edit goes with it
+}
+
 // Inserts through the store, which shifts every stored row at or after the
 // place, also rows parked behind RowCount by filtering; growing RowCount
 // instead would reuse (and clear) the first parked row.
@@ -40,7 +87,9 @@ void TSortGrid::InsertRow(int row) {
     const int oldRows = RowCount();
     if (row >= oldRows - 1) row = oldRows; // at the last data row: append after it
     FStore.InsertRow(row);
-    RemapRowHeights([row](int r) { return r >= row ? r + 1 : r; });
+    const auto shift = [row](int r) { return r >= row ? r + 1 : r; };
+    RemapRowHeights(shift);
+    FollowRows(shift);
     if (!FNowUpdating) {
         ClampToCounts();
         ApplySizeChange(ColCount(), oldRows);
@@ -58,14 +107,14 @@ void TSortGrid::DeleteRow(int row) {
     SetModified(true);
     if (RowCount() < 3) {
         RowStrings(1).Clear();
+        FollowRows([](int r) { return r == 1 ? -1 : r; }); // emptied: its edit is gone too
+        UpdateEditor();
     } else {
         const int oldRows = RowCount();
         FStore.DeleteRow(row);
-        RemapRowHeights([row](int r) { return r == row ? -1 : (r > row ? r - 1 : r); });
-        for (int& r : FSelectedRows)
-            if (r > row) --r;
-        for (int& r : FAnchorRows)
-            if (r > row) --r;
+        const auto close = [row](int r) { return r == row ? -1 : (r > row ? r - 1 : r); };
+        RemapRowHeights(close);
+        FollowRows(close);
         if (!FNowUpdating) {
             ClampToCounts();
             ApplySizeChange(ColCount(), oldRows);
@@ -121,9 +170,10 @@ void TSortGrid::MoveRow(int from, int to) {
     FEditorMode = false;
     FEditor->hide();
     FStore.MoveRow(from, to);
-    RemapRowHeights([from, to](int r) { return MovedIndex(r, from, to); });
+    const auto moved = [from, to](int r) { return MovedIndex(r, from, to); };
+    RemapRowHeights(moved);
+    FollowRows(moved);
     FEditorMode = editor;
-    FEditCol = -1;
     UpdateEditor();
     Repaint();
 }

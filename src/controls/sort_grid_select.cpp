@@ -63,6 +63,7 @@ bool TSortGrid::BaseSelectCell(int col, int row) {
 // check-box and combo-box cells are never entered (a combo-box cell opens its
 // list instead), so the editor cannot cover them.
 bool TSortGrid::SelectCell(int col, int row) {
+    const int rowBefore = FRow;
     bool allowed = false;
     if (FEditorMode) {
         bool checkBox = false;
@@ -80,6 +81,12 @@ bool TSortGrid::SelectCell(int col, int row) {
     if (allowed && FSelectTracking) {
         SetMarks({row});
         FireRowSelected();
+    } else if (!allowed && FSelectTracking && FRow != rowBefore) {
+        // The handler refused the cell but moved the current row itself (the
+        // lists select whole rows that way). The marks go with it: a sort
+        // follows the marked data, and would otherwise make another row current.
+        SetMarks({FRow});
+        FireRowSelected();
     }
     InvalidateRow(FRow);
     InvalidateRow(row);
@@ -91,7 +98,12 @@ bool TSortGrid::SelectCell(int col, int row) {
 bool TSortGrid::MoveCurrent(int col, int row, bool moveAnchor, bool show) {
     if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount())
         throw EInvalidGridOperation(kIndexOutOfRange);
-    if (!SelectCell(col, row)) return false;
+    if (!SelectCell(col, row)) {
+        // A refusing handler may have moved the current row itself; wherever
+        // it is, it stays in view.
+        if (show) ClampRowInView(FRow);
+        return false;
+    }
     FCol = col;
     FRow = row;
     if (moveAnchor || !FOptions.testFlag(goRangeSelect)) {
@@ -106,6 +118,16 @@ bool TSortGrid::MoveCurrent(int col, int row, bool moveAnchor, bool show) {
 
 // Scrolls as little as needed to bring the cell into view.
 void TSortGrid::ClampInView(int col, int row) {
+    ClampRowInView(row);
+    if (col < FLeftCol) {
+        SetLeftCol(col);
+    } else {
+        while (FLeftCol < col && col >= FLeftCol + std::max(1, VisibleColCount()) && FLeftCol < MaxLeftCol())
+            SetLeftCol(FLeftCol + 1);
+    }
+}
+
+void TSortGrid::ClampRowInView(int row) {
     if (row >= 1 && row < RowCount()) {
         if (row < FTopRow) {
             SetTopRow(row);
@@ -125,12 +147,6 @@ void TSortGrid::ClampInView(int col, int row) {
             if (top > FTopRow) SetTopRow(top);
         }
     }
-    if (col < FLeftCol) {
-        SetLeftCol(col);
-    } else {
-        while (FLeftCol < col && col >= FLeftCol + std::max(1, VisibleColCount()) && FLeftCol < MaxLeftCol())
-            SetLeftCol(FLeftCol + 1);
-    }
 }
 
 // Nothing is painted before control returns to the event loop, so the move
@@ -140,7 +156,10 @@ void TSortGrid::GoToCell(int col, int row, bool scroll) {
     if (RowCount() < 2 || ColCount() < 1) return;
     col = std::clamp(col, 0, ColCount() - 1);
     row = std::clamp(row, 1, RowCount() - 1);
-    if (!SelectCell(col, row)) return;
+    if (!SelectCell(col, row)) {
+        if (scroll) ClampRowInView(FRow);
+        return;
+    }
     const bool moved = col != FCol || row != FRow;
     FCol = col;
     FRow = row;

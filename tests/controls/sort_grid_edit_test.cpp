@@ -129,6 +129,54 @@ TEST_F(SortGridEditTest, EscapeGivesTheCellItsTextBack) {
     EXPECT_EQ(grid->GetCell(1, 1), "12");
 }
 
+// An edit in progress belongs to its row: rows sorted, moved, inserted or
+// deleted under it must not validate (and on a refusal overwrite) the row
+// that comes to stand at its number.
+TEST_F(SortGridEditTest, ValidationFollowsTheEditedRow) {
+    Fill({{"b", "12"}, {"a", "5"}, {"c", "7"}});
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SortOptions.SortCol = 0;
+    grid->SetCurrentCol(1);
+    std::vector<std::pair<int, QString>> seen; // row, new value
+    grid->OnCellValidate = [&](TSortGrid*, int, int row, const QString&, QString& newValue, bool& valid) {
+        seen.emplace_back(row, newValue);
+        valid = false;
+    };
+    QTest::keyClicks(KeyTarget(), "13");
+    grid->SortByColumn(0); // "b" to row 2, where the edit goes on
+    EXPECT_EQ(grid->CurrentRow(), 2);
+    EXPECT_EQ(grid->InplaceEditor()->text(), "13");
+    EXPECT_TRUE(seen.empty());
+    grid->MoveRow(2, 3);
+    EXPECT_EQ(grid->CurrentRow(), 3);
+    grid->InsertRow(1); // "b" to row 4; the new row's count change validates
+    ASSERT_EQ(seen, (std::vector<std::pair<int, QString>>{{4, "13"}}));
+    EXPECT_EQ(Column(1), (QStringList{"", "5", "7", "12"}));
+
+    // The edited row deleted: its edit goes with it, nothing is validated.
+    seen.clear();
+    grid->SetCurrentRow(3);
+    grid->SetCurrentCol(1);
+    QTest::keyClicks(KeyTarget(), "9");
+    ASSERT_EQ(grid->GetCell(1, 3), "9");
+    grid->DeleteRow(3);
+    QTest::keyClick(KeyTarget(), Qt::Key_Down);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(Column(1), (QStringList{"", "5", "12"}));
+}
+
+TEST_F(SortGridEditTest, EscapeGivesModifiedBackToo) {
+    Fill({{"", "12"}});
+    grid->SetOptions(grid->Options() | goEditing);
+    grid->SetCurrentCol(1);
+    grid->SetModified(false);
+    QTest::keyClicks(KeyTarget(), "99");
+    ASSERT_TRUE(grid->Modified());
+    QTest::keyClick(KeyTarget(), Qt::Key_Escape);
+    EXPECT_EQ(grid->GetCell(1, 1), "12");
+    EXPECT_FALSE(grid->Modified());
+}
+
 TEST_F(SortGridEditTest, TypeAheadSearchesTheSortColumnAndWraps) {
     Fill({{"", "Anna"}, {"", "max"}, {"", "Moritz"}});
     grid->SetOptions(grid->Options() | goRowSelect);
