@@ -78,9 +78,11 @@ void TFormMain::ShowPendingRecordNotices() {
 // ---------------------------------------------------------------- editing
 
 // Columns 4, 5, 7 and 8 (a lane's time and penalty) open for editing; any
-// other cell commits an open edit and selects its whole row instead.
+// other cell commits an open edit and selects its whole row instead. While the
+// clock runs no time is edited: an editor would take the "1" or "2" meant to
+// stop a lane as a digit of the cell.
 void TFormMain::SortGrid1SelectCell(TSortGrid* Sender, int ACol, int ARow, bool& CanSelect) {
-    const int editColumn = EditColumnForCell(ACol);
+    const int editColumn = Clock->isActive() ? -1 : EditColumnForCell(ACol);
     if (editColumn > 0) {
         // Moving from one time or penalty cell straight to another closes the
         // first edit too, or that lane's total would stay behind its penalty.
@@ -117,10 +119,11 @@ void TFormMain::CommitCellEdit(TSortGrid* grid) {
     const int row = grid->CurrentRow();
     if (row >= 1 && row < grid->RowCount()) {
         QStringList cells = grid->RowStrings(row);
-        if (CommitPenaltyEdit(cells, EditColumn, DecimalSeparator())) {
-            WriteGridRow(grid, row, cells);
-            RerankResultList();
-        }
+        const QString notice =
+            EditCommitText(CommitPenaltyEdit(cells, EditColumn, DecimalSeparator()), EditColumn);
+        WriteGridRow(grid, row, cells);
+        if (!notice.isEmpty()) StatusPanel1->setText(u' ' + notice);
+        RerankResultList();
     }
     EditColumn = -1;
     grid->SetOptions((grid->Options() & ~TGridOptions(goEditing)) | goRowSelect);
@@ -135,18 +138,16 @@ void TFormMain::CommitCellEdit(TSortGrid* grid) {
 // ---------------------------------------------------------------- ranking
 
 // Only the result lists are ranked: the protocol shown during a run keeps its
-// order. The grid sorts by its own sort column (5 unless the operator clicked
-// another header); places follow the new order, rows without a total get none.
+// order. Places come from the totals (core), never from the column or the
+// direction the grid is sorted by; the grid then shows the ranked rows in its
+// own sort order, and each place stays with its team.
 void TFormMain::RerankResultList() {
     if (!IsResultGrid(*this, CurrentList)) return;
     TSortGrid* list = CurrentList;
-    list->SortByColumn(list->SortOptions.SortCol);
     ListRows rows = RowsOf(list->Store());
-    NumberPlaces(rows, list->ColCount());
-    for (int r = 1; r < rows.size(); ++r) {
-        const QString place = CellOf(rows.at(r), rc::Platz);
-        if (list->GetCell(rc::Platz, r) != place) list->SetCell(rc::Platz, r, place);
-    }
+    RankResultRows(rows, list->ColCount(), DecimalSeparator());
+    WriteGridRows(list, rows);
+    list->SortByColumn(list->SortOptions.SortCol);
 }
 
 void TFormMain::SortGrid1GetSortStyle(TSortGrid* Sender, int Col, TSortStyle& SortStyle) {

@@ -33,6 +33,9 @@ constexpr int32_t kFalseStartGuardMs = 300;
 } // namespace
 
 void TFormMain::mStartClick(QObject*) {
+    // A time or penalty still being typed is taken in now: once the clock
+    // runs, "1" and "2" stop the lanes instead of typing into the cell.
+    CommitCellEdit(CurrentList);
     bSTART->setEnabled(false);
     bSTART->SetColor(clBtnFace);
     mStart->setEnabled(bSTART->isEnabled());
@@ -227,8 +230,11 @@ void TFormMain::UpdateCommandStates() {
     bSTART->SetColor(canStart ? kStartColor : clBtnFace);
 
     const bool dataPresent = CurrentList->RowCount() > 1 && !CurrentList->GetCell(0, 1).isEmpty();
-    for (QToolButton* b : {sbSave, sbExcel, sbSaveX, sbHTML, sbWord, sbPrint, sbCLS, sbClsAll, bQ})
+    for (QToolButton* b : {sbSave, sbExcel, sbSaveX, sbHTML, sbWord, sbPrint, sbCLS, sbClsAll})
         b->setEnabled(dataPresent);
+    // The list menu is the only way from an empty list (a qualification
+    // without marked teams) to the others: it never goes dark.
+    bQ->setEnabled(true);
 
     const bool resultList = CurrentList == SortGrid3 || CurrentList == SortGrid4;
     sb1->setEnabled(bCFG->isEnabled() && !resultList);

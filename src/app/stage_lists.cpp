@@ -65,16 +65,18 @@ void TFormMain::QualigenerierenClick(QAction* entry) {
     input.protocol = RowsOf(SortGrid2->Store());
     input.qualificationHeader = SortGrid3->RowStrings(0);
     input.overallHeader = SortGrid4->RowStrings(0);
-    input.protocolDescending = SortGrid2->SortOptions.SortDirection == sdDescending;
-    input.qualificationDescending = SortGrid3->SortOptions.SortDirection == sdDescending;
     input.separator = DecimalSeparator();
     const GeneratedLists lists = GenerateResultLists(input);
 
     ReplaceGridRows(SortGrid3, lists.qualification);
     ReplaceGridRows(SortGrid4, lists.overall);
     WriteGridRows(SortGrid2, lists.protocol);
-    SortGrid2->SortOptions.SortCol = 0;
-    SortGrid3->SortOptions.SortCol = 5;
+    // The places are set; the grids only choose how the rows are shown: the
+    // protocol by number and the qualification by total, each in the
+    // direction its header was last clicked to. The overall result stays in
+    // place order, marked teams first.
+    SortGrid2->SortByColumn(pc::Nr);
+    SortGrid3->SortByColumn(rc::Gesamtzeit);
     SortGrid2->Repaint();
 
     SelectDatenbank(StageEntry(ResultEntryTag(StageOfTag(TagOf(entry)))));

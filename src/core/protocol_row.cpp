@@ -50,32 +50,46 @@ QString TeamKeyOfRow(const QStringList& row) {
 }
 
 std::optional<int> LaneTeamNumber(const QString& laneText) {
+    // TeamKey pads the number to three characters and puts one blank after
+    // it, so the field ends at the first blank from position 3 on. Reading
+    // only three characters took team 100 for a stop of team 1000.
+    const qsizetype end = laneText.indexOf(u' ', 3);
     bool ok = false;
-    const int nr = laneText.left(3).trimmed().toInt(&ok);
+    const int nr = laneText.left(end < 0 ? laneText.size() : end).trimmed().toInt(&ok);
     if (!ok) return std::nullopt;
     return nr;
 }
 
-double BestOfTotals(double g1, double g2) {
-    if (g1 < g2 && g1 > 0) return g1;
-    if (g2 > 0) return g2;
-    return g1;
+std::optional<double> BestOfTotals(std::optional<double> g1, std::optional<double> g2) {
+    if (g1 && g2) return *g1 < *g2 ? g1 : g2;
+    return g1 ? g1 : g2;
 }
 
 namespace {
 
-int FindTeamRow(const ListRows& protocol, int nr) {
-    const QString wanted = QString::number(nr);
+// Every protocol row that carries the number: the "Nr." cell read as a number,
+// so a "07" from a workbook is team 7 too.
+QList<int> TeamRows(const ListRows& protocol, int nr) {
+    QList<int> rows;
     for (int r = 1; r < protocol.size(); ++r) {
-        if (CellOf(protocol.at(r), pc::Nr).trimmed() == wanted) return r;
+        bool ok = false;
+        const int cell = CellOf(protocol.at(r), pc::Nr).trimmed().toInt(&ok);
+        if (ok && cell == nr) rows.append(r);
     }
-    return -1;
+    return rows;
 }
 
-QString BestTimeText(const QStringList& row, QChar separator) {
-    const double g1 = SecondsOrZero(row.at(pc::Gesamt1), separator);
-    const double g2 = SecondsOrZero(row.at(pc::Gesamt2), separator);
-    return FormatSeconds(BestOfTotals(g1, g2), separator);
+// A lane's total counts only beside a time that counts: a total left behind
+// by a time that was cleared or is 0 is no total.
+std::optional<double> LaneTotal(const QStringList& row, int zeitCol, QChar separator) {
+    if (!RunSeconds(CellOf(row, zeitCol), separator)) return std::nullopt;
+    return RunSeconds(CellOf(row, zeitCol + 2), separator);
+}
+
+void UpdateBestTime(QStringList& row, QChar separator) {
+    const std::optional<double> best =
+        BestOfTotals(LaneTotal(row, pc::Zeit1, separator), LaneTotal(row, pc::Zeit2, separator));
+    row[pc::Bestzeit] = best ? FormatSeconds(*best, separator) : QString();
 }
 
 } // namespace
@@ -90,55 +104,88 @@ RecordOutcome RecordLaneTime(ListRows& protocol, int column, const QString& lane
         return outcome;
     }
     outcome.teamNr = *nr;
-    outcome.row = FindTeamRow(protocol, *nr);
-    if (outcome.row < 0) {
-        outcome.status = RecordStatus::TeamNotFound;
+    const QList<int> rows = TeamRows(protocol, *nr);
+    if (rows.size() != 1) {
+        outcome.status = rows.isEmpty() ? RecordStatus::TeamNotFound : RecordStatus::TeamNotUnique;
         return outcome;
     }
+    outcome.row = rows.front();
     QStringList& row = protocol[outcome.row];
     EnsureColumns(row, std::max(pc::Count, column + 1));
     row[column] = timeText;
     if (column != pc::Zeit1 && column != pc::Zeit2) return outcome;
 
-    const double a = SecondsOrZero(row.at(pc::Zeit1), separator);
-    const double b = SecondsOrZero(row.at(pc::Zeit2), separator);
-    if (a <= 0 && b <= 0) return outcome;
     // Only the recorded lane starts afresh: a penalty already entered on the
     // other lane is part of that lane's total and so of the best time.
-    row[column + 1] = QStringLiteral("0");
-    row[column + 2] = timeText;
-    row[pc::Bestzeit] = BestTimeText(row, separator);
+    if (RunSeconds(timeText, separator)) {
+        row[column + 1] = QStringLiteral("0");
+        row[column + 2] = timeText;
+    } else {
+        // A run that does not count replaces the lane's earlier run and its
+        // penalty all the same.
+        row[column + 1].clear();
+        row[column + 2].clear();
+    }
+    UpdateBestTime(row, separator);
     return outcome;
 }
 
 QString RecordFailureText(const RecordOutcome& outcome, int lane, const QString& timeText) {
+    const QString tail = QStringLiteral(", Zeit %1 bitte von Hand eintragen.").arg(timeText);
+    const QString bahn = QStringLiteral("Bahn %1: ").arg(lane);
+    const QString nr = QString::number(outcome.teamNr);
     switch (outcome.status) {
     case RecordStatus::Recorded:
         return QString();
     case RecordStatus::NoTeamOnLane:
-        return QStringLiteral("Bahn %1: keine Mannschaft gewählt, Zeit %2 bitte von Hand eintragen.")
-            .arg(QString::number(lane), timeText);
+        return bahn + QStringLiteral("keine Mannschaft gewählt") + tail;
+    case RecordStatus::TeamNotUnique:
+        return bahn + QStringLiteral("Mannschafts-Nr. %1 ist im Zeitenprotokoll nicht eindeutig").arg(nr) +
+               tail;
     case RecordStatus::TeamNotFound:
         break;
     }
-    return QStringLiteral("Bahn %1: Mannschaft Nr. %2 nicht im Zeitenprotokoll gefunden, Zeit %3 bitte "
-                          "von Hand eintragen.")
-        .arg(QString::number(lane), QString::number(outcome.teamNr), timeText);
+    return bahn + QStringLiteral("Mannschaft Nr. %1 nicht im Zeitenprotokoll gefunden").arg(nr) + tail;
 }
 
-bool CommitPenaltyEdit(QStringList& row, int editColumn, QChar separator) {
-    if (editColumn != pc::Fehler1 && editColumn != pc::Fehler2) return false;
+EditCommit CommitPenaltyEdit(QStringList& row, int editColumn, QChar separator) {
+    EditCommit commit;
+    if (editColumn != pc::Fehler1 && editColumn != pc::Fehler2) return commit;
     EnsureColumns(row, pc::Count);
-    if (IsBlank(row.at(editColumn - 1))) return false;
-    const double zeit = SecondsOrZero(row.at(editColumn - 1), separator);
-    std::optional<double> fehler = ParseSeconds(row.at(editColumn), separator);
-    if (!fehler) {
-        fehler = 0.0;
+    const int zeitCol = editColumn - 1;
+    const QString zeitText = row.at(zeitCol);
+    const QString fehlerText = row.at(editColumn);
+    std::optional<double> fehler = WholePenalty(fehlerText, separator);
+    if (!fehler && !IsBlank(fehlerText)) {
+        commit.penaltyRejected = true;
+        commit.rejectedText = fehlerText;
         row[editColumn] = QStringLiteral("0");
     }
-    row[editColumn + 1] = FormatSeconds(zeit + *fehler, separator);
-    row[pc::Bestzeit] = BestTimeText(row, separator);
-    return true;
+    const std::optional<double> zeit = RunSeconds(zeitText, separator);
+    if (zeit) {
+        if (!fehler) row[editColumn] = QStringLiteral("0");
+        row[editColumn + 1] = FormatSeconds(*zeit + fehler.value_or(0.0), separator);
+    } else {
+        // A cleared time takes its total with it; "0" is no time either.
+        row[editColumn + 1].clear();
+        if (!IsBlank(zeitText) && !commit.penaltyRejected) {
+            commit.timeRejected = true;
+            commit.rejectedText = zeitText;
+        }
+    }
+    UpdateBestTime(row, separator);
+    return commit;
+}
+
+QString EditCommitText(const EditCommit& commit, int editColumn) {
+    const int lane = editColumn == pc::Fehler2 ? 2 : 1;
+    if (commit.penaltyRejected)
+        return QStringLiteral("Bahn %1: Fehler „%2“ ist keine ganze Zahl ab 0 und wurde auf 0 gesetzt.")
+            .arg(QString::number(lane), commit.rejectedText.trimmed());
+    if (commit.timeRejected)
+        return QStringLiteral("Bahn %1: Zeit „%2“ ist keine gültige Laufzeit und zählt nicht.")
+            .arg(QString::number(lane), commit.rejectedText.trimmed());
+    return QString();
 }
 
 int EditColumnForCell(int col) {
@@ -168,6 +215,12 @@ int CompareTimes(const QString& a, const QString& b, QChar separator) {
     return x < y ? -1 : (x > y ? 1 : 0);
 }
 
+int CompareRunTimes(const QString& a, const QString& b, QChar separator) {
+    const double x = RunSecondsForSorting(a, separator);
+    const double y = RunSecondsForSorting(b, separator);
+    return x < y ? -1 : (x > y ? 1 : 0);
+}
+
 int CompareNumericStyle(const QString& a, const QString& b, QChar separator) {
     const std::optional<double> x = ParseSeconds(a, separator);
     const std::optional<double> y = ParseSeconds(b, separator);
@@ -178,7 +231,8 @@ int CompareNumericStyle(const QString& a, const QString& b, QChar separator) {
 
 int CompareProtocolCells(int col, const QString& a, const QString& b, QChar separator) {
     if (col == pc::Qualified) return CompareQualified(a, b);
-    if (col >= pc::Zeit1 && col <= pc::Bestzeit) return CompareTimes(a, b, separator);
+    if (col == pc::Fehler1 || col == pc::Fehler2) return CompareTimes(a, b, separator);
+    if (col >= pc::Zeit1 && col <= pc::Bestzeit) return CompareRunTimes(a, b, separator);
     return CompareNumericStyle(a, b, separator);
 }
 

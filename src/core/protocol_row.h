@@ -59,17 +59,20 @@ bool IsBlank(const QString& text);
 QString TeamKey(const QString& nr, const QString& name);
 QString TeamKeyOfRow(const QStringList& row);
 
-// The team number a lane list's text stands for: its first three characters.
+// The team number a lane list's text stands for: the number field of its
+// TeamKey, so "  7 Süd" is 7 and "1000 Tausend" is 1000. A key of a row
+// without a number ("    Gast") has none.
 std::optional<int> LaneTeamNumber(const QString& laneText);
 
-// Best total of the two lanes; a lane whose total is 0 (not run, or not
-// readable) never wins. Both 0 gives 0.
-double BestOfTotals(double g1, double g2);
+// Best total of the two lanes; a lane without a total that counts never wins.
+// No total on either lane: no best time.
+std::optional<double> BestOfTotals(std::optional<double> g1, std::optional<double> g2);
 
 enum class RecordStatus {
     Recorded,
-    NoTeamOnLane, // the lane list shows no team number (blank entry)
-    TeamNotFound, // no protocol row carries that number
+    NoTeamOnLane,  // the lane list shows no team number (blank entry)
+    TeamNotFound,  // no protocol row carries that number
+    TeamNotUnique, // more than one protocol row carries it
 };
 
 struct RecordOutcome {
@@ -79,10 +82,12 @@ struct RecordOutcome {
 };
 
 // Writes a stopped lane's time into the time protocol (column 4 for lane 1,
-// 7 for lane 2) in the row of the team on that lane, resets that lane's penalty
-// to "0", sets its total to the time and recomputes the best time from both
-// totals. When the team is not found nothing is written: the operator has to
-// enter the time by hand (see RecordFailureText).
+// 7 for lane 2) in the one row that carries the number of the team on that
+// lane, resets that lane's penalty to "0", sets its total to the time and
+// recomputes the best time from both totals. A time that does not count (0,00
+// from a stop in the first 10 ms) is written, but makes no total and no best
+// time. When the team is missing or its number is not unique nothing is
+// written: the operator has to enter the time by hand (see RecordFailureText).
 // `laneText` is the text of that lane's team list (cbBuhn1 or cbBuhn2).
 RecordOutcome RecordLaneTime(ListRows& protocol, int column, const QString& laneText, const QString& timeText,
                              QChar separator);
@@ -90,11 +95,23 @@ RecordOutcome RecordLaneTime(ListRows& protocol, int column, const QString& lane
 // What the operator is told when a stopped lane's time could not be recorded.
 QString RecordFailureText(const RecordOutcome& outcome, int lane, const QString& timeText);
 
+// What closing a time or penalty edit found wrong in the committed texts.
+struct EditCommit {
+    bool penaltyRejected = false; // not whole seconds of 0 or more: now "0"
+    bool timeRejected = false;    // a time that does not count (0, negative, unreadable)
+    QString rejectedText;         // the text as it was committed
+};
+
 // Closes a penalty (or time) edit of the lane whose "Fehler" column is
-// `editColumn` (5 or 8): recomputes the lane total and the best time. An
-// unreadable penalty is rewritten as "0". A blank "Zeit" leaves the row as it
-// is. Returns whether totals were recomputed (the result list then re-ranks).
-bool CommitPenaltyEdit(QStringList& row, int editColumn, QChar separator);
+// `editColumn` (5 or 8): recomputes the lane total and the best time. A
+// penalty that is not whole seconds of 0 or more (also one pasted past the
+// key filter) is rewritten as "0", a blank one beside a time as well. A lane
+// whose time is blank or does not count has no total; the best time comes
+// from what remains and is blank when no lane has a total.
+EditCommit CommitPenaltyEdit(QStringList& row, int editColumn, QChar separator);
+
+// The status bar's words for a rejected time or penalty; empty when none was.
+QString EditCommitText(const EditCommit& commit, int editColumn);
 
 // The "Fehler" column of the lane a selected cell belongs to (5 for columns 4
 // and 5, 8 for 7 and 8), or -1 when the cell opens no edit.
@@ -112,10 +129,14 @@ PenaltyKey FilterPenaltyKey(QChar key, int editColumn, QChar separator);
 int CompareQualified(const QString& a, const QString& b);
 // Times by value; blank or unreadable text sorts after every time.
 int CompareTimes(const QString& a, const QString& b, QChar separator);
+// Run times and totals: like CompareTimes, and a 0 or negative one, which does
+// not count, sorts after every time too.
+int CompareRunTimes(const QString& a, const QString& b, QChar separator);
 // Numbers by value, otherwise case-insensitive text (A-Z folded).
 int CompareNumericStyle(const QString& a, const QString& b, QChar separator);
-// The rule of a protocol column: CompareQualified for 3, CompareTimes for 4 to
-// 10, CompareNumericStyle for the rest.
+// The rule of a protocol column: CompareQualified for 3, CompareTimes for the
+// penalties (5, 8), CompareRunTimes for the times, totals and best time (4, 6,
+// 7, 9, 10), CompareNumericStyle for the rest.
 int CompareProtocolCells(int col, const QString& a, const QString& b, QChar separator);
 
 // Empties columns 3 to last of every data row: number, name and class stay.

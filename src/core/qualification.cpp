@@ -24,20 +24,13 @@ RowSortKey ProtocolKey(int col, QChar separator) {
             }};
 }
 
-ListRows ResultListOf(const QStringList& header, const ListRows& protocol, QChar separator,
-                      bool (*take)(const QStringList&)) {
+template <typename Take>
+ListRows ResultListOf(const QStringList& header, const ListRows& protocol, QChar separator, Take take) {
     ListRows result{header};
     for (int r = 1; r < protocol.size(); ++r) {
         if (take(protocol.at(r))) result.append(ResultRowOf(protocol.at(r), separator));
     }
     return result;
-}
-
-bool IsMarked(const QStringList& row) {
-    return !IsBlank(CellOf(row, pc::Qualified));
-}
-bool HasBestTime(const QStringList& row) {
-    return !IsBlank(CellOf(row, pc::Bestzeit));
 }
 
 } // namespace
@@ -55,20 +48,24 @@ QStringList ResultRowOf(const QStringList& protocolRow, QChar separator) {
 GeneratedLists GenerateResultLists(const GenerateInput& input) {
     const QChar sep = input.separator;
     GeneratedLists lists;
-    ListRows protocol = input.protocol;
+    lists.protocol = input.protocol;
+    SortListRows(lists.protocol, {ProtocolKey(pc::Nr, sep), ProtocolKey(pc::Bestzeit, sep)});
+    const ListRows& byNumber = lists.protocol;
 
-    // Qualification: marked teams in protocol order, then by their total.
-    lists.qualification = ResultListOf(input.qualificationHeader, protocol, sep, IsMarked);
-    RerankRows(lists.qualification, rc::Count, rc::Gesamtzeit, input.qualificationDescending, sep);
+    // Qualification: marked teams by the total of their counted run.
+    const auto marked = [](const QStringList& row) { return !IsBlank(CellOf(row, pc::Qualified)); };
+    lists.qualification = ResultListOf(input.qualificationHeader, byNumber, sep, marked);
+    RankResultRows(lists.qualification, rc::Count, sep);
 
-    // Overall: marked teams first, each group by best time; places by position.
-    const RowSortKey bestKey = ProtocolKey(pc::Bestzeit, sep);
-    SortListRows(protocol, {ProtocolKey(pc::Qualified, sep), bestKey}, input.protocolDescending);
-    lists.overall = ResultListOf(input.overallHeader, protocol, sep, HasBestTime);
-    NumberPlaces(lists.overall, rc::Count);
-
-    SortListRows(protocol, {ProtocolKey(pc::Nr, sep), bestKey}, input.protocolDescending);
-    lists.protocol = protocol;
+    // Overall: every team with a best time that counts, marked teams first,
+    // each group by best time; places by position.
+    ListRows ordered = byNumber;
+    SortListRows(ordered, {ProtocolKey(pc::Qualified, sep), ProtocolKey(pc::Bestzeit, sep)});
+    const auto timed = [sep](const QStringList& row) {
+        return RunSeconds(CellOf(row, pc::Bestzeit), sep).has_value();
+    };
+    lists.overall = ResultListOf(input.overallHeader, ordered, sep, timed);
+    NumberPlaces(lists.overall, rc::Count, sep);
     return lists;
 }
 

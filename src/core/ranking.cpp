@@ -1,15 +1,16 @@
 #include "core/ranking.h"
 
+#include "core/result_numbers.h"
+
 #include <algorithm>
 
 namespace zn {
 
-void SortListRows(ListRows& rows, const std::vector<RowSortKey>& keys, bool descending) {
+void SortListRows(ListRows& rows, const std::vector<RowSortKey>& keys) {
     if (rows.size() < 3 || keys.empty()) return;
     auto before = [&](const QStringList& x, const QStringList& y) {
         for (const RowSortKey& key : keys) {
-            int c = key.compare(CellOf(x, key.col), CellOf(y, key.col));
-            if (descending) c = -c;
+            const int c = key.compare(CellOf(x, key.col), CellOf(y, key.col));
             if (c != 0) return c < 0;
         }
         return false;
@@ -18,7 +19,8 @@ void SortListRows(ListRows& rows, const std::vector<RowSortKey>& keys, bool desc
 }
 
 int CompareResultCells(int col, const QString& a, const QString& b, QChar separator) {
-    if (col == rc::Platz || col >= rc::Uebungszeit) return CompareTimes(a, b, separator);
+    if (col == rc::Uebungszeit || col == rc::Gesamtzeit) return CompareRunTimes(a, b, separator);
+    if (col == rc::Platz || col == rc::Fehler) return CompareTimes(a, b, separator);
     return CompareNumericStyle(a, b, separator);
 }
 
@@ -37,22 +39,33 @@ TSortStyle ResultSortStyle(int col, TSortOptions& options, QChar separator) {
     return ssCustom;
 }
 
-void NumberPlaces(ListRows& rows, int colCount) {
-    if (colCount <= 0) return;
+void NumberPlaces(ListRows& rows, int colCount, QChar separator) {
+    if (colCount <= 0 || rows.size() < 2) return;
+    const int totalCol = colCount - 1;
+    std::stable_partition(rows.begin() + 1, rows.end(), [totalCol, separator](const QStringList& row) {
+        return RunSeconds(CellOf(row, totalCol), separator).has_value();
+    });
     int place = 0;
     for (int r = 1; r < rows.size(); ++r) {
         QStringList& row = rows[r];
         EnsureColumns(row, colCount);
-        row[rc::Platz] = IsBlank(row.at(colCount - 1)) ? QString() : QString::number(++place);
+        row[rc::Platz] = RunSeconds(row.at(totalCol), separator) ? QString::number(++place) : QString();
     }
 }
 
-void RerankRows(ListRows& rows, int colCount, int sortCol, bool descending, QChar separator) {
-    const RowSortKey key{sortCol, [sortCol, separator](const QString& a, const QString& b) {
-                             return CompareResultCells(sortCol, a, b, separator);
-                         }};
-    SortListRows(rows, {key}, descending);
-    NumberPlaces(rows, colCount);
+void RankResultRows(ListRows& rows, int colCount, QChar separator) {
+    if (colCount <= 0) return;
+    const int totalCol = colCount - 1;
+    const RowSortKey byTotal{totalCol, [separator](const QString& a, const QString& b) {
+                                 return CompareRunTimes(a, b, separator);
+                             }};
+    // A place that is no number (none yet, or lost with the total) ranks
+    // after every place.
+    const RowSortKey byPlace{rc::Platz, [separator](const QString& a, const QString& b) {
+                                 return CompareRunTimes(a, b, separator);
+                             }};
+    SortListRows(rows, {byTotal, byPlace});
+    NumberPlaces(rows, colCount, separator);
 }
 
 } // namespace zn

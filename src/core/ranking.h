@@ -15,15 +15,15 @@ struct RowSortKey {
     std::function<int(const QString&, const QString&)> compare;
 };
 
-// Sorts the data rows (row 0 stays) by the keys, most significant first. Rows
-// that compare equal keep their order, in both directions: descending reverses
-// every key but never that tie-break.
-void SortListRows(ListRows& rows, const std::vector<RowSortKey>& keys, bool descending);
+// Sorts the data rows (row 0 stays) ascending by the keys, most significant
+// first. Rows that compare equal keep their order.
+void SortListRows(ListRows& rows, const std::vector<RowSortKey>& keys);
 
-// The result lists' sort: "Platz" and the three time columns by value with
-// blank or unreadable cells after every number, so a team without a total can
-// never come out ahead of one with a total and "9,80" sorts before "10,20";
-// name and class as numbers where they are numbers, otherwise as text.
+// The result lists' sort: "Platz" and the penalty by value, the run time and
+// the total by value with every text that is no time (blank, unreadable, 0 or
+// below) after them, so a team without a total can never come out ahead of one
+// with a total and "9,80" sorts before "10,20"; name and class as numbers
+// where they are numbers, otherwise as text.
 int CompareResultCells(int col, const QString& a, const QString& b, QChar separator);
 
 // Answers for the grids' OnGetSortStyle, so that a sort in the grid follows the
@@ -34,12 +34,15 @@ int CompareResultCells(int col, const QString& a, const QString& b, QChar separa
 TSortStyle ProtocolSortStyle(int col, TSortOptions& options, QChar separator);
 TSortStyle ResultSortStyle(int col, TSortOptions& options, QChar separator);
 
-// Places by position in the present order: a row whose "Gesamtzeit" (last
-// column) is blank gets an empty "Platz" and uses up no place.
-void NumberPlaces(ListRows& rows, int colCount);
+// Places by position in the present order, given only to rows whose total
+// (last column) counts; those rows are moved ahead of the others, keeping
+// their order, and the others get an empty "Platz".
+void NumberPlaces(ListRows& rows, int colCount, QChar separator);
 
-// Sorts a qualification or overall result by the grid's sort column in its
-// direction and renumbers the places.
-void RerankRows(ListRows& rows, int colCount, int sortCol, bool descending, QChar separator);
+// Ranks a qualification or overall result on its own data, whatever order a
+// grid shows it in: totals (last column) ascending, rows without a total that
+// counts last and without a place; equal totals keep their earlier places,
+// then their earlier order. The rows come back in place order.
+void RankResultRows(ListRows& rows, int colCount, QChar separator);
 
 } // namespace zn

@@ -35,6 +35,22 @@ double SecondsForSorting(const QString& text, QChar separator) {
     return ParseSeconds(text, separator).value_or(kUnreadableTimeSortValue);
 }
 
+std::optional<double> RunSeconds(const QString& text, QChar separator) {
+    const std::optional<double> value = ParseSeconds(text, separator);
+    if (!value || *value <= 0) return std::nullopt;
+    return value;
+}
+
+double RunSecondsForSorting(const QString& text, QChar separator) {
+    return RunSeconds(text, separator).value_or(kUnreadableTimeSortValue);
+}
+
+std::optional<double> WholePenalty(const QString& text, QChar separator) {
+    const std::optional<double> value = ParseSeconds(text, separator);
+    if (!value || *value < 0 || *value != std::floor(*value)) return std::nullopt;
+    return *value + 0.0; // "-0" is 0
+}
+
 QString FormatSeconds(double seconds, QChar separator) {
     QString text = QString::number(seconds, 'f', 2);
     if (text == QLatin1String("-0.00")) text = QStringLiteral("0.00");

@@ -24,6 +24,17 @@ double SecondsOrZero(const QString& text, QChar separator);
 inline constexpr double kUnreadableTimeSortValue = 2147483647.0;
 double SecondsForSorting(const QString& text, QChar separator);
 
+// A run time or total that counts: it parses and is above 0. A 0 (a stop in
+// the first 10 ms, or "0" typed over a time), a negative or an unreadable text
+// is no time: it makes no total, no best time and no place.
+std::optional<double> RunSeconds(const QString& text, QChar separator);
+// Run times sort by value, and every text that is no time after the last one.
+double RunSecondsForSorting(const QString& text, QChar separator);
+
+// Penalty seconds as the operator may enter them: a whole number of 0 or more
+// ("3", "3,00"); "-15", "2,5" and "abc" are none.
+std::optional<double> WholePenalty(const QString& text, QChar separator);
+
 // "%1.2f" with the given separator: 24.5 -> "24,50". Never "-0,00".
 QString FormatSeconds(double seconds, QChar separator);
 

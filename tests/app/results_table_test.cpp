@@ -4,7 +4,9 @@
 #include "test_platform.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -151,10 +153,10 @@ TEST_F(ResultsTable, KeysAreFilteredOnlyWhileAPenaltyIsOpen) {
 TEST_F(ResultsTable, SelectingAnotherCellCommitsTheEdit) {
     SetRow(2, {"12", "West", "", "", "", "", "", "30,00", "0", "30,00", "30,00"});
     ClickCell(protocol, pc::Fehler2, 2);
-    QTest::keyClicks(protocol, "2,5");
+    QTest::keyClicks(protocol, "2");
     ClickCell(protocol, pc::Name, 3);
-    EXPECT_EQ(protocol->GetCell(pc::Gesamt2, 2), "32,50");
-    EXPECT_EQ(protocol->GetCell(pc::Bestzeit, 2), "32,50");
+    EXPECT_EQ(protocol->GetCell(pc::Gesamt2, 2), "32,00");
+    EXPECT_EQ(protocol->GetCell(pc::Bestzeit, 2), "32,00");
     EXPECT_EQ(form->EditColumn, -1);
     EXPECT_EQ(protocol->CurrentRow(), 3);
     EXPECT_TRUE(protocol->Options().testFlag(goRowSelect));
@@ -191,6 +193,89 @@ TEST_F(ResultsTable, CommitWithoutTimeOrWithAnUnreadablePenalty) {
     EXPECT_EQ(protocol->GetCell(pc::Bestzeit, 1), "21,50");
 }
 
+TEST_F(ResultsTable, AClearedOrZeroTimeNoLongerCounts) {
+    SetRow(1, {"7", "Ost", "", "", "21,50", "0", "21,50", "23,10", "0", "23,10", "21,50"});
+    ClickCell(protocol, pc::Zeit1, 1);
+    QTest::keyClicks(protocol, "9"); // replaces the time, as typing in any cell does
+    QTest::keyClick(protocol->InplaceEditor(), Qt::Key_Backspace);
+    QTest::keyClick(protocol->InplaceEditor(), Qt::Key_Return);
+    EXPECT_EQ(RowOf(protocol, 1).mid(pc::Zeit1), (QStringList{"", "0", "", "23,10", "0", "23,10", "23,10"}));
+
+    ClickCell(protocol, pc::Zeit2, 1);
+    QTest::keyClicks(protocol, "0");
+    QTest::keyClick(protocol->InplaceEditor(), Qt::Key_Return);
+    EXPECT_EQ(RowOf(protocol, 1).mid(pc::Zeit2), (QStringList{"0", "0", "", ""}));
+    EXPECT_TRUE(form->StatusPanel1->text().contains(QString::fromUtf8("Zeit „0“")))
+        << form->StatusPanel1->text().toStdString();
+}
+
+// Ctrl+V passes the key filter: the committed text is what is checked.
+TEST_F(ResultsTable, APastedPenaltyMustBeWholeSecondsFromZeroOn) {
+    SetRow(1, {"7", "Ost", "", "", "21,50", "0", "21,50", "", "", "", "21,50"});
+    QGuiApplication::clipboard()->setText("-15");
+    ClickCell(protocol, pc::Fehler1, 1);
+    QTest::keyClicks(protocol, "1");
+    QTest::keyClick(protocol->InplaceEditor(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(protocol->InplaceEditor(), Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(protocol->GetCell(pc::Fehler1, 1), "-15");
+    QTest::keyClick(protocol->InplaceEditor(), Qt::Key_Return);
+    EXPECT_EQ(RowOf(protocol, 1).mid(pc::Zeit1, 3), (QStringList{"21,50", "0", "21,50"}));
+    EXPECT_EQ(protocol->GetCell(pc::Bestzeit, 1), "21,50");
+    EXPECT_TRUE(form->StatusPanel1->text().contains(QString::fromUtf8("Fehler „-15“")))
+        << form->StatusPanel1->text().toStdString();
+}
+
+// While lane 2 runs, a click on a time cell must not open an editor that would
+// take the "2" as a digit; an edit open at START is taken in first.
+TEST_F(ResultsTable, RunKeysWinOverTheTimeCellsWhileTheClockRuns) {
+    SetRow(2, {"12", "West", "", "", "30,00", "0", "30,00", "", "", "", "30,00"});
+    ClickCell(protocol, pc::Fehler1, 2);
+    QTest::keyClicks(protocol, "3");
+    Start();
+    EXPECT_EQ(form->EditColumn, -1);
+    EXPECT_EQ(RowOf(protocol, 2).mid(pc::Fehler1), (QStringList{"3", "33,00", "", "", "", "33,00"}));
+
+    wb.clock.now += 21500;
+    QTest::keyClick(form.get(), Qt::Key_1); // lane 1: team 3 in row 3
+    ClickCell(protocol, pc::Zeit1, 1);
+    EXPECT_EQ(form->EditColumn, -1);
+    EXPECT_FALSE(protocol->Options().testFlag(goEditing));
+    EXPECT_EQ(protocol->SelectionRect(), (TGridRect{0, 1, 10, 1}));
+    wb.clock.now += 1000;
+    QTest::keyClick(protocol, Qt::Key_2);
+    EXPECT_FALSE(form->bSTOP2->isEnabled());
+    EXPECT_EQ(protocol->GetCell(pc::Zeit1, 1), "");
+    EXPECT_EQ(protocol->GetCell(pc::Zeit2, 1), "22,50"); // team 7 on lane 2
+    EXPECT_EQ(protocol->GetCell(pc::Zeit1, 3), "21,50");
+}
+
+// Team 1000's key is "1000 Tausend": its first three characters read 100.
+TEST_F(ResultsTable, AStopGoesToTheTeamOfTheWholeNumberOrToNobody) {
+    protocol->SetRowCount(6);
+    SetRow(4, {"100", "Hundert"});
+    SetRow(5, {"1000", "Tausend"});
+    form->RebuildLaneLists();
+    form->cbBuhn1->setCurrentIndex(form->cbBuhn1->findText("1000 Tausend"));
+    form->UpdateCommandStates();
+    Start();
+    wb.clock.now += 20000;
+    form->mSTOP1Click();
+    EXPECT_EQ(protocol->GetCell(pc::Zeit1, 5), "20,00");
+    EXPECT_EQ(protocol->GetCell(pc::Zeit1, 4), "");
+
+    // A second team 7 (lane 2): neither row is written, the operator is told.
+    protocol->SetRowCount(7);
+    SetRow(6, {"7", "Ost II"});
+    wb.clock.now += 1000;
+    form->mStop2Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(protocol->GetCell(pc::Zeit2, 1), "");
+    EXPECT_EQ(protocol->GetCell(pc::Zeit2, 6), "");
+    ASSERT_EQ(wb.modal.messages.size(), 1);
+    EXPECT_TRUE(wb.modal.messages[0].contains("Nr. 7 ist im Zeitenprotokoll nicht eindeutig"));
+    EXPECT_TRUE(wb.modal.messages[0].contains("21,00"));
+}
+
 TEST_F(ResultsTable, RunKeysPauseDuringAnEditAndComeBackOnlyWithinARun) {
     Start();
     form->mSTOP1Click();
@@ -224,6 +309,27 @@ TEST_F(ResultsTable, ResultListRanksByTotalWithBlankTotalsLast) {
     EXPECT_EQ(overall->ColumnStrings(rc::Mannschaft).ToStringList(),
               (QStringList{"Mannschaft", "B", "A", "D", "Leer"}));
     EXPECT_EQ(overall->ColumnStrings(rc::Platz).ToStringList(), (QStringList{"Platz", "1", "2", "3", ""}));
+}
+
+// Places come from the totals: sorting by "Mannschaft" and removing a row
+// renumbers by time, and the rows stay in name order.
+TEST_F(ResultsTable, PlacesStayWithTheTotalsWhateverColumnIsSorted) {
+    TSortGrid* overall = form->SortGrid4;
+    FillList(overall, {ResultHeaderRow(),
+                       {"1", "Zulu", "", "20,00", "0", "20,00"},
+                       {"4", "Alpha", "", "30,00", "0", "30,00"},
+                       {"2", "Mike", "", "25,00", "0", "25,00"},
+                       {"3", "Bravo", "", "27,00", "0", "27,00"}});
+    form->SelectDatenbank(form->StageEntry(StageTag(1, lkGesamt)));
+    ClickCell(overall, rc::Mannschaft, 0);
+    ASSERT_EQ(overall->ColumnStrings(rc::Mannschaft).ToStringList(),
+              (QStringList{"Mannschaft", "Alpha", "Bravo", "Mike", "Zulu"}));
+    ClickCell(overall, rc::Mannschaft, 2);
+    wb.modal.answer = TFDlgYesNo::mrYes;
+    QTest::mouseClick(form->sbCLS, Qt::LeftButton);
+    EXPECT_EQ(overall->ColumnStrings(rc::Mannschaft).ToStringList(),
+              (QStringList{"Mannschaft", "Alpha", "Mike", "Zulu"}));
+    EXPECT_EQ(overall->ColumnStrings(rc::Platz).ToStringList(), (QStringList{"Platz", "3", "2", "1"}));
 }
 
 TEST_F(ResultsTable, TheProtocolIsNeverReranked) {

@@ -145,6 +145,34 @@ TEST_F(StageLists, GeneratingAgainReplacesTheOldResults) {
     EXPECT_EQ(form->SortGrid3->findChildren<QMessageBox*>().size(), warnings);
     EXPECT_EQ(Column(form->SortGrid4, rc::Mannschaft), (QStringList{"Mannschaft", "Eins", "Zwei"}));
     EXPECT_FALSE(form->sbSave->isEnabled()) << "nothing to save in an empty list";
+
+    // The list menu still leads on to the other lists.
+    ASSERT_TRUE(form->bQ->isEnabled());
+    QTest::mouseClick(form->bQ, Qt::LeftButton);
+    EXPECT_TRUE(form->PopupMenuQ4->isVisible());
+    form->PopupMenuQ4->close();
+}
+
+// A header clicked to sort descending changes how a list is shown, never who
+// is first: places follow the totals, and the place stays with its team.
+TEST_F(StageLists, PlacesDoNotFollowTheDirectionAListIsShownIn) {
+    FillList(form->SortGrid2, {ProtocolHeaderRow(),
+                               {"1", "Eins", "", "v", "20,00", "0", "20,00", "", "", "", "20,00"},
+                               {"2", "Zwei", "", "v", "25,00", "0", "25,00", "", "", "", "25,00"},
+                               {"3", "Drei", "", "", "30,00", "0", "30,00", "", "", "", "30,00"}});
+    form->StageEntry(19)->trigger();
+    TSortGrid* quali = form->SortGrid3;
+    ASSERT_EQ(form->CurrentList, quali);
+    QTest::mouseClick(quali->viewport(), Qt::LeftButton, {}, quali->CellRect(rc::Gesamtzeit, 0).center());
+    ASSERT_EQ(quali->SortOptions.SortDirection, sdDescending);
+    form->SortGrid2->SortOptions.SortDirection = sdDescending; // the protocol shown by number, downwards
+
+    form->StageEntry(19)->trigger();
+    EXPECT_EQ(Column(quali, rc::Mannschaft), (QStringList{"Mannschaft", "Zwei", "Eins"}));
+    EXPECT_EQ(Column(quali, rc::Platz), (QStringList{"Platz", "2", "1"}));
+    EXPECT_EQ(Column(form->SortGrid4, rc::Mannschaft), (QStringList{"Mannschaft", "Eins", "Zwei", "Drei"}));
+    EXPECT_EQ(Column(form->SortGrid4, rc::Platz), (QStringList{"Platz", "1", "2", "3"}));
+    EXPECT_EQ(Column(form->SortGrid2, pc::Nr), (QStringList{"Nr.", "3", "2", "1"}));
 }
 
 TEST_F(StageLists, GeneratingInTheFinalShowsItsResult) {

@@ -25,7 +25,10 @@ TEST(TeamKey, RightAlignsTheNumberInThreeCharacters) {
     EXPECT_EQ(TeamKey("", ""), "    ");
     EXPECT_EQ(LaneTeamNumber("  7 Süd"), 7);
     EXPECT_EQ(LaneTeamNumber(" 12 Ost"), 12);
+    EXPECT_EQ(LaneTeamNumber("1000 Tausend"), 1000);
+    EXPECT_EQ(LaneTeamNumber("100 7er Zug"), 100); // digits of the name are no part of it
     EXPECT_FALSE(LaneTeamNumber("    "));
+    EXPECT_FALSE(LaneTeamNumber("    5 Gast")); // a row without a number
     EXPECT_FALSE(LaneTeamNumber(""));
 }
 
@@ -52,7 +55,7 @@ TEST(RecordLaneTime, RecordingAgainReplacesTimeAndResetsPenalty) {
     ListRows p = Protocol();
     RecordLaneTime(p, pc::Zeit1, "  3 Nord", "30,00", u',');
     p[1][pc::Fehler1] = "5";
-    ASSERT_TRUE(CommitPenaltyEdit(p[1], pc::Fehler1, u','));
+    CommitPenaltyEdit(p[1], pc::Fehler1, u',');
     EXPECT_EQ(p[1][pc::Gesamt1], "35,00");
     RecordLaneTime(p, pc::Zeit1, "  3 Nord", "28,00", u',');
     EXPECT_EQ(p[1][pc::Fehler1], "0");
@@ -74,12 +77,21 @@ TEST(RecordLaneTime, BestTimeCountsAPenaltyAlreadyEntered) {
     EXPECT_EQ(p[2][pc::Bestzeit], "23,10");
 }
 
-TEST(RecordLaneTime, AZeroTimeTouchesNothingButTheTime) {
+TEST(RecordLaneTime, AZeroTimeMakesNoTotalAndNoBestTime) {
     ListRows p = Protocol();
     RecordLaneTime(p, pc::Zeit1, " 12 Ost", "0,00", u',');
     EXPECT_EQ(p[3][pc::Zeit1], "0,00");
     EXPECT_EQ(p[3][pc::Fehler1], "");
+    EXPECT_EQ(p[3][pc::Gesamt1], "");
     EXPECT_EQ(p[3][pc::Bestzeit], "");
+
+    // Over an earlier lane 1 run, beside a lane 2 run: only lane 2 counts.
+    RecordLaneTime(p, pc::Zeit1, "  7 Süd", "20,00", u',');
+    RecordLaneTime(p, pc::Zeit2, "  7 Süd", "23,10", u',');
+    RecordLaneTime(p, pc::Zeit1, "  7 Süd", "0,00", u',');
+    EXPECT_EQ(p[2].mid(pc::Zeit1), (QStringList{"0,00", "", "", "23,10", "0", "23,10", "23,10"}));
+    RecordLaneTime(p, pc::Zeit2, "  7 Süd", "0,00", u',');
+    EXPECT_EQ(p[2][pc::Bestzeit], "");
 }
 
 TEST(RecordLaneTime, UnknownTeamWritesNothingAndSaysSo) {
@@ -101,60 +113,100 @@ TEST(RecordLaneTime, UnknownTeamWritesNothingAndSaysSo) {
     EXPECT_EQ(RecordFailureText(RecordOutcome{}, 1, "1,00"), "");
 }
 
-TEST(RecordLaneTime, TakesTheFirstRowWithTheNumberAndPadsShortRows) {
-    ListRows p{QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end()), {"5", "Erste"}, {"5", "Zweite"}};
+TEST(RecordLaneTime, TheWholeNumberFindsTheTeamAndPadsShortRows) {
+    ListRows p{
+        QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end()), {"100", "Hundert"}, {"1000", "Tausend"}};
+    const auto out = RecordLaneTime(p, pc::Zeit1, "1000 Tausend", "20,00", u',');
+    EXPECT_EQ(out.row, 2);
+    ASSERT_EQ(p[2].size(), pc::Count);
+    EXPECT_EQ(p[2][pc::Bestzeit], "20,00");
+    EXPECT_EQ(p[1].size(), 2); // team 100 untouched
+}
+
+TEST(RecordLaneTime, ANumberTwiceInTheProtocolWritesNothing) {
+    ListRows p{QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end()), {"5", "Erste"}, {"05", "Zweite"}};
+    const ListRows before = p;
     const auto out = RecordLaneTime(p, pc::Zeit1, "  5 Zweite", "20,00", u',');
-    EXPECT_EQ(out.row, 1);
-    ASSERT_EQ(p[1].size(), pc::Count);
-    EXPECT_EQ(p[1][pc::Bestzeit], "20,00");
-    EXPECT_EQ(p[2].size(), 2);
+    EXPECT_EQ(out.status, RecordStatus::TeamNotUnique);
+    EXPECT_EQ(p, before);
+    EXPECT_EQ(RecordFailureText(out, 1, "20,00"),
+              "Bahn 1: Mannschafts-Nr. 5 ist im Zeitenprotokoll nicht eindeutig, Zeit 20,00 bitte von Hand "
+              "eintragen.");
 }
 
 TEST(CommitPenaltyEdit, PenaltyAfterTimeAndTheBestTimeRule) {
     QStringList row{"7", "Süd", "B", "", "21,50", "3", "21,50", "23,10", "0", "23,10", "21,50"};
-    ASSERT_TRUE(CommitPenaltyEdit(row, pc::Fehler1, u','));
+    const EditCommit commit = CommitPenaltyEdit(row, pc::Fehler1, u',');
+    EXPECT_FALSE(commit.penaltyRejected || commit.timeRejected);
     EXPECT_EQ(row[pc::Gesamt1], "24,50");
     EXPECT_EQ(row[pc::Bestzeit], "23,10");
 
-    row[pc::Fehler1] = "0,5";
-    CommitPenaltyEdit(row, pc::Fehler1, u',');
-    EXPECT_EQ(row[pc::Gesamt1], "22,00");
-    EXPECT_EQ(row[pc::Bestzeit], "22,00");
+    row[pc::Fehler1] = " 1,00 "; // whole seconds, written with decimals
+    EXPECT_FALSE(CommitPenaltyEdit(row, pc::Fehler1, u',').penaltyRejected);
+    EXPECT_EQ(row[pc::Gesamt1], "22,50");
+    EXPECT_EQ(row[pc::Bestzeit], "22,50");
 }
 
-TEST(CommitPenaltyEdit, UnreadablePenaltyBecomesZero) {
-    QStringList row{"7", "Süd", "B", "", "21,50", "3.5", "", "", "", "", ""};
-    ASSERT_TRUE(CommitPenaltyEdit(row, pc::Fehler1, u','));
-    EXPECT_EQ(row[pc::Fehler1], "0");
-    EXPECT_EQ(row[pc::Gesamt1], "21,50");
-    EXPECT_EQ(row[pc::Bestzeit], "21,50");
+TEST(CommitPenaltyEdit, APenaltyThatIsNoWholeNumberFromZeroOnBecomesZero) {
+    for (const QString typed : {"-15", "2,5", "3.5", "abc"}) {
+        QStringList row{"7", "Süd", "B", "", "21,50", typed, "", "", "", "", ""};
+        const EditCommit commit = CommitPenaltyEdit(row, pc::Fehler1, u',');
+        EXPECT_TRUE(commit.penaltyRejected) << typed.toStdString();
+        EXPECT_EQ(row[pc::Fehler1], "0");
+        EXPECT_EQ(row[pc::Gesamt1], "21,50");
+        EXPECT_EQ(row[pc::Bestzeit], "21,50");
+    }
+    QStringList row{"7", "Süd", "B", "", "", "", "", "21,50", "-15", "", ""};
+    const EditCommit commit = CommitPenaltyEdit(row, pc::Fehler2, u',');
+    EXPECT_EQ(row[pc::Gesamt2], "21,50");
+    EXPECT_EQ(EditCommitText(commit, pc::Fehler2),
+              "Bahn 2: Fehler „-15“ ist keine ganze Zahl ab 0 und wurde auf 0 gesetzt.");
+    EXPECT_EQ(EditCommitText(EditCommit{}, pc::Fehler2), "");
 }
 
-TEST(CommitPenaltyEdit, BlankTimeOnlyClosesTheEdit) {
-    QStringList row{"7", "Süd", "B", "", "  ", "4", "", "", "", "", "x"};
-    const QStringList before = row;
-    EXPECT_FALSE(CommitPenaltyEdit(row, pc::Fehler1, u','));
-    EXPECT_EQ(row, before);
-    EXPECT_FALSE(CommitPenaltyEdit(row, -1, u','));
+TEST(CommitPenaltyEdit, AClearedTimeTakesItsTotalAlong) {
+    QStringList row{"7", "Süd", "B", "", "  ", "0", "21,50", "23,10", "2", "25,10", "21,50"};
+    EXPECT_FALSE(CommitPenaltyEdit(row, pc::Fehler1, u',').timeRejected);
+    EXPECT_EQ(row[pc::Gesamt1], "");
+    EXPECT_EQ(row[pc::Bestzeit], "25,10");
+    row[pc::Zeit2].clear();
+    CommitPenaltyEdit(row, pc::Fehler2, u',');
+    EXPECT_EQ(row.mid(pc::Zeit1), (QStringList{"  ", "0", "", "", "2", "", ""}));
+
+    QStringList untouched = row;
+    CommitPenaltyEdit(row, -1, u',');
+    EXPECT_EQ(row, untouched);
+}
+
+// "0" typed over a time, or a time below 0, is no run: no total, no best time.
+TEST(CommitPenaltyEdit, AZeroTimeNeverWins) {
+    QStringList row{"1", "A", "", "", "0", "", "0", "25,00", "0", "25,00", ""};
+    const EditCommit commit = CommitPenaltyEdit(row, pc::Fehler1, u',');
+    EXPECT_TRUE(commit.timeRejected);
+    EXPECT_EQ(row[pc::Gesamt1], "");
+    EXPECT_EQ(row[pc::Bestzeit], "25,00");
+    EXPECT_EQ(EditCommitText(commit, pc::Fehler1),
+              "Bahn 1: Zeit „0“ ist keine gültige Laufzeit und zählt nicht.");
+    row[pc::Zeit2] = "-3,00";
+    CommitPenaltyEdit(row, pc::Fehler2, u',');
+    EXPECT_EQ(row[pc::Gesamt2], "");
+    EXPECT_EQ(row[pc::Bestzeit], "");
 }
 
 TEST(CommitPenaltyEdit, EditedTimeOfLaneTwo) {
     QStringList row{"7", "Süd", "B", "", "", "", "", "25,00", "2", "27,00", "27,00"};
     row[pc::Zeit2] = "24,00";
-    ASSERT_TRUE(CommitPenaltyEdit(row, pc::Fehler2, u','));
+    CommitPenaltyEdit(row, pc::Fehler2, u',');
     EXPECT_EQ(row[pc::Gesamt2], "26,00");
     EXPECT_EQ(row[pc::Bestzeit], "26,00");
 }
 
-TEST(BestOfTotals, ATotalOfZeroNeverWins) {
-    EXPECT_EQ(BestOfTotals(0, 25), 25);
-    EXPECT_EQ(BestOfTotals(25, 0), 25);
-    EXPECT_EQ(BestOfTotals(0, 0), 0);
+TEST(BestOfTotals, ALaneWithoutTotalNeverWins) {
+    EXPECT_EQ(BestOfTotals(std::nullopt, 25), 25);
+    EXPECT_EQ(BestOfTotals(25, std::nullopt), 25);
+    EXPECT_FALSE(BestOfTotals(std::nullopt, std::nullopt));
     EXPECT_EQ(BestOfTotals(24.5, 23.1), 23.1);
     EXPECT_EQ(BestOfTotals(20, 23.1), 20);
-    QStringList row{"1", "A", "", "", "0", "", "0", "", "", "", ""};
-    CommitPenaltyEdit(row, pc::Fehler1, u',');
-    EXPECT_EQ(row[pc::Bestzeit], "0,00");
 }
 
 TEST(PenaltyKeys, OnlyDigitsBackspaceAndSeparatorWhileEditing) {
@@ -193,6 +245,10 @@ TEST(ProtocolSortRules, QualifiedTimesAndNumbers) {
 
     EXPECT_EQ(CompareProtocolCells(pc::Qualified, "v", "", u','), -1);
     EXPECT_EQ(CompareProtocolCells(pc::Bestzeit, "", "1,00", u','), 1);
+    EXPECT_EQ(CompareProtocolCells(pc::Bestzeit, "0,00", "99,00", u','), 1); // 0 is no time
+    EXPECT_EQ(CompareProtocolCells(pc::Gesamt2, "-1", "", u','), 0);
+    EXPECT_EQ(CompareProtocolCells(pc::Fehler1, "0", "5", u','), -1); // no penalty is one
+    EXPECT_EQ(CompareProtocolCells(pc::Fehler2, "0", "", u','), -1);
     EXPECT_EQ(CompareProtocolCells(pc::Nr, "10", "9", u','), 1);
 }
 

@@ -77,16 +77,18 @@ TEST(Generate, QualificationSortsTimesByValue) {
     EXPECT_EQ(Column(lists.qualification, rc::Mannschaft), (QStringList{"B", "A"}));
 }
 
-TEST(Generate, DescendingGridsKeepTheirDirection) {
-    GenerateInput in = Input({
-        {"1", "A", "", "v", "10,00", "0", "10,00", "", "", "", "10,00"},
-        {"2", "B", "", "v", "12,00", "0", "12,00", "", "", "", "12,00"},
-        {"3", "C", "", "", "11,00", "0", "11,00", "", "", "", "11,00"},
-    });
-    in.protocolDescending = true;
-    in.qualificationDescending = true;
-    const auto lists = GenerateResultLists(in);
-    EXPECT_EQ(Column(lists.qualification, rc::Mannschaft), (QStringList{"B", "A"}));
-    EXPECT_EQ(Column(lists.overall, rc::Mannschaft), (QStringList{"C", "B", "A"}));
-    EXPECT_EQ(Column(lists.protocol, pc::Nr), (QStringList{"3", "2", "1"}));
+// Places come from the data: equal totals go by team number, whatever order
+// the protocol is shown in; a best time of 0 is no time.
+TEST(Generate, PlacesDoNotDependOnTheOrderTheProtocolIsShownIn) {
+    const auto lists = GenerateResultLists(Input({
+        {"3", "C", "", "v", "10,00", "0", "10,00", "", "", "", "10,00"},
+        {"10", "J", "", "v", "0,00", "0", "0,00", "", "", "", "0,00"},
+        {"1", "A", "", "v", "12,00", "0", "12,00", "", "", "", "12,00"},
+        {"2", "B", "", "v", "10,00", "0", "10,00", "", "", "", "10,00"},
+    }));
+    EXPECT_EQ(Column(lists.qualification, rc::Mannschaft), (QStringList{"B", "C", "A", "J"}));
+    EXPECT_EQ(Column(lists.qualification, rc::Platz), (QStringList{"1", "2", "3", ""}));
+    EXPECT_EQ(Column(lists.overall, rc::Mannschaft), (QStringList{"B", "C", "A"}));
+    EXPECT_EQ(Column(lists.overall, rc::Platz), (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(Column(lists.protocol, pc::Nr), (QStringList{"1", "2", "3", "10"}));
 }

@@ -28,6 +28,19 @@ TEST(ResultNumbers, UnreadableCountsAsZeroOrSortsLast) {
     EXPECT_EQ(SecondsForSorting("9,99", u','), 9.99);
 }
 
+TEST(ResultNumbers, RunTimesAboveZeroAndWholePenaltiesFromZeroOn) {
+    EXPECT_EQ(RunSeconds("0,01", u','), 0.01);
+    EXPECT_FALSE(RunSeconds("0,00", u','));
+    EXPECT_FALSE(RunSeconds("-2,00", u','));
+    EXPECT_FALSE(RunSeconds("x", u','));
+    EXPECT_EQ(RunSecondsForSorting("0", u','), 2147483647.0);
+    EXPECT_EQ(WholePenalty("0", u','), 0.0);
+    EXPECT_EQ(WholePenalty(" 3,00 ", u','), 3.0);
+    EXPECT_FALSE(WholePenalty("-1", u','));
+    EXPECT_FALSE(WholePenalty("2,5", u','));
+    EXPECT_FALSE(WholePenalty("", u','));
+}
+
 TEST(ResultNumbers, FormatsTwoDecimalsWithTheSeparator) {
     EXPECT_EQ(FormatSeconds(24.5, u','), "24,50");
     EXPECT_EQ(FormatSeconds(0, u','), "0,00");
