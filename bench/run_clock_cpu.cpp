@@ -89,16 +89,23 @@ int main(int argc, char* argv[]) {
 
     double cpu0 = 0;
     double wall0 = 0;
+    long ticks = 0;
+    long ticks0 = 0;
+    QObject::connect(form.Clock, &QTimer::timeout, &form, [&] { ++ticks; });
     QTimer::singleShot(500, &form, [&] { form.mStartClick(form.bSTART); });
     QTimer::singleShot(2500, &form, [&] {
         cpu0 = CpuSeconds();
         wall0 = WallSeconds();
+        ticks0 = ticks;
     });
     QTimer::singleShot(2500 + seconds * 1000, &form, [&] {
         const double cpu = CpuSeconds() - cpu0;
         const double wall = WallSeconds() - wall0;
-        std::printf("run clock on both lanes: %.2f s CPU over %.2f s = %.2f %% of one core\n", cpu, wall,
-                    100.0 * cpu / wall);
+        const long n = ticks - ticks0;
+        std::printf(
+            "run clock on both lanes: %.2f s CPU over %.2f s = %.2f %% of one core; %ld ticks, %.0f us "
+            "CPU per tick\n",
+            cpu, wall, 100.0 * cpu / wall, n, n > 0 ? 1e6 * cpu / static_cast<double>(n) : 0.0);
         form.Clock->stop();
         QApplication::exit(0);
     });

@@ -38,18 +38,21 @@ void TDigit::SetValueBinary(uint8_t v) {
 void TDigit::SetColorOn(TColor c) {
     if (c == FColorOn) return;
     FColorOn = c;
+    ForgetFaces();
     update();
 }
 
 void TDigit::SetColorOff(TColor c) {
     if (c == FColorOff) return;
     FColorOff = c;
+    ForgetFaces();
     update();
 }
 
 void TDigit::SetColor(TColor c) {
     if (c == FColor) return;
     FColor = c;
+    ForgetFaces();
     update();
 }
 
@@ -57,11 +60,13 @@ void TDigit::SetThickness(int t) {
     // Thicker segments than half the digit would turn the polygons inside out.
     if (t > width() / 2 || t > height() / 2) return;
     FThickness = t;
+    ForgetFaces();
     update();
 }
 
 void TDigit::SetSeparation(int s) {
     FSeparation = s;
+    ForgetFaces();
     update();
 }
 
@@ -71,8 +76,29 @@ void TDigit::SetBorderStyle(TBorderStyle b) {
     update();
 }
 
-void TDigit::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+void TDigit::ForgetFaces() {
+    FFaces.clear();
+}
+
+const QPixmap& TDigit::Face(uint8_t pattern) {
+    const qreal ratio = devicePixelRatioF();
+    if (FFacesSize != size() || FFacesRatio != ratio) {
+        ForgetFaces();
+        FFacesSize = size();
+        FFacesRatio = ratio;
+    }
+    auto it = FFaces.find(pattern);
+    if (it == FFaces.end()) {
+        QPixmap face(size() * ratio);
+        face.setDevicePixelRatio(ratio);
+        QPainter p(&face);
+        DrawFace(p, pattern);
+        it = FFaces.insert(pattern, face);
+    }
+    return *it;
+}
+
+void TDigit::DrawFace(QPainter& p, uint8_t pattern) const {
     const QColor background = ToQColor(FColor);
     p.fillRect(rect(), background);
     // Outlining every polygon in the background colour keeps a one-pixel gap
@@ -82,10 +108,15 @@ void TDigit::paintEvent(QPaintEvent*) {
     const QColor off = ToQColor(FColorOff);
     const auto parts = DigitSegmentPolygons(width(), height(), FThickness, FSeparation);
     for (std::size_t bit = 0; bit < parts.size(); ++bit) {
-        p.setBrush((FValueBinary >> bit) & 1 ? on : off);
+        p.setBrush((pattern >> bit) & 1 ? on : off);
         const auto& points = parts[bit];
         p.drawPolygon(points.data(), static_cast<int>(points.size()));
     }
+}
+
+void TDigit::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, Face(FValueBinary));
 }
 
 } // namespace zn

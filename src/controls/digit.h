@@ -2,6 +2,8 @@
 
 #include "core/colors.h"
 
+#include <QHash>
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
@@ -43,6 +45,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The digit's look for one segment pattern, drawn once and then copied:
+    // the run clock shows a new value every 10 ms, and filling seven
+    // polygons each time costs more than the rest of a clock tick.
+    const QPixmap& Face(uint8_t pattern);
+    void DrawFace(QPainter& p, uint8_t pattern) const;
+    // Colours, thickness or separation changed: every cached face is stale.
+    void ForgetFaces();
+
     int FValue = 0;
     uint8_t FValueBinary = 0x7D;
     TColor FColorOn = clYellow;
@@ -51,6 +61,9 @@ private:
     int FThickness = 2;
     int FSeparation = 1;
     TBorderStyle FBorderStyle = bsSingle;
+    QHash<uint8_t, QPixmap> FFaces;
+    QSize FFacesSize;
+    qreal FFacesRatio = 0;
 };
 
 } // namespace zn

@@ -125,3 +125,25 @@ TEST(Digit, PaintsLitAndDarkSegmentsOverTheBackground) {
     EXPECT_EQ(PixelAt(d, 77, 157), ToQColor(clRed));
     EXPECT_EQ(PixelAt(d, 40, 9), ToQColor(clGreen));
 }
+
+// The faces are drawn once and reused: a change of colour, thickness or size
+// after a paint must still show (the first clock digit turns bright at 100 s).
+TEST(Digit, ChangesAfterAPaintAreShown) {
+    TDigit d;
+    d.resize(80, 160);
+    d.SetThickness(9);
+    d.SetColorOn(0x404040);
+    d.SetValue(8);
+    EXPECT_EQ(PixelAt(d, 40, 9), ToQColor(0x404040));
+    d.SetColorOn(clYellow);
+    EXPECT_EQ(PixelAt(d, 40, 9), ToQColor(clYellow));
+    d.SetColorOff(clRed);
+    d.SetValue(1);
+    EXPECT_EQ(PixelAt(d, 40, 9), ToQColor(clRed));
+    d.SetColor(clBlue);
+    EXPECT_EQ(PixelAt(d, 40, 40), ToQColor(clBlue));
+    d.SetThickness(4);
+    EXPECT_EQ(PixelAt(d, 40, 12), ToQColor(clBlue)); // below the thinner top segment
+    d.resize(40, 80);
+    EXPECT_EQ(PixelAt(d, 20, 2), ToQColor(clRed)); // the top segment, drawn at the new size
+}
