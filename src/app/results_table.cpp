@@ -145,7 +145,8 @@ void TFormMain::RerankResultList() {
     if (!IsResultGrid(*this, CurrentList)) return;
     TSortGrid* list = CurrentList;
     ListRows rows = RowsOf(list->Store());
-    RankResultRows(rows, list->ColCount(), DecimalSeparator());
+    RankResultRows(rows, list->ColCount(), DecimalSeparator(),
+                   list == SortGrid4 ? RankBasis::EarlierPlaces : RankBasis::Totals);
     WriteGridRows(list, rows);
     list->SortByColumn(list->SortOptions.SortCol);
 }

@@ -53,7 +53,7 @@ void NumberPlaces(ListRows& rows, int colCount, QChar separator) {
     }
 }
 
-void RankResultRows(ListRows& rows, int colCount, QChar separator) {
+void RankResultRows(ListRows& rows, int colCount, QChar separator, RankBasis basis) {
     if (colCount <= 0) return;
     const int totalCol = colCount - 1;
     const RowSortKey byTotal{totalCol, [separator](const QString& a, const QString& b) {
@@ -64,7 +64,10 @@ void RankResultRows(ListRows& rows, int colCount, QChar separator) {
     const RowSortKey byPlace{rc::Platz, [separator](const QString& a, const QString& b) {
                                  return CompareRunTimes(a, b, separator);
                              }};
-    SortListRows(rows, {byTotal, byPlace});
+    if (basis == RankBasis::EarlierPlaces)
+        SortListRows(rows, {byPlace, byTotal});
+    else
+        SortListRows(rows, {byTotal, byPlace});
     NumberPlaces(rows, colCount, separator);
 }
 

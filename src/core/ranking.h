@@ -39,10 +39,17 @@ TSortStyle ResultSortStyle(int col, TSortOptions& options, QChar separator);
 // their order, and the others get an empty "Platz".
 void NumberPlaces(ListRows& rows, int colCount, QChar separator);
 
+// What a re-rank goes by. The qualification result is ranked by totals. The
+// overall result was ranked at generation by mark first, then best time, and
+// its rows no longer carry the mark: a re-rank (after a row was removed) keeps
+// the order of its earlier places and only closes the gaps; rows without an
+// earlier place follow by total.
+enum class RankBasis { Totals, EarlierPlaces };
+
 // Ranks a qualification or overall result on its own data, whatever order a
 // grid shows it in: totals (last column) ascending, rows without a total that
 // counts last and without a place; equal totals keep their earlier places,
 // then their earlier order. The rows come back in place order.
-void RankResultRows(ListRows& rows, int colCount, QChar separator);
+void RankResultRows(ListRows& rows, int colCount, QChar separator, RankBasis basis = RankBasis::Totals);
 
 } // namespace zn

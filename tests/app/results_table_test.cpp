@@ -311,14 +311,15 @@ TEST_F(ResultsTable, ResultListRanksByTotalWithBlankTotalsLast) {
     EXPECT_EQ(overall->ColumnStrings(rc::Platz).ToStringList(), (QStringList{"Platz", "1", "2", "3", ""}));
 }
 
-// Places come from the totals: sorting by "Mannschaft" and removing a row
-// renumbers by time, and the rows stay in name order.
+// Places come from the list's data: sorting the overall result by
+// "Mannschaft" and removing a row closes the gap in the earlier place order
+// (qualified teams stay ahead), and the rows stay in name order.
 TEST_F(ResultsTable, PlacesStayWithTheTotalsWhateverColumnIsSorted) {
     TSortGrid* overall = form->SortGrid4;
     FillList(overall, {ResultHeaderRow(),
-                       {"1", "Zulu", "", "20,00", "0", "20,00"},
-                       {"4", "Alpha", "", "30,00", "0", "30,00"},
-                       {"2", "Mike", "", "25,00", "0", "25,00"},
+                       {"1", "Zulu", "", "30,00", "0", "30,00"}, // qualified, so ahead of faster teams
+                       {"4", "Alpha", "", "25,00", "0", "25,00"},
+                       {"2", "Mike", "", "20,00", "0", "20,00"},
                        {"3", "Bravo", "", "27,00", "0", "27,00"}});
     form->SelectDatenbank(form->StageEntry(StageTag(1, lkGesamt)));
     ClickCell(overall, rc::Mannschaft, 0);
