@@ -4,6 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QDate>
+#include <QTime>
+
 #include <random>
 
 using namespace zn;
@@ -88,6 +91,60 @@ BENCHMARK(BM_DetectAndSortNumeric)
     ->Range(1000, 100000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oNLogN);
+
+// Dates as the lists write them, every fourth with a time of day ("24.12.2023
+// 08:05"), and times of day with and without seconds ("7:05:09", "12:40"):
+// the forms that QLocale has to try one after the other.
+TCellStore DatesAndTimes(int rows) {
+    std::mt19937 random(42);
+    TCellStore store(3, rows + 1);
+    store.SetCell(0, 0, QStringLiteral("Datum"));
+    store.SetCell(1, 0, QStringLiteral("Uhrzeit"));
+    const QDate first(2000, 1, 1);
+    for (int r = 1; r <= rows; ++r) {
+        const QDate day = first.addDays(random() % 11000);
+        const QTime time(random() % 24, random() % 60, random() % 60);
+        store.SetCell(0, r,
+                      r % 4 == 0 ? kGerman.toString(day, QStringLiteral("dd.MM.yyyy")) + u' ' +
+                                       time.toString(QStringLiteral("HH:mm"))
+                                 : kGerman.toString(day, QStringLiteral("dd.MM.yyyy")));
+        store.SetCell(1, r, time.toString(r % 3 == 0 ? QStringLiteral("H:mm") : QStringLiteral("H:mm:ss")));
+    }
+    return store;
+}
+
+void BM_SortDateColumn(benchmark::State& state) {
+    const TCellStore original = DatesAndTimes(static_cast<int>(state.range(0)));
+    TSortOptions options;
+    options.SortStyle = ssDateTime;
+    SortOnce(state, original, options, 0, {});
+}
+BENCHMARK(BM_SortDateColumn)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_SortTimeColumn(benchmark::State& state) {
+    const TCellStore original = DatesAndTimes(static_cast<int>(state.range(0)));
+    TSortOptions options;
+    options.SortStyle = ssTime;
+    SortOnce(state, original, options, 1, {});
+}
+BENCHMARK(BM_SortTimeColumn)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Without a style the column is detected first: every cell is tried as a
+// number, a time and a date-time before the sort converts it again.
+void BM_DetectAndSortDates(benchmark::State& state) {
+    const TCellStore original = DatesAndTimes(static_cast<int>(state.range(0)));
+    TSortOptions options;
+    TCellStore store;
+    for (auto _ : state) {
+        state.PauseTiming();
+        store = original;
+        options.SortStyle = ssAutomatic;
+        state.ResumeTiming();
+        TSortResult result = SortRows(store, options, 0, {}, {}, kGerman);
+        benchmark::DoNotOptimize(result.Order.data());
+    }
+}
+BENCHMARK(BM_DetectAndSortDates)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
