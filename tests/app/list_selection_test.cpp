@@ -2,6 +2,7 @@
 #include "test_platform.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 #include <QToolButton>
@@ -140,4 +141,24 @@ TEST_F(ListSelection, ClassListWritesOnlyAPick) {
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(protocol->GetCell(pc::Klasse, 2), "Jugend");
     EXPECT_TRUE(protocol->Modified());
+}
+
+// A penalty typed and then a header click: the edit stays with its team and
+// Enter commits it there; the team that comes to stand at the old row number
+// is not touched (its blank penalty would otherwise become "0").
+TEST_F(ListSelection, PenaltyEditStaysWithItsTeamThroughASort) {
+    for (int r = 1; r <= kTeams; ++r)
+        protocol->SetCell(pc::Zeit1, r, "30,00");
+    ClickCell(pc::Fehler1, 2);
+    const QString team = protocol->GetCell(pc::Name, 2);
+    QTest::keyClicks(protocol, "3");
+    ClickCell(pc::Nr, 0);
+    QTest::keyClick(protocol->InplaceEditor(), Qt::Key_Return);
+
+    const int row = RowOfTeam(team);
+    EXPECT_EQ(protocol->CurrentRow(), row);
+    EXPECT_EQ(RowOf(protocol, row).mid(pc::Zeit1, 3), (QStringList{"30,00", "3", "33,00"}));
+    QStringList penalties = protocol->ColumnStrings(pc::Fehler1);
+    penalties.removeAt(row);
+    EXPECT_EQ(penalties.join(QString()), "Fehler");
 }
