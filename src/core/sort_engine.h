@@ -78,7 +78,8 @@ struct TSortResult {
     // Order[n] is the old row now at row n + 1.
     std::vector<int> Order;
     // When a marked row was among the data rows: the row its data now sits
-    // in (the first in the new order), to become the current row; else -1.
+    // in (the first in the new order); else -1. A grid follows its current
+    // row through Order instead, which need not be marked.
     int CurrentRow = -1;
     // The marked rows' new numbers in the new order, for the marked list and
     // the anchor list; meaningful when CurrentRow != -1.
