@@ -2,7 +2,9 @@
 // main window with the real millisecond clock, started on two teams, measured
 // over 10 s of its own process CPU time after 2 s of settling. Run it under a
 // real window system (X or Xvfb), where every paint is sent to the screen:
-//   xvfb-run -s "-screen 0 1280x800x24" build-bench/bin/run_clock_cpu
+//   xvfb-run -s "-screen 0 1280x800x24" build-bench/bin/run_clock_cpu [seconds] [--paints]
+// With --paints it also lists how often each widget was painted (the event
+// filter that counts them costs time of its own, so measure without it).
 #include "app/main_window.h"
 #include "app/platform_qt.h"
 #include "controls/bit_btn_with_color.h"
@@ -13,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLocale>
+#include <QMap>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -37,6 +40,20 @@ public:
 class NoQuestions : public zn::IModalRunner {
 public:
     int Exec(QDialog&) override { return 2; }
+};
+
+// Counts the paint events each widget gets while the measurement runs.
+class PaintCount : public QObject {
+public:
+    bool on = false;
+    QMap<QString, int> paints;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (on && e->type() == QEvent::Paint)
+            ++paints[o->objectName().isEmpty() ? o->metaObject()->className() : o->objectName()];
+        return false;
+    }
 };
 
 double CpuSeconds() {
@@ -92,11 +109,14 @@ int main(int argc, char* argv[]) {
     long ticks = 0;
     long ticks0 = 0;
     QObject::connect(form.Clock, &QTimer::timeout, &form, [&] { ++ticks; });
+    PaintCount painted;
+    if (QCoreApplication::arguments().contains(QStringLiteral("--paints"))) app.installEventFilter(&painted);
     QTimer::singleShot(500, &form, [&] { form.mStartClick(form.bSTART); });
     QTimer::singleShot(2500, &form, [&] {
         cpu0 = CpuSeconds();
         wall0 = WallSeconds();
         ticks0 = ticks;
+        painted.on = true;
     });
     QTimer::singleShot(2500 + seconds * 1000, &form, [&] {
         const double cpu = CpuSeconds() - cpu0;
@@ -106,6 +126,8 @@ int main(int argc, char* argv[]) {
             "run clock on both lanes: %.2f s CPU over %.2f s = %.2f %% of one core; %ld ticks, %.0f us "
             "CPU per tick\n",
             cpu, wall, 100.0 * cpu / wall, n, n > 0 ? 1e6 * cpu / static_cast<double>(n) : 0.0);
+        for (auto it = painted.paints.cbegin(); it != painted.paints.cend(); ++it)
+            std::printf("  %-24s %6d paints\n", qPrintable(it.key()), it.value());
         form.Clock->stop();
         QApplication::exit(0);
     });

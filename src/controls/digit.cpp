@@ -80,7 +80,7 @@ void TDigit::ForgetFaces() {
     FFaces.clear();
 }
 
-const QPixmap& TDigit::Face(uint8_t pattern) {
+const QImage& TDigit::Face(uint8_t pattern) {
     const qreal ratio = devicePixelRatioF();
     if (FFacesSize != size() || FFacesRatio != ratio) {
         ForgetFaces();
@@ -89,7 +89,9 @@ const QPixmap& TDigit::Face(uint8_t pattern) {
     }
     auto it = FFaces.find(pattern);
     if (it == FFaces.end()) {
-        QPixmap face(size() * ratio);
+        // An opaque 32-bit image is copied into the window's backing store as
+        // it is; a pixmap was converted on every paint, on a worker thread.
+        QImage face(size() * ratio, QImage::Format_RGB32);
         face.setDevicePixelRatio(ratio);
         QPainter p(&face);
         DrawFace(p, pattern);
@@ -116,7 +118,7 @@ void TDigit::DrawFace(QPainter& p, uint8_t pattern) const {
 
 void TDigit::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(0, 0, Face(FValueBinary));
+    p.drawImage(0, 0, Face(FValueBinary));
 }
 
 } // namespace zn

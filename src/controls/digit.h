@@ -3,7 +3,7 @@
 #include "core/colors.h"
 
 #include <QHash>
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include <cstdint>
@@ -48,7 +48,7 @@ private:
     // The digit's look for one segment pattern, drawn once and then copied:
     // the run clock shows a new value every 10 ms, and filling seven
     // polygons each time costs more than the rest of a clock tick.
-    const QPixmap& Face(uint8_t pattern);
+    const QImage& Face(uint8_t pattern);
     void DrawFace(QPainter& p, uint8_t pattern) const;
     // Colours, thickness or separation changed: every cached face is stale.
     void ForgetFaces();
@@ -61,7 +61,7 @@ private:
     int FThickness = 2;
     int FSeparation = 1;
     TBorderStyle FBorderStyle = bsSingle;
-    QHash<uint8_t, QPixmap> FFaces;
+    QHash<uint8_t, QImage> FFaces;
     QSize FFacesSize;
     qreal FFacesRatio = 0;
 };
