@@ -5,6 +5,7 @@
 //   xvfb-run -s "-screen 0 1280x800x24" build-bench/bin/run_clock_cpu [seconds] [--paints]
 // With --paints it also lists how often each widget was painted (the event
 // filter that counts them costs time of its own, so measure without it).
+#include "app/demo_console.h"
 #include "app/main_window.h"
 #include "app/platform_qt.h"
 #include "controls/bit_btn_with_color.h"
@@ -24,23 +25,6 @@
 #include <ctime>
 
 namespace {
-
-class Silence : public zn::ISoundPlayer {
-public:
-    void WarmUp(const QString&) override {}
-    void PlaySync(const QString&) override {}
-    void PlayAsync(const QString&) override {}
-};
-
-class NoShell : public zn::IShell {
-public:
-    bool Open(const QString&) override { return false; }
-};
-
-class NoQuestions : public zn::IModalRunner {
-public:
-    int Exec(QDialog&) override { return 2; }
-};
 
 // Counts the paint events each widget gets while the measurement runs.
 class PaintCount : public QObject {
@@ -78,9 +62,9 @@ int main(int argc, char* argv[]) {
     QTemporaryDir dir;
     QDir::setCurrent(dir.path()); // no cue files: the start does not wait for one
     zn::SteadyTickSource clock;
-    Silence sound;
-    NoShell shell;
-    NoQuestions modal;
+    zn::SilentSound sound;
+    zn::NoShell shell;
+    zn::NoQuestions modal;
     const QString settings = dir.filePath(QStringLiteral("settings.conf"));
     const zn::TPlatform platform{&clock, &sound, &shell, &modal, [settings] {
                                      return std::make_unique<QSettings>(settings, QSettings::IniFormat);
@@ -89,20 +73,8 @@ int main(int argc, char* argv[]) {
     zn::TFormMain form(platform);
     form.UseResultFolder(zn::OutputLocation{dir.path(), true});
     form.resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
-    const QStringList teams{QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid")};
-    zn::TSortGrid* protocol = form.SortGrid2;
-    protocol->SetRowCount(teams.size() + 1);
-    for (int r = 0; r < teams.size(); ++r) {
-        protocol->SetCell(0, r + 1, teams[r].left(3).trimmed());
-        protocol->SetCell(1, r + 1, teams[r].mid(4));
-    }
-    for (QComboBox* lane : {form.cbBuhn1, form.cbBuhn2}) {
-        lane->addItems(teams);
-        lane->setEnabled(true);
-    }
-    form.cbBuhn2->setCurrentIndex(1);
+    zn::PutDemoTeams(form, {QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid")});
     form.show();
-    form.UpdateCommandStates();
 
     double cpu0 = 0;
     double wall0 = 0;

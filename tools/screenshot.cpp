@@ -1,5 +1,6 @@
 // Renders the main window at its design size 1006 x 615 into a PNG, with two
 // example teams on the lanes and a run in progress, without sound or settings.
+#include "app/demo_console.h"
 #include "app/main_window.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/led.h"
@@ -23,23 +24,6 @@ public:
     void Sleep(int ms) override { now += static_cast<uint32_t>(ms); }
 };
 
-class Silence : public zn::ISoundPlayer {
-public:
-    void WarmUp(const QString&) override {}
-    void PlaySync(const QString&) override {}
-    void PlayAsync(const QString&) override {}
-};
-
-class NoShell : public zn::IShell {
-public:
-    bool Open(const QString&) override { return false; }
-};
-
-class NoQuestions : public zn::IModalRunner {
-public:
-    int Exec(QDialog&) override { return 2; }
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -49,9 +33,9 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir dir;
     StillClock clock;
-    Silence sound;
-    NoShell shell;
-    NoQuestions modal;
+    zn::SilentSound sound;
+    zn::NoShell shell;
+    zn::NoQuestions modal;
     const QString settings = dir.filePath(QStringLiteral("settings.conf"));
     const zn::TPlatform platform{&clock, &sound, &shell, &modal, [settings] {
                                      return std::make_unique<QSettings>(settings, QSettings::IniFormat);
@@ -59,23 +43,9 @@ int main(int argc, char* argv[]) {
 
     zn::TFormMain form(platform);
     form.resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
-    const QStringList teams{QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid"),
-                            QStringLiteral("  3 FF Rozodiroz")};
-    zn::TSortGrid* protocol = form.SortGrid2;
-    protocol->SetRowCount(teams.size() + 1);
-    for (int c = 0; c < static_cast<int>(zn::ProtocolHeaders.size()); ++c)
-        protocol->SetCell(c, 0, zn::ProtocolHeaders[c]);
-    for (int r = 0; r < teams.size(); ++r) {
-        protocol->SetCell(0, r + 1, teams[r].left(3).trimmed());
-        protocol->SetCell(1, r + 1, teams[r].mid(4));
-    }
-    for (QComboBox* lane : {form.cbBuhn1, form.cbBuhn2}) {
-        lane->addItems(teams);
-        lane->setEnabled(true);
-    }
-    form.cbBuhn2->setCurrentIndex(1);
+    zn::PutDemoTeams(form, {QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid"),
+                            QStringLiteral("  3 FF Rozodiroz")});
     form.show();
-    form.UpdateCommandStates();
 
     // A run: lane 1 stopped at 23,45 s, lane 2 still running at 104,56 s.
     form.mStartClick(form.bSTART);

@@ -1,0 +1,28 @@
+#include "app/demo_console.h"
+
+#include "app/main_window.h"
+#include "controls/sort_grid.h"
+#include "core/protocol_row.h"
+
+#include <QComboBox>
+
+namespace zn {
+
+void PutDemoTeams(TFormMain& form, const QStringList& teamKeys) {
+    TSortGrid* protocol = form.SortGrid2;
+    protocol->SetRowCount(static_cast<int>(teamKeys.size()) + 1);
+    for (int c = 0; c < static_cast<int>(ProtocolHeaders.size()); ++c)
+        protocol->SetCell(c, 0, ProtocolHeaders[c]);
+    for (int r = 0; r < teamKeys.size(); ++r) {
+        protocol->SetCell(pc::Nr, r + 1, teamKeys[r].left(3).trimmed());
+        protocol->SetCell(pc::Name, r + 1, teamKeys[r].mid(4));
+    }
+    for (QComboBox* lane : {form.cbBuhn1, form.cbBuhn2}) {
+        lane->addItems(teamKeys);
+        lane->setEnabled(true);
+    }
+    form.cbBuhn2->setCurrentIndex(1);
+    form.UpdateCommandStates();
+}
+
+} // namespace zn
