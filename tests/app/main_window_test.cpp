@@ -13,13 +13,13 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QScreen>
-#include <QWindow>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace zn;
@@ -244,7 +244,7 @@ TEST_F(MainWindow, BoundsReadBeforeAStopApplyOnTheirOwn) {
         s.left = 70;
         s.width = 1200;
         WriteConsoleSettings(store, s);
-        store.remove("Top");  // the reading stops here: Width and Height stay unread
+        store.remove("Top"); // the reading stops here: Width and Height stay unread
     }
     auto form = wb.MakeForm();
     EXPECT_EQ(form->x(), 70);
