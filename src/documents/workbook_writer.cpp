@@ -1,0 +1,213 @@
+#include "documents/workbook_writer.h"
+
+#include "core/stages.h"
+#include "documents/workbook_writer_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zn {
+
+Q_LOGGING_CATEGORY(lcWorkbookWriter, "zn.documents.workbook", QtWarningMsg)
+
+namespace {
+
+// Pixel widths of Calibri 11 at 96 dpi, the font a new workbook shows its
+// cells in; characters of one width share a class. The digits are 7 px wide,
+// which is also the unit of a column width ("characters").
+int CalibriPixels(char16_t c) {
+    struct WidthClass {
+        const char16_t* chars;
+        int px;
+    };
+    static constexpr WidthClass kClasses[] = {
+        {u"W@", 13},
+        {u"mM", 12},
+        {u"w%", 11},
+        {u"NOQ&", 10},
+        {u"ADGHUV", 9},
+        {u"bdehnopquBCKPRX", 8},
+        {u"0123456789agkvxyEFSTYZ#$*+<=>?^_|~", 7},
+        {u"cszL\"/\\", 6},
+        {u"frtJ!()-[]{}", 5},
+        {u"ijlI,.:;`", 4},
+        {u"' ", 3},
+    };
+    for (const WidthClass& wc : kClasses)
+        for (const char16_t* p = wc.chars; *p; ++p)
+            if (*p == c) return wc.px;
+    return 8;
+}
+
+double TextPixels(const QString& text, bool bold) {
+    double px = 0;
+    for (const QChar ch : text) {
+        // "Ä" is as wide as "A": measure a letter with its accent by its base.
+        const QString base = ch.decomposition();
+        px += CalibriPixels(base.isEmpty() ? ch.unicode() : base.at(0).unicode());
+    }
+    // Bold Calibri runs about a tenth wider.
+    return bold ? px * 1.1 : px;
+}
+
+// A column as wide as its longest text plus the 7 px Excel leaves around a
+// fitted text; an empty column keeps the default width.
+uint32_t FittedPixels(const WorkbookSheet& sheet, int col) {
+    double px = 0;
+    for (int r = 0; r < sheet.rows.size(); ++r)
+        px = std::max(px, TextPixels(CellOf(sheet.rows[r], col), r == 0));
+    if (px <= 0) return LXW_DEF_COL_WIDTH_PIXELS;
+    return static_cast<uint32_t>(std::ceil(px)) + 7;
+}
+
+QString LibraryReason(lxw_error error) {
+    switch (error) {
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+        return QStringLiteral("Die Datei kann nicht angelegt werden");
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return QStringLiteral("Nicht genug Arbeitsspeicher");
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return QStringLiteral("Ein Zelltext ist länger als 32.767 Zeichen");
+    case LXW_ERROR_SHEETNAME_LENGTH_EXCEEDED:
+    case LXW_ERROR_INVALID_SHEETNAME_CHARACTER:
+    case LXW_ERROR_SHEETNAME_ALREADY_USED:
+        return QStringLiteral("Ungültiger Name eines Tabellenblatts");
+    default:
+        return QStringLiteral("Fehler beim Schreiben der Arbeitsmappe (%1)")
+            .arg(QString::fromUtf8(lxw_strerror(error)));
+    }
+}
+
+// The four cell formats of a block: header or data row, time column or not.
+struct BlockFormats {
+    lxw_format* cell = nullptr;
+    lxw_format* timeCell = nullptr;
+    lxw_format* header = nullptr;
+    lxw_format* timeHeader = nullptr;
+    lxw_format* timeColumn = nullptr; // the rest of a time column below and beside the block
+
+    lxw_format* of(int row, bool time) const {
+        if (row == 0) return time ? timeHeader : header;
+        return time ? timeCell : cell;
+    }
+};
+
+// Excel keeps number formats in its file in the notation of the English
+// program; "0.00" is what a German one shows as "0,00".
+constexpr const char* kTimeFormat = "0.00";
+
+BlockFormats AddFormats(lxw_workbook* wb) {
+    BlockFormats f;
+    const auto make = [wb](bool header, bool time) {
+        lxw_format* fmt = workbook_add_format(wb);
+        format_set_border(fmt, header ? LXW_BORDER_MEDIUM : LXW_BORDER_THIN);
+        if (header) format_set_bold(fmt);
+        if (time) format_set_num_format(fmt, kTimeFormat);
+        return fmt;
+    };
+    f.cell = make(false, false);
+    f.timeCell = make(false, true);
+    f.header = make(true, false);
+    f.timeHeader = make(true, true);
+    f.timeColumn = workbook_add_format(wb);
+    format_set_num_format(f.timeColumn, kTimeFormat);
+    return f;
+}
+
+lxw_error WriteSheet(lxw_workbook* wb, const WorkbookSheet& sheet, const BlockFormats& formats) {
+    const QByteArray name = sheet.name.toUtf8();
+    lxw_worksheet* ws = workbook_add_worksheet(wb, name.constData());
+    if (!ws) return LXW_ERROR_INVALID_SHEETNAME_CHARACTER;
+    for (int c = 0; c < sheet.colCount; ++c) {
+        const bool time = sheet.timeColumns.contains(c);
+        const auto col = static_cast<lxw_col_t>(c);
+        const lxw_error e = worksheet_set_column_pixels(ws, col, col, FittedPixels(sheet, c),
+                                                        time ? formats.timeColumn : nullptr);
+        if (e != LXW_NO_ERROR) return e;
+    }
+    for (int r = 0; r < sheet.rows.size(); ++r) {
+        for (int c = 0; c < sheet.colCount; ++c) {
+            // Texts stay texts: a time "21,50" must not turn into a number a
+            // program of another locale reads as 2150.
+            const QByteArray text = CellOf(sheet.rows[r], c).toUtf8();
+            const lxw_error e =
+                worksheet_write_string(ws, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
+                                       text.constData(), formats.of(r, sheet.timeColumns.contains(c)));
+            if (e != LXW_NO_ERROR) return e;
+        }
+    }
+    return LXW_NO_ERROR;
+}
+
+lxw_error WriteBook(const QString& path, const WorkbookExport& book) {
+    const QByteArray file = QFile::encodeName(path);
+    lxw_workbook* wb = workbook_new(file.constData());
+    if (!wb) return LXW_ERROR_MEMORY_MALLOC_FAILED;
+    const BlockFormats formats = AddFormats(wb);
+    lxw_error error = LXW_NO_ERROR;
+    for (const WorkbookSheet& sheet : book.sheets) {
+        error = WriteSheet(wb, sheet, formats);
+        if (error != LXW_NO_ERROR) break;
+    }
+    QByteArray title = book.title.toUtf8();
+    QByteArray subject = book.subject.toUtf8();
+    QByteArray author = kWorkbookAuthor.toUtf8();
+    QByteArray comments = kWorkbookComments.toUtf8();
+    lxw_doc_properties properties{};
+    properties.title = title.data();
+    properties.subject = subject.data();
+    properties.author = author.data();
+    properties.comments = comments.data();
+    if (error == LXW_NO_ERROR) error = workbook_set_properties(wb, &properties);
+    // Closing also frees the workbook, so it happens after a failure too.
+    const lxw_error closed = workbook_close(wb);
+    return error != LXW_NO_ERROR ? error : closed;
+}
+
+} // namespace
+
+QList<int> WorkbookTimeColumns(int sheet) {
+    if (sheet <= 1) return {pc::Zeit1, pc::Gesamt1, pc::Zeit2, pc::Gesamt2, pc::Bestzeit};
+    return {rc::Uebungszeit, rc::Gesamtzeit};
+}
+
+WorkbookExport ListsWorkbook(const std::array<ListRows, 4>& lists, const std::array<int, 4>& colCounts,
+                             bool finalEnabled, const QString& title, const QString& subject) {
+    WorkbookExport book;
+    book.title = title;
+    book.subject = subject;
+    const int sheets = finalEnabled ? 3 : 4;
+    for (int i = 0; i < sheets; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        book.sheets.append({ListNames[at], lists[at], colCounts[at], WorkbookTimeColumns(i)});
+    }
+    return book;
+}
+
+WriteResult WriteNewWorkbook(const QString& fileName, const WorkbookExport& book) {
+    if (const QString problem = TargetFolderProblem(fileName); !problem.isEmpty())
+        return {false, WriteErrorText(fileName), problem};
+    // The library writes to a file name only; the finished workbook then
+    // replaces the target in one step.
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return {false, WriteErrorText(fileName), QStringLiteral("Kein Platz für eine temporäre Datei")};
+    const QString built = scratch.filePath(QStringLiteral("book.xlsx"));
+    if (const lxw_error error = WriteBook(built, book); error != LXW_NO_ERROR) {
+        qCInfo(lcWorkbookWriter) << "building" << fileName << "failed:" << lxw_strerror(error);
+        return {false, WriteErrorText(fileName), LibraryReason(error)};
+    }
+    QString reason;
+    const QByteArray bytes = ReadWholeFile(built, &reason);
+    if (bytes.isEmpty()) return {false, WriteErrorText(fileName), reason};
+    return PlaceDocument(fileName, bytes);
+}
+
+} // namespace zn

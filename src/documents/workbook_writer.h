@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/file_writer.h"
+#include "core/protocol_row.h"
+
+#include <QList>
+#include <QString>
+#include <array>
+
+namespace zn {
+
+// One list as a sheet of the exported workbook.
+struct WorkbookSheet {
+    QString name;
+    ListRows rows; // header first; every row is written with colCount cells
+    int colCount = 0;
+    QList<int> timeColumns; // columns (from 0) shown with two decimals
+};
+
+struct WorkbookExport {
+    QList<WorkbookSheet> sheets;
+    QString title;   // the list title (base name of the loaded workbook)
+    QString subject; // the application title
+};
+
+inline const QString kWorkbookAuthor = QStringLiteral("Kronvik Software");
+inline const QString kWorkbookComments =
+    QStringLiteral("Erstellt mit der Zeitnahme-Konsole von Kronvik Software");
+
+// The time columns of sheet `sheet` (from 0): Zeit, Gesamt of both lanes and
+// Bestzeit in the database and the time protocol; Übungszeit and Gesamtzeit in
+// the two results.
+QList<int> WorkbookTimeColumns(int sheet);
+
+// The four lists as sheets named after ListNames; the final has no overall
+// result of its own, so with the final enabled the workbook has three sheets.
+WorkbookExport ListsWorkbook(const std::array<ListRows, 4>& lists, const std::array<int, 4>& colCounts,
+                             bool finalEnabled, const QString& title, const QString& subject);
+
+// A new .xlsx: every cell as text from sheet row 1, thin borders around every
+// cell of the block, a bold header row with a medium border, the time columns
+// formatted "0.00" (a decimal comma in a German spreadsheet program), column
+// widths fitted to the texts, and the document properties. An existing file
+// is replaced only by a complete workbook; on failure it stays as it was.
+WriteResult WriteNewWorkbook(const QString& fileName, const WorkbookExport& book);
+
+} // namespace zn

@@ -1,0 +1,241 @@
+#include "core/stages.h"
+#include "documents/workbook_writer.h"
+#include "documents/workbook_writer_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+using namespace zn;
+
+namespace {
+
+pugi::xml_document Part(const QString& file, const QString& part) {
+    pugi::xml_document doc;
+    QString reason;
+    const std::optional<QByteArray> bytes = ReadPackagePart(file, part, &reason);
+    EXPECT_TRUE(bytes) << part.toStdString() << ": " << reason.toStdString();
+    if (bytes) {
+        EXPECT_TRUE(doc.load_buffer(bytes->constData(), static_cast<size_t>(bytes->size())));
+    }
+    return doc;
+}
+
+QString Text(const pugi::xml_node& n) {
+    return QString::fromUtf8(n.text().get());
+}
+
+// The cells of one sheet as a spreadsheet program sees them: text, number
+// format and whether the font is bold, by "A1" reference.
+struct CellBack {
+    QString text;
+    bool isText = false;
+    QString numberFormat;
+    bool bold = false;
+    QString border; // style of the left border line
+};
+
+struct SheetBack {
+    QMap<QString, CellBack> cells;
+    QMap<int, double> widths; // by column from 1
+};
+
+class WorkbookBack {
+public:
+    explicit WorkbookBack(const QString& file) : file_(file) {
+        const pugi::xml_document workbook = Part(file, "xl/workbook.xml");
+        for (pugi::xml_node s : workbook.child("workbook").child("sheets").children("sheet"))
+            names << QString::fromUtf8(s.attribute("name").value());
+        const pugi::xml_document shared = Part(file, "xl/sharedStrings.xml");
+        for (pugi::xml_node si : shared.child("sst").children("si"))
+            strings_ << Text(si.child("t"));
+        const pugi::xml_document styles = Part(file, "xl/styles.xml");
+        const pugi::xml_node ss = styles.child("styleSheet");
+        QMap<int, QString> formats{{0, "General"}, {2, "0.00"}};
+        for (pugi::xml_node f : ss.child("numFmts").children("numFmt"))
+            formats[f.attribute("numFmtId").as_int()] = QString::fromUtf8(f.attribute("formatCode").value());
+        QList<bool> fontBold;
+        for (pugi::xml_node f : ss.child("fonts").children("font"))
+            fontBold << !f.child("b").empty();
+        QStringList borders;
+        for (pugi::xml_node b : ss.child("borders").children("border"))
+            borders << QString::fromUtf8(b.child("left").attribute("style").value());
+        for (pugi::xml_node xf : ss.child("cellXfs").children("xf"))
+            xfs_.append({QString(), false, formats.value(xf.attribute("numFmtId").as_int()),
+                         fontBold.value(xf.attribute("fontId").as_int()),
+                         borders.value(xf.attribute("borderId").as_int())});
+    }
+
+    SheetBack Sheet(int i) const {
+        SheetBack back;
+        const pugi::xml_document doc = Part(file_, QStringLiteral("xl/worksheets/sheet%1.xml").arg(i));
+        const pugi::xml_node ws = doc.child("worksheet");
+        for (pugi::xml_node col : ws.child("cols").children("col"))
+            for (int c = col.attribute("min").as_int(); c <= col.attribute("max").as_int(); ++c)
+                back.widths[c] = col.attribute("width").as_double();
+        for (pugi::xml_node row : ws.child("sheetData").children("row"))
+            for (pugi::xml_node c : row.children("c")) {
+                CellBack cell = xfs_.value(c.attribute("s").as_int());
+                cell.isText = QString::fromUtf8(c.attribute("t").value()) == "s";
+                if (cell.isText) cell.text = strings_.value(c.child("v").text().as_int());
+                back.cells[QString::fromUtf8(c.attribute("r").value())] = cell;
+            }
+        return back;
+    }
+
+    QStringList names;
+
+private:
+    QString file_;
+    QStringList strings_;
+    QList<CellBack> xfs_;
+};
+
+QStringList ProtocolHeader() {
+    return QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end());
+}
+QStringList ResultHeader() {
+    return QStringList(ResultHeaders.begin(), ResultHeaders.end());
+}
+
+WorkbookExport Lists(bool finalEnabled) {
+    const ListRows teams{ProtocolHeader(),
+                         {"7", "Löschzug Süd & Ost", "A", "Q", "21,50", "0", "21,50", "", "", "", "21,50"},
+                         {"12", "FF \"Nord\"", "B"}};
+    const ListRows results{ResultHeader(), {"1", "Löschzug Süd & Ost", "A", "21,50", "0", "21,50"}};
+    return ListsWorkbook({teams, teams, results, results}, {pc::Count, pc::Count, rc::Count, rc::Count},
+                         finalEnabled, "Vorlauf Kreis", "Zeitnahme");
+}
+
+class WorkbookWriter : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // "Vorlauf.xlsx" holding "alt".
+    QString OldFile() {
+        const QString file = Path("Vorlauf.xlsx");
+        QFile old(file);
+        EXPECT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("alt");
+        return file;
+    }
+    // The old file is there as it was, and no temporary file is left behind.
+    bool OldKept() const {
+        QFile old(Path("Vorlauf.xlsx"));
+        return old.open(QIODevice::ReadOnly) && old.readAll() == "alt" &&
+               QDir(dir.path()).entryList(QDir::Files | QDir::Hidden) == QStringList{"Vorlauf.xlsx"};
+    }
+};
+
+} // namespace
+
+TEST_F(WorkbookWriter, SheetsHoldTheListsAsTextFromTheFirstRow) {
+    const QString file = Path("Vorlauf.xlsx");
+    const WriteResult result = WriteNewWorkbook(file, Lists(false));
+    ASSERT_TRUE(result.ok) << result.reason.toStdString();
+    const WorkbookBack book(file);
+    EXPECT_EQ(book.names, QStringList(ListNames.begin(), ListNames.end()));
+
+    const SheetBack protocol = book.Sheet(2);
+    EXPECT_EQ(protocol.cells.value("A1").text, "Nr.");
+    EXPECT_EQ(protocol.cells.value("B2").text, "Löschzug Süd & Ost");
+    EXPECT_EQ(protocol.cells.value("B3").text, "FF \"Nord\"");
+    // Numbers stay texts, so "21,50" is never read as 2150 by another locale.
+    EXPECT_TRUE(protocol.cells.value("A2").isText);
+    EXPECT_EQ(protocol.cells.value("E2").text, "21,50");
+    EXPECT_EQ(protocol.cells.value("K2").text, "21,50");
+    // The short row is padded: its empty cells carry the border of the block.
+    ASSERT_TRUE(protocol.cells.contains("K3"));
+    EXPECT_EQ(protocol.cells.value("K3").border, "thin");
+    EXPECT_FALSE(protocol.cells.contains("L1")) << "no cell beyond the list's columns";
+    EXPECT_FALSE(protocol.cells.contains("A4")) << "no row beyond the list's rows";
+
+    const SheetBack overall = book.Sheet(4);
+    EXPECT_EQ(overall.cells.value("B2").text, "Löschzug Süd & Ost");
+    EXPECT_EQ(overall.cells.value("F1").text, ResultHeaders[rc::Gesamtzeit]);
+}
+
+TEST_F(WorkbookWriter, TimeColumnsHaveTwoDecimalsHeaderIsBoldWithHeavierBorder) {
+    const QString file = Path("Vorlauf.xlsx");
+    ASSERT_TRUE(WriteNewWorkbook(file, Lists(false)).ok);
+    const WorkbookBack book(file);
+    const auto formatted = [](const SheetBack& sheet, int row) {
+        QString cols;
+        for (char c = 'A'; c <= 'K'; ++c)
+            if (sheet.cells.value(QStringLiteral("%1%2").arg(QChar(c)).arg(row)).numberFormat == "0.00")
+                cols += c;
+        return cols;
+    };
+    for (int s : {1, 2}) {
+        EXPECT_EQ(formatted(book.Sheet(s), 1), "EGHJK") << s;
+        EXPECT_EQ(formatted(book.Sheet(s), 2), "EGHJK") << s;
+    }
+    for (int s : {3, 4})
+        EXPECT_EQ(formatted(book.Sheet(s), 2), "DF") << s;
+
+    const SheetBack db = book.Sheet(1);
+    EXPECT_TRUE(db.cells.value("B1").bold);
+    EXPECT_EQ(db.cells.value("B1").border, "medium");
+    EXPECT_FALSE(db.cells.value("B2").bold);
+    EXPECT_EQ(db.cells.value("B2").border, "thin");
+}
+
+TEST_F(WorkbookWriter, ColumnsAreAsWideAsTheirLongestText) {
+    const QString file = Path("breit.xlsx");
+    WorkbookExport book = Lists(false);
+    book.sheets[0].rows.append(QStringList{"3", "Freiwillige Feuerwehr Großmöllenbeck-Wilhelmshöhe"});
+    ASSERT_TRUE(WriteNewWorkbook(file, book).ok);
+    const WorkbookBack back(file);
+    const SheetBack db = back.Sheet(1);
+    const SheetBack protocol = back.Sheet(2);
+    // Name column (B) follows its longest name, "Nr." (A) stays narrow.
+    EXPECT_GT(db.widths.value(2), protocol.widths.value(2) + 15);
+    EXPECT_LT(db.widths.value(1), 6);
+    EXPECT_GT(db.widths.value(2), 40);
+    EXPECT_LT(db.widths.value(2), 60);
+}
+
+TEST_F(WorkbookWriter, FinalWorkbookHasThreeSheetsAndItsProperties) {
+    const QString file = Path("Finale.xlsx");
+    ASSERT_TRUE(WriteNewWorkbook(file, Lists(true)).ok);
+    EXPECT_EQ(WorkbookBack(file).names, QStringList(ListNames.begin(), ListNames.begin() + 3));
+
+    const pugi::xml_document core = Part(file, "docProps/core.xml");
+    const pugi::xml_node props = core.first_child();
+    EXPECT_EQ(Text(props.child("dc:creator")), "Kronvik Software");
+    EXPECT_EQ(Text(props.child("dc:title")), "Vorlauf Kreis");
+    EXPECT_EQ(Text(props.child("dc:subject")), "Zeitnahme");
+    EXPECT_TRUE(Text(props.child("dc:description")).contains("Kronvik"));
+}
+
+TEST_F(WorkbookWriter, FailedWriteLeavesTheOldFileAndSaysWhy) {
+    const QString file = OldFile();
+    // A cell longer than a spreadsheet cell can hold fails half-way through.
+    WorkbookExport tooLong = Lists(false);
+    tooLong.sheets[3].rows[1][1] = QString(40000, u'x');
+    const WriteResult result = WriteNewWorkbook(file, tooLong);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.errorText, "Der Schreibfehler der Datei: " + QDir::toNativeSeparators(file));
+    EXPECT_TRUE(result.reason.contains("32.767")) << result.reason.toStdString();
+    EXPECT_TRUE(OldKept());
+
+    const WriteResult missing = WriteNewWorkbook(Path("fehlt/Vorlauf.xlsx"), Lists(false));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_TRUE(missing.reason.contains("nicht vorhanden"));
+}
+
+TEST_F(WorkbookWriter, ReadOnlyFolderKeepsTheOldFile) {
+    const QString file = OldFile();
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const bool rootWritesAnyway = QFileInfo(dir.path()).isWritable();
+    const WriteResult denied = WriteNewWorkbook(file, Lists(false));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (rootWritesAnyway) GTEST_SKIP() << "running as root: every folder is writable";
+    EXPECT_FALSE(denied.ok);
+    EXPECT_TRUE(denied.reason.contains("Schreibrechte")) << denied.reason.toStdString();
+    EXPECT_TRUE(OldKept());
+}
