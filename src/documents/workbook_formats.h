@@ -1,0 +1,47 @@
+#pragma once
+
+// The readers of the three workbook formats behind ReadWorkbook. Each fills
+// `out.sheets` (the first four sheets) and `out.sheetCount` and gives the
+// reason in German when the file cannot be read, else the empty text.
+
+#include "documents/workbook_reader.h"
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+namespace zn::workbook {
+
+QString ReadXlsx(const QString& path, const QLocale& locale, WorkbookSheets& out);
+QString ReadOds(const QString& path, const QLocale& locale, WorkbookSheets& out);
+QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out);
+
+// A part of the package unpacked is never bigger than this: a sheet of 10,000
+// rows of 11 cells takes about 3 MB, so more is a damaged file or a zip bomb.
+inline constexpr qint64 kMaxPartBytes = 64 * 1024 * 1024;
+
+// A zip package opened read-only (libzip).
+class ZipPackage {
+public:
+    ZipPackage();
+    ~ZipPackage();
+    ZipPackage(const ZipPackage&) = delete;
+    ZipPackage& operator=(const ZipPackage&) = delete;
+
+    // The reason in German when the file is no readable zip package.
+    QString Open(const QString& path);
+    bool Has(const QString& name) const;
+    // The whole part; the reason in German when it is missing, too big or damaged.
+    QString Read(const QString& name, QByteArray& bytes) const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// "Die Arbeitsmappe hat keine Tabelle mit Zellen" and its kin: a workbook
+// whose parts hold values that none of the sheets received is damaged or of a
+// kind the reader does not understand, never an empty list.
+QString NothingLoadedReason();
+
+} // namespace zn::workbook

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <map>
+#include <vector>
+
+namespace zn {
+
+// A team list is never this long: at a minute per pair, 10,000 teams would
+// take a week of competition. A sheet filled beyond it is refused rather than
+// loaded into the grids (a sheet of 100,000 rows would take minutes and
+// hundreds of megabytes to show).
+inline constexpr int kMaxWorkbookRows = 10000;
+// The lists have at most 11 columns; cells further right are not kept.
+inline constexpr int kMaxWorkbookCols = 64;
+// The first sheets of a workbook hold the four lists; later ones are not read.
+inline constexpr int kWorkbookListSheets = 4;
+
+// The cells of one sheet that hold something, as text, by row and column
+// (both from 0).
+struct SheetCells {
+    std::map<int, std::map<int, QString>> rows;
+    // A cell with a value lay at row kMaxWorkbookRows or below.
+    bool beyondRowLimit = false;
+
+    // Keeps cells inside the limits; an empty text stores nothing.
+    void Set(int row, int col, const QString& text);
+    QString Cell(int row, int col) const;
+    bool Empty() const { return rows.empty(); }
+};
+
+struct WorkbookSheets {
+    // German, for the operator, naming the file and the reason; empty when the
+    // workbook was read.
+    QString error;
+    int sheetCount = 0;
+    std::vector<SheetCells> sheets; // the first kWorkbookListSheets
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads the first four sheets of an .xlsx, .ods or .xls workbook (told apart
+// by their contents, not by the name). Cell values come as the spreadsheet
+// shows them in this locale: numbers as the locale writes them, dates as its
+// short date, formulas by their last computed value. Never throws.
+WorkbookSheets ReadWorkbook(const QString& path, const QLocale& locale);
+
+// The operator's message for a workbook that could not be read.
+QString WorkbookErrorText(const QString& path, const QString& reason);
+
+// Cell value helpers shared by the readers.
+QString NumberText(double value, const QLocale& locale);
+// `serial` counts days from 1899-12-30 (or 1904-01-01 when `from1904`).
+QString SerialDateText(double serial, bool from1904, bool hasDate, bool hasTime, const QLocale& locale);
+
+} // namespace zn

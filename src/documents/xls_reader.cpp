@@ -1,0 +1,107 @@
+// Legacy .xls (BIFF) through libfreexl.
+#include "documents/workbook_formats.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QFile>
+#include <QTime>
+
+#include <freexl.h>
+
+namespace zn::workbook {
+
+namespace {
+
+// An encrypted .xlsx is a compound file too; freexl sees no workbook in it.
+bool IsEncryptedPackage(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPartBytes) return false;
+    const QByteArray name = QByteArray("E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0", 32);
+    return file.readAll().contains(name);
+}
+
+QString CellText(const FreeXL_CellValue& cell, const QLocale& locale) {
+    switch (cell.type) {
+    case FREEXL_CELL_INT:
+        return NumberText(cell.value.int_value, locale);
+    case FREEXL_CELL_DOUBLE:
+        return NumberText(cell.value.double_value, locale);
+    case FREEXL_CELL_TEXT:
+    case FREEXL_CELL_SST_TEXT:
+        return cell.value.text_value ? QString::fromUtf8(cell.value.text_value) : QString();
+    case FREEXL_CELL_DATE:
+        return locale.toString(QDate::fromString(QString::fromLatin1(cell.value.text_value), Qt::ISODate),
+                               QLocale::ShortFormat);
+    case FREEXL_CELL_DATETIME: {
+        const QDateTime at = QDateTime::fromString(QString::fromLatin1(cell.value.text_value),
+                                                   QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return locale.toString(at.date(), QLocale::ShortFormat) + u' ' +
+               locale.toString(at.time(), QLocale::ShortFormat);
+    }
+    case FREEXL_CELL_TIME:
+        return locale.toString(QTime::fromString(QString::fromLatin1(cell.value.text_value), Qt::ISODate),
+                               QLocale::ShortFormat);
+    default:
+        return {};
+    }
+}
+
+class Handle {
+public:
+    ~Handle() {
+        if (handle) freexl_close(handle);
+    }
+    const void* handle = nullptr;
+};
+
+} // namespace
+
+QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out) {
+    Handle xls;
+    const int opened = freexl_open(QFile::encodeName(path).constData(), &xls.handle);
+    if (opened != FREEXL_OK) {
+        if (IsEncryptedPackage(path))
+            return QString::fromUtf8("Die Arbeitsmappe ist mit einem Kennwort geschützt.");
+        if (opened == FREEXL_INSUFFICIENT_MEMORY)
+            return QString::fromUtf8("Der Speicher reicht für diese Datei nicht.");
+        return QString::fromUtf8(
+                   "Die Datei ist keine lesbare Excel-Arbeitsmappe (Fehler %1 der .xls-Bibliothek).")
+            .arg(opened);
+    }
+    unsigned int info = 0;
+    if (freexl_get_info(xls.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
+        info == FREEXL_BIFF_OBFUSCATED)
+        return QString::fromUtf8("Die Arbeitsmappe ist mit einem Kennwort geschützt.");
+    if (freexl_get_info(xls.handle, FREEXL_BIFF_SHEET_COUNT, &info) != FREEXL_OK)
+        return QString::fromUtf8("Die Tabellen der Arbeitsmappe sind nicht zu finden.");
+    out.sheetCount = static_cast<int>(info);
+    int valueCells = 0;
+    for (int i = 0; i < out.sheetCount && i < kWorkbookListSheets; ++i) {
+        out.sheets.emplace_back();
+        unsigned int rows = 0;
+        unsigned short cols = 0;
+        if (freexl_select_active_worksheet(xls.handle, static_cast<unsigned short>(i)) != FREEXL_OK ||
+            freexl_worksheet_dimensions(xls.handle, &rows, &cols) != FREEXL_OK)
+            return QString::fromUtf8("Die Tabelle %1 ist beschädigt.").arg(i + 1);
+        // One row past the limit is enough to know the sheet goes beyond it.
+        const unsigned int lastRow = std::min(rows, static_cast<unsigned int>(kMaxWorkbookRows) + 1);
+        const unsigned short lastCol = std::min(cols, static_cast<unsigned short>(kMaxWorkbookCols));
+        for (unsigned int r = 0; r < lastRow; ++r) {
+            for (unsigned short c = 0; c < lastCol; ++c) {
+                FreeXL_CellValue cell;
+                if (freexl_get_cell_value(xls.handle, r, c, &cell) != FREEXL_OK) continue;
+                if (cell.type == FREEXL_CELL_NULL) continue;
+                ++valueCells;
+                out.sheets.back().Set(static_cast<int>(r), c, CellText(cell, locale));
+            }
+        }
+        if (rows > lastRow) out.sheets.back().beyondRowLimit = true;
+    }
+    bool loaded = false;
+    for (const SheetCells& s : out.sheets)
+        loaded = loaded || !s.Empty() || s.beyondRowLimit;
+    if (valueCells > 0 && !loaded) return NothingLoadedReason();
+    return {};
+}
+
+} // namespace zn::workbook
