@@ -141,6 +141,17 @@ std::optional<QByteArray> ReadPackagePart(const QString& packageFile, const QStr
     return bytes;
 }
 
+QStringList PackagePartNames(const QString& packageFile) {
+    QStringList names;
+    const ZipHandle z = OpenZip(packageFile, ZIP_RDONLY, nullptr);
+    if (!z) return names;
+    const zip_int64_t count = zip_get_num_entries(z.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i)
+        if (const char* name = zip_get_name(z.get(), static_cast<zip_uint64_t>(i), 0))
+            names << QString::fromUtf8(name);
+    return names;
+}
+
 std::optional<QByteArray> BuildPackage(const PackageParts& parts, QString* reason) {
     const QTemporaryDir scratch;
     if (!scratch.isValid()) {

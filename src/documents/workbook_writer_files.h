@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace zn {
@@ -29,6 +30,9 @@ using PackageParts = QList<QPair<QString, QByteArray>>;
 // such part (the reason says which, in German).
 std::optional<QByteArray> ReadPackagePart(const QString& packageFile, const QString& part,
                                           QString* reason = nullptr);
+
+// The names of every part of a package; empty when it cannot be opened.
+QStringList PackagePartNames(const QString& packageFile);
 
 // A new package of these parts, in this order.
 std::optional<QByteArray> BuildPackage(const PackageParts& parts, QString* reason = nullptr);

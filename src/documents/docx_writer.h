@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/file_writer.h"
+#include "core/protocol_row.h"
+
+#include <QString>
+
+namespace zn {
+
+struct WordDocumentInput {
+    QString title1;      // caption of Title1, the competition
+    QString title2;      // caption of Title2, the organiser
+    QString listTitle;   // base name of the last loaded workbook
+    QString listCaption; // caption of LabelErgebnis, the shown list's name
+    ListRows rows;       // header first
+    int colCount = 0;
+};
+
+// A cell as the document's table shows it: in double quotes (inner ones
+// doubled) when it holds a blank, a tab or another control character, or a
+// double quote, so "FF Nord" becomes "\"FF Nord\"" and an empty cell stays empty.
+QString WordField(const QString& cell);
+
+// True when the file is a Word document of the kind written here (a .docx
+// package), whatever its name ends in: a "Protokollvorlage.doc" may be one.
+bool IsWordPackage(const QString& file);
+
+// Four lines ("Title1 | Title2", the list title, the list caption, an empty
+// line) and a table of every row with colCount columns, the header row
+// repeated on each page. With a template (a .docx) they go at the end of its
+// body, and its styles, headers, footers and page setup stay as they were;
+// without one (empty name) into a new document. An existing file is replaced
+// only by a complete document.
+WriteResult WriteWordDocument(const QString& fileName, const WordDocumentInput& input,
+                              const QString& templateFile = QString());
+
+} // namespace zn
