@@ -20,5 +20,6 @@ int main(int argc, char* argv[]) {
     zn::TFDlgYesNo dlgYesNo(&formMain);
     formMain.SetYesNoDialog(&dlgYesNo);
     formMain.show();
+    formMain.OpenStartupWorkbook(QCoreApplication::arguments());
     return QApplication::exec();
 }

@@ -265,6 +265,9 @@ public:
     bool LoadWorkbook(const QString& fileName);
     bool ExportWorkbook(const QString& fileName);
     bool ExportWordDocument(int mode, const QString& fileName);
+    // The program's arguments: a workbook named there (the file manager's
+    // "open with") is loaded as sbLoad would; false when none was or it failed.
+    bool OpenStartupWorkbook(const QStringList& arguments);
 
     // The separator of times and penalties in the lists: the one the run
     // timing writes (the application's locale).

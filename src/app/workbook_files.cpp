@@ -5,12 +5,6 @@
 
 namespace zn {
 
-bool TFormMain::LoadWorkbook(const QString&) {
-    TellOperator(
-        QString::fromUtf8("Das Laden einer Arbeitsmappe ist in dieser Version noch nicht verfügbar."), false);
-    return false;
-}
-
 bool TFormMain::ExportWorkbook(const QString&) {
     TellOperator(
         QString::fromUtf8("Das Speichern als Arbeitsmappe ist in dieser Version noch nicht verfügbar."),

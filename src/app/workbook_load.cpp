@@ -1,0 +1,83 @@
+// Loading a team workbook: the file is read and turned into the four lists
+// first (documents layer); only a workbook that was read whole replaces the
+// lists, so a damaged file leaves the competition as it was.
+#include "app/grid_rows.h"
+#include "app/main_window.h"
+
+#include "controls/sort_grid.h"
+#include "documents/workbook_import.h"
+#include "documents/workbook_reader.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QToolButton>
+
+namespace zn {
+
+namespace {
+
+// The hourglass while the file is read; back to normal however the load ends.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+bool TFormMain::LoadWorkbook(const QString& fileName) {
+    std::optional<WaitCursor> wait(std::in_place);
+    const WorkbookSheets sheets = ReadWorkbook(fileName, QLocale());
+    std::array<int, 4> colCounts{};
+    for (int i = 0; i < 4; ++i)
+        colCounts[static_cast<size_t>(i)] = Lists[static_cast<size_t>(i) + 1]->ColCount();
+    const ImportedLists imported =
+        sheets.ok() ? ImportLists(sheets, colCounts, fileName) : ImportedLists{sheets.error, {}};
+    if (!imported.ok()) {
+        wait.reset();
+        TellOperator(imported.error, true);
+        return false;
+    }
+
+    // A workbook of fewer than four sheets leaves the lists it has no sheet for.
+    for (size_t i = 0; i < imported.lists.size(); ++i) {
+        TSortGrid* grid = Lists[i + 1];
+        ReplaceGridRows(grid, imported.lists[i]);
+        grid->SetSelectionRect(TGridRect{0, 1, grid->ColCount() - 1, 1});
+    }
+    ApplyLoadedLists(fileName);
+
+    for (TSortGrid* grid : {SortGrid1, SortGrid2}) {
+        ListRows rows = RowsOf(grid->Store());
+        FillBlankProtocolHeaders(rows);
+        WriteGridRow(grid, 0, rows.front());
+    }
+    ListRows protocol = RowsOf(SortGrid2->Store());
+    ReformatProtocolTimes(protocol, DecimalSeparator());
+    WriteGridRows(SortGrid2, protocol);
+    CurrentList->Repaint();
+    ProtocolChanged();
+    return true;
+}
+
+// Options (Qt's own start with "-") are not file names; the first argument
+// is the program itself.
+bool TFormMain::OpenStartupWorkbook(const QStringList& arguments) {
+    QString name;
+    for (qsizetype i = 1; i < arguments.size() && name.isEmpty(); ++i)
+        if (!arguments.at(i).startsWith(u'-')) name = arguments.at(i);
+    if (name.isEmpty()) return false;
+    const QString path = QFileInfo(name).absoluteFilePath();
+    if (!LoadWorkbook(path)) return false;
+    OpenFolder = QFileInfo(path).absolutePath();
+    SaveFilterIndex = 1;
+    SaveFileName = path;
+    sbSaveX->setToolTip(QStringLiteral("Aktuelle Liste speichern unter ") + QDir::toNativeSeparators(path));
+    return true;
+}
+
+} // namespace zn
