@@ -311,7 +311,7 @@ Built FromTemplate(const QString& templateFile, const WordDocumentInput& input) 
         replaced.append({QStringLiteral("[Content_Types].xml"), fixed});
     }
     Built built;
-    built.bytes = RebuildPackage(templateFile, replaced, &built.reason);
+    built.bytes = RebuildPackage(templateFile, replaced, {}, &built.reason);
     if (!built.bytes) return fail(built.reason);
     return built;
 }

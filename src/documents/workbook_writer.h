@@ -44,4 +44,18 @@ WorkbookExport ListsWorkbook(const std::array<ListRows, 4>& lists, const std::ar
 // is replaced only by a complete workbook; on failure it stays as it was.
 WriteResult WriteNewWorkbook(const QString& fileName, const WorkbookExport& book);
 
+// True when the file is an .xlsx workbook (a package with a workbook part),
+// whatever its name ends in.
+bool IsXlsxWorkbook(const QString& file);
+
+// Writes the lists into an existing .xlsx, as the organiser's workbook it was
+// loaded from: sheet i's block goes from sheet row 2, so row 1 (a title line)
+// and every cell outside the block stay as they were, cell formats, column
+// widths and the rest of the package included; a cell of the block keeps its
+// format and takes the text. Rows of an older, longer list right below the
+// block are emptied, so a team removed from the list does not come back when
+// the workbook is loaded again. Missing sheets are added after the last one.
+// The file is replaced only by the complete workbook.
+WriteResult WriteIntoWorkbook(const QString& fileName, const WorkbookExport& book);
+
 } // namespace zn

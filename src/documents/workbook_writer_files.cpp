@@ -165,7 +165,7 @@ std::optional<QByteArray> BuildPackage(const PackageParts& parts, QString* reaso
 }
 
 std::optional<QByteArray> RebuildPackage(const QString& packageFile, const PackageParts& replaced,
-                                         QString* reason) {
+                                         const QStringList& removed, QString* reason) {
     const QTemporaryDir scratch;
     if (!scratch.isValid()) {
         Tell(reason, QStringLiteral("Kein Platz für eine temporäre Datei"));
@@ -180,6 +180,10 @@ std::optional<QByteArray> RebuildPackage(const QString& packageFile, const Packa
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     ZipHandle z = OpenZip(copy, ZIP_CHECKCONS, reason);
     if (!z || !AddParts(z.get(), replaced, reason)) return std::nullopt;
+    for (const QString& part : removed) {
+        const zip_int64_t index = zip_name_locate(z.get(), part.toUtf8().constData(), 0);
+        if (index >= 0) zip_delete(z.get(), static_cast<zip_uint64_t>(index));
+    }
     return CloseAndRead(std::move(z), copy, reason);
 }
 

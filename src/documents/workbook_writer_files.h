@@ -37,9 +37,9 @@ QStringList PackagePartNames(const QString& packageFile);
 // A new package of these parts, in this order.
 std::optional<QByteArray> BuildPackage(const PackageParts& parts, QString* reason = nullptr);
 
-// A copy of an existing package with these parts replaced (or added); every
-// other part stays byte for byte as it was.
+// A copy of an existing package with these parts replaced (or added) and
+// those removed; every other part stays byte for byte as it was.
 std::optional<QByteArray> RebuildPackage(const QString& packageFile, const PackageParts& replaced,
-                                         QString* reason = nullptr);
+                                         const QStringList& removed = {}, QString* reason = nullptr);
 
 } // namespace zn

@@ -1,4 +1,5 @@
 #include "core/stages.h"
+#include "documents/workbook_reader.h"
 #include "documents/workbook_writer.h"
 #include "documents/workbook_writer_files.h"
 
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
+#include <xlsxwriter.h>
 
 using namespace zn;
 
@@ -79,8 +81,10 @@ public:
         for (pugi::xml_node row : ws.child("sheetData").children("row"))
             for (pugi::xml_node c : row.children("c")) {
                 CellBack cell = xfs_.value(c.attribute("s").as_int());
-                cell.isText = QString::fromUtf8(c.attribute("t").value()) == "s";
-                if (cell.isText) cell.text = strings_.value(c.child("v").text().as_int());
+                const QString type = QString::fromUtf8(c.attribute("t").value());
+                cell.isText = type == "s" || type == "inlineStr";
+                if (type == "s") cell.text = strings_.value(c.child("v").text().as_int());
+                if (type == "inlineStr") cell.text = Text(c.child("is").child("t"));
                 back.cells[QString::fromUtf8(c.attribute("r").value())] = cell;
             }
         return back;
@@ -237,5 +241,81 @@ TEST_F(WorkbookWriter, ReadOnlyFolderKeepsTheOldFile) {
     if (rootWritesAnyway) GTEST_SKIP() << "running as root: every folder is writable";
     EXPECT_FALSE(denied.ok);
     EXPECT_TRUE(denied.reason.contains("Schreibrechte")) << denied.reason.toStdString();
+    EXPECT_TRUE(OldKept());
+}
+
+namespace {
+
+// The organiser's workbook: one sheet with a bold title line, a wide first
+// column, a note beside the list, a longer list of last year and a signature
+// line below a gap.
+QString OrganisersWorkbook(const QString& file) {
+    lxw_workbook* wb = workbook_new(QFile::encodeName(file).constData());
+    lxw_worksheet* ws = workbook_add_worksheet(wb, "Meldungen");
+    lxw_format* bold = workbook_add_format(wb);
+    format_set_bold(bold);
+    worksheet_set_column(ws, 0, 0, 30, nullptr);
+    worksheet_write_string(ws, 0, 0, "Kreisausscheid 2026", bold);
+    const char* old[] = {"Nr.", "1", "2", "3", "4", "5"};
+    for (int r = 0; r < 6; ++r) {
+        worksheet_write_string(ws, static_cast<lxw_row_t>(r + 1), 0, old[r], nullptr);
+        worksheet_write_string(ws, static_cast<lxw_row_t>(r + 1), 1, "Altmannschaft", nullptr);
+    }
+    worksheet_write_string(ws, 4, 12, "Notiz", nullptr);
+    worksheet_write_string(ws, 29, 0, "Unterschrift", nullptr);
+    EXPECT_EQ(workbook_close(wb), LXW_NO_ERROR);
+    return file;
+}
+
+} // namespace
+
+TEST_F(WorkbookWriter, IntoAnExistingWorkbookFromRowTwoKeepingEverythingAround) {
+    const QString file = OrganisersWorkbook(Path("Vorlauf.xlsx"));
+    ASSERT_TRUE(IsXlsxWorkbook(file));
+    const WriteResult result = WriteIntoWorkbook(file, Lists(false));
+    ASSERT_TRUE(result.ok) << result.reason.toStdString();
+    const WorkbookBack book(file);
+    // The first sheet keeps its name; the missing ones are added.
+    EXPECT_EQ(book.names, (QStringList{"Meldungen", ListNames[1], ListNames[2], ListNames[3]}));
+    for (const QString& part : PackagePartNames(file)) {
+        pugi::xml_document doc;
+        const QByteArray bytes = ReadPackagePart(file, part).value_or(QByteArray());
+        EXPECT_TRUE(doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size())))
+            << part.toStdString();
+    }
+
+    const SheetBack teams = book.Sheet(1);
+    EXPECT_EQ(teams.cells.value("A1").text, "Kreisausscheid 2026");
+    EXPECT_TRUE(teams.cells.value("A1").bold);
+    EXPECT_NEAR(teams.widths.value(1), 30, 1);
+    EXPECT_EQ(teams.cells.value("A2").text, "Nr.");
+    EXPECT_EQ(teams.cells.value("B3").text, "Löschzug Süd & Ost");
+    EXPECT_EQ(teams.cells.value("B4").text, "FF \"Nord\"");
+    // Last year's longer list is gone below the block; the note beside it and
+    // the signature after the gap stay.
+    EXPECT_EQ(teams.cells.value("A5").text, "");
+    EXPECT_EQ(teams.cells.value("B7").text, "");
+    EXPECT_EQ(teams.cells.value("M5").text, "Notiz");
+    EXPECT_EQ(teams.cells.value("A30").text, "Unterschrift");
+
+    // What the console reads back: the title line first, then the block.
+    const WorkbookSheets read = ReadWorkbook(file, QLocale(QLocale::German, QLocale::Germany));
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    ASSERT_EQ(read.sheets.size(), 4u);
+    EXPECT_EQ(read.sheets[0].Cell(1, 1), "Name");
+    EXPECT_EQ(read.sheets[1].Cell(2, 10), "21,50");
+    EXPECT_EQ(read.sheets[3].Cell(2, 1), "Löschzug Süd & Ost");
+
+    // Written again: the same cells, nothing added twice.
+    ASSERT_TRUE(WriteIntoWorkbook(file, Lists(false)).ok);
+    EXPECT_EQ(WorkbookBack(file).names.size(), 4);
+}
+
+TEST_F(WorkbookWriter, IntoSomethingThatIsNoWorkbookFailsAndLeavesIt) {
+    const QString file = OldFile();
+    EXPECT_FALSE(IsXlsxWorkbook(file));
+    const WriteResult result = WriteIntoWorkbook(file, Lists(false));
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.isEmpty());
     EXPECT_TRUE(OldKept());
 }

@@ -1,0 +1,424 @@
+// Writing the lists into a workbook that exists: its sheet XML is edited in a
+// copy of the package, since the library that makes new workbooks cannot open
+// one.
+#include "documents/workbook_writer.h"
+#include "documents/workbook_writer_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMap>
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace zn {
+
+Q_LOGGING_CATEGORY(lcWorkbookInto, "zn.documents.workbook", QtWarningMsg)
+
+namespace {
+
+constexpr const char* kSheetNs = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+constexpr const char* kRelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+constexpr const char* kWorksheetType =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet";
+// The block of an opened workbook starts in its second row.
+constexpr int kFirstBlockRow = 2;
+
+class ByteWriter : public pugi::xml_writer {
+public:
+    QByteArray bytes;
+    void write(const void* data, size_t size) override {
+        bytes.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    }
+};
+
+constexpr unsigned kParse = pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_declaration;
+
+QByteArray Serialise(const pugi::xml_document& doc) {
+    ByteWriter out;
+    doc.save(out, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    return out.bytes;
+}
+
+bool Load(pugi::xml_document& doc, const QByteArray& bytes) {
+    return doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), kParse);
+}
+
+// The prefix the root binds to a namespace ("" for the default one).
+std::string PrefixOf(pugi::xml_node root, const char* ns, const std::string& fallback) {
+    for (pugi::xml_attribute a : root.attributes()) {
+        if (std::string(a.value()) != ns) continue;
+        const std::string name = a.name();
+        if (name == "xmlns") return {};
+        if (name.rfind("xmlns:", 0) == 0) return name.substr(6);
+    }
+    return fallback;
+}
+
+std::string Qualified(const std::string& prefix, const char* local) {
+    return prefix.empty() ? std::string(local) : prefix + ':' + local;
+}
+
+// "AB12" -> column 27 (from 1); 0 when there is no column.
+int ColumnOfRef(const char* ref) {
+    int col = 0;
+    for (; *ref >= 'A' && *ref <= 'Z'; ++ref)
+        col = col * 26 + (*ref - 'A' + 1);
+    return col;
+}
+
+std::string ColumnName(int col) {
+    std::string name;
+    for (; col > 0; col = (col - 1) / 26)
+        name.insert(name.begin(), static_cast<char>('A' + (col - 1) % 26));
+    return name;
+}
+
+// A part's name resolved against the folder of the part that points at it.
+QString ResolvePart(const QString& fromFolder, const QString& target) {
+    if (target.startsWith(u'/')) return QDir::cleanPath(target.mid(1));
+    return QDir::cleanPath(fromFolder.isEmpty() ? target : fromFolder + u'/' + target);
+}
+
+QString RelsOf(const QString& part) {
+    const QFileInfo info(part);
+    const QString folder = info.path() == QStringLiteral(".") ? QString() : info.path() + u'/';
+    return folder + QStringLiteral("_rels/") + info.fileName() + QStringLiteral(".rels");
+}
+
+QString FolderOf(const QString& part) {
+    const QString folder = QFileInfo(part).path();
+    return folder == QStringLiteral(".") ? QString() : folder;
+}
+
+// The qualified names of the worksheet elements, with the document's prefix.
+struct SheetNames {
+    explicit SheetNames(const std::string& p)
+        : sheetData(Qualified(p, "sheetData")), dimension(Qualified(p, "dimension")),
+          row(Qualified(p, "row")), c(Qualified(p, "c")), v(Qualified(p, "v")), f(Qualified(p, "f")),
+          is(Qualified(p, "is")), t(Qualified(p, "t")) {}
+    std::string sheetData, dimension, row, c, v, f, is, t;
+};
+
+// The rows and cells of one worksheet, edited in place.
+class SheetEditor {
+public:
+    explicit SheetEditor(pugi::xml_document& doc)
+        : root_(doc.document_element()), n_(PrefixOf(root_, kSheetNs, "")) {
+        data_ = root_.child(n_.sheetData.c_str());
+        if (!data_) data_ = root_.append_child(n_.sheetData.c_str());
+        // Rows and cells may leave their numbers implicit; write them out.
+        int rowNumber = 0;
+        for (pugi::xml_node row : data_.children(n_.row.c_str())) {
+            rowNumber = row.attribute("r") ? row.attribute("r").as_int() : rowNumber + 1;
+            if (!row.attribute("r")) row.append_attribute("r").set_value(rowNumber);
+            rows_[rowNumber] = row;
+            int col = 0;
+            for (pugi::xml_node c : row.children(n_.c.c_str())) {
+                col = c.attribute("r") ? ColumnOfRef(c.attribute("r").value()) : col + 1;
+                if (!c.attribute("r")) c.append_attribute("r").set_value(Ref(col, rowNumber).c_str());
+            }
+        }
+    }
+
+    void WriteBlock(const WorkbookSheet& sheet) {
+        const int rows = static_cast<int>(sheet.rows.size());
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < sheet.colCount; ++c)
+                SetText(kFirstBlockRow + r, c + 1, CellOf(sheet.rows[r], c));
+        // The rest of an older, longer list (column A filled right below).
+        for (int row = kFirstBlockRow + rows; HasValue(row, 1); ++row)
+            for (int c = 0; c < sheet.colCount; ++c)
+                SetText(row, c + 1, QString());
+        DropBrokenSharedFormulas();
+        UpdateDimension(kFirstBlockRow + std::max(rows, 1) - 1, sheet.colCount);
+    }
+
+private:
+    static std::string Ref(int col, int row) { return ColumnName(col) + std::to_string(row); }
+
+    pugi::xml_node Row(int number, bool create) {
+        const auto at = rows_.lower_bound(number);
+        if (at != rows_.end() && at->first == number) return at->second;
+        if (!create) return {};
+        pugi::xml_node row = at != rows_.end() ? data_.insert_child_before(n_.row.c_str(), at->second)
+                                               : data_.append_child(n_.row.c_str());
+        row.append_attribute("r").set_value(number);
+        rows_[number] = row;
+        return row;
+    }
+
+    pugi::xml_node Cell(pugi::xml_node row, int col, bool create) {
+        pugi::xml_node before;
+        for (pugi::xml_node c : row.children(n_.c.c_str())) {
+            const int at = ColumnOfRef(c.attribute("r").value());
+            if (at == col) return c;
+            if (at > col) {
+                before = c;
+                break;
+            }
+        }
+        if (!create) return {};
+        pugi::xml_node c =
+            before ? row.insert_child_before(n_.c.c_str(), before) : row.append_child(n_.c.c_str());
+        c.append_attribute("r").set_value(Ref(col, row.attribute("r").as_int()).c_str());
+        return c;
+    }
+
+    // What the loader reads as filled: a value of any kind.
+    bool HasValue(int rowNumber, int col) {
+        const pugi::xml_node row = Row(rowNumber, false);
+        const pugi::xml_node c = row ? Cell(row, col, false) : pugi::xml_node();
+        if (!c) return false;
+        if (const pugi::xml_node v = c.child(n_.v.c_str())) return *v.text().get() != '\0';
+        return *c.child(n_.is.c_str()).child(n_.t.c_str()).text().get() != '\0';
+    }
+
+    // The cell keeps its format ("s"); its value, formula and type go.
+    void SetText(int rowNumber, int col, const QString& text) {
+        pugi::xml_node row = Row(rowNumber, !text.isEmpty());
+        if (!row) return;
+        pugi::xml_node c = Cell(row, col, !text.isEmpty());
+        if (!c) return;
+        while (pugi::xml_node child = c.first_child()) {
+            if (n_.f == child.name() && std::string(child.attribute("t").value()) == "shared" &&
+                child.attribute("ref"))
+                brokenShared_.push_back(child.attribute("si").value());
+            c.remove_child(child);
+        }
+        c.remove_attribute("t");
+        if (text.isEmpty()) {
+            if (!c.attribute("s")) row.remove_child(c);
+            return;
+        }
+        c.append_attribute("t").set_value("inlineStr");
+        pugi::xml_node t = c.append_child(n_.is.c_str()).append_child(n_.t.c_str());
+        t.append_attribute("xml:space").set_value("preserve");
+        QString safe = text;
+        for (QChar& ch : safe)
+            if (ch.unicode() < 0x20 && ch != u'\t' && ch != u'\n' && ch != u'\r') ch = u' ';
+        t.text().set(safe.toUtf8().constData());
+    }
+
+    // A shared formula whose first cell was overwritten has lost its text:
+    // the other cells keep the values they show and lose the formula.
+    void DropBrokenSharedFormulas() {
+        if (brokenShared_.empty()) return;
+        for (const auto& [number, row] : rows_)
+            for (pugi::xml_node c : row.children(n_.c.c_str())) {
+                const pugi::xml_node f = c.child(n_.f.c_str());
+                if (f && std::find(brokenShared_.begin(), brokenShared_.end(), f.attribute("si").value()) !=
+                             brokenShared_.end())
+                    c.remove_child(f);
+            }
+    }
+
+    void UpdateDimension(int lastRow, int colCount) {
+        pugi::xml_node dim = root_.child(n_.dimension.c_str());
+        if (!dim) return;
+        int maxRow = lastRow;
+        int maxCol = colCount;
+        for (const auto& [number, row] : rows_) {
+            if (!row.first_child()) continue;
+            maxRow = std::max(maxRow, number);
+            for (pugi::xml_node c : row.children(n_.c.c_str()))
+                maxCol = std::max(maxCol, ColumnOfRef(c.attribute("r").value()));
+        }
+        dim.attribute("ref").set_value(("A1:" + Ref(maxCol, maxRow)).c_str());
+    }
+
+    pugi::xml_node root_;
+    SheetNames n_;
+    pugi::xml_node data_;
+    std::map<int, pugi::xml_node> rows_; // by sheet row number
+    std::vector<std::string> brokenShared_;
+};
+
+struct Package {
+    QString file;
+    QString workbookPart;
+    PackageParts replaced;
+    QStringList removed;
+    QString reason;
+
+    std::optional<QByteArray> Part(const QString& name) { return ReadPackagePart(file, name, &reason); }
+};
+
+QString MainPart(Package& pkg) {
+    pugi::xml_document rels;
+    const std::optional<QByteArray> bytes = pkg.Part(QStringLiteral("_rels/.rels"));
+    if (!bytes || !Load(rels, *bytes)) return {};
+    for (pugi::xml_node r : rels.document_element().children("Relationship"))
+        if (QString::fromUtf8(r.attribute("Type").value()).endsWith(QStringLiteral("/officeDocument")))
+            return ResolvePart(QString(), QString::fromUtf8(r.attribute("Target").value()));
+    return {};
+}
+
+// Sheets of the workbook in their order: the part of each (empty for a
+// chart sheet or a missing part).
+struct SheetList {
+    pugi::xml_document workbook;
+    pugi::xml_document rels;
+    QStringList parts;
+    QStringList names;
+};
+
+bool ReadSheets(Package& pkg, SheetList& list) {
+    const std::optional<QByteArray> wb = pkg.Part(pkg.workbookPart);
+    if (!wb || !Load(list.workbook, *wb)) return false;
+    const std::optional<QByteArray> rels = pkg.Part(RelsOf(pkg.workbookPart));
+    if (!rels || !Load(list.rels, *rels)) return false;
+    QMap<QString, QString> targets;
+    for (pugi::xml_node r : list.rels.document_element().children("Relationship"))
+        if (std::string(r.attribute("Type").value()) == kWorksheetType)
+            targets[QString::fromUtf8(r.attribute("Id").value())] =
+                ResolvePart(FolderOf(pkg.workbookPart), QString::fromUtf8(r.attribute("Target").value()));
+    const pugi::xml_node root = list.workbook.document_element();
+    const std::string p = PrefixOf(root, kSheetNs, "");
+    const std::string rIdName = Qualified(PrefixOf(root, kRelNs, "r"), "id");
+    const std::string sheetsName = Qualified(p, "sheets");
+    const std::string sheetName = Qualified(p, "sheet");
+    for (pugi::xml_node s : root.child(sheetsName.c_str()).children(sheetName.c_str())) {
+        list.names << QString::fromUtf8(s.attribute("name").value());
+        list.parts << targets.value(QString::fromUtf8(s.attribute(rIdName.c_str()).value()));
+    }
+    return true;
+}
+
+// A new, empty worksheet after the last one: its part, its relationship, its
+// entry in the workbook and its content type.
+QString AddSheet(Package& pkg, SheetList& list, const QString& name, pugi::xml_document& types) {
+    const QString folder = FolderOf(pkg.workbookPart);
+    int n = 1;
+    const QStringList existing = PackagePartNames(pkg.file);
+    QString part;
+    do {
+        part = ResolvePart(folder, QStringLiteral("worksheets/sheet%1.xml").arg(n++));
+    } while (existing.contains(part) || list.parts.contains(part));
+    QString id;
+    int k = 1;
+    pugi::xml_node relsRoot = list.rels.document_element();
+    do {
+        id = QStringLiteral("rIdZn%1").arg(k++);
+    } while (relsRoot.find_child_by_attribute("Relationship", "Id", id.toUtf8().constData()));
+    pugi::xml_node rel = relsRoot.append_child("Relationship");
+    rel.append_attribute("Id").set_value(id.toUtf8().constData());
+    rel.append_attribute("Type").set_value(kWorksheetType);
+    rel.append_attribute("Target").set_value(
+        QStringLiteral("worksheets/sheet%1.xml").arg(n - 1).toUtf8().constData());
+
+    pugi::xml_node root = list.workbook.document_element();
+    const std::string p = PrefixOf(root, kSheetNs, "");
+    std::string rPrefix = PrefixOf(root, kRelNs, "");
+    if (rPrefix.empty()) {
+        rPrefix = "r";
+        root.append_attribute("xmlns:r").set_value(kRelNs);
+    }
+    pugi::xml_node sheets = root.child(Qualified(p, "sheets").c_str());
+    int maxId = 0;
+    for (pugi::xml_node s : sheets.children())
+        maxId = std::max(maxId, s.attribute("sheetId").as_int());
+    pugi::xml_node sheet = sheets.append_child(Qualified(p, "sheet").c_str());
+    sheet.append_attribute("name").set_value(name.toUtf8().constData());
+    sheet.append_attribute("sheetId").set_value(maxId + 1);
+    sheet.append_attribute(Qualified(rPrefix, "id").c_str()).set_value(id.toUtf8().constData());
+
+    pugi::xml_node over = types.document_element().append_child("Override");
+    over.append_attribute("PartName").set_value(("/" + part).toUtf8().constData());
+    over.append_attribute("ContentType")
+        .set_value("application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml");
+    list.parts << part;
+    list.names << name;
+    return part;
+}
+
+// The calculation chain lists the formula cells; some of them are texts now.
+// Spreadsheet programs build it again when it is missing.
+void DropCalcChain(Package& pkg, SheetList& list, pugi::xml_document& types) {
+    pugi::xml_node relsRoot = list.rels.document_element();
+    for (pugi::xml_node r = relsRoot.first_child(); r;) {
+        const pugi::xml_node next = r.next_sibling();
+        if (QString::fromUtf8(r.attribute("Type").value()).endsWith(QStringLiteral("/calcChain"))) {
+            pkg.removed << ResolvePart(FolderOf(pkg.workbookPart),
+                                       QString::fromUtf8(r.attribute("Target").value()));
+            relsRoot.remove_child(r);
+        }
+        r = next;
+    }
+    for (pugi::xml_node o = types.document_element().first_child(); o;) {
+        const pugi::xml_node next = o.next_sibling();
+        if (QString::fromUtf8(o.attribute("ContentType").value()).contains(QStringLiteral("calcChain")))
+            types.document_element().remove_child(o);
+        o = next;
+    }
+}
+
+bool Edit(Package& pkg, const WorkbookExport& book) {
+    pkg.workbookPart = MainPart(pkg);
+    SheetList list;
+    pugi::xml_document types;
+    const std::optional<QByteArray> typesBytes = pkg.Part(QStringLiteral("[Content_Types].xml"));
+    if (pkg.workbookPart.isEmpty() || !typesBytes || !Load(types, *typesBytes) || !ReadSheets(pkg, list)) {
+        if (pkg.reason.isEmpty()) pkg.reason = QStringLiteral("Die Datei ist keine lesbare Arbeitsmappe");
+        return false;
+    }
+    for (int i = 0; i < book.sheets.size(); ++i) {
+        const bool added = i >= list.parts.size();
+        const QString part = added ? AddSheet(pkg, list, book.sheets[i].name, types) : list.parts[i];
+        if (part.isEmpty()) {
+            pkg.reason =
+                QStringLiteral("Das Tabellenblatt %1 ist kein Arbeitsblatt").arg(list.names.value(i));
+            return false;
+        }
+        pugi::xml_document sheet;
+        const QByteArray empty = QByteArrayLiteral("<worksheet xmlns=\"") + kSheetNs +
+                                 QByteArrayLiteral("\"><sheetData/></worksheet>");
+        const std::optional<QByteArray> bytes = added ? std::optional<QByteArray>(empty) : pkg.Part(part);
+        if (!bytes || !Load(sheet, *bytes)) {
+            if (pkg.reason.isEmpty())
+                pkg.reason = QStringLiteral("Das Tabellenblatt %1 ist beschädigt").arg(i + 1);
+            return false;
+        }
+        SheetEditor editor(sheet);
+        editor.WriteBlock(book.sheets[i]);
+        pkg.replaced.append(
+            {part, (added ? QByteArray(R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)")
+                          : QByteArray()) +
+                       Serialise(sheet)});
+    }
+    DropCalcChain(pkg, list, types);
+    pkg.replaced.append({pkg.workbookPart, Serialise(list.workbook)});
+    pkg.replaced.append({RelsOf(pkg.workbookPart), Serialise(list.rels)});
+    pkg.replaced.append({QStringLiteral("[Content_Types].xml"), Serialise(types)});
+    return true;
+}
+
+} // namespace
+
+bool IsXlsxWorkbook(const QString& file) {
+    Package pkg{file, {}, {}, {}, {}};
+    const QString main = MainPart(pkg);
+    return !main.isEmpty() && ReadPackagePart(file, main).has_value() &&
+           ReadPackagePart(file, QStringLiteral("[Content_Types].xml"))
+               .value_or(QByteArray())
+               .contains("spreadsheetml.sheet.main+xml");
+}
+
+WriteResult WriteIntoWorkbook(const QString& fileName, const WorkbookExport& book) {
+    if (const QString problem = TargetFolderProblem(fileName); !problem.isEmpty())
+        return {false, WriteErrorText(fileName), problem};
+    Package pkg{fileName, {}, {}, {}, {}};
+    if (!Edit(pkg, book)) {
+        qCInfo(lcWorkbookInto) << "writing into" << fileName << "failed:" << pkg.reason;
+        return {false, WriteErrorText(fileName), pkg.reason};
+    }
+    const std::optional<QByteArray> bytes = RebuildPackage(fileName, pkg.replaced, pkg.removed, &pkg.reason);
+    if (!bytes) return {false, WriteErrorText(fileName), pkg.reason};
+    return PlaceDocument(fileName, *bytes);
+}
+
+} // namespace zn
