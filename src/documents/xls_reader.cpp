@@ -64,8 +64,10 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
             return QString::fromUtf8("Die Arbeitsmappe ist mit einem Kennwort geschützt.");
         if (opened == FREEXL_INSUFFICIENT_MEMORY)
             return QString::fromUtf8("Der Speicher reicht für diese Datei nicht.");
+        // The library's code (-2 .. -30) helps whoever looks at a file sent in.
         return QString::fromUtf8(
-                   "Die Datei ist keine lesbare Excel-Arbeitsmappe (Fehler %1 der .xls-Bibliothek).")
+                   "Die Datei ist keine lesbare Excel-Arbeitsmappe; sie ist beschädigt oder ein "
+                   "anderes Office-Dokument (Code %1).")
             .arg(opened);
     }
     unsigned int info = 0;

@@ -47,16 +47,17 @@ QString Text(const char* utf8) {
 }
 
 // The text of a string item: its <t> and the <t> of its runs, not the
-// phonetic reading (<rPh>) of East Asian texts.
+// phonetic reading (<rPh>) of East Asian texts. Runs do not nest.
 QString ItemText(pugi::xml_node item) {
     QString text;
     for (pugi::xml_node c = item.first_child(); c; c = c.next_sibling()) {
         if (c.type() != pugi::node_element) continue;
         const std::string_view name = Local(c.name());
-        if (name == "t")
+        if (name == "t") {
             text += Text(c.child_value());
-        else if (name == "r")
-            text += ItemText(c);
+        } else if (name == "r") {
+            EachChild(c, "t", [&](pugi::xml_node t) { text += Text(t.child_value()); });
+        }
     }
     return text;
 }

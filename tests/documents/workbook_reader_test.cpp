@@ -172,13 +172,23 @@ TEST_F(WorkbookFiles, BrokenFilesAreRefusedWithTheirName) {
     ExpectRefused(Write("zufall.xls", noise));
     ExpectRefused(Write("notiz.xlsx", "Mannschaften: siehe Aushang\n"));
     ExpectRefused(Write("kopf.ods", "PK\x03\x04 kein Paket"));
-    ExpectRefused(Write("verschluesselt.xlsx", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + noise));
+    ExpectRefused(Write("alt.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + noise));
     ExpectRefused(dir.filePath("fehlt.xlsx"));
 
     // A zip package without a workbook in it.
     const QString other = dir.filePath("archiv.xlsx");
     WriteZip(other, {{"liesmich.txt", "Hallo"}});
     ExpectRefused(other);
+}
+
+// An .xlsx saved with a password is a compound file holding the encrypted package.
+TEST_F(WorkbookFiles, PasswordProtectedWorkbookSaysSo) {
+    const QByteArray header("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+    const QByteArray name("E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0", 32);
+    const QString path =
+        Write("geschuetzt.xlsx", header + QByteArray(1000, '\0') + name + QByteArray(1000, '\0'));
+    ExpectRefused(path);
+    EXPECT_TRUE(ReadWorkbook(path, kGerman).error.contains("Kennwort"));
 }
 
 TEST_F(WorkbookFiles, FiftyMegabytesOfJunkAreRefusedAtOnce) {
