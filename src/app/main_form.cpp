@@ -527,6 +527,7 @@ void TFormMain::BindListHandlers() {
     connect(sbSaveX, &QToolButton::clicked, this, [this] { sbSaveXClick(); });
     connect(sbExcel, &QToolButton::clicked, this, [this] { sbExcelClick(); });
     connect(sbHTML, &QToolButton::clicked, this, [this] { sbHTMLClick(); });
+    connect(sbWord, &QToolButton::clicked, this, [this] { ExportWordDocument(0, QString()); });
     connect(sbLoad, &QToolButton::clicked, this, [this] { sbLoadClick(); });
 }
 

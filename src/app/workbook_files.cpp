@@ -1,22 +1,160 @@
-// Workbook and word-processor exchange of the lists. The readers and writers
-// of those formats are not part of this build yet; until they are, each call
-// tells the operator so instead of pretending to have loaded or saved.
+// The lists as a workbook and the shown list as a word-processor document.
+// Both are written completely before they replace a file of the same name; a
+// failure tells the operator which file and why.
 #include "app/main_window.h"
+
+#include "controls/label_3d.h"
+#include "controls/sort_grid.h"
+#include "core/stages.h"
+#include "documents/docx_writer.h"
+#include "documents/workbook_writer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QTemporaryFile>
 
 namespace zn {
 
-bool TFormMain::ExportWorkbook(const QString&) {
-    TellOperator(
-        QString::fromUtf8("Das Speichern als Arbeitsmappe ist in dieser Version noch nicht verfügbar."),
-        false);
-    return false;
+namespace {
+
+// Hourglass and a word in the status bar while a file is being written; both
+// go back to what they were before the operator is told anything.
+class BusyNotice {
+public:
+    explicit BusyNotice(QLabel* panel) : panel_(panel), saved_(panel->text()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        panel_->setText(QStringLiteral(" Speichern..."));
+        panel_->repaint();
+    }
+    ~BusyNotice() { End(); }
+    BusyNotice(const BusyNotice&) = delete;
+    BusyNotice& operator=(const BusyNotice&) = delete;
+
+    void End() {
+        if (!panel_) return;
+        panel_->setText(saved_);
+        QApplication::restoreOverrideCursor();
+        panel_ = nullptr;
+    }
+
+private:
+    QLabel* panel_;
+    QString saved_;
+};
+
+// A chosen name of another type than the one written: a loaded .ods or .xls,
+// or the .txt of an earlier text save. Such a file is left alone.
+bool OfAnotherType(const QString& chosen, const QString& suffix) {
+    const QString own = QFileInfo(chosen).suffix();
+    return !own.isEmpty() && own.compare(suffix, Qt::CaseInsensitive) != 0;
 }
 
-bool TFormMain::ExportWordDocument(int, const QString&) {
-    TellOperator(
-        QString::fromUtf8("Das Speichern als Word-Dokument ist in dieser Version noch nicht verfügbar."),
-        false);
-    return false;
+// The file really written for a chosen name: a relative name lies in the save
+// dialog's folder, and the name ends in the type written.
+QString WrittenName(const QString& chosen, const QString& folder, const QString& suffix) {
+    const QString path = QFileInfo(chosen).isRelative() ? QDir(folder).filePath(chosen) : chosen;
+    const QString own = QFileInfo(path).suffix();
+    if (own.isEmpty()) return path + u'.' + suffix;
+    if (!OfAnotherType(path, suffix)) return path;
+    return path.left(path.size() - own.size()) + suffix;
+}
+
+QString FailureText(const WriteResult& result) {
+    return result.reason.isEmpty() ? result.errorText : result.errorText + u'\n' + result.reason;
+}
+
+QString WrittenElsewhereText(const QString& chosen, const QString& written) {
+    return QStringLiteral("%1 ist keine .%2-Datei und bleibt unverändert. Gespeichert wurde unter:\n%3")
+        .arg(QFileInfo(chosen).fileName(), QFileInfo(written).suffix(), QDir::toNativeSeparators(written));
+}
+
+} // namespace
+
+bool TFormMain::ExportWorkbook(const QString& fileName) {
+    BusyNotice busy(StatusPanel1);
+    std::array<ListRows, 4> lists;
+    std::array<int, 4> colCounts{};
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        lists[i] = RowsOf(Lists[i + 1]->Store());
+        colCounts[i] = Lists[i + 1]->ColCount();
+    }
+    const WorkbookExport book =
+        ListsWorkbook(lists, colCounts, Startliste[kFinalStage]->isEnabled(), Hint, kAppTitle);
+
+    // No name ("Datei in MS Excel"): the workbook is shown, not saved, so it
+    // goes to the temporary folder and the spreadsheet program opens it there.
+    QString target;
+    if (fileName.isEmpty()) {
+        const QString base = Hint.isEmpty() ? QStringLiteral("Listen") : Hint;
+        QTemporaryFile shown(QDir(QDir::tempPath()).filePath(base + QStringLiteral("-XXXXXX.xlsx")));
+        shown.setAutoRemove(false);
+        if (shown.open()) target = shown.fileName();
+    } else {
+        target = WrittenName(fileName, SaveFolder, QStringLiteral("xlsx"));
+    }
+    // A workbook that is there (the organiser's, loaded at the start) takes
+    // the lists from its second row and keeps its title line and the rest.
+    const bool into = !fileName.isEmpty() && QFileInfo(target).isFile() && IsXlsxWorkbook(target);
+    const WriteResult result = target.isEmpty() ? WriteResult{false, WriteErrorText(QDir::tempPath()),
+                                                              QStringLiteral("Keine temporäre Datei möglich")}
+                               : into           ? WriteIntoWorkbook(target, book)
+                                                : WriteNewWorkbook(target, book);
+    busy.End();
+    if (!result.ok) {
+        if (fileName.isEmpty() && !target.isEmpty()) QFile::remove(target);
+        TellOperator(FailureText(result), true);
+        return false;
+    }
+    if (fileName.isEmpty()) {
+        if (!platform_.shell->Open(target))
+            StatusPanel1->setText(QStringLiteral(" Arbeitsmappe konnte nicht geöffnet werden: ") +
+                                  QDir::toNativeSeparators(target));
+    } else if (OfAnotherType(fileName, QStringLiteral("xlsx"))) {
+        TellOperator(WrittenElsewhereText(fileName, target), false);
+    }
+    return true;
+}
+
+// Mode 0 ("Datei in MS Word") writes "<list title>.docx" where the web page
+// goes (beside the program, or into the data folder) and opens it; mode 1
+// saves under the chosen name.
+bool TFormMain::ExportWordDocument(int mode, const QString& fileName) {
+    BusyNotice busy(StatusPanel1);
+    WordDocumentInput input;
+    input.title1 = Title1->Caption();
+    input.title2 = Title2->Caption();
+    input.listTitle = Hint;
+    input.listCaption = LabelErgebnis->text();
+    input.rows = RowsOf(CurrentList->Store());
+    input.colCount = CurrentList->ColCount();
+
+    const QString shownName = (Hint.isEmpty() ? LabelErgebnis->text() : Hint) + QStringLiteral(".docx");
+    const QString target = mode == 0 ? QDir(ResultFolder.folder).filePath(shownName)
+                                     : WrittenName(fileName, SaveFolder, QStringLiteral("docx"));
+    // "Protokollvorlage.docx" beside the program; the ".doc" of older
+    // installations only when it really is a .docx under another name.
+    const QFileInfo doc(WordTemplatePath);
+    QString templateFile = doc.dir().filePath(doc.completeBaseName() + QStringLiteral(".docx"));
+    if (!QFileInfo::exists(templateFile))
+        templateFile = IsWordPackage(WordTemplatePath) ? WordTemplatePath : QString();
+
+    const WriteResult result = WriteWordDocument(target, input, templateFile);
+    busy.End();
+    if (!result.ok) {
+        TellOperator(FailureText(result), true);
+        return false;
+    }
+    if (mode == 0) {
+        if (!platform_.shell->Open(target))
+            StatusPanel1->setText(QStringLiteral(" Dokument konnte nicht geöffnet werden: ") +
+                                  QDir::toNativeSeparators(target));
+    } else if (OfAnotherType(fileName, QStringLiteral("docx"))) {
+        TellOperator(WrittenElsewhereText(fileName, target), false);
+    }
+    return true;
 }
 
 } // namespace zn

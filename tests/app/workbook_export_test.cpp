@@ -1,0 +1,190 @@
+#include "core/stages.h"
+#include "documents/docx_writer.h"
+#include "documents/workbook_reader.h"
+#include "documents/workbook_writer_files.h"
+#include "test_platform.h"
+
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+using namespace zn;
+using namespace zn::test;
+
+namespace {
+
+const QString kTemplate = QStringLiteral(ZN_TEST_DATA_DIR "/docx/Protokollvorlage.docx");
+
+pugi::xml_document Xml(const QString& file, const QString& part) {
+    pugi::xml_document doc;
+    const QByteArray bytes = ReadPackagePart(file, part).value_or(QByteArray());
+    doc.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return doc;
+}
+
+QStringList SheetNames(const QString& file) {
+    QStringList names;
+    const pugi::xml_document doc = Xml(file, "xl/workbook.xml");
+    for (pugi::xml_node s : doc.child("workbook").child("sheets").children("sheet"))
+        names << QString::fromUtf8(s.attribute("name").value());
+    return names;
+}
+
+QStringList SharedStrings(const QString& file) {
+    QStringList texts;
+    const pugi::xml_document doc = Xml(file, "xl/sharedStrings.xml");
+    for (pugi::xml_node si : doc.child("sst").children("si"))
+        texts << QString::fromUtf8(si.child("t").text().get());
+    return texts;
+}
+
+// The texts of the document's table, row by row.
+QStringList TableRows(const QString& file) {
+    QStringList rows;
+    const pugi::xml_document doc = Xml(file, "word/document.xml");
+    for (pugi::xpath_node tr : doc.select_nodes("//w:tbl/w:tr")) {
+        QStringList cells;
+        for (pugi::xml_node tc : tr.node().children("w:tc"))
+            cells << QString::fromUtf8(tc.select_node(".//w:t").node().text().get());
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+QStringList AllSheets() {
+    return QStringList(ListNames.begin(), ListNames.end());
+}
+
+class ListExport : public ::testing::Test {
+protected:
+    Workbench wb;
+    std::unique_ptr<TFormMain> form;
+
+    void SetUp() override {
+        form = wb.MakeForm();
+        form->show();
+        form->SaveFolder = wb.dir.path();
+        form->WordTemplatePath = wb.Path("Protokollvorlage.doc");
+        const QList<QStringList> teams{ProtocolHeaderRow(),
+                                       {"7", "Löschzug Süd & Ost", "A", "", "21,50", "0", "21,50"},
+                                       {"12", "FF \"Nord\"", "B"}};
+        FillList(form->SortGrid1, teams);
+        FillList(form->SortGrid2, teams);
+        FillList(form->SortGrid3,
+                 {ResultHeaderRow(), {"1", "Löschzug Süd & Ost", "A", "21,50", "0", "21,50"}});
+        FillList(form->SortGrid4,
+                 {ResultHeaderRow(), {"1", "Löschzug Süd & Ost", "A", "21,50", "0", "21,50"}});
+        form->ApplyLoadedLists(wb.Path("Vorlauf Kreis.xlsx"));
+    }
+    void TearDown() override { form.reset(); }
+
+    void SaveAs(const QString& name, int type) {
+        wb.files.chosen = name;
+        wb.files.chosenIndex = type;
+        QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    }
+    QByteArray Old(const QString& path) {
+        EXPECT_TRUE(WriteFileAtomically(path, "alt").ok);
+        return "alt";
+    }
+};
+
+} // namespace
+
+TEST_F(ListExport, WorkbookFromTheSaveDialogHoldsTheListsAndTheFinalHasThreeSheets) {
+    SaveAs(wb.Path("Kreis"), 1);
+    const QString file = wb.Path("Kreis.xlsx");
+    EXPECT_EQ(SheetNames(file), AllSheets());
+    EXPECT_TRUE(SharedStrings(file).contains("Löschzug Süd & Ost"));
+    EXPECT_TRUE(SharedStrings(file).contains("FF \"Nord\""));
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join('\n').toStdString();
+
+    form->Startliste[kFinalStage]->setEnabled(true);
+    SaveAs(wb.Path("Finale"), 1);
+    EXPECT_EQ(SheetNames(wb.Path("Finale.xlsx")), AllSheets().mid(0, 3));
+}
+
+TEST_F(ListExport, SavingTheCurrentListWritesIntoTheWorkbookFromRowTwo) {
+    SaveAs(wb.Path("Kreis.xlsx"), 1);
+    form->SortGrid1->SetCell(1, 2, "Wehr Ost");
+    QTest::mouseClick(form->sbSaveX, Qt::LeftButton);
+    const WorkbookSheets read = ReadWorkbook(wb.Path("Kreis.xlsx"), QLocale());
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    // Row 1 as it was (the header of the first save), the lists below it.
+    EXPECT_EQ(read.sheets[0].Cell(0, 0), "Nr.");
+    EXPECT_EQ(read.sheets[0].Cell(1, 0), "Nr.");
+    EXPECT_EQ(read.sheets[0].Cell(2, 1), "Löschzug Süd & Ost");
+    EXPECT_EQ(read.sheets[0].Cell(3, 1), "Wehr Ost");
+    EXPECT_EQ(read.sheetCount, 4);
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join('\n').toStdString();
+}
+
+TEST_F(ListExport, LoadedOdsIsSavedAsXlsxBesideItAndTheOperatorToldSo) {
+    const QString ods = wb.Path("Vorlauf.ods");
+    const QByteArray before = Old(ods);
+    form->SaveFileName = ods;
+    QTest::mouseClick(form->sbSaveX, Qt::LeftButton);
+    EXPECT_EQ(wb.Read(ods), before);
+    EXPECT_EQ(SheetNames(wb.Path("Vorlauf.xlsx")), AllSheets());
+    ASSERT_EQ(wb.modal.messages.size(), 1);
+    EXPECT_TRUE(wb.modal.messages[0].contains(QDir::toNativeSeparators(wb.Path("Vorlauf.xlsx"))));
+}
+
+TEST_F(ListExport, FailedExportKeepsTheOldFileAndSaysSo) {
+    const QString file = wb.Path("Vorlauf.xlsx");
+    const QByteArray before = Old(file);
+    // More than a spreadsheet cell holds: the workbook cannot be completed.
+    form->SortGrid4->SetCell(1, 1, QString(40000, u'x'));
+    SaveAs(file, 1);
+    EXPECT_EQ(wb.Read(file), before);
+    ASSERT_EQ(wb.modal.messages.size(), 1);
+    EXPECT_TRUE(
+        wb.modal.messages[0].startsWith("Der Schreibfehler der Datei: " + QDir::toNativeSeparators(file)));
+    EXPECT_EQ(QDir(wb.dir.path()).entryList({"Vorlauf*"}, QDir::Files | QDir::Hidden).size(), 1);
+
+    SaveAs(wb.Path("fehlt/Vorlauf.docx"), 2);
+    ASSERT_EQ(wb.modal.messages.size(), 2);
+    EXPECT_TRUE(wb.modal.messages[1].contains("nicht vorhanden")) << wb.modal.messages[1].toStdString();
+}
+
+TEST_F(ListExport, ExcelButtonOpensAFreshWorkbookAndSavesNothing) {
+    QTest::mouseClick(form->sbExcel, Qt::LeftButton);
+    ASSERT_EQ(wb.shell.opened.size(), 1);
+    const QString shown = wb.shell.opened[0];
+    EXPECT_TRUE(shown.endsWith(".xlsx"));
+    EXPECT_EQ(SheetNames(shown), AllSheets());
+    EXPECT_NE(QFileInfo(shown).absolutePath(), QFileInfo(form->SaveFileName).absolutePath());
+    QFile::remove(shown);
+    EXPECT_TRUE(wb.modal.messages.isEmpty());
+}
+
+TEST_F(ListExport, WordButtonOpensTheListOnTheTemplateAndTheDialogSavesIt) {
+    ASSERT_TRUE(QFile::copy(kTemplate, wb.Path("Protokollvorlage.docx")));
+    ASSERT_TRUE(form->sbWord->isVisible());
+    ASSERT_TRUE(form->sbWord->isEnabled());
+    QTest::mouseClick(form->sbWord, Qt::LeftButton);
+    const QString opened = wb.Path("Vorlauf Kreis.docx");
+    EXPECT_EQ(wb.shell.opened, QStringList{opened});
+    EXPECT_EQ(ReadPackagePart(opened, "word/header1.xml"), ReadPackagePart(kTemplate, "word/header1.xml"));
+    // The shown list (the team database after the load), every row.
+    QStringList header;
+    for (const QString& h : ProtocolHeaderRow())
+        header << WordField(h);
+    EXPECT_EQ(TableRows(opened).join('\n').toStdString(),
+              QStringList({header.join('|'), "7|\"Löschzug Süd & Ost\"|A||21,50|0|21,50||||",
+                           "12|\"FF \"\"Nord\"\"\"|B||||||||"})
+                  .join('\n')
+                  .toStdString());
+
+    // Saved from the dialog: not opened. An old binary .doc is no template.
+    QFile::remove(wb.Path("Protokollvorlage.docx"));
+    Old(form->WordTemplatePath);
+    SaveAs(wb.Path("Protokoll"), 2);
+    const QString saved = wb.Path("Protokoll.docx");
+    EXPECT_EQ(wb.shell.opened.size(), 1);
+    EXPECT_EQ(TableRows(saved).size(), 3);
+    EXPECT_FALSE(PackagePartNames(saved).contains("word/header1.xml"));
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join('\n').toStdString();
+}
