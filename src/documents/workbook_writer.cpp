@@ -92,6 +92,7 @@ struct BlockFormats {
     lxw_format* header = nullptr;
     lxw_format* timeHeader = nullptr;
     lxw_format* timeColumn = nullptr; // the rest of a time column below and beside the block
+    lxw_format* title = nullptr;      // the title line above the block
 
     lxw_format* of(int row, bool time) const {
         if (row == 0) return time ? timeHeader : header;
@@ -116,12 +117,22 @@ BlockFormats AddFormats(lxw_workbook* wb) {
     f.timeCell = make(false, true);
     f.header = make(true, false);
     f.timeHeader = make(true, true);
+    f.title = workbook_add_format(wb);
+    format_set_bold(f.title);
+    format_set_font_size(f.title, 14);
     f.timeColumn = workbook_add_format(wb);
     format_set_num_format(f.timeColumn, kTimeFormat);
     return f;
 }
 
-lxw_error WriteSheet(lxw_workbook* wb, const WorkbookSheet& sheet, const BlockFormats& formats) {
+// The block begins in sheet row 2 also in a new workbook: row 1 holds a title
+// line, as in the organiser's workbooks, and loading drops the first row of
+// the database and the protocol. With the header in row 1 the first team
+// would come back as the header and be lost from the list.
+constexpr lxw_row_t kBlockRow = 1;
+
+lxw_error WriteSheet(lxw_workbook* wb, const WorkbookSheet& sheet, const QString& title,
+                     const BlockFormats& formats) {
     const QByteArray name = sheet.name.toUtf8();
     lxw_worksheet* ws = workbook_add_worksheet(wb, name.constData());
     if (!ws) return LXW_ERROR_INVALID_SHEETNAME_CHARACTER;
@@ -132,13 +143,18 @@ lxw_error WriteSheet(lxw_workbook* wb, const WorkbookSheet& sheet, const BlockFo
                                                         time ? formats.timeColumn : nullptr);
         if (e != LXW_NO_ERROR) return e;
     }
+    const QByteArray titleLine =
+        (title.isEmpty() ? sheet.name : title + QStringLiteral(" – ") + sheet.name).toUtf8();
+    if (const lxw_error e = worksheet_write_string(ws, 0, 0, titleLine.constData(), formats.title);
+        e != LXW_NO_ERROR)
+        return e;
     for (int r = 0; r < sheet.rows.size(); ++r) {
         for (int c = 0; c < sheet.colCount; ++c) {
             // Texts stay texts: a time "21,50" must not turn into a number a
             // program of another locale reads as 2150.
             const QByteArray text = CellOf(sheet.rows[r], c).toUtf8();
             const lxw_error e =
-                worksheet_write_string(ws, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
+                worksheet_write_string(ws, kBlockRow + static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
                                        text.constData(), formats.of(r, sheet.timeColumns.contains(c)));
             if (e != LXW_NO_ERROR) return e;
         }
@@ -153,7 +169,7 @@ lxw_error WriteBook(const QString& path, const WorkbookExport& book) {
     const BlockFormats formats = AddFormats(wb);
     lxw_error error = LXW_NO_ERROR;
     for (const WorkbookSheet& sheet : book.sheets) {
-        error = WriteSheet(wb, sheet, formats);
+        error = WriteSheet(wb, sheet, book.title, formats);
         if (error != LXW_NO_ERROR) break;
     }
     QByteArray title = book.title.toUtf8();

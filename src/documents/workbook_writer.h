@@ -37,8 +37,10 @@ QList<int> WorkbookTimeColumns(int sheet);
 WorkbookExport ListsWorkbook(const std::array<ListRows, 4>& lists, const std::array<int, 4>& colCounts,
                              bool finalEnabled, const QString& title, const QString& subject);
 
-// A new .xlsx: every cell as text from sheet row 1, thin borders around every
-// cell of the block, a bold header row with a medium border, the time columns
+// A new .xlsx: a title line (list title and sheet name) in sheet row 1 and
+// the block from row 2, so that the console loads it back as it loads an
+// organiser's workbook; every cell as text, thin borders around every cell of
+// the block, a bold header row with a medium border, the time columns
 // formatted "0.00" (a decimal comma in a German spreadsheet program), column
 // widths fitted to the texts, and the document properties. An existing file
 // is replaced only by a complete workbook; on failure it stays as it was.

@@ -112,8 +112,8 @@ TEST_F(ListExport, SavingTheCurrentListWritesIntoTheWorkbookFromRowTwo) {
     QTest::mouseClick(form->sbSaveX, Qt::LeftButton);
     const WorkbookSheets read = ReadWorkbook(wb.Path("Kreis.xlsx"), QLocale());
     ASSERT_TRUE(read.ok()) << read.error.toStdString();
-    // Row 1 as it was (the header of the first save), the lists below it.
-    EXPECT_EQ(read.sheets[0].Cell(0, 0), "Nr.");
+    // The title line of the first save, the lists below it as before.
+    EXPECT_EQ(read.sheets[0].Cell(0, 0), "Vorlauf Kreis – Mannschafts-Datenbank");
     EXPECT_EQ(read.sheets[0].Cell(1, 0), "Nr.");
     EXPECT_EQ(read.sheets[0].Cell(2, 1), "Löschzug Süd & Ost");
     EXPECT_EQ(read.sheets[0].Cell(3, 1), "Wehr Ost");
