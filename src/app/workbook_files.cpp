@@ -62,6 +62,16 @@ QString WrittenName(const QString& chosen, const QString& folder, const QString&
     return path.left(path.size() - own.size()) + suffix;
 }
 
+// No name ("Datei in MS Excel"): the workbook is shown, not saved, so it goes
+// to the temporary folder and the spreadsheet program opens it from there.
+// Empty when no file can be made there.
+QString ShownWorkbookPath(const QString& listTitle) {
+    const QString base = listTitle.isEmpty() ? QStringLiteral("Listen") : listTitle;
+    QTemporaryFile shown(QDir(QDir::tempPath()).filePath(base + QStringLiteral("-XXXXXX.xlsx")));
+    shown.setAutoRemove(false);
+    return shown.open() ? shown.fileName() : QString();
+}
+
 QString FailureText(const WriteResult& result) {
     return result.reason.isEmpty() ? result.errorText : result.errorText + u'\n' + result.reason;
 }
@@ -84,17 +94,8 @@ bool TFormMain::ExportWorkbook(const QString& fileName) {
     const WorkbookExport book =
         ListsWorkbook(lists, colCounts, Startliste[kFinalStage]->isEnabled(), Hint, kAppTitle);
 
-    // No name ("Datei in MS Excel"): the workbook is shown, not saved, so it
-    // goes to the temporary folder and the spreadsheet program opens it there.
-    QString target;
-    if (fileName.isEmpty()) {
-        const QString base = Hint.isEmpty() ? QStringLiteral("Listen") : Hint;
-        QTemporaryFile shown(QDir(QDir::tempPath()).filePath(base + QStringLiteral("-XXXXXX.xlsx")));
-        shown.setAutoRemove(false);
-        if (shown.open()) target = shown.fileName();
-    } else {
-        target = WrittenName(fileName, SaveFolder, QStringLiteral("xlsx"));
-    }
+    const QString target = fileName.isEmpty() ? ShownWorkbookPath(Hint)
+                                              : WrittenName(fileName, SaveFolder, QStringLiteral("xlsx"));
     // A workbook that is there (the organiser's, loaded at the start) takes
     // the lists from its second row and keeps its title line and the rest.
     const bool into = !fileName.isEmpty() && QFileInfo(target).isFile() && IsXlsxWorkbook(target);

@@ -56,8 +56,9 @@ bool IsXlsxWorkbook(const QString& file);
 // widths and the rest of the package included; a cell of the block keeps its
 // format and takes the text. Rows of an older, longer list right below the
 // block are emptied, so a team removed from the list does not come back when
-// the workbook is loaded again. Missing sheets are added after the last one.
-// The file is replaced only by the complete workbook.
+// the workbook is loaded again. Missing sheets are added after the last one;
+// the document properties are those of a new workbook. The file is replaced
+// only by the complete workbook.
 WriteResult WriteIntoWorkbook(const QString& fileName, const WorkbookExport& book);
 
 } // namespace zn

@@ -357,6 +357,32 @@ void DropCalcChain(Package& pkg, SheetList& list, pugi::xml_document& types) {
     }
 }
 
+// Author, title, subject and comments, as a new workbook has them; a package
+// without its core properties part stays without one.
+void SetProperties(Package& pkg, const WorkbookExport& book) {
+    const QString part = QStringLiteral("docProps/core.xml");
+    pugi::xml_document core;
+    const std::optional<QByteArray> bytes = ReadPackagePart(pkg.file, part);
+    if (!bytes || !Load(core, *bytes)) return;
+    pugi::xml_node root = core.document_element();
+    std::string dc = PrefixOf(root, "http://purl.org/dc/elements/1.1/", "");
+    if (dc.empty()) {
+        dc = "dc";
+        root.append_attribute("xmlns:dc").set_value("http://purl.org/dc/elements/1.1/");
+    }
+    const auto set = [&](const char* local, const QString& text) {
+        const std::string name = Qualified(dc, local);
+        pugi::xml_node node = root.child(name.c_str());
+        if (!node) node = root.append_child(name.c_str());
+        node.text().set(text.toUtf8().constData());
+    };
+    set("title", book.title);
+    set("subject", book.subject);
+    set("creator", kWorkbookAuthor);
+    set("description", kWorkbookComments);
+    pkg.replaced.append({part, Serialise(core)});
+}
+
 bool Edit(Package& pkg, const WorkbookExport& book) {
     pkg.workbookPart = MainPart(pkg);
     SheetList list;
@@ -391,6 +417,7 @@ bool Edit(Package& pkg, const WorkbookExport& book) {
                        Serialise(sheet)});
     }
     DropCalcChain(pkg, list, types);
+    SetProperties(pkg, book);
     pkg.replaced.append({pkg.workbookPart, Serialise(list.workbook)});
     pkg.replaced.append({RelsOf(pkg.workbookPart), Serialise(list.rels)});
     pkg.replaced.append({QStringLiteral("[Content_Types].xml"), Serialise(types)});

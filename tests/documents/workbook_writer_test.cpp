@@ -309,6 +309,10 @@ TEST_F(WorkbookWriter, IntoAnExistingWorkbookFromRowTwoKeepingEverythingAround) 
     EXPECT_EQ(read.sheets[1].Cell(2, 10), "21,50");
     EXPECT_EQ(read.sheets[3].Cell(2, 1), "Löschzug Süd & Ost");
 
+    const pugi::xml_document core = Part(file, "docProps/core.xml");
+    EXPECT_EQ(Text(core.first_child().child("dc:title")), "Vorlauf Kreis");
+    EXPECT_EQ(Text(core.first_child().child("dc:creator")), "Kronvik Software");
+
     // Written again: the same cells, nothing added twice.
     ASSERT_TRUE(WriteIntoWorkbook(file, Lists(false)).ok);
     EXPECT_EQ(WorkbookBack(file).names.size(), 4);
