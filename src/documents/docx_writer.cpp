@@ -52,7 +52,10 @@ QByteArray XmlText(const QString& text) {
 class BodyWriter {
 public:
     BodyWriter(pugi::xml_node body, std::string prefix) : body_(body), prefix_(std::move(prefix)) {
+        // An indented body ends in a line break and blanks after the section.
         anchor_ = body_.last_child();
+        while (anchor_ && anchor_.type() != pugi::node_element)
+            anchor_ = anchor_.previous_sibling();
         if (std::string(anchor_.name()) != Name("sectPr")) anchor_ = pugi::xml_node();
     }
 

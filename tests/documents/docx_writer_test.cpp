@@ -60,7 +60,10 @@ Body ReadBody(const pugi::xml_document& doc) {
             if (!tr.child("w:trPr").child("w:tblHeader").empty()) ++body.headerRows;
         }
     }
-    body.endsWithSection = std::string(b.last_child().name()) == "w:sectPr";
+    pugi::xml_node last = b.last_child();
+    while (last && last.type() != pugi::node_element)
+        last = last.previous_sibling();
+    body.endsWithSection = std::string(last.name()) == "w:sectPr";
     return body;
 }
 

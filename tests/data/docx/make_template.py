@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes Protokollvorlage.docx, the letterhead template of the document tests:
 a header with the organiser's name, a footer, a style of its own, a first
-paragraph whose middle run is a lone blank, and a section in landscape."""
+paragraph whose middle run is a lone blank, a section in landscape, and its
+body indented as a file edited by hand is."""
 import pathlib
 import zipfile
 
@@ -42,14 +43,14 @@ PARTS = {
     "word/footer1.xml": DECL
     + f'<w:ftr xmlns:w="{W}"><w:p><w:r><w:t>Kreisfeuerwehrverband Musterland</w:t></w:r></w:p></w:ftr>',
     "word/document.xml": DECL
-    + f'<w:document xmlns:w="{W}" xmlns:r="{R}"><w:body>'
+    + f'<w:document xmlns:w="{W}" xmlns:r="{R}">\n  <w:body>\n    '
     '<w:p><w:pPr><w:pStyle w:val="Briefkopf"/></w:pPr><w:r><w:t>Wettkampf</w:t></w:r>'
-    '<w:r><w:t xml:space="preserve"> </w:t></w:r><w:r><w:t>Protokoll</w:t></w:r></w:p>'
+    '<w:r><w:t xml:space="preserve"> </w:t></w:r><w:r><w:t>Protokoll</w:t></w:r></w:p>\n    '
     '<w:sectPr><w:headerReference w:type="default" r:id="rId2"/>'
     '<w:footerReference w:type="default" r:id="rId3"/>'
     '<w:pgSz w:w="16838" w:h="11906" w:orient="landscape"/>'
     '<w:pgMar w:top="1134" w:right="850" w:bottom="1134" w:left="850" w:header="567" w:footer="567" w:gutter="0"/>'
-    "</w:sectPr></w:body></w:document>",
+    "</w:sectPr>\n  </w:body>\n</w:document>\n",
 }
 
 
