@@ -274,7 +274,8 @@ bool ReadSheets(Package& pkg, SheetList& list) {
     if (!rels || !Load(list.rels, *rels)) return false;
     QMap<QString, QString> targets;
     for (pugi::xml_node r : list.rels.document_element().children("Relationship"))
-        if (std::string(r.attribute("Type").value()) == kWorksheetType)
+        // Ends the same in the transitional and the strict form of the format.
+        if (QString::fromUtf8(r.attribute("Type").value()).endsWith(QStringLiteral("/worksheet")))
             targets[QString::fromUtf8(r.attribute("Id").value())] =
                 ResolvePart(FolderOf(pkg.workbookPart), QString::fromUtf8(r.attribute("Target").value()));
     const pugi::xml_node root = list.workbook.document_element();
