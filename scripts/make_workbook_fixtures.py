@@ -92,9 +92,12 @@ REL = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
 MAIN = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
 
 
-def xlsx(path, office):
+def xlsx(path, office, sheets=None, widths=None):
     """office=True: shared strings, relative targets, styles with a date format.
-    office=False: inline strings, absolute targets, prefixed elements, no styles."""
+    office=False: inline strings, absolute targets, prefixed elements, no styles.
+    sheets: (name, rows) pairs, SHEETS when not given; widths: per sheet, the
+    column widths in characters (or None), as an office suite stores them."""
+    sheets = SHEETS if sheets is None else sheets
     strings = []
     p = "" if office else "x:"
     ns = f'xmlns="{MAIN}"' if office else f'xmlns:x="{MAIN}"'
@@ -107,7 +110,7 @@ def xlsx(path, office):
         return f'<x:c r="{ref}" t="inlineStr"><x:is><x:t>{escape(text)}</x:t></x:is></x:c>'
 
     sheets_xml = []
-    for _, rows in SHEETS:
+    for index, (_, rows) in enumerate(sheets):
         out = []
         for r, row in enumerate(rows, start=1):
             cells = []
@@ -131,10 +134,15 @@ def xlsx(path, office):
                     cells.append(f'<{p}c r="{ref}"><{p}v>{value}</{p}v></{p}c>')
             if cells:
                 out.append(f'<{p}row r="{r}">{"".join(cells)}</{p}row>')
+        cols = ""
+        if widths and widths[index]:
+            cols = f"<{p}cols>" + "".join(
+                f'<{p}col min="{c}" max="{c}" width="{w}" customWidth="1"/>'
+                for c, w in enumerate(widths[index], start=1)) + f"</{p}cols>"
         sheets_xml.append(f'<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n'
-                          f'<{p}worksheet {ns}><{p}sheetData>{"".join(out)}</{p}sheetData></{p}worksheet>')
+                          f'<{p}worksheet {ns}>{cols}<{p}sheetData>{"".join(out)}</{p}sheetData></{p}worksheet>')
 
-    n = len(SHEETS)
+    n = len(sheets)
     prefix = "" if office else "/xl/"
     sheet_overrides = "".join(
         f'<Override PartName="/xl/worksheets/sheet{i}.xml" '
@@ -152,7 +160,7 @@ def xlsx(path, office):
         rels.append(f'<Relationship Id="rId{n + 1}" Type="{REL}/sharedStrings" Target="sharedStrings.xml"/>')
         rels.append(f'<Relationship Id="rId{n + 2}" Type="{REL}/styles" Target="styles.xml"/>')
     sheet_list = "".join(f'<{p}sheet name="{escape(name)}" sheetId="{i}" r:id="rId{i}"/>'
-                         for i, (name, _) in enumerate(SHEETS, start=1))
+                         for i, (name, _) in enumerate(sheets, start=1))
     workbook = (f'<?xml version="1.0" encoding="UTF-8" standalone="yes"?>\n<{p}workbook {ns} '
                 f'xmlns:r="{REL}"><{p}sheets>{sheet_list}</{p}sheets></{p}workbook>')
     root_target = "xl/workbook.xml" if office else "/xl/workbook.xml"
