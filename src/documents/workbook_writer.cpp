@@ -125,14 +125,21 @@ BlockFormats AddFormats(lxw_workbook* wb) {
     return f;
 }
 
-// The block begins in sheet row 2 also in a new workbook: row 1 holds a title
-// line, as in the organiser's workbooks, and loading drops the first row of
-// the database and the protocol. With the header in row 1 the first team
-// would come back as the header and be lost from the list.
-constexpr lxw_row_t kBlockRow = 1;
+// Where list row r goes, so that loading gives the list back. Loading drops
+// the first sheet row of the database and the protocol, and the second sheet
+// row of the two results. So the first two sheets have a title line in row 1
+// and the list from row 2, as in the organiser's workbooks; the results have
+// their header in row 1, the title line in row 2 and the rows from row 3.
+// With the header and the teams straight below it, loading would lose the
+// first team or the first place.
+struct SheetRows {
+    bool result = false; // sheets 3 and 4
+    lxw_row_t title() const { return result ? 1 : 0; }
+    lxw_row_t of(int r) const { return static_cast<lxw_row_t>(result && r == 0 ? 0 : r + 1); }
+};
 
 lxw_error WriteSheet(lxw_workbook* wb, const WorkbookSheet& sheet, const QString& title,
-                     const BlockFormats& formats) {
+                     const BlockFormats& formats, SheetRows rows) {
     const QByteArray name = sheet.name.toUtf8();
     lxw_worksheet* ws = workbook_add_worksheet(wb, name.constData());
     if (!ws) return LXW_ERROR_INVALID_SHEETNAME_CHARACTER;
@@ -145,7 +152,7 @@ lxw_error WriteSheet(lxw_workbook* wb, const WorkbookSheet& sheet, const QString
     }
     const QByteArray titleLine =
         (title.isEmpty() ? sheet.name : title + QStringLiteral(" – ") + sheet.name).toUtf8();
-    if (const lxw_error e = worksheet_write_string(ws, 0, 0, titleLine.constData(), formats.title);
+    if (const lxw_error e = worksheet_write_string(ws, rows.title(), 0, titleLine.constData(), formats.title);
         e != LXW_NO_ERROR)
         return e;
     for (int r = 0; r < sheet.rows.size(); ++r) {
@@ -154,8 +161,8 @@ lxw_error WriteSheet(lxw_workbook* wb, const WorkbookSheet& sheet, const QString
             // program of another locale reads as 2150.
             const QByteArray text = CellOf(sheet.rows[r], c).toUtf8();
             const lxw_error e =
-                worksheet_write_string(ws, kBlockRow + static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
-                                       text.constData(), formats.of(r, sheet.timeColumns.contains(c)));
+                worksheet_write_string(ws, rows.of(r), static_cast<lxw_col_t>(c), text.constData(),
+                                       formats.of(r, sheet.timeColumns.contains(c)));
             if (e != LXW_NO_ERROR) return e;
         }
     }
@@ -168,8 +175,9 @@ lxw_error WriteBook(const QString& path, const WorkbookExport& book) {
     if (!wb) return LXW_ERROR_MEMORY_MALLOC_FAILED;
     const BlockFormats formats = AddFormats(wb);
     lxw_error error = LXW_NO_ERROR;
-    for (const WorkbookSheet& sheet : book.sheets) {
-        error = WriteSheet(wb, sheet, book.title, formats);
+    for (qsizetype i = 0; i < book.sheets.size(); ++i) {
+        const WorkbookSheet& sheet = book.sheets[i];
+        error = WriteSheet(wb, sheet, book.title, formats, SheetRows{i >= 2});
         if (error != LXW_NO_ERROR) break;
     }
     QByteArray title = book.title.toUtf8();

@@ -161,9 +161,12 @@ TEST_F(WorkbookWriter, SheetsHoldATitleLineAndTheListsAsTextFromRowTwo) {
     EXPECT_FALSE(protocol.cells.contains("L2")) << "no cell beyond the list's columns";
     EXPECT_FALSE(protocol.cells.contains("A5")) << "no row beyond the list's rows";
 
+    // A result sheet: header in row 1, the title line in row 2 (which loading
+    // drops there), the places from row 3.
     const SheetBack overall = book.Sheet(4);
+    EXPECT_EQ(overall.cells.value("F1").text, ResultHeaders[rc::Gesamtzeit]);
+    EXPECT_EQ(overall.cells.value("A2").text, "Vorlauf Kreis – Gesamt-Ergebnis");
     EXPECT_EQ(overall.cells.value("B3").text, "Löschzug Süd & Ost");
-    EXPECT_EQ(overall.cells.value("F2").text, ResultHeaders[rc::Gesamtzeit]);
 }
 
 TEST_F(WorkbookWriter, TimeColumnsHaveTwoDecimalsHeaderIsBoldWithHeavierBorder) {
