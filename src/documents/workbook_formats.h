@@ -44,4 +44,9 @@ private:
 // kind the reader does not understand, never an empty list.
 QString NothingLoadedReason();
 
+// The end of a reader: the empty text when something was loaded or nothing
+// was there to load; NothingLoadedReason() when `valueCells` cells with a
+// value were seen but no sheet received one.
+QString LoadedOrReason(const WorkbookSheets& out, int valueCells);
+
 } // namespace zn::workbook

@@ -62,6 +62,13 @@ QString NothingLoadedReason() {
                              "(beschädigte Datei oder unbekannte Form).");
 }
 
+QString LoadedOrReason(const WorkbookSheets& out, int valueCells) {
+    bool loaded = false;
+    for (const SheetCells& s : out.sheets)
+        loaded = loaded || !s.Empty() || s.beyondRowLimit;
+    return valueCells > 0 && !loaded ? NothingLoadedReason() : QString();
+}
+
 struct ZipPackage::Impl {
     zip_t* zip = nullptr;
 };

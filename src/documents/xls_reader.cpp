@@ -99,11 +99,7 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
         }
         if (rows > lastRow) out.sheets.back().beyondRowLimit = true;
     }
-    bool loaded = false;
-    for (const SheetCells& s : out.sheets)
-        loaded = loaded || !s.Empty() || s.beyondRowLimit;
-    if (valueCells > 0 && !loaded) return NothingLoadedReason();
-    return {};
+    return LoadedOrReason(out, valueCells);
 }
 
 } // namespace zn::workbook

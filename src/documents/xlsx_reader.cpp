@@ -300,11 +300,7 @@ QString ReadXlsx(const QString& path, const QLocale& locale, WorkbookSheets& out
         out.sheets.emplace_back();
         ReadSheet(doc, cx, out.sheets.back(), valueCells);
     }
-    bool loaded = false;
-    for (const SheetCells& s : out.sheets)
-        loaded = loaded || !s.Empty() || s.beyondRowLimit;
-    if (valueCells > 0 && !loaded) return NothingLoadedReason();
-    return {};
+    return LoadedOrReason(out, valueCells);
 }
 
 } // namespace zn::workbook

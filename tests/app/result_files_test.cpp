@@ -20,18 +20,8 @@ using namespace zn::test;
 
 namespace {
 
-class ResultFiles : public ::testing::Test {
+class ResultFiles : public ShownForm {
 protected:
-    Workbench wb;
-    std::unique_ptr<TFormMain> form;
-
-    void SetUp() override {
-        form = wb.MakeForm();
-        form->show();
-    }
-
-    void TearDown() override { form.reset(); }
-
     void ShowProtocol(const QList<QStringList>& teams) {
         QList<QStringList> rows{ProtocolHeaderRow()};
         rows += teams;

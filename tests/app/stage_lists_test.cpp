@@ -18,14 +18,10 @@ namespace {
 
 const QString kTitle = TFormMain::kAppTitle;
 
-class StageLists : public ::testing::Test {
+class StageLists : public ShownForm {
 protected:
-    Workbench wb;
-    std::unique_ptr<TFormMain> form;
-
     void SetUp() override {
-        form = wb.MakeForm();
-        form->show();
+        ShownForm::SetUp();
         FillList(form->SortGrid3, {ResultHeaderRow()});
         FillList(form->SortGrid4, {ResultHeaderRow()});
     }

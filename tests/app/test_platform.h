@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace zn::test {
@@ -174,6 +175,19 @@ public:
     }
 
     TFDlgYesNo* dialog = nullptr;
+};
+
+// A shown main window of its own for each test, with the test doubles.
+class ShownForm : public ::testing::Test {
+protected:
+    Workbench wb;
+    std::unique_ptr<TFormMain> form;
+
+    void SetUp() override {
+        form = wb.MakeForm();
+        form->show();
+    }
+    void TearDown() override { form.reset(); }
 };
 
 } // namespace zn::test

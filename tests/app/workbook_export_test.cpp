@@ -57,14 +57,10 @@ QStringList AllSheets() {
     return QStringList(ListNames.begin(), ListNames.end());
 }
 
-class ListExport : public ::testing::Test {
+class ListExport : public ShownForm {
 protected:
-    Workbench wb;
-    std::unique_ptr<TFormMain> form;
-
     void SetUp() override {
-        form = wb.MakeForm();
-        form->show();
+        ShownForm::SetUp();
         form->SaveFolder = wb.dir.path();
         form->WordTemplatePath = wb.Path("Protokollvorlage.doc");
         const QList<QStringList> teams{ProtocolHeaderRow(),
@@ -78,7 +74,6 @@ protected:
                  {ResultHeaderRow(), {"1", "Löschzug Süd & Ost", "A", "21,50", "0", "21,50"}});
         form->ApplyLoadedLists(wb.Path("Vorlauf Kreis.xlsx"));
     }
-    void TearDown() override { form.reset(); }
 
     void SaveAs(const QString& name, int type) {
         wb.files.chosen = name;

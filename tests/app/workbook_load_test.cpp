@@ -13,17 +13,8 @@ using namespace zn::test;
 
 namespace {
 
-class WorkbookLoad : public ::testing::Test {
+class WorkbookLoad : public ShownForm {
 protected:
-    Workbench wb;
-    std::unique_ptr<TFormMain> form;
-
-    void SetUp() override {
-        form = wb.MakeForm();
-        form->show();
-    }
-    void TearDown() override { form.reset(); }
-
     // A copy in the test's folder under the name the stages are read from.
     QString Fixture(const char* fixture, const QString& name) {
         const QString path = wb.Path(name);
