@@ -40,21 +40,22 @@ def load_template_script():
 
 CLASSES = ["Männer", "Frauen", "Jugend", "Alters"]
 
-# Nr., name, class, qualification mark ("x": runs also for the district final).
+# Nr., name, class, qualification mark ("v", as the console writes it when the
+# "Q." box is ticked: the team runs also in the district final).
 TEAMS = [
-    (1, "FF Mühlbach", "Männer", "x"),
-    (2, "Löschzug Bärental & Au", "Männer", "x"),
+    (1, "FF Mühlbach", "Männer", "v"),
+    (2, "Löschzug Bärental & Au", "Männer", "v"),
     (3, 'Jugendfeuerwehr "Die Löschfüchse"', "Jugend", None),
-    (4, "FF Großenhain", "Männer", "x"),
+    (4, "FF Großenhain", "Männer", "v"),
     (5, "Frauengruppe Ölsnitz", "Frauen", None),
     (6, "FF Königsbrück", "Männer", None),
-    (7, "Löschgruppe Übersee", "Männer", "x"),
+    (7, "Löschgruppe Übersee", "Männer", "v"),
     (8, "Altersabteilung Schönau", "Alters", None),
-    (9, "FF Weißenfels", "Männer", "x"),
+    (9, "FF Weißenfels", "Männer", "v"),
     (10, "Jugendfeuerwehr Grünwald", "Jugend", None),
     (11, "FF Lößnitz", "Männer", None),
     (12, "Frauengruppe Süßenbach", "Frauen", None),
-    (13, "FF Oberdürrbach", "Männer", "x"),
+    (13, "FF Oberdürrbach", "Männer", "v"),
     (14, "Löschzug Räckelwitz", "Männer", None),
     (15, "Jugendfeuerwehr Tännich", "Jugend", None),
     (16, "FF Wüstenbrand", "Männer", None),

@@ -120,7 +120,9 @@ TEST_F(Competition, ExampleRoundRunsAndItsWorkbookComesBackAsItWasWritten) {
             EXPECT_TRUE(classes.contains(list->GetCell(pc::Klasse, r))) << r;
     }
     EXPECT_EQ(RowOf(form->SortGrid2, 2).mid(0, 4),
-              (QStringList{"2", "Löschzug Bärental & Au", "Männer", "x"}));
+              (QStringList{"2", "Löschzug Bärental & Au", "Männer", "v"}));
+    // The example's marks are the console's own: their boxes show ticked.
+    EXPECT_TRUE(form->SortGrid2->IsCellChecked(pc::Qualified, 2));
     EXPECT_EQ(form->SortGrid2->GetCell(pc::Name, 3), "Jugendfeuerwehr \"Die Löschfüchse\"");
     EXPECT_EQ(RowOf(form->SortGrid2, 20).mid(pc::Zeit1), QStringList(7, QString()));
     EXPECT_EQ(form->SortGrid3->RowCount(), 2);
