@@ -17,7 +17,6 @@
 #include <QDir>
 #include <QLocale>
 #include <QMap>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -62,15 +61,9 @@ int main(int argc, char* argv[]) {
     QTemporaryDir dir;
     QDir::setCurrent(dir.path()); // no cue files: the start does not wait for one
     zn::SteadyTickSource clock;
-    zn::SilentSound sound;
-    zn::NoShell shell;
-    zn::NoQuestions modal;
-    const QString settings = dir.filePath(QStringLiteral("settings.conf"));
-    const zn::TPlatform platform{&clock, &sound, &shell, &modal, [settings] {
-                                     return std::make_unique<QSettings>(settings, QSettings::IniFormat);
-                                 }};
+    zn::SilentPlatform platform(clock, dir.path());
 
-    zn::TFormMain form(platform);
+    zn::TFormMain form(platform.Platform());
     form.UseResultFolder(zn::OutputLocation{dir.path(), true});
     form.resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
     zn::PutDemoTeams(form, {QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid")});

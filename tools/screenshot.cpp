@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLocale>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -33,15 +32,9 @@ int main(int argc, char* argv[]) {
 
     QTemporaryDir dir;
     StillClock clock;
-    zn::SilentSound sound;
-    zn::NoShell shell;
-    zn::NoQuestions modal;
-    const QString settings = dir.filePath(QStringLiteral("settings.conf"));
-    const zn::TPlatform platform{&clock, &sound, &shell, &modal, [settings] {
-                                     return std::make_unique<QSettings>(settings, QSettings::IniFormat);
-                                 }};
+    zn::SilentPlatform platform(clock, dir.path());
 
-    zn::TFormMain form(platform);
+    zn::TFormMain form(platform.Platform());
     form.resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
     zn::PutDemoTeams(form, {QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid"),
                             QStringLiteral("  3 FF Rozodiroz")});

@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 
+#include <QString>
 #include <QStringList>
 
 namespace zn {
@@ -26,6 +27,21 @@ public:
 class NoQuestions final : public IModalRunner {
 public:
     int Exec(QDialog&) override { return 2; }
+};
+
+// The silent services around a given clock, with the settings kept in a file
+// of `folder` (a temporary one: the programs never touch the operator's).
+class SilentPlatform {
+public:
+    SilentPlatform(ITickSource& clock, const QString& folder);
+    TPlatform Platform();
+
+private:
+    ITickSource& clock_;
+    SilentSound sound_;
+    NoShell shell_;
+    NoQuestions modal_;
+    QString settingsFile_;
 };
 
 // Puts teams, given as lane-list keys ("  1 FF Kronvik"), into the time

@@ -5,6 +5,7 @@
 #include "core/app_title.h"
 #include "core/colors.h"
 #include "core/console_settings.h"
+#include "core/file_writer.h"
 #include "core/output_location.h"
 #include "core/sort_engine.h"
 
@@ -309,6 +310,9 @@ private:
     bool SaveAutomatically(const QString& fileName, const TSortGrid* list);
     // A message box through the modal seam: never while a lane is still running.
     void TellOperator(const QString& text, bool error);
+    // The common end of the workbook and document exports.
+    bool FinishExport(const WriteResult& result, bool show, const QString& chosen, const QString& target,
+                      const QString& cannotOpen);
     void ShowPendingRecordNotices();
 
     QStringList pendingRecordNotices_;

@@ -104,19 +104,9 @@ bool TFormMain::ExportWorkbook(const QString& fileName) {
                                : into           ? WriteIntoWorkbook(target, book)
                                                 : WriteNewWorkbook(target, book);
     busy.End();
-    if (!result.ok) {
-        if (fileName.isEmpty() && !target.isEmpty()) QFile::remove(target);
-        TellOperator(FailureText(result), true);
-        return false;
-    }
-    if (fileName.isEmpty()) {
-        if (!platform_.shell->Open(target))
-            StatusPanel1->setText(QStringLiteral(" Arbeitsmappe konnte nicht geöffnet werden: ") +
-                                  QDir::toNativeSeparators(target));
-    } else if (OfAnotherType(fileName, QStringLiteral("xlsx"))) {
-        TellOperator(WrittenElsewhereText(fileName, target), false);
-    }
-    return true;
+    if (!result.ok && fileName.isEmpty() && !target.isEmpty()) QFile::remove(target);
+    return FinishExport(result, fileName.isEmpty(), fileName, target,
+                        QStringLiteral(" Arbeitsmappe konnte nicht geöffnet werden: "));
 }
 
 // Mode 0 ("Datei in MS Word") writes "<list title>.docx" where the web page
@@ -144,16 +134,24 @@ bool TFormMain::ExportWordDocument(int mode, const QString& fileName) {
 
     const WriteResult result = WriteWordDocument(target, input, templateFile);
     busy.End();
+    return FinishExport(result, mode == 0, fileName, target,
+                        QStringLiteral(" Dokument konnte nicht geöffnet werden: "));
+}
+
+// After an export: a failure is told; a file made to be shown is opened;
+// a chosen file of another type stayed as it was, and the operator learns
+// where the export went instead.
+bool TFormMain::FinishExport(const WriteResult& result, bool show, const QString& chosen,
+                             const QString& target, const QString& cannotOpen) {
     if (!result.ok) {
         TellOperator(FailureText(result), true);
         return false;
     }
-    if (mode == 0) {
+    if (show) {
         if (!platform_.shell->Open(target))
-            StatusPanel1->setText(QStringLiteral(" Dokument konnte nicht geöffnet werden: ") +
-                                  QDir::toNativeSeparators(target));
-    } else if (OfAnotherType(fileName, QStringLiteral("docx"))) {
-        TellOperator(WrittenElsewhereText(fileName, target), false);
+            StatusPanel1->setText(cannotOpen + QDir::toNativeSeparators(target));
+    } else if (OfAnotherType(chosen, QFileInfo(target).suffix())) {
+        TellOperator(WrittenElsewhereText(chosen, target), false);
     }
     return true;
 }

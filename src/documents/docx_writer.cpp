@@ -23,20 +23,6 @@ constexpr int kA4Long = 16838;
 constexpr int kMargin = 1134;
 constexpr int kPortraitColumns = 6;
 
-class ByteWriter : public pugi::xml_writer {
-public:
-    QByteArray bytes;
-    void write(const void* data, size_t size) override {
-        bytes.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
-    }
-};
-
-QByteArray Serialise(const pugi::xml_document& doc, unsigned flags) {
-    ByteWriter out;
-    doc.save(out, "", flags, pugi::encoding_utf8);
-    return out.bytes;
-}
-
 // XML 1.0 cannot carry control characters other than tab, line feed and
 // carriage return; a cell pasted from elsewhere may hold one.
 QByteArray XmlText(const QString& text) {
@@ -208,7 +194,7 @@ QByteArray CorePropertiesXml(const QString& title) {
     props.append_attribute("xmlns:dc").set_value("http://purl.org/dc/elements/1.1/");
     props.append_child("dc:title").text().set(XmlText(title).constData());
     props.append_child("dc:creator").text().set("Kronvik Software");
-    return Serialise(doc, pugi::format_raw);
+    return XmlBytes(doc, pugi::format_raw);
 }
 
 // The parts of a new document besides its body: Arial 10 pt, German.
@@ -304,7 +290,7 @@ Built FromTemplate(const QString& templateFile, const WordDocumentInput& input) 
             .empty())
         return fail(QStringLiteral("%1 hat keinen Textkörper").arg(mainPart));
     WriteContent(doc, input);
-    PackageParts replaced{{mainPart, Serialise(doc, pugi::format_raw | pugi::format_no_declaration)}};
+    PackageParts replaced{{mainPart, XmlBytes(doc, pugi::format_raw | pugi::format_no_declaration)}};
     // A Word template (.dotx) saved as a document must say it is one.
     if (const std::optional<QByteArray> types =
             ReadPackagePart(templateFile, QStringLiteral("[Content_Types].xml"));
@@ -327,7 +313,7 @@ Built NewDocument(const WordDocumentInput& input) {
     WriteContent(doc, input);
     PackageParts parts = NewDocumentParts(input.listTitle);
     parts.insert(1, {QString::fromLatin1(kDocumentPart),
-                     Serialise(doc, pugi::format_raw | pugi::format_no_declaration)});
+                     XmlBytes(doc, pugi::format_raw | pugi::format_no_declaration)});
     Built built;
     built.bytes = BuildPackage(parts, &built.reason);
     return built;

@@ -28,20 +28,10 @@ constexpr const char* kWorksheetType =
 // The block of an opened workbook starts in its second row.
 constexpr int kFirstBlockRow = 2;
 
-class ByteWriter : public pugi::xml_writer {
-public:
-    QByteArray bytes;
-    void write(const void* data, size_t size) override {
-        bytes.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
-    }
-};
-
 constexpr unsigned kParse = pugi::parse_default | pugi::parse_ws_pcdata | pugi::parse_declaration;
 
 QByteArray Serialise(const pugi::xml_document& doc) {
-    ByteWriter out;
-    doc.save(out, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
-    return out.bytes;
+    return XmlBytes(doc, pugi::format_raw | pugi::format_no_declaration);
 }
 
 bool Load(pugi::xml_document& doc, const QByteArray& bytes) {

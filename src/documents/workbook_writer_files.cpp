@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <memory>
+#include <pugixml.hpp>
 #include <zip.h>
 
 namespace zn {
@@ -185,6 +186,24 @@ std::optional<QByteArray> RebuildPackage(const QString& packageFile, const Packa
         if (index >= 0) zip_delete(z.get(), static_cast<zip_uint64_t>(index));
     }
     return CloseAndRead(std::move(z), copy, reason);
+}
+
+namespace {
+
+class ByteWriter : public pugi::xml_writer {
+public:
+    QByteArray bytes;
+    void write(const void* data, size_t size) override {
+        bytes.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    }
+};
+
+} // namespace
+
+QByteArray XmlBytes(const pugi::xml_document& doc, unsigned flags) {
+    ByteWriter out;
+    doc.save(out, "", flags, pugi::encoding_utf8);
+    return out.bytes;
 }
 
 } // namespace zn

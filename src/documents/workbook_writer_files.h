@@ -9,6 +9,10 @@
 #include <QStringList>
 #include <optional>
 
+namespace pugi {
+class xml_document;
+}
+
 namespace zn {
 
 // Why a file cannot be written into this folder, in German for the operator
@@ -41,5 +45,8 @@ std::optional<QByteArray> BuildPackage(const PackageParts& parts, QString* reaso
 // those removed; every other part stays byte for byte as it was.
 std::optional<QByteArray> RebuildPackage(const QString& packageFile, const PackageParts& replaced,
                                          const QStringList& removed = {}, QString* reason = nullptr);
+
+// A parsed XML part as UTF-8 bytes, saved with pugixml's format flags.
+QByteArray XmlBytes(const pugi::xml_document& doc, unsigned flags);
 
 } // namespace zn
