@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/tick_source.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -13,15 +15,6 @@ namespace zn {
 // Everything the console does to the outside world goes through these small
 // interfaces, so tests drive the real main window without a display, a speaker,
 // a settings file of the user or waiting for time.
-
-class ITickSource {
-public:
-    virtual ~ITickSource() = default;
-    // Milliseconds of a steady clock, cut to 32 bits (wraps after ~49.7 days).
-    virtual uint32_t TickCount() = 0;
-    // Blocks the calling thread; the run timing uses it for the 200 ms start delay.
-    virtual void Sleep(int ms) = 0;
-};
 
 class ISoundPlayer {
 public:
