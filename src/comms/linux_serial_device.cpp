@@ -1,0 +1,353 @@
+#include "comms/linux_serial_device.h"
+
+#include "comms/termios_settings.h"
+#include "core/system_console.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <grp.h>
+#include <linux/serial.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zn {
+
+namespace {
+
+// The signal that wakes a reader thread out of TIOCMIWAIT. glibc keeps the
+// two signals below SIGRTMIN for itself; Qt and the sanitizers use no
+// real-time signal. If something else has claimed SIGRTMIN+3 already, the
+// next free one up is taken. The handler does nothing: the point is that
+// without SA_RESTART the blocked ioctl returns EINTR.
+void IgnoreWakeSignal(int) {}
+
+int WakeSignal() {
+    static const int signal = [] {
+        for (int candidate = SIGRTMIN + 3; candidate <= SIGRTMAX; ++candidate) {
+            struct sigaction old {};
+            if (sigaction(candidate, nullptr, &old) != 0 || old.sa_handler != SIG_DFL) continue;
+            struct sigaction action {};
+            action.sa_handler = IgnoreWakeSignal;
+            sigemptyset(&action.sa_mask);
+            action.sa_flags = 0; // no SA_RESTART
+            if (sigaction(candidate, &action, nullptr) == 0) return candidate;
+        }
+        return 0;
+    }();
+    return signal;
+}
+
+QString ErrnoText(int code) {
+    char buffer[256];
+    return QString::fromLocal8Bit(strerror_r(code, buffer, sizeof buffer));
+}
+
+uint32_t StatusFromLines(int lines) {
+    uint32_t status = 0;
+    if (lines & TIOCM_CTS) status |= kModemCtsOn;
+    if (lines & TIOCM_DSR) status |= kModemDsrOn;
+    if (lines & TIOCM_RNG) status |= kModemRingOn;
+    if (lines & TIOCM_CD) status |= kModemRlsdOn;
+    return status;
+}
+
+int LinesFromEvents(uint32_t events) {
+    int lines = 0;
+    if (events & kEventCts) lines |= TIOCM_CTS;
+    if (events & kEventDsr) lines |= TIOCM_DSR;
+    if (events & kEventRlsd) lines |= TIOCM_CD;
+    if (events & kEventRing) lines |= TIOCM_RNG;
+    return lines;
+}
+
+// Where QSerialPort keeps its lock files, so the two respect each other's.
+QString LockDirectory() {
+    for (const QString& dir : {QStringLiteral("/var/lock"), QStringLiteral("/run/lock"), QDir::tempPath()}) {
+        const QFileInfo info(dir);
+        if (info.isDir() && info.isWritable()) return dir;
+    }
+    return QDir::tempPath();
+}
+
+// "LCK..ttyUSB0"; "/dev/pts/3" gives "LCK..pts_3". The canonical path, so that
+// a by-id link and the device it points to share one lock.
+QString LockFilePath(const QString& canonicalPath) {
+    QString name = canonicalPath;
+    if (name.startsWith(QLatin1String("/dev/"))) name.remove(0, 5);
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return LockDirectory() + QStringLiteral("/LCK..") + name;
+}
+
+QString CanonicalOrSelf(const QString& path) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
+}
+
+// Drivers without TIOCMIWAIT answer ENOTTY or EINVAL.
+bool NotSupported(int code) {
+    return code == ENOTTY || code == EINVAL;
+}
+
+// Registers the calling thread as the one Interrupt must wake, while it is
+// inside WaitEvent.
+class WaiterScope {
+public:
+    WaiterScope(std::mutex& mutex, bool& waiting, pthread_t& waiter) : mutex_(mutex), waiting_(waiting) {
+        std::lock_guard lock(mutex_);
+        waiter = pthread_self();
+        waiting_ = true;
+    }
+    ~WaiterScope() {
+        std::lock_guard lock(mutex_);
+        waiting_ = false;
+    }
+    WaiterScope(const WaiterScope&) = delete;
+    WaiterScope& operator=(const WaiterScope&) = delete;
+
+private:
+    std::mutex& mutex_;
+    bool& waiting_;
+};
+
+} // namespace
+
+LinuxSerialDevice::LinuxSerialDevice(QString path, QStringList consoleDevices)
+    : path_(std::move(path)), consoleDevices_(std::move(consoleDevices)) {
+    WakeSignal(); // installed before any thread can be signalled
+}
+
+LinuxSerialDevice::~LinuxSerialDevice() {
+    Close();
+}
+
+bool LinuxSerialDevice::Fail(int code, const QString& text) {
+    std::lock_guard lock(errorMutex_);
+    lastError_ = {code, text};
+    return false;
+}
+
+bool LinuxSerialDevice::FailErrno(int code) {
+    return Fail(code, ErrnoText(code));
+}
+
+SerialError LinuxSerialDevice::LastError() const {
+    std::lock_guard lock(errorMutex_);
+    return lastError_;
+}
+
+bool LinuxSerialDevice::IsSystemConsole() const {
+    const QString canonical = CanonicalOrSelf(path_);
+    struct stat device {};
+    const bool haveDevice =
+        stat(QFile::encodeName(path_).constData(), &device) == 0 && S_ISCHR(device.st_mode);
+    for (const QString& console : consoleDevices_) {
+        if (CanonicalOrSelf(console) == canonical) return true;
+        // Another node of the same device (made with mknod elsewhere).
+        struct stat other {};
+        if (haveDevice && stat(QFile::encodeName(console).constData(), &other) == 0 &&
+            S_ISCHR(other.st_mode) && other.st_rdev == device.st_rdev)
+            return true;
+    }
+    return false;
+}
+
+bool LinuxSerialDevice::Open() {
+    Close();
+    interrupted_ = false;
+    hasCounts_ = false;
+    haveLast_ = false;
+    polling_ = false;
+
+    if (IsSystemConsole())
+        return Fail(0, QStringLiteral("%1 ist die Systemkonsole und wird nicht geöffnet").arg(path_));
+
+    // The lock file keeps out programs that go by lock files (QSerialPort,
+    // minicom); TIOCEXCL keeps out other opens (except root's), flock the
+    // rest, root included.
+    auto lock = std::make_unique<QLockFile>(LockFilePath(CanonicalOrSelf(path_)));
+    if (!lock->tryLock(0)) {
+        switch (lock->error()) {
+        case QLockFile::LockFailedError:
+            return FailErrno(EBUSY);
+        case QLockFile::PermissionError:
+            return FailErrno(EACCES);
+        default:
+            return FailErrno(ENOLCK);
+        }
+    }
+    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return FailErrno(errno);
+    if (ioctl(fd, TIOCEXCL) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int code = errno == EWOULDBLOCK ? EBUSY : errno;
+        ::close(fd);
+        return FailErrno(code);
+    }
+    fd_ = fd;
+    lock_ = std::move(lock);
+
+    // The baseline, so that a change before the first wait is reported by it.
+    serial_icounter_struct counts{};
+    hasCounts_ = ioctl(fd_, TIOCGICOUNT, &counts) == 0;
+    haveLast_ = Read(last_) == 0; // a device without modem lines fails in WaitEvent
+    return true;
+}
+
+bool LinuxSerialDevice::Configure(const SerialLineSettings& settings) {
+    if (fd_ < 0) return FailErrno(EBADF);
+    // readBufSize and writeBufSize have no counterpart: the kernel's tty
+    // buffers have a fixed size, and the line carries no data anyway.
+    const termios2 t = TermiosFromSettings(settings);
+    if (ioctl(fd_, TCSETS2, &t) != 0) return FailErrno(errno);
+    // DTR and RTS feed the contacts: DTR the DSR contact (pins 4/6), RTS the
+    // CTS contact (pins 7/8). RTS stays low without RTS/CTS handshake, as the
+    // port did on its first platform.
+    const int dtr = TIOCM_DTR;
+    const int rts = TIOCM_RTS;
+    if (ioctl(fd_, settings.enableDtr ? TIOCMBIS : TIOCMBIC, &dtr) != 0) return FailErrno(errno);
+    if (ioctl(fd_, settings.flowControl == 1 ? TIOCMBIS : TIOCMBIC, &rts) != 0) return FailErrno(errno);
+    return true;
+}
+
+void LinuxSerialDevice::Close() {
+    if (fd_ >= 0) {
+        ::close(fd_); // releases the flock too
+        fd_ = -1;
+    }
+    lock_.reset(); // unlocks and removes the lock file
+}
+
+bool LinuxSerialDevice::ModemStatus(uint32_t& status) {
+    if (fd_ < 0) return FailErrno(EBADF);
+    int lines = 0;
+    if (ioctl(fd_, TIOCMGET, &lines) != 0) return FailErrno(errno);
+    status = StatusFromLines(lines);
+    return true;
+}
+
+int LinuxSerialDevice::InputCount() {
+    int count = 0;
+    if (fd_ < 0 || ioctl(fd_, FIONREAD, &count) != 0) return 0;
+    return count;
+}
+
+void LinuxSerialDevice::Purge() {
+    if (fd_ >= 0) ioctl(fd_, TCFLSH, TCIFLUSH);
+}
+
+// 0, or the errno of the failed reading.
+int LinuxSerialDevice::Read(Reading& reading) {
+    int lines = 0;
+    if (ioctl(fd_, TIOCMGET, &lines) != 0) return errno;
+    reading.status = StatusFromLines(lines);
+    if (hasCounts_) {
+        serial_icounter_struct counts{};
+        if (ioctl(fd_, TIOCGICOUNT, &counts) != 0) return errno;
+        reading.counts = {static_cast<uint32_t>(counts.cts), static_cast<uint32_t>(counts.dsr),
+                          static_cast<uint32_t>(counts.rng), static_cast<uint32_t>(counts.dcd)};
+    }
+    return 0;
+}
+
+std::vector<ModemEdge> LinuxSerialDevice::EdgesSinceLast(const Reading& now) const {
+    const uint32_t mask = eventMask_;
+    if (hasCounts_) return ModemEdgesFromCounts(mask, last_.status, last_.counts, now.status, now.counts);
+    return ModemEdgesFromStatus(mask, last_.status, now.status);
+}
+
+SerialWaitResult LinuxSerialDevice::WaitEvent() {
+    WaiterScope scope(waiterMutex_, waiting_, waiter_);
+    return WaitLoop();
+}
+
+SerialWaitResult LinuxSerialDevice::WaitLoop() {
+    auto failed = [](int code) {
+        SerialWaitResult result;
+        result.kind = SerialWaitResult::Kind::Failed;
+        result.error = {code, ErrnoText(code)};
+        return result;
+    };
+    if (fd_ < 0) return failed(EBADF);
+    for (;;) {
+        // A signal can land after this check and before the ioctl below, and
+        // then the ioctl sleeps on; the owner repeats Interrupt every few ms
+        // until this thread has ended, and the next signal ends the ioctl.
+        if (interrupted_) return {};
+        Reading now;
+        if (const int code = Read(now)) {
+            if (code == EINTR) continue;
+            // ENOTTY: a device without modem lines (a pseudo-terminal);
+            // EIO, ENXIO, ENODEV: the adapter was unplugged.
+            return failed(code);
+        }
+        if (!haveLast_) {
+            last_ = now;
+            haveLast_ = true;
+        }
+        // Changes since the last report, including those made while no one
+        // waited, are reported at once.
+        std::vector<ModemEdge> edges = EdgesSinceLast(now);
+        last_ = now;
+        if (!edges.empty()) {
+            SerialWaitResult result;
+            result.kind = SerialWaitResult::Kind::Edges;
+            result.edges = std::move(edges);
+            return result;
+        }
+        if (polling_) {
+            // Drivers without TIOCMIWAIT: a reading each millisecond, so a
+            // contact is seen within 1 ms, as with the wake-up.
+            const timespec millisecond{0, 1'000'000};
+            nanosleep(&millisecond, nullptr);
+            continue;
+        }
+        if (ioctl(fd_, TIOCMIWAIT, LinesFromEvents(eventMask_)) == 0) continue;
+        const int code = errno;
+        if (code == EINTR) continue;
+        if (NotSupported(code)) {
+            polling_ = true;
+            continue;
+        }
+        return failed(code);
+    }
+}
+
+void LinuxSerialDevice::Interrupt() {
+    interrupted_ = true;
+    std::lock_guard lock(waiterMutex_);
+    if (waiting_ && WakeSignal() != 0) pthread_kill(waiter_, WakeSignal());
+}
+
+QString DeviceGroup(const QString& path) {
+    struct stat info {};
+    if (stat(QFile::encodeName(path).constData(), &info) != 0) return {};
+    group entry{};
+    group* found = nullptr;
+    char buffer[4096];
+    if (getgrgid_r(info.st_gid, &entry, buffer, sizeof buffer, &found) != 0 || !found) return {};
+    return QString::fromLocal8Bit(found->gr_name);
+}
+
+QStringList ReadSystemConsoleDevices() {
+    auto readText = [](const QString& path) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) return QString();
+        return QString::fromLocal8Bit(file.readAll());
+    };
+    QStringList devices = SystemConsoleDevices(readText(QStringLiteral("/sys/class/tty/console/active")),
+                                               readText(QStringLiteral("/proc/cmdline")));
+    // /dev/console is the console too, whichever device stands behind it.
+    devices.append(QStringLiteral("/dev/console"));
+    return devices;
+}
+
+} // namespace zn

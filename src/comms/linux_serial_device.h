@@ -1,0 +1,85 @@
+#pragma once
+
+#include "comms/serial_device.h"
+
+#include <QStringList>
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <pthread.h>
+
+class QLockFile;
+
+namespace zn {
+
+// A serial device of this machine ("/dev/ttyUSB0", "/dev/ttyS1"), watched for
+// modem-line changes with TIOCMIWAIT and the driver's transition counts.
+//
+// Threads: Open, Configure, Close and the queries run on the owner's thread;
+// WaitEvent on one reader thread; Interrupt on any. The owner interrupts the
+// reader and waits for its end before it calls Close or Open again.
+class LinuxSerialDevice final : public ISerialDevice {
+public:
+    // `consoleDevices`: the system's console devices, which Open refuses
+    // (ReadSystemConsoleDevices() gives them).
+    LinuxSerialDevice(QString path, QStringList consoleDevices);
+    ~LinuxSerialDevice() override;
+
+    QString Name() const override { return path_; }
+    bool Open() override;
+    bool Configure(const SerialLineSettings& settings) override;
+    void Close() override;
+    bool ModemStatus(uint32_t& status) override;
+    int InputCount() override;
+    void Purge() override;
+    void SetEventMask(uint32_t mask) override { eventMask_ = mask; }
+    SerialWaitResult WaitEvent() override;
+    void Interrupt() override;
+    SerialError LastError() const override;
+
+private:
+    struct Reading {
+        uint32_t status = 0;
+        ModemCounts counts;
+    };
+
+    bool IsSystemConsole() const;
+    bool Fail(int code, const QString& text);
+    bool FailErrno(int code);
+    int Read(Reading& reading);
+    std::vector<ModemEdge> EdgesSinceLast(const Reading& now) const;
+    SerialWaitResult WaitLoop();
+
+    const QString path_;
+    const QStringList consoleDevices_;
+    int fd_ = -1;
+    std::unique_ptr<QLockFile> lock_;
+
+    // Reader-thread state, reset by Open.
+    bool hasCounts_ = false; // the driver answers TIOCGICOUNT
+    bool haveLast_ = false;  // `last_` holds a reading
+    bool polling_ = false;   // the driver has no TIOCMIWAIT
+    Reading last_;           // the reading the last reported edges ended in
+
+    std::atomic<uint32_t> eventMask_{0};
+    std::atomic<bool> interrupted_{false};
+
+    // The thread blocked in WaitEvent, for Interrupt's signal.
+    std::mutex waiterMutex_;
+    bool waiting_ = false;
+    pthread_t waiter_{};
+
+    mutable std::mutex errorMutex_;
+    SerialError lastError_;
+};
+
+// The group that owns the device at `path` ("dialout"), for the message that
+// tells the operator which group to join; empty when unknown.
+QString DeviceGroup(const QString& path);
+
+// The system's console devices: those of /sys/class/tty/console/active and
+// of the kernel command line (/proc/cmdline), and /dev/console itself. A file
+// that cannot be read adds none.
+QStringList ReadSystemConsoleDevices();
+
+} // namespace zn

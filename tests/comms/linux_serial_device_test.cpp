@@ -1,0 +1,133 @@
+#include "comms/linux_serial_device.h"
+#include "comms/termios_settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+using namespace zn;
+
+TEST(TermiosSettings, LineSettings) {
+    SerialLineSettings s;
+    s.baudRate = 9600;
+    s.dataBits = 7;
+    s.parity = 3; // mark
+    s.stopBits = 1;
+    s.flowControl = 1;
+    termios2 t = TermiosFromSettings(s);
+    EXPECT_EQ(t.c_cflag & CBAUD, tcflag_t(B9600));
+    EXPECT_EQ(t.c_cflag & CSIZE, tcflag_t(CS7));
+    EXPECT_EQ(t.c_cflag & (PARENB | PARODD | CMSPAR), tcflag_t(PARENB | PARODD | CMSPAR));
+    EXPECT_TRUE(t.c_cflag & CSTOPB); // 1.5 as two
+    EXPECT_TRUE(t.c_cflag & CRTSCTS);
+    EXPECT_TRUE(t.c_cflag & CLOCAL);
+    EXPECT_TRUE(t.c_cflag & CREAD);
+    EXPECT_EQ(t.c_iflag & (IXON | IXOFF), 0u);
+    EXPECT_EQ(t.c_lflag, 0u); // no echo, no canonical input, no signals
+
+    s.baudRate = 14400;
+    s.parity = 4; // space
+    s.stopBits = 0;
+    s.flowControl = 2;
+    t = TermiosFromSettings(s);
+    EXPECT_EQ(t.c_cflag & CBAUD, tcflag_t(BOTHER));
+    EXPECT_EQ(t.c_ispeed, 14400u);
+    EXPECT_EQ(t.c_ospeed, 14400u);
+    EXPECT_EQ(t.c_cflag & (PARENB | PARODD | CMSPAR), tcflag_t(PARENB | CMSPAR));
+    EXPECT_FALSE(t.c_cflag & CSTOPB);
+    EXPECT_FALSE(t.c_cflag & CRTSCTS);
+    EXPECT_EQ(t.c_iflag & (IXON | IXOFF), tcflag_t(IXON | IXOFF));
+    EXPECT_EQ(t.c_cc[VSTART], 17);
+    EXPECT_EQ(t.c_cc[VSTOP], 19);
+
+    s.parity = 1;
+    EXPECT_EQ(TermiosFromSettings(s).c_cflag & (PARENB | PARODD | CMSPAR), tcflag_t(PARENB | PARODD));
+    s.parity = 2;
+    EXPECT_EQ(TermiosFromSettings(s).c_cflag & (PARENB | PARODD | CMSPAR), tcflag_t(PARENB));
+}
+
+namespace {
+
+// A pseudo-terminal: a tty without modem lines, which tests may open freely.
+class Pty : public ::testing::Test {
+protected:
+    void SetUp() override {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_GE(master_, 0);
+        ASSERT_EQ(grantpt(master_), 0);
+        ASSERT_EQ(unlockpt(master_), 0);
+        path_ = QString::fromLocal8Bit(ptsname(master_));
+    }
+    void TearDown() override {
+        if (master_ >= 0) close(master_);
+    }
+    int master_ = -1;
+    QString path_;
+};
+
+} // namespace
+
+TEST_F(Pty, OpenIsExclusiveUntilClosed) {
+    LinuxSerialDevice first(path_, {});
+    ASSERT_TRUE(first.Open()) << first.LastError().text.toStdString();
+    LinuxSerialDevice second(path_, {});
+    EXPECT_FALSE(second.Open());
+    EXPECT_EQ(second.LastError().code, EBUSY);
+    EXPECT_FALSE(second.LastError().text.isEmpty());
+    first.Close();
+    first.Close(); // twice is harmless
+    EXPECT_TRUE(second.Open()) << second.LastError().text.toStdString();
+}
+
+// A pseudo-terminal has no modem lines: setting DTR, reading the status and
+// waiting for a change fail with the system's error instead of hanging.
+TEST_F(Pty, NoModemLinesFailsClearly) {
+    LinuxSerialDevice device(path_, {});
+    ASSERT_TRUE(device.Open());
+    EXPECT_FALSE(device.Configure(SerialLineSettings{}));
+    EXPECT_EQ(device.LastError().code, ENOTTY);
+    uint32_t status = 0;
+    EXPECT_FALSE(device.ModemStatus(status));
+    EXPECT_EQ(device.LastError().code, ENOTTY);
+    device.SetEventMask(kEventCts | kEventDsr);
+    const SerialWaitResult result = device.WaitEvent();
+    EXPECT_EQ(result.kind, SerialWaitResult::Kind::Failed);
+    EXPECT_EQ(result.error.code, ENOTTY);
+    EXPECT_FALSE(result.error.text.isEmpty());
+}
+
+TEST_F(Pty, InterruptIsStickyUntilOpen) {
+    LinuxSerialDevice device(path_, {});
+    ASSERT_TRUE(device.Open());
+    device.SetEventMask(kEventCts | kEventDsr);
+    device.Interrupt();
+    device.Interrupt();
+    EXPECT_EQ(device.WaitEvent().kind, SerialWaitResult::Kind::Interrupted);
+    EXPECT_EQ(device.WaitEvent().kind, SerialWaitResult::Kind::Interrupted);
+    ASSERT_TRUE(device.Open());
+    EXPECT_EQ(device.WaitEvent().kind, SerialWaitResult::Kind::Failed); // the pty's ENOTTY again
+}
+
+// The console is recognised through a link to it, before any lock or open:
+// even while another holder has it open the answer is the refusal, not EBUSY.
+TEST_F(Pty, ConsoleIsRefusedUnopened) {
+    LinuxSerialDevice holder(path_, {});
+    ASSERT_TRUE(holder.Open());
+    QTemporaryDir dir;
+    const QString link = dir.filePath("konsole");
+    ASSERT_TRUE(QFile::link(path_, link));
+    LinuxSerialDevice console(link, {"/dev/ttyS9", path_});
+    EXPECT_FALSE(console.Open());
+    EXPECT_EQ(console.LastError().code, 0);
+    EXPECT_TRUE(console.LastError().text.contains("Systemkonsole"));
+    EXPECT_TRUE(console.LastError().text.contains(link));
+}
+
+TEST(LinuxSerialDevice, DeviceGroup) {
+    EXPECT_EQ(DeviceGroup("/dev/null"), "root");
+    EXPECT_TRUE(DeviceGroup("/dev/gibt-es-nicht").isEmpty());
+}
