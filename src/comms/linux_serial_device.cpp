@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <linux/serial.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -97,6 +98,35 @@ QString CanonicalOrSelf(const QString& path) {
 bool NotSupported(int code) {
     return code == ENOTTY || code == EINVAL;
 }
+
+// Wakes the calling thread every 10 ms while it exists. TIOCMIWAIT waits for
+// a change after the driver's counts at the moment it starts, so a change
+// between the reading before it and that moment (a few microseconds, but
+// right where a bouncing contact's later transitions fall) would otherwise
+// wait for the next change of the line; so would an Interrupt whose signal
+// came just before the ioctl. 100 wake-ups a second cost two ioctls each.
+class SafetyWake {
+public:
+    SafetyWake() {
+        sigevent event{};
+        event.sigev_notify = SIGEV_THREAD_ID;
+        event.sigev_signo = WakeSignal();
+        event._sigev_un._tid = gettid();
+        if (event.sigev_signo == 0 || timer_create(CLOCK_MONOTONIC, &event, &timer_) != 0) return;
+        armed_ = true;
+        const itimerspec period{{0, 10'000'000}, {0, 10'000'000}};
+        timer_settime(timer_, 0, &period, nullptr);
+    }
+    ~SafetyWake() {
+        if (armed_) timer_delete(timer_);
+    }
+    SafetyWake(const SafetyWake&) = delete;
+    SafetyWake& operator=(const SafetyWake&) = delete;
+
+private:
+    timer_t timer_{};
+    bool armed_ = false;
+};
 
 // Registers the calling thread as the one Interrupt must wake, while it is
 // inside WaitEvent.
@@ -277,10 +307,12 @@ SerialWaitResult LinuxSerialDevice::WaitLoop() {
         return result;
     };
     if (fd_ < 0) return failed(EBADF);
+    std::optional<SafetyWake> safetyWake;
     for (;;) {
         // A signal can land after this check and before the ioctl below, and
         // then the ioctl sleeps on; the owner repeats Interrupt every few ms
-        // until this thread has ended, and the next signal ends the ioctl.
+        // until this thread has ended, and the next signal (or the safety
+        // wake-up) ends the ioctl.
         if (interrupted_) return {};
         Reading now;
         if (const int code = Read(now)) {
@@ -310,6 +342,7 @@ SerialWaitResult LinuxSerialDevice::WaitLoop() {
             nanosleep(&millisecond, nullptr);
             continue;
         }
+        if (!safetyWake) safetyWake.emplace();
         if (ioctl(fd_, TIOCMIWAIT, LinesFromEvents(eventMask_)) == 0) continue;
         const int code = errno;
         if (code == EINTR) continue;
