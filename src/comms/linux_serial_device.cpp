@@ -239,8 +239,8 @@ bool LinuxSerialDevice::Configure(const SerialLineSettings& settings) {
     const termios2 t = TermiosFromSettings(settings);
     if (ioctl(fd_, TCSETS2, &t) != 0) return FailErrno(errno);
     // DTR and RTS feed the contacts: DTR the DSR contact (pins 4/6), RTS the
-    // CTS contact (pins 7/8). RTS stays low without RTS/CTS handshake, as the
-    // port did on its first platform.
+    // CTS contact (pins 7/8). RTS is raised only with RTS/CTS handshake, the
+    // setting the timing lines use; without it RTS is held low.
     const int dtr = TIOCM_DTR;
     const int rts = TIOCM_RTS;
     if (ioctl(fd_, settings.enableDtr ? TIOCMBIS : TIOCMBIC, &dtr) != 0) return FailErrno(errno);
@@ -250,6 +250,10 @@ bool LinuxSerialDevice::Configure(const SerialLineSettings& settings) {
 
 void LinuxSerialDevice::Close() {
     if (fd_ >= 0) {
+        // The exclusive flag outlives the descriptor while another holder
+        // (a pseudo-terminal's master) keeps the tty, and would keep every
+        // user but root out.
+        ioctl(fd_, TIOCNXCL);
         ::close(fd_); // releases the flock too
         fd_ = -1;
     }
