@@ -1,6 +1,7 @@
 #include "app/application_setup.h"
 #include "app/main_window.h"
 #include "app/platform_qt.h"
+#include "comms/system_serial_devices.h"
 #include "settings/dlg_yes_no.h"
 
 #include <QApplication>
@@ -14,7 +15,8 @@ int main(int argc, char* argv[]) {
     zn::DesktopShell shell;
     zn::DialogExec modal;
     zn::QtFileDialogs files;
-    const zn::TPlatform platform{&clock, &sound, &shell, &modal, zn::UserSettingsFactory(), &files};
+    zn::SystemSerialDeviceFactory serial;
+    const zn::TPlatform platform{&clock, &sound, &shell, &modal, zn::UserSettingsFactory(), &files, &serial};
 
     zn::TFormMain formMain(platform);
     zn::TFDlgYesNo dlgYesNo(&formMain);

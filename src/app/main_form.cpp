@@ -115,6 +115,7 @@ void TFormMain::BuildForm() {
     BuildMenu();
     BuildStageMenu();
     BuildTimers();
+    BuildComPorts();
     BindListHandlers();
     AlignControls();
 }

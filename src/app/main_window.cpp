@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "comms/com_port.h"
+#include "comms/serial_devices.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/digit.h"
 #include "controls/label_3d.h"
@@ -92,11 +94,17 @@ void TFormMain::FormCreate() {
         platform_.sound->WarmUp(cue);
     // 13. Help: the program's path with ".html".
     HelpFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".html"));
+    // 14. Which ports are there (never the machine's console line).
+    if (platform_.serial)
+        serialDevices_ = std::make_unique<MappedSerialDevices>(Settings.portDevices, *platform_.serial);
+    EnumerateComPorts();
     // 15. Save dialog defaults
     SaveFileName = ProgramBaseName() + QStringLiteral(".txt");
     SaveFolder = ProgramFolder();
     // 16. Date display
     TimerDateTimer();
+    // 17. The lanes' ports.
+    OpenComPorts();
     // 18. Headers
     const QStringList top{QStringLiteral("Mannschaft"), QStringLiteral("Bahn 1"), QStringLiteral("Bahn 2")};
     for (int c = 0; c < top.size(); ++c)
@@ -194,6 +202,15 @@ void TFormMain::closeEvent(QCloseEvent* event) {
 void TFormMain::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
+    SaveSettingsAtExit();
+    // The first port closes with its handlers; the second is closed as the
+    // window goes, without touching the window's parts.
+    ComPort1->Close();
+    ComPort2->OnClose = nullptr;
+    ComPort2->Close();
+}
+
+void TFormMain::SaveSettingsAtExit() {
     if (!platform_.settings) return;
     auto store = platform_.settings();
     if (!store || !store->isWritable()) return;

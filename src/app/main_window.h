@@ -5,6 +5,7 @@
 #include "core/app_title.h"
 #include "core/colors.h"
 #include "core/console_settings.h"
+#include "core/contact_input.h"
 #include "core/file_writer.h"
 #include "core/output_location.h"
 #include "core/sort_engine.h"
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -27,7 +29,10 @@ class QToolButton;
 
 namespace zn {
 
+class ISerialDevices;
 class TBitBtnWithColor;
+class TComPort;
+struct SerialError;
 class TDigit;
 class TFDlgYesNo;
 class TLabel3D;
@@ -126,6 +131,18 @@ public:
     QTimer* Clock = nullptr;
     QTimer* TimerGesperrt1 = nullptr;
     QTimer* TimerGesperrt2 = nullptr;
+    // While a port has failed: looks once a second whether its device is back.
+    QTimer* TimerPortCheck = nullptr;
+
+    // The two timing lines; both watch CTS and DSR only.
+    TComPort* ComPort1 = nullptr;
+    TComPort* ComPort2 = nullptr;
+    // Bit n-1 for each present COMn; the highest present number in the upper 16 bits.
+    uint32_t AvailablePorts = 0;
+    // The last masked status per lane and for events of no lane.
+    ContactMemory Contacts;
+    // Red while a timing port cannot be used: names the port and what to do.
+    QLabel* StatusPanelPorts = nullptr;
 
     // The hidden menu: its items act through their shortcuts and Click().
     QAction* mStart = nullptr;
@@ -207,6 +224,19 @@ public:
     void bSTOP1MouseDown();
     void bSTOP2MouseDown();
     void bRESETMouseDown();
+
+    // Timing device input (contact_input.cpp).
+    void EnumerateComPorts();
+    // Start-up: the lanes' ports, one port for both lanes when they share it.
+    void OpenComPorts();
+    void ComPort146(TComPort* Sender);
+    void ComPort178(TComPort* Sender);
+    void TriggerLane(int lane);
+    void ComPort1Open(TComPort* Sender);
+    void ComPort1Close(TComPort* Sender);
+    void ComPortFail(TComPort* Sender, const SerialError& error);
+    void TimerPortCheckTimer();
+    void Led1Click();
 
     void ShowLaneTime(int lane, int32_t ms);
     QString FormatRunTime(int32_t ms) const;
@@ -314,12 +344,27 @@ private:
     bool FinishExport(const WriteResult& result, bool show, const QString& chosen, const QString& target,
                       const QString& cannotOpen);
     void ShowPendingRecordNotices();
+    void BuildComPorts();
+    void SaveSettingsAtExit();
+    // Opens one port, swallowing its failure as start-up does; a missing
+    // permission is named in the status bar with its fix. False when not open.
+    bool OpenComPort(TComPort* port);
+    void ContactChanged(TComPort* sender, int contactLine);
+    void ShowPortNotice();
 
     QStringList pendingRecordNotices_;
     // File -> why its last automatic save failed.
     QMap<QString, QString> failedSaves_;
     // The protocol's change count when ProtocolFile last matched it.
     std::optional<std::uint64_t> protocolWrittenAt_;
+
+    // While a contact's handlers run: the instant the reader thread saw it.
+    std::optional<uint32_t> contactTick_;
+    std::unique_ptr<ISerialDevices> serialDevices_;
+    // Port number -> why it cannot be used now (failed device, no permission).
+    QMap<int, QString> portProblems_;
+    // Failed ports waiting for their device to come back.
+    QList<int> failedPorts_;
 
     TPlatform platform_;
     TFDlgYesNo* FDlgYesNo = nullptr;

@@ -12,6 +12,8 @@ class QSettings;
 
 namespace zn {
 
+class ISerialDeviceFactory;
+
 // Everything the console does to the outside world goes through these small
 // interfaces, so tests drive the real main window without a display, a speaker,
 // a settings file of the user or waiting for time.
@@ -64,6 +66,9 @@ struct TPlatform {
     IModalRunner* modal = nullptr;
     SettingsFactory settings;
     IFileDialogs* files = nullptr;
+    // The serial devices the port numbers stand for; without it no port is
+    // probed or opened.
+    ISerialDeviceFactory* serial = nullptr;
 };
 
 } // namespace zn

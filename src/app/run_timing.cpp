@@ -3,6 +3,7 @@
 // controls (clock on, stop buttons enabled, RESET enabled), never stored apart.
 #include "app/main_window.h"
 
+#include "comms/com_port.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/digit.h"
 #include "controls/led.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+#include <vector>
 
 namespace zn {
 
@@ -30,9 +33,34 @@ constexpr int kStartDelayMs = 200;
 // over START: a false start this soon after the origin is taken for that
 // second click and ignored. No real false start is called within 0.3 s.
 constexpr int32_t kFalseStartGuardMs = 300;
+// Contacts wait while the start is under way (the announcement plays in a
+// local event loop): each is handled afterwards, with its own instant.
+class ContactsHeld {
+public:
+    explicit ContactsHeld(std::initializer_list<TComPort*> ports) : ports_(ports) {
+        for (TComPort* p : ports_)
+            p->HoldEvents();
+    }
+    ~ContactsHeld() {
+        for (TComPort* p : ports_)
+            p->ReleaseEvents();
+    }
+    ContactsHeld(const ContactsHeld&) = delete;
+    ContactsHeld& operator=(const ContactsHeld&) = delete;
+
+private:
+    std::vector<TComPort*> ports_;
+};
+
 } // namespace
 
 void TFormMain::mStartClick(QObject*) {
+    const ContactsHeld held{ComPort1, ComPort2};
+    // A start by contact counts from the contact's instant: the time the main
+    // thread took to get to it is no part of the run.
+    const uint32_t begin = platform_.clock->TickCount();
+    const int32_t handOverDelay =
+        contactTick_ ? std::max<int32_t>(0, static_cast<int32_t>(begin - *contactTick_)) : 0;
     // A time or penalty still being typed is taken in now: once the clock
     // runs, "1" and "2" stop the lanes instead of typing into the cell.
     CommitCellEdit(CurrentList);
@@ -52,7 +80,7 @@ void TFormMain::mStartClick(QObject*) {
     platform_.sound->PlayAsync(QStringLiteral("START.wav"));
     platform_.clock->Sleep(kStartDelayMs);
 
-    StartTick = platform_.clock->TickCount();
+    StartTick = platform_.clock->TickCount() - static_cast<uint32_t>(handOverDelay);
     StopTick = {0, 0};
     LastStoppedLane = -1;
     Clock->start();
@@ -84,7 +112,9 @@ void TFormMain::mSTOPClick(QObject* sender) {
     const int lane = TagOf(sender);
     if (lane != 0 && lane != 1) return;
     LastStoppedLane = lane;
-    StopTick[lane] = platform_.clock->TickCount();
+    // A contact's stop takes the instant the reader thread saw it; a key's
+    // the moment its handler runs.
+    StopTick[lane] = contactTick_.value_or(platform_.clock->TickCount());
     platform_.sound->PlayAsync(QStringLiteral("STOPP.wav"));
     const int32_t elapsed = ElapsedMs(StartTick, StopTick[lane]);
 

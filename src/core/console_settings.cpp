@@ -39,10 +39,20 @@ Outcome ReadText(const QSettings& store, const QString& name, QString& out) {
     return Outcome::Value;
 }
 
+const QString kPortGroup = QStringLiteral("Schnittstellen");
+
+void ReadPortDevices(const QSettings& store, SerialPortMap& map) {
+    for (int port = 1; port <= SerialPortMap::kPortCount; ++port) {
+        const QVariant v = store.value(kPortGroup + QStringLiteral("/COM%1").arg(port));
+        if (v.typeId() == QMetaType::QString) map.SetDevice(port, v.toString());
+    }
+}
+
 } // namespace
 
 bool ReadConsoleSettings(const QSettings& store, ConsoleSettings& s) {
     if (store.allKeys().isEmpty()) return false;
+    ReadPortDevices(store, s.portDevices);
 
     const auto port1 = ReadInt(store, QStringLiteral("Port1"));
     if (!port1) return true;
@@ -104,6 +114,9 @@ void WriteConsoleSettings(QSettings& store, const ConsoleSettings& s) {
     store.setValue(QStringLiteral("FilterInd"), s.filterIndex);
     store.setValue(QStringLiteral("Title1"), s.title1.value_or(QString()));
     store.setValue(QStringLiteral("Title2"), s.title2.value_or(QString()));
+    store.remove(kPortGroup);
+    for (auto it = s.portDevices.Overrides().cbegin(); it != s.portDevices.Overrides().cend(); ++it)
+        store.setValue(kPortGroup + QStringLiteral("/COM%1").arg(it.key()), it.value());
 }
 
 } // namespace zn

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/serial_port_map.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -29,6 +31,10 @@ struct ConsoleSettings {
     QByteArray certificateLayout = QByteArray(kCertificateLayoutSize, '\0');
     int filterIndex = 2;
     std::optional<QString> title1, title2; // only non-empty saved captions
+    // The devices behind the port numbers; kept in the group "Schnittstellen"
+    // ("COM1" = "/dev/serial/by-id/..."), read on its own, so a broken value
+    // of the other settings never loses it.
+    SerialPortMap portDevices;
 };
 
 // Reads the values in their fixed order into `s`. A missing integer, a value

@@ -2,6 +2,8 @@
 
 #include "app/main_window.h"
 #include "app/platform.h"
+#include "comms/serial_devices.h"
+#include "comms/simulated_serial.h"
 #include "controls/sort_grid.h"
 #include "core/protocol_row.h"
 #include "settings/dlg_yes_no.h"
@@ -14,6 +16,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -39,11 +44,16 @@ inline QStringList RowOf(TSortGrid* grid, int row) {
 }
 
 // Time moves only when the test says so; Sleep advances it as a real wait would.
+// The ports' reader threads read it too.
 class FakeClock : public ITickSource {
 public:
-    uint32_t now = 1000;
+    std::atomic<uint32_t> now = 1000;
+    std::atomic<int> reads = 0;
     int slept = 0;
-    uint32_t TickCount() override { return now; }
+    uint32_t TickCount() override {
+        ++reads;
+        return now;
+    }
     void Sleep(int ms) override {
         slept += ms;
         now += static_cast<uint32_t>(ms);
@@ -54,8 +64,13 @@ class FakeSound : public ISoundPlayer {
 public:
     QStringList played; // "sync:X" or "async:X", in order
     QStringList warmed;
+    // Runs while a cue plays to its end (the console waits then).
+    std::function<void()> whilePlayingSync;
     void WarmUp(const QString& f) override { warmed << f; }
-    void PlaySync(const QString& f) override { played << QStringLiteral("sync:") + f; }
+    void PlaySync(const QString& f) override {
+        played << QStringLiteral("sync:") + f;
+        if (whilePlayingSync) whilePlayingSync();
+    }
     void PlayAsync(const QString& f) override { played << QStringLiteral("async:") + f; }
 };
 
@@ -119,6 +134,39 @@ private:
     }
 };
 
+// Simulated devices only ("sim:NAME"): tests never open a real serial device.
+// `refuse` makes every device fail to open with that error number.
+class FakeSerialDevices : public ISerialDeviceFactory {
+public:
+    SimulatedSerialHub hub;
+    int refuse = 0;
+    std::unique_ptr<ISerialDevice> Create(const QString& device) override {
+        if (!SerialPortMap::IsSimulated(device)) return nullptr;
+        auto sim = std::make_unique<SimulatedSerialDevice>(Line(device.mid(4)));
+        if (!refuse) return sim;
+        return std::make_unique<Refusing>(std::move(sim), refuse);
+    }
+    std::shared_ptr<SimulatedSerialLine> Line(const QString& name) { return hub.Line(name); }
+
+private:
+    struct Refusing : ISerialDevice {
+        std::unique_ptr<ISerialDevice> d;
+        int code;
+        Refusing(std::unique_ptr<ISerialDevice> device, int c) : d(std::move(device)), code(c) {}
+        QString Name() const override { return d->Name(); }
+        bool Open() override { return false; }
+        bool Configure(const SerialLineSettings&) override { return false; }
+        void Close() override {}
+        bool ModemStatus(uint32_t&) override { return false; }
+        int InputCount() override { return 0; }
+        void Purge() override {}
+        void SetEventMask(uint32_t) override {}
+        SerialWaitResult WaitEvent() override { return {}; }
+        void Interrupt() override {}
+        SerialError LastError() const override { return {code, QString::fromLocal8Bit(strerror(code))}; }
+    };
+};
+
 // A working folder of its own (the cues and "Klasse.txt" are looked up there)
 // and a settings file of its own.
 class Workbench {
@@ -130,6 +178,7 @@ public:
     FakeShell shell;
     FakeModal modal;
     FakeFileDialogs files;
+    FakeSerialDevices serial;
 
     Workbench() { QDir::setCurrent(dir.path()); }
     ~Workbench() { QDir::setCurrent(oldCwd); }
@@ -143,7 +192,8 @@ public:
                          &shell,
                          &modal,
                          [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
-                         &files};
+                         &files,
+                         &serial};
     }
 
     void Touch(const QString& name) {

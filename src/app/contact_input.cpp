@@ -1,0 +1,203 @@
+// The timing hardware: contacts on the modem lines of one or two serial ports
+// start the run and stop the lanes. Each change arrives from the port's reader
+// thread on the main thread, with the instant the reader saw it.
+#include "app/main_window.h"
+
+#include "comms/com_port.h"
+#include "comms/linux_serial_device.h"
+#include "comms/serial_devices.h"
+#include "controls/bit_btn_with_color.h"
+#include "controls/led.h"
+#include "settings/dlg_yes_no.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <cerrno>
+
+namespace zn {
+
+namespace {
+// A lane's contact is not taken again for this long after it stopped the
+// lane (or after a hardware start): a bouncing relay cannot stop it twice.
+constexpr int kLockOutMs = 2000;
+constexpr int kPortCheckMs = 1000;
+} // namespace
+
+void TFormMain::BuildComPorts() {
+    for (int tag : {1, 2}) {
+        auto* port = new TComPort(this);
+        port->setObjectName(QStringLiteral("ComPort%1").arg(tag));
+        port->Tag = tag;
+        port->BaudRate = br9600;
+        port->BaudRateUser = 28800;
+        port->Port = 0;
+        port->Parity = prNone;
+        port->StopBits = sbOneStopBit;
+        port->FlowControl = fcRtsCts; // holds RTS high: the supply of the 7/8 contact
+        port->SetDataBits(5);
+        port->Events = TEvents().set(evCTS).set(evDSR);
+        port->EnableDTR = true; // the supply of the 4/6 contact
+        port->WriteBufSize = 64;
+        port->ReadBufSize = 64;
+        port->OnDSR = [this](TComPort* sender) { ComPort146(sender); };
+        port->OnCTS = [this](TComPort* sender) { ComPort178(sender); };
+        port->OnOpen = [this](TComPort* sender) { ComPort1Open(sender); };
+        port->OnClose = [this](TComPort* sender) { ComPort1Close(sender); };
+        port->OnFail = [this](TComPort* sender, const SerialError& error) { ComPortFail(sender, error); };
+        (tag == 1 ? ComPort1 : ComPort2) = port;
+    }
+    TimerGesperrt1->setInterval(kLockOutMs);
+    TimerGesperrt2->setInterval(kLockOutMs);
+
+    TimerPortCheck = new QTimer(this);
+    TimerPortCheck->setObjectName(QStringLiteral("TimerPortCheck"));
+    TimerPortCheck->setInterval(kPortCheckMs);
+    connect(TimerPortCheck, &QTimer::timeout, this, [this] { TimerPortCheckTimer(); });
+
+    StatusPanelPorts = new QLabel(StatusBar1);
+    StatusPanelPorts->setObjectName(QStringLiteral("StatusPanelPorts"));
+    StatusPanelPorts->setStyleSheet(QStringLiteral(
+        "QLabel { background-color: #C00000; color: white; font-weight: bold; padding: 0 6px; }"));
+    StatusPanelPorts->hide();
+    StatusBar1->addPermanentWidget(StatusPanelPorts);
+
+    Led1->setCursor(Qt::PointingHandCursor);
+    Led1->setToolTip(QStringLiteral("START-LS blockieren (Alt+S)"));
+    Led1->OnClick = [this](QObject*) { Led1Click(); };
+    connect(BlockLS1, &QAction::triggered, this, [this] { Led1Click(); });
+    // No port is open yet.
+    Led1->hide();
+}
+
+void TFormMain::EnumerateComPorts() {
+    if (!serialDevices_) return;
+    AvailablePorts = ProbeComPorts(*serialDevices_);
+}
+
+void TFormMain::OpenComPorts() {
+    const auto& lanes = Settings.lanes;
+    ComPort1->Port = lanes[0].port;
+    // One port serves both lanes when they share it: DSR for one, CTS for the other.
+    ComPort2->Port = lanes[1].port != lanes[0].port ? lanes[1].port : 0;
+    for (TComPort* port : {ComPort1, ComPort2})
+        if (port->Port != 0) OpenComPort(port);
+}
+
+bool TFormMain::OpenComPort(TComPort* port) {
+    if (!serialDevices_) return false;
+    port->SetDevices(serialDevices_.get());
+    port->SetTickSource(platform_.clock);
+    try {
+        port->Open();
+    } catch (const EComHandle&) {
+    } catch (const EComState&) {
+    }
+    portProblems_.remove(port->Port);
+    if (!port->Connected() && port->LastError().code == EACCES) {
+        // The only failure said at start-up: the operator can fix it.
+        QString group = DeviceGroup(port->DeviceName());
+        if (group.isEmpty()) group = QStringLiteral("dialout");
+        portProblems_.insert(port->Port,
+                             QStringLiteral("COM%1 (%2): keine Berechtigung. Abhilfe: Benutzer in die Gruppe "
+                                            "„%3“ aufnehmen (sudo usermod -aG %3 $USER) und neu anmelden.")
+                                 .arg(port->Port)
+                                 .arg(port->DeviceName(), group));
+    }
+    ShowPortNotice();
+    return port->Connected();
+}
+
+void TFormMain::ShowPortNotice() {
+    const QStringList notices = portProblems_.values();
+    StatusPanelPorts->setText(notices.join(QStringLiteral("  ")));
+    StatusPanelPorts->setVisible(!notices.isEmpty());
+}
+
+void TFormMain::ComPort146(TComPort* Sender) {
+    ContactChanged(Sender, 0);
+}
+
+void TFormMain::ComPort178(TComPort* Sender) {
+    ContactChanged(Sender, 1);
+}
+
+void TFormMain::ContactChanged(TComPort* sender, int contactLine) {
+    // The status at the change, not at the time the main thread got to it: a
+    // light barrier's short interruption has ended by then.
+    const ContactDecision d =
+        Contacts.Decide(sender->Port, contactLine, sender->EventStatus(), Settings.lanes);
+    if (!d.trigger) return;
+    contactTick_ = sender->EventTick();
+    TriggerLane(d.lane);
+    contactTick_.reset();
+}
+
+void TFormMain::TriggerLane(int lane) {
+    if (lane != 0 && lane != 1) return; // a contact of no lane never starts a run
+    if (bSTART->isEnabled()) {
+        if (Led1->Kind() != lkGreen) return; // the hardware start is blocked
+        Click(mStart);
+        // The start contact may bounce, or be the other lane's barrier.
+        TimerGesperrt1->start();
+        TimerGesperrt2->start();
+        return;
+    }
+    QTimer* lockOut = lane == 0 ? TimerGesperrt1 : TimerGesperrt2;
+    if (lockOut->isActive()) return;
+    // A contact seen before the run's time origin (while the start was being
+    // announced) cannot end the run.
+    const bool beforeStart = contactTick_ && static_cast<int32_t>(*contactTick_ - StartTick) < 0;
+    if ((lane == 0 ? bSTOP1 : bSTOP2)->isEnabled() && !beforeStart) Click(lane == 0 ? mSTOP1 : mStop2);
+    lockOut->start();
+}
+
+void TFormMain::ComPort1Open(TComPort*) {
+    Contacts.Clear();
+    Led1->show();
+}
+
+void TFormMain::ComPort1Close(TComPort*) {
+    Led1->hide();
+}
+
+void TFormMain::Led1Click() {
+    Led1->SetKind(Led1->Kind() == lkRed ? lkGreen : lkRed);
+}
+
+void TFormMain::ComPortFail(TComPort* Sender, const SerialError& error) {
+    const int number = Sender->Port;
+    const QString device = Sender->DeviceName();
+    Sender->Close(); // the reader has ended; Led1 goes dark
+    const int lane = number == Settings.lanes[0].port ? 1 : 2;
+    portProblems_.insert(number, QStringLiteral("COM%1 (%2) ausgefallen: %3. Bahn %4 mit der Taste stoppen.")
+                                     .arg(number)
+                                     .arg(device, error.text)
+                                     .arg(lane));
+    ShowPortNotice();
+    if (!failedPorts_.contains(number)) failedPorts_ << number;
+    TimerPortCheck->start();
+}
+
+void TFormMain::TimerPortCheckTimer() {
+    // Never a question while a lane runs; the check comes again after the run.
+    if (!bCFG->isEnabled() || !serialDevices_) return;
+    const QList<int> ports = failedPorts_;
+    for (int number : ports) {
+        if (!ProbeComPort(*serialDevices_, number)) continue;
+        failedPorts_.removeAll(number);
+        TComPort* port = ComPort1->Port == number ? ComPort1 : ComPort2;
+        bool reopen = true;
+        if (FDlgYesNo) {
+            FDlgYesNo->Label1->setText(
+                QStringLiteral("COM%1 (%2) ist wieder da. Neu öffnen?").arg(number).arg(port->DeviceName()));
+            reopen = platform_.modal->Exec(*FDlgYesNo) == TFDlgYesNo::mrYes;
+        }
+        if (reopen) OpenComPort(port);
+    }
+    if (failedPorts_.isEmpty()) TimerPortCheck->stop();
+}
+
+} // namespace zn

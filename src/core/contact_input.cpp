@@ -1,0 +1,50 @@
+#include "core/contact_input.h"
+
+namespace zn {
+
+uint32_t ContactLineMask(int contactLine) {
+    switch (contactLine) {
+    case 0:
+        return 0x20; // DSR on
+    case 1:
+        return 0x10; // CTS on
+    default:
+        return 0;
+    }
+}
+
+ContactDecision ContactMemory::Decide(int port, int handlerLine, uint32_t status,
+                                      const std::array<LaneSettings, 2>& lanes) {
+    ContactDecision d;
+    for (int lane = 0; lane < 2 && d.lane < 0; ++lane) {
+        if (lanes[lane].port == port && lanes[lane].contactLine == handlerLine) d.lane = lane;
+    }
+    if (d.lane < 0) {
+        Clear();
+        return d;
+    }
+    uint32_t& memory = words_[d.lane];
+    const uint32_t masked = status & ContactLineMask(lanes[d.lane].contactLine);
+    if (status == memory) {
+        // The same report again (no other line active): nothing happened.
+        memory = masked;
+        return d;
+    }
+    memory = masked;
+    switch (lanes[d.lane].contactMode) {
+    case 0: // "Ein": the contact closes
+        d.trigger = masked != 0;
+        break;
+    case 1: // "Aus": the contact opens
+        d.trigger = masked == 0;
+        break;
+    case 2: // "Wechseln": every change
+        d.trigger = true;
+        break;
+    default:
+        break;
+    }
+    return d;
+}
+
+} // namespace zn

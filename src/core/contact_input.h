@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/console_settings.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zn {
+
+// Status bit of each contact line: 0 = DSR (pins 4/6), 1 = CTS (pins 7/8).
+// Another line number has no bit.
+uint32_t ContactLineMask(int contactLine);
+
+// Which lane a contact belongs to and whether it starts or stops something.
+struct ContactDecision {
+    int lane = -1; // 0 lane 1, 1 lane 2, -1 none
+    bool trigger = false;
+};
+
+// The last masked status seen per lane (and for events of no lane), so that a
+// report that changes nothing is not taken for a new contact.
+class ContactMemory {
+public:
+    // No masked status has this value: the next event of a lane after a clear
+    // always counts as a change.
+    static constexpr uint32_t kCleared = 0x55555555;
+
+    void Clear() { words_.fill(kCleared); }
+    uint32_t Word(int lane) const { return words_[Slot(lane)]; }
+
+    // One event of the contact line `handlerLine` from port number `port`
+    // with the status word `status`. The lane is the first whose port and
+    // line match, whatever the line's state, so "Ein", "Aus" and "Wechseln"
+    // each work as named. An event of no lane clears every word and never
+    // starts a run.
+    ContactDecision Decide(int port, int handlerLine, uint32_t status,
+                           const std::array<LaneSettings, 2>& lanes);
+
+private:
+    static int Slot(int lane) { return lane == 0 || lane == 1 ? lane : 2; }
+    std::array<uint32_t, 3> words_{kCleared, kCleared, kCleared};
+};
+
+} // namespace zn
