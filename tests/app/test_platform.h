@@ -51,8 +51,9 @@ public:
     std::atomic<int> reads = 0;
     int slept = 0;
     uint32_t TickCount() override {
-        ++reads;
-        return now;
+        const uint32_t t = now;
+        ++reads; // after the reading: a test that sees it may move the time on
+        return t;
     }
     void Sleep(int ms) override {
         slept += ms;

@@ -1,0 +1,195 @@
+#include "app/demo_console.h"
+#include "comms/com_port.h"
+#include "controls/bit_btn_with_color.h"
+#include "controls/led.h"
+#include "test_platform.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <cerrno>
+#include <thread>
+
+using namespace zn;
+using namespace zn::test;
+
+namespace {
+
+// Lane 1 on COM1 pins 4/6 (DSR), lane 2 on COM1 pins 7/8 (CTS), both "Ein";
+// COM1 is the simulated line "COM1".
+class ContactInput : public ::testing::Test {
+protected:
+    Workbench wb;
+    std::shared_ptr<SimulatedSerialLine> line = wb.serial.Line(QStringLiteral("COM1"));
+    std::unique_ptr<TFormMain> form;
+
+    void SetUp() override {
+        QSettings store(wb.SettingsPath(), QSettings::IniFormat);
+        store.setValue("Port1", 1);
+        store.setValue("Port2", 256 + 1);
+        store.setValue("Alg1", 0);
+        store.setValue("Alg2", 0);
+        store.setValue("Schnittstellen/COM1", "sim:COM1");
+    }
+    void Create() {
+        form = wb.MakeForm();
+        ASSERT_TRUE(Workbench::ShowActive(*form));
+        PutDemoTeams(*form, {"  1 Nord", "  2 Süd"});
+        ASSERT_TRUE(line->WaitForWaitersForTest(1, std::chrono::seconds(10)));
+    }
+    void TearDown() override { form.reset(); }
+
+    // Waits until the reader thread has read the clock for the change.
+    void AwaitInstant(int readsBefore) {
+        QElapsedTimer t;
+        t.start();
+        while (wb.clock.reads == readsBefore && t.elapsed() < 10000)
+            std::this_thread::yield();
+    }
+    static void PumpUntil(const std::function<bool()>& done) {
+        QElapsedTimer t;
+        t.start();
+        while (!done() && t.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    // Changes a line and lets the window handle it.
+    void Contact(uint32_t bit, bool on) {
+        const int reads = wb.clock.reads;
+        line->Set(bit, on);
+        AwaitInstant(reads);
+        PumpUntil([&] { return line->WaitersForTest() > 0; });
+        QCoreApplication::processEvents();
+    }
+    QString LaneTime(int lane) const { return form->SortGrid2->GetCell(lane == 1 ? 4 : 7, lane); }
+    bool Running() const { return form->Clock->isActive(); }
+};
+
+TEST_F(ContactInput, OnePortStopsBothLanesByItsTwoLines) {
+    Create();
+    EXPECT_TRUE(form->ComPort1->Connected());
+    EXPECT_FALSE(form->ComPort2->Connected()); // the shared port opens once
+    EXPECT_TRUE(form->Led1->isVisible());
+    EXPECT_EQ(form->AvailablePorts, 1u | (1u << 16));
+
+    form->bSTARTMouseDown(); // origin 1200
+    wb.clock.now = 2434;
+    Contact(kModemCtsOn, true);
+    EXPECT_EQ(LaneTime(2), "1,23");
+    EXPECT_TRUE(form->bSTOP1->isEnabled());
+    wb.clock.now = 3434;
+    Contact(kModemDsrOn, true);
+    EXPECT_EQ(LaneTime(1), "2,23");
+    EXPECT_FALSE(Running());
+}
+
+TEST_F(ContactInput, Led1ArmsTheStartAndTheLockOutsSwallowBounces) {
+    Create();
+    Contact(kModemDsrOn, true); // blocked: Led1 is red
+    EXPECT_FALSE(Running());
+    Contact(kModemDsrOn, false);
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(form->Led1->Kind(), lkGreen);
+
+    wb.clock.now = 5000;
+    const int reads = wb.clock.reads;
+    line->Set(kModemDsrOn, true); // the start, seen at 5000
+    AwaitInstant(reads);
+    wb.clock.now += 50; // handled 50 ms late: the run still counts from 5000 + 200
+    PumpUntil([&] { return Running(); });
+    EXPECT_TRUE(Running());
+    EXPECT_EQ(form->StartTick, 5200u);
+    EXPECT_TRUE(form->TimerGesperrt1->isActive());
+    EXPECT_TRUE(form->TimerGesperrt2->isActive());
+    Contact(kModemCtsOn, true); // lane 2's barrier, within 2 s of the start
+    EXPECT_TRUE(form->bSTOP2->isEnabled());
+
+    form->TimerGesperrt1Timer(form->TimerGesperrt1); // 2 s later
+    form->TimerGesperrt1Timer(form->TimerGesperrt2);
+    Contact(kModemDsrOn, false);
+    wb.clock.now += 3000;
+    Contact(kModemDsrOn, true);
+    const QString stopped = LaneTime(1);
+    EXPECT_FALSE(stopped.isEmpty());
+    wb.clock.now += 500;
+    Contact(kModemDsrOn, false); // the relay bounces
+    Contact(kModemDsrOn, true);
+    EXPECT_EQ(LaneTime(1), stopped);
+    EXPECT_TRUE(form->bSTOP2->isEnabled());
+
+    Contact(kModemCtsOn, false);
+    Contact(kModemCtsOn, true);
+    ASSERT_FALSE(Running());
+    form->bRESETMouseDown();
+    EXPECT_EQ(form->Led1->Kind(), lkRed); // armed again for each run
+    EXPECT_FALSE(form->TimerGesperrt1->isActive());
+}
+
+TEST_F(ContactInput, AStopTakesTheInstantOfTheContactNotOfABusyWindow) {
+    Create();
+    form->bSTARTMouseDown(); // origin 1200
+    wb.clock.now = 5000;
+    const int reads = wb.clock.reads;
+    line->Set(kModemDsrOn, true);
+    AwaitInstant(reads);
+    wb.clock.now += 50; // the window is busy for 50 ms before it gets to it
+    PumpUntil([&] { return !LaneTime(1).isEmpty(); });
+    EXPECT_EQ(LaneTime(1), "3,80");
+}
+
+TEST_F(ContactInput, AContactDuringTheAnnouncementWaitsUntilTheStartIsDone) {
+    wb.Touch("FERTIG.wav");
+    wb.Touch("START.wav");
+    Create();
+    bool handledDuringAnnouncement = false;
+    wb.sound.whilePlayingSync = [&] {
+        const int reads = wb.clock.reads;
+        line->Set(kModemDsrOn, true);
+        AwaitInstant(reads);
+        for (int i = 0; i < 50; ++i)
+            QCoreApplication::processEvents(); // the announcement's own event loop
+        handledDuringAnnouncement = form->TimerGesperrt1->isActive();
+        wb.clock.now += 1500; // the announcement's length
+    };
+    form->bSTARTMouseDown();
+    EXPECT_FALSE(handledDuringAnnouncement);
+    PumpUntil([&] { return form->TimerGesperrt1->isActive(); });
+    // Handled now, with its own instant: before the origin, so it stops nothing.
+    EXPECT_TRUE(form->TimerGesperrt1->isActive());
+    EXPECT_TRUE(form->bSTOP1->isEnabled());
+}
+
+TEST_F(ContactInput, AFailedAdapterIsReportedAndOfferedAgainWhenItIsBack) {
+    Create();
+    line->Unplug();
+    PumpUntil([&] { return !form->ComPort1->Connected(); });
+    EXPECT_FALSE(form->Led1->isVisible());
+    EXPECT_TRUE(form->StatusPanelPorts->isVisible());
+    EXPECT_TRUE(form->StatusPanelPorts->text().contains("COM1"));
+    EXPECT_TRUE(form->StatusPanelPorts->text().contains("ausgefallen"));
+
+    form->TimerPortCheckTimer(); // still unplugged: no question
+    EXPECT_TRUE(wb.modal.asked.isEmpty());
+    line->Replug();
+    wb.modal.answer = TFDlgYesNo::mrYes;
+    form->TimerPortCheckTimer();
+    ASSERT_EQ(wb.modal.asked.size(), 1);
+    EXPECT_TRUE(wb.modal.asked[0].contains("COM1"));
+    EXPECT_TRUE(form->ComPort1->Connected());
+    EXPECT_TRUE(form->Led1->isVisible());
+    EXPECT_FALSE(form->StatusPanelPorts->isVisible());
+    EXPECT_FALSE(form->TimerPortCheck->isActive());
+}
+
+TEST_F(ContactInput, AMissingPermissionNamesTheGroupToJoin) {
+    wb.serial.refuse = EACCES;
+    form = wb.MakeForm();
+    form->show();
+    EXPECT_FALSE(form->ComPort1->Connected());
+    EXPECT_FALSE(form->Led1->isVisible());
+    EXPECT_TRUE(form->StatusPanelPorts->text().contains("keine Berechtigung"));
+    EXPECT_TRUE(form->StatusPanelPorts->text().contains("dialout"));
+}
+
+} // namespace
