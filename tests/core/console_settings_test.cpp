@@ -184,3 +184,24 @@ TEST_F(ConsoleSettingsTest, WrittenSettingsReadBackAlike) {
     EXPECT_EQ(r.filterIndex, 4);
     EXPECT_EQ(*r.title2, s.title2);
 }
+
+TEST_F(ConsoleSettingsTest, PortDevicesSurviveABrokenValueAndComeBackAlike) {
+    store.setValue("Port1", "kaputt"); // stops the fixed list at once
+    store.setValue("Schnittstellen/COM2", "/dev/serial/by-id/usb-FTDI-if00");
+    store.setValue("Schnittstellen/COM5", "/dev/ttyUSB0"); // its default: no override
+    ConsoleSettings s;
+    ReadConsoleSettings(store, s);
+    EXPECT_EQ(s.portDevices.Device(2), "/dev/serial/by-id/usb-FTDI-if00");
+    EXPECT_EQ(s.portDevices.Device(3), "/dev/ttyS2");
+    EXPECT_EQ(s.portDevices.Device(16), "/dev/ttyACM3");
+    EXPECT_TRUE(s.portDevices.Device(17).isEmpty());
+    EXPECT_EQ(s.portDevices.Overrides().size(), 1);
+
+    s.width = s.height = s.left = s.top = 0;
+    s.portDevices.SetDevice(1, "sim:COM1");
+    s.portDevices.SetDevice(2, ""); // back to the default
+    WriteConsoleSettings(store, s);
+    ConsoleSettings back;
+    ReadConsoleSettings(store, back);
+    EXPECT_EQ(back.portDevices.Overrides(), (QMap<int, QString>{{1, "sim:COM1"}}));
+}
