@@ -57,12 +57,7 @@ void TFormMain::BuildComPorts() {
     TimerPortCheck->setInterval(kPortCheckMs);
     connect(TimerPortCheck, &QTimer::timeout, this, [this] { TimerPortCheckTimer(); });
 
-    StatusPanelPorts = new QLabel(StatusBar1);
-    StatusPanelPorts->setObjectName(QStringLiteral("StatusPanelPorts"));
-    StatusPanelPorts->setStyleSheet(QStringLiteral(
-        "QLabel { background-color: #C00000; color: white; font-weight: bold; padding: 0 6px; }"));
-    StatusPanelPorts->hide();
-    StatusBar1->addPermanentWidget(StatusPanelPorts);
+    StatusPanelPorts = AddLastingNotice(QStringLiteral("StatusPanelPorts"));
 
     Led1->setCursor(Qt::PointingHandCursor);
     Led1->setToolTip(QStringLiteral("START-LS blockieren (Alt+S)"));

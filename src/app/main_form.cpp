@@ -90,6 +90,18 @@ QPixmap LanePicture() {
 
 } // namespace
 
+// A red field at the right of the status bar, hidden until there is something
+// the operator must not miss; it stays until the cause is gone.
+QLabel* TFormMain::AddLastingNotice(const QString& name) {
+    auto* notice = new QLabel(StatusBar1);
+    notice->setObjectName(name);
+    notice->setStyleSheet(QStringLiteral(
+        "QLabel { background-color: #C00000; color: white; font-weight: bold; padding: 0 6px; }"));
+    notice->hide();
+    StatusBar1->addPermanentWidget(notice);
+    return notice;
+}
+
 void TFormMain::BuildForm() {
     setMinimumSize(800, kMinHeight);
     resize(kDesignWidth, kDesignHeight);

@@ -345,6 +345,7 @@ private:
                       const QString& cannotOpen);
     void ShowPendingRecordNotices();
     void BuildComPorts();
+    QLabel* AddLastingNotice(const QString& name);
     void SaveSettingsAtExit();
     // Opens one port, swallowing its failure as start-up does; a missing
     // permission is named in the status bar with its fix. False when not open.

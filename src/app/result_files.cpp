@@ -38,12 +38,7 @@ void TFormMain::PrepareResultFiles() {
     SaveFilter = ExcelTypeName + QStringLiteral(" (*.xlsx);;") + WordTypeName +
                  QStringLiteral(" (*.docx);;") + WebTypeName + QStringLiteral(" (*.html);;") + TextTypeName +
                  QStringLiteral(" (*.txt)");
-    StatusPanelSaveError = new QLabel(StatusBar1);
-    StatusPanelSaveError->setObjectName(QStringLiteral("StatusPanelSaveError"));
-    StatusPanelSaveError->setStyleSheet(QStringLiteral(
-        "QLabel { background-color: #C00000; color: white; font-weight: bold; padding: 0 6px; }"));
-    StatusPanelSaveError->hide();
-    StatusBar1->addPermanentWidget(StatusPanelSaveError);
+    StatusPanelSaveError = AddLastingNotice(QStringLiteral("StatusPanelSaveError"));
     UseResultFolder(ChooseOutputLocation());
 }
 
