@@ -125,6 +125,18 @@ TEST_F(ComPortTest, APulseShorterThanAWakeUpStillShowsItsActiveState) {
     EXPECT_EQ(fired.mid(1), QStringList({"DSR 20", "DSR 0"}));
 }
 
+TEST_F(ComPortTest, OneWaitWithBothLinesFiresCtsBeforeDsr) {
+    OpenAndWait();
+    port.HoldEvents();
+    line->Set(kModemDsrOn, true); // handed over, held: the reader waits for it
+    ASSERT_TRUE(PumpUntil([&] { return line->WaitersForTest() == 0; }));
+    line->Set(kModemDsrOn, false);
+    line->Set(kModemCtsOn, true); // both come with the reader's next wait
+    port.ReleaseEvents();
+    ASSERT_TRUE(PumpUntil([&] { return fired.size() == 4; }));
+    EXPECT_EQ(fired.mid(1), QStringList({"DSR 20", "CTS 10", "DSR 10"}));
+}
+
 TEST_F(ComPortTest, AHeldChangeWaitsAndKeepsItsOwnInstant) {
     OpenAndWait();
     port.HoldEvents();
