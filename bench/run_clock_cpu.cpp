@@ -2,12 +2,17 @@
 // main window with the real millisecond clock, started on two teams, measured
 // over 10 s of its own process CPU time after 2 s of settling. Run it under a
 // real window system (X or Xvfb), where every paint is sent to the screen:
-//   xvfb-run -s "-screen 0 1280x800x24" build-bench/bin/run_clock_cpu [seconds] [--paints]
+//   xvfb-run -s "-screen 0 1280x800x24" build-bench/bin/run_clock_cpu [seconds] [--paints] [--port]
 // With --paints it also lists how often each widget was painted (the event
 // filter that counts them costs time of its own, so measure without it).
+// With --port, COM1 stands for a simulated device ("sim:bench") and the lanes
+// stop on its DSR and CTS, so a reader thread waits on the device meanwhile,
+// as at a competition with the timing contacts plugged in.
 #include "app/demo_console.h"
 #include "app/main_window.h"
 #include "app/platform_qt.h"
+#include "comms/com_port.h"
+#include "comms/system_serial_devices.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/sort_grid.h"
 #include "core/protocol_row.h"
@@ -17,6 +22,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QMap>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -56,14 +62,37 @@ double WallSeconds() {
 int main(int argc, char* argv[]) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication app(argc, argv);
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
+    const QStringList args = QCoreApplication::arguments();
+    int seconds = 10;
+    for (qsizetype i = 1; i < args.size(); ++i)
+        if (!args[i].startsWith(u'-')) seconds = args[i].toInt();
+    const bool withPort = args.contains(QStringLiteral("--port"));
 
     QTemporaryDir dir;
     QDir::setCurrent(dir.path()); // no cue files: the start does not wait for one
     zn::SteadyTickSource clock;
     zn::SilentPlatform platform(clock, dir.path());
+    zn::TPlatform services = platform.Platform();
+    zn::SystemSerialDeviceFactory serial;
+    if (withPort) {
+        // Written where the console reads its settings at start-up: lane 1 on
+        // DSR of COM1 (Port1 = line 0 * 256 + 1), lane 2 on its CTS (1 * 256 + 1),
+        // both taken when the contact closes ("Ein").
+        QSettings store(QDir(dir.path()).filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
+        store.setValue(QStringLiteral("Schnittstellen/COM1"), QStringLiteral("sim:bench"));
+        store.setValue(QStringLiteral("Port1"), 1);
+        store.setValue(QStringLiteral("Port2"), 257);
+        store.setValue(QStringLiteral("Alg1"), 0);
+        store.setValue(QStringLiteral("Alg2"), 0);
+        store.sync();
+        services.serial = &serial;
+    }
 
-    zn::TFormMain form(platform.Platform());
+    zn::TFormMain form(services);
+    if (withPort && !form.ComPort1->Connected()) {
+        std::fprintf(stderr, "COM1 (sim:bench) did not open\n");
+        return 1;
+    }
     form.UseResultFolder(zn::OutputLocation{dir.path(), true});
     form.resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
     zn::PutDemoTeams(form, {QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid")});
@@ -91,6 +120,9 @@ int main(int argc, char* argv[]) {
             "run clock on both lanes: %.2f s CPU over %.2f s = %.2f %% of one core; %ld ticks, %.0f us "
             "CPU per tick\n",
             cpu, wall, 100.0 * cpu / wall, n, n > 0 ? 1e6 * cpu / static_cast<double>(n) : 0.0);
+        if (withPort)
+            std::printf("  COM1 %s open, its reader thread waiting on the device\n",
+                        qPrintable(form.ComPort1->DeviceName()));
         for (auto it = painted.paints.cbegin(); it != painted.paints.cend(); ++it)
             std::printf("  %-24s %6d paints\n", qPrintable(it.key()), it.value());
         form.Clock->stop();
