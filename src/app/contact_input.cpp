@@ -8,23 +8,12 @@
 #include "comms/serial_devices.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/led.h"
-#include "settings/dlg_yes_no.h"
 
-#include <QAction>
-#include <QLabel>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 #include <cerrno>
 
 namespace zn {
-
-namespace {
-// A lane's contact is not taken again for this long after it stopped the
-// lane (or after a hardware start): a bouncing relay cannot stop it twice.
-constexpr int kLockOutMs = 2000;
-constexpr int kPortCheckMs = 1000;
-} // namespace
 
 void TFormMain::BuildComPorts() {
     for (int tag : {1, 2}) {
@@ -49,22 +38,7 @@ void TFormMain::BuildComPorts() {
         port->OnFail = [this](TComPort* sender, const SerialError& error) { ComPortFail(sender, error); };
         (tag == 1 ? ComPort1 : ComPort2) = port;
     }
-    TimerGesperrt1->setInterval(kLockOutMs);
-    TimerGesperrt2->setInterval(kLockOutMs);
-
-    TimerPortCheck = new QTimer(this);
-    TimerPortCheck->setObjectName(QStringLiteral("TimerPortCheck"));
-    TimerPortCheck->setInterval(kPortCheckMs);
-    connect(TimerPortCheck, &QTimer::timeout, this, [this] { TimerPortCheckTimer(); });
-
     StatusPanelPorts = AddLastingNotice(QStringLiteral("StatusPanelPorts"));
-
-    Led1->setCursor(Qt::PointingHandCursor);
-    Led1->setToolTip(QStringLiteral("START-LS blockieren (Alt+S)"));
-    Led1->OnClick = [this](QObject*) { Led1Click(); };
-    connect(BlockLS1, &QAction::triggered, this, [this] { Led1Click(); });
-    // No port is open yet.
-    Led1->hide();
 }
 
 void TFormMain::EnumerateComPorts() {
@@ -83,8 +57,6 @@ void TFormMain::OpenComPorts() {
 
 bool TFormMain::OpenComPort(TComPort* port) {
     if (!serialDevices_) return false;
-    port->SetDevices(serialDevices_.get());
-    port->SetTickSource(platform_.clock);
     try {
         port->Open();
     } catch (const EComHandle&) {
@@ -166,11 +138,13 @@ void TFormMain::ComPortFail(TComPort* Sender, const SerialError& error) {
     const int number = Sender->Port;
     const QString device = Sender->DeviceName();
     Sender->Close(); // the reader has ended; Led1 goes dark
-    const int lane = number == Settings.lanes[0].port ? 1 : 2;
+    // A shared port carries both lanes.
+    QStringList lanes;
+    for (int lane = 0; lane < 2; ++lane)
+        if (Settings.lanes[lane].port == number) lanes << QString::number(lane + 1);
     portProblems_.insert(number, QStringLiteral("COM%1 (%2) ausgefallen: %3. Bahn %4 mit der Taste stoppen.")
                                      .arg(number)
-                                     .arg(device, error.text)
-                                     .arg(lane));
+                                     .arg(device, error.text, lanes.join(QStringLiteral(" und "))));
     ShowPortNotice();
     if (!failedPorts_.contains(number)) failedPorts_ << number;
     TimerPortCheck->start();
@@ -184,12 +158,10 @@ void TFormMain::TimerPortCheckTimer() {
         if (!ProbeComPort(*serialDevices_, number)) continue;
         failedPorts_.removeAll(number);
         TComPort* port = ComPort1->Port == number ? ComPort1 : ComPort2;
-        bool reopen = true;
-        if (FDlgYesNo) {
-            FDlgYesNo->Label1->setText(
+        const bool reopen =
+            !FDlgYesNo ||
+            AskYesNo(
                 QStringLiteral("COM%1 (%2) ist wieder da. Neu öffnen?").arg(number).arg(port->DeviceName()));
-            reopen = platform_.modal->Exec(*FDlgYesNo) == TFDlgYesNo::mrYes;
-        }
         if (reopen) OpenComPort(port);
     }
     if (failedPorts_.isEmpty()) TimerPortCheck->stop();

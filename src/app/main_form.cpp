@@ -241,6 +241,12 @@ void TFormMain::BuildTimerBand() {
     Led1 = new TLed(PanelCentr);
     Led1->setObjectName(QStringLiteral("Led1"));
     Led1->setGeometry(0, 0, 16, 16);
+    Led1->SetValue(true);
+    Led1->setCursor(Qt::PointingHandCursor);
+    Led1->setToolTip(QStringLiteral("START-LS blockieren (Alt+S)"));
+    Led1->OnClick = [this](QObject*) { Led1Click(); };
+    // Shown only while a timing port is open.
+    Led1->hide();
 }
 
 void TFormMain::BuildTimerPanel(QFrame* panel, int lane) {
@@ -438,7 +444,7 @@ void TFormMain::BuildMenu() {
     mReset =
         item(QStringLiteral("mReset"), QStringLiteral("00:00"), Qt::Key_0, [this] { mResetClick(mReset); });
     BlockLS1 = item(QStringLiteral("BlockLS1"), QStringLiteral("Block LS"), QKeySequence(Qt::ALT | Qt::Key_S),
-                    nullptr);
+                    [this] { Led1Click(); });
     mHilfe = item(QStringLiteral("mHilfe"), QStringLiteral("Hilfe"), Qt::Key_F1, [this] { bHelpClick(); });
     EinstellunGen1 =
         item(QStringLiteral("EinstellunGen1"), QStringLiteral("&Einstellungen"), Qt::Key_F2, nullptr);
@@ -555,14 +561,19 @@ void TFormMain::BuildTimers() {
     TimerDate = timer(QStringLiteral("TimerDate"), 5000, true);
     Clock = timer(QStringLiteral("Clock"), 10, false);
     Clock->setTimerType(Qt::PreciseTimer);
+    // A lane's contact is not taken again for 2000 ms after it stopped the
+    // lane (or after a start by contact): a bouncing relay cannot stop it twice.
     TimerGesperrt1 = timer(QStringLiteral("TimerGesperrt1"), 2000, false);
     TimerGesperrt2 = timer(QStringLiteral("TimerGesperrt2"), 2000, false);
+    // While a timing port has failed: looks once a second whether its device is back.
+    TimerPortCheck = timer(QStringLiteral("TimerPortCheck"), 1000, false);
     SetTag(TimerGesperrt1, 1);
     SetTag(TimerGesperrt2, 2);
     connect(TimerDate, &QTimer::timeout, this, [this] { TimerDateTimer(); });
     connect(Clock, &QTimer::timeout, this, [this] { ClockTimer(); });
     connect(TimerGesperrt1, &QTimer::timeout, this, [this] { TimerGesperrt1Timer(TimerGesperrt1); });
     connect(TimerGesperrt2, &QTimer::timeout, this, [this] { TimerGesperrt1Timer(TimerGesperrt2); });
+    connect(TimerPortCheck, &QTimer::timeout, this, [this] { TimerPortCheckTimer(); });
 }
 
 } // namespace zn

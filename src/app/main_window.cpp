@@ -95,8 +95,13 @@ void TFormMain::FormCreate() {
     // 13. Help: the program's path with ".html".
     HelpFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".html"));
     // 14. Which ports are there (never the machine's console line).
-    if (platform_.serial)
+    if (platform_.serial) {
         serialDevices_ = std::make_unique<MappedSerialDevices>(Settings.portDevices, *platform_.serial);
+        for (TComPort* port : {ComPort1, ComPort2}) {
+            port->SetDevices(serialDevices_.get());
+            port->SetTickSource(platform_.clock);
+        }
+    }
     EnumerateComPorts();
     // 15. Save dialog defaults
     SaveFileName = ProgramBaseName() + QStringLiteral(".txt");
@@ -186,9 +191,12 @@ void TFormMain::TimerDateTimer() {
 bool TFormMain::FormCloseQuery() {
     CommitCellEdit(CurrentList);
     const bool written = SaveProtocolFile();
-    if (!FDlgYesNo) return true;
-    FDlgYesNo->Label1->setText(QStringLiteral("Beenden?"));
-    if (!Clock->isActive() && written) return true;
+    if (!FDlgYesNo || (!Clock->isActive() && written)) return true;
+    return AskYesNo(QStringLiteral("Beenden?"));
+}
+
+bool TFormMain::AskYesNo(const QString& question) {
+    FDlgYesNo->Label1->setText(question);
     return platform_.modal->Exec(*FDlgYesNo) == TFDlgYesNo::mrYes;
 }
 

@@ -131,7 +131,6 @@ public:
     QTimer* Clock = nullptr;
     QTimer* TimerGesperrt1 = nullptr;
     QTimer* TimerGesperrt2 = nullptr;
-    // While a port has failed: looks once a second whether its device is back.
     QTimer* TimerPortCheck = nullptr;
 
     // The two timing lines; both watch CTS and DSR only.
@@ -338,6 +337,8 @@ private:
     // file; a failure goes to StatusPanelSaveError, a success takes that
     // file's failure off it.
     bool SaveAutomatically(const QString& fileName, const TSortGrid* list);
+    // The yes/no question box (which must exist) with this question; true on "Ja".
+    bool AskYesNo(const QString& question);
     // A message box through the modal seam: never while a lane is still running.
     void TellOperator(const QString& text, bool error);
     // The common end of the workbook and document exports.

@@ -10,7 +10,6 @@
 #include "core/result_numbers.h"
 #include "core/stages.h"
 #include "core/tag.h"
-#include "settings/dlg_yes_no.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -219,8 +218,7 @@ void TFormMain::sb1Click(QObject* sender) {
 
 void TFormMain::sbCLSClick() {
     if (!FDlgYesNo) return;
-    FDlgYesNo->Label1->setText(QStringLiteral("Zeile entfernen?"));
-    if (platform_.modal->Exec(*FDlgYesNo) != TFDlgYesNo::mrYes) return;
+    if (!AskYesNo(QStringLiteral("Zeile entfernen?"))) return;
     TSortGrid* list = CurrentList;
     const int row = list->CurrentRow();
     if (row < 1 || row >= list->RowCount()) return;
@@ -237,8 +235,7 @@ void TFormMain::sbCLSClick() {
 
 void TFormMain::sbClsAllClick() {
     if (!FDlgYesNo) return;
-    FDlgYesNo->Label1->setText(QString::fromUtf8("Ergebnisse löschen?"));
-    if (platform_.modal->Exec(*FDlgYesNo) != TFDlgYesNo::mrYes) return;
+    if (!AskYesNo(QString::fromUtf8("Ergebnisse löschen?"))) return;
     ListRows rows = RowsOf(CurrentList->Store());
     ClearResultColumns(rows, CurrentList->ColCount());
     for (int r = 1; r < rows.size(); ++r)

@@ -10,7 +10,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <grp.h>
@@ -46,11 +45,6 @@ int WakeSignal() {
         return 0;
     }();
     return signal;
-}
-
-QString ErrnoText(int code) {
-    char buffer[256];
-    return QString::fromLocal8Bit(strerror_r(code, buffer, sizeof buffer));
 }
 
 uint32_t StatusFromLines(int lines) {
@@ -167,7 +161,7 @@ bool LinuxSerialDevice::Fail(int code, const QString& text) {
 }
 
 bool LinuxSerialDevice::FailErrno(int code) {
-    return Fail(code, ErrnoText(code));
+    return Fail(code, qt_error_string(code));
 }
 
 SerialError LinuxSerialDevice::LastError() const {
@@ -307,7 +301,7 @@ SerialWaitResult LinuxSerialDevice::WaitLoop() {
     auto failed = [](int code) {
         SerialWaitResult result;
         result.kind = SerialWaitResult::Kind::Failed;
-        result.error = {code, ErrnoText(code)};
+        result.error = {code, qt_error_string(code)};
         return result;
     };
     if (fd_ < 0) return failed(EBADF);

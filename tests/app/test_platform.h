@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
-#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -143,7 +142,8 @@ public:
     int refuse = 0;
     std::unique_ptr<ISerialDevice> Create(const QString& device) override {
         if (!SerialPortMap::IsSimulated(device)) return nullptr;
-        auto sim = std::make_unique<SimulatedSerialDevice>(Line(device.mid(4)));
+        auto sim =
+            std::make_unique<SimulatedSerialDevice>(Line(device.mid(SerialPortMap::kSimulatedPrefix.size())));
         if (!refuse) return sim;
         return std::make_unique<Refusing>(std::move(sim), refuse);
     }
@@ -164,7 +164,7 @@ private:
         void SetEventMask(uint32_t) override {}
         SerialWaitResult WaitEvent() override { return {}; }
         void Interrupt() override {}
-        SerialError LastError() const override { return {code, QString::fromLocal8Bit(strerror(code))}; }
+        SerialError LastError() const override { return {code, qt_error_string(code)}; }
     };
 };
 
