@@ -173,6 +173,7 @@ TEST_F(ContactInput, AFailedAdapterIsReportedAndOfferedAgainWhenItIsBack) {
     EXPECT_TRUE(form->StatusPanelPorts->isVisible());
     EXPECT_TRUE(form->StatusPanelPorts->text().contains("COM1"));
     EXPECT_TRUE(form->StatusPanelPorts->text().contains("ausgefallen"));
+    EXPECT_TRUE(form->StatusPanelPorts->text().contains("Bahn 1 und 2")); // a shared port carries both
 
     form->TimerPortCheckTimer(); // still unplugged: no question
     EXPECT_TRUE(wb.modal.asked.isEmpty());
