@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   liborcus-dev libfreexl-dev libxlsxwriter-dev libzip-dev libpugixml-dev
   fonts-liberation2 fontconfig
+  poppler-utils
 )
 
 missing=()

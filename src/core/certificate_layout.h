@@ -2,6 +2,7 @@
 
 #include "core/colors.h"
 #include "core/console_settings.h"
+#include "core/page_canvas.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,11 +27,6 @@ struct CertificateLine {
 
     bool operator==(const CertificateLine&) const = default;
 };
-
-constexpr uint8_t kFontBold = 0x01;
-constexpr uint8_t kFontItalic = 0x02;
-constexpr uint8_t kFontUnderline = 0x04;
-constexpr uint8_t kFontStrikeOut = 0x08;
 
 using CertificateLayout = std::array<CertificateLine, kCertificateLineCount>;
 
