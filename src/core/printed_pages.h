@@ -33,8 +33,8 @@ constexpr int kMaxProtocolColumns = 20;
 // top margin, a frame, the title row and "Seite: n" in the footer. Pages after
 // the first are begun with doc.NewPage(). Returns false, having drawn nothing,
 // when no size fits.
-bool ComposeProtocol(IPageDocument& doc, const PrintTable& table, const PageBox& box, const QString& listTitle,
-                     const QString& dateCaption);
+bool ComposeProtocol(IPageDocument& doc, const PrintTable& table, const PageBox& box,
+                     const QString& listTitle, const QString& dateCaption);
 
 // The character size of a certificate line of `points` on a page in 0.1 mm:
 // points x 2.54, halves to even.
@@ -44,7 +44,7 @@ int32_t CertificateFontSize(int32_t points);
 // first), the printed lines placed from the paper's top-left corner. Lines
 // 0-7 print the row's values, the date and the list title, and keep the text
 // printed last in the layout.
-void ComposeCertificates(IPageDocument& doc, const PrintTable& table, CertificateLayout& layout, int first, int last,
-                         const QString& date, const QString& listTitle);
+void ComposeCertificates(IPageDocument& doc, const PrintTable& table, CertificateLayout& layout, int first,
+                         int last, const QString& date, const QString& listTitle);
 
 } // namespace zn
