@@ -132,6 +132,10 @@ protected:
 private:
     void OpenPage();
     void ClosePage();
+    void ConvertOpenPage(TUnits to);
+    void PlaceChildren();
+    void ScrollPaper();
+    bool PrintProgress(int page, int done, int total);
     void ApplyPrinterSetup();
     void PaperPaint(QPainter& canvas, const QRect& pageRect);
     void PaperMouseDown(QMouseEvent* event);
@@ -161,6 +165,7 @@ private:
     bool aborted_ = false;
     bool destroying_ = false;
     QPoint pressPoint_;
+    bool dragging_ = false;
     TMetaFileList pages_;
     std::unique_ptr<PageRecord> openPage_;
     std::unique_ptr<TPageCanvas> canvas_;
