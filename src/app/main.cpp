@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/platform_qt.h"
 #include "comms/system_serial_devices.h"
+#include "print/form_pp.h"
 #include "settings/dlg_yes_no.h"
 
 #include <QApplication>
@@ -21,6 +22,8 @@ int main(int argc, char* argv[]) {
     zn::TFormMain formMain(platform);
     zn::TFDlgYesNo dlgYesNo(&formMain);
     formMain.SetYesNoDialog(&dlgYesNo);
+    zn::TFormPP formPP;
+    formMain.SetPreviewWindow(&formPP);
     formMain.show();
     formMain.OpenStartupWorkbook(QCoreApplication::arguments());
     return QApplication::exec();

@@ -453,7 +453,7 @@ void TFormMain::BuildMenu() {
     Hilfe1 = item(QStringLiteral("Hilfe1"), QStringLiteral("H&ilfe"), QKeySequence(Qt::ALT | Qt::Key_H),
                   [this] { bHelpClick(); });
     Drucker1 = item(QStringLiteral("Drucker1"), QStringLiteral("&Drucker"), QKeySequence(Qt::ALT | Qt::Key_D),
-                    nullptr);
+                    [this] { Drucker1Click(); });
     Beenden1 = item(QStringLiteral("Beenden1"), QStringLiteral("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_B),
                     [this] { bExitClick(); });
     SetTag(mSTOP1, 0);
@@ -547,6 +547,8 @@ void TFormMain::BindListHandlers() {
     connect(sbExcel, &QToolButton::clicked, this, [this] { sbExcelClick(); });
     connect(sbHTML, &QToolButton::clicked, this, [this] { sbHTMLClick(); });
     connect(sbWord, &QToolButton::clicked, this, [this] { ExportWordDocument(0, QString()); });
+    connect(sbPrint, &QToolButton::clicked, this, [this] { sbGramotyClick(sbPrint); });
+    connect(sbGramoty, &QToolButton::clicked, this, [this] { sbGramotyClick(sbGramoty); });
     connect(sbLoad, &QToolButton::clicked, this, [this] { sbLoadClick(); });
 }
 

@@ -10,6 +10,8 @@
 #include "core/code_page.h"
 #include "core/main_layout.h"
 #include "core/tag.h"
+#include "print/form_pp.h"
+#include "print/print_preview.h"
 #include "settings/dlg_yes_no.h"
 
 #include <QAction>
@@ -25,6 +27,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -43,6 +46,7 @@ const QString kCues[] = {QStringLiteral("FERTIG.wav"), QStringLiteral("START.wav
 
 TFormMain::TFormMain(const TPlatform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
     setObjectName(QStringLiteral("FormMain"));
+    Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     BuildForm();
     FormCreate();
 }
@@ -78,6 +82,9 @@ void TFormMain::FormCreate() {
             ApplySettings();
         }
     }
+    // Lines never set up (no "Nadpis" yet) get their first-run places.
+    CertificateLines = DecodeCertificateLayout(Settings.certificateLayout);
+    ApplyCertificateDefaults(CertificateLines);
     // 7. Class names, looked up in the working folder; the file may come from
     // a Windows editor (Windows-1252) or any other (UTF-8).
     QFile classes(QStringLiteral("Klasse.txt"));
@@ -168,6 +175,7 @@ void TFormMain::CollectSettings() {
     Settings.filterIndex = SaveFilterIndex;
     Settings.title1 = Title1->Caption();
     Settings.title2 = Title2->Caption();
+    Settings.certificateLayout = EncodeCertificateLayout(CertificateLines);
 }
 
 void TFormMain::TimerDateTimer() {
@@ -211,6 +219,13 @@ void TFormMain::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     SaveSettingsAtExit();
+    // The preview window may outlive this window's parts.
+    if (FormPP) {
+        FormPP->PrintPreview1->SetPrinter(nullptr);
+        FormPP->Source = nullptr;
+        FormPP->AskPdfFileName = nullptr;
+        FormPP->Tell = nullptr;
+    }
     // The first port closes with its handlers; the second is closed as the
     // window goes, without touching the window's parts.
     ComPort1->Close();

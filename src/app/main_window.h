@@ -3,6 +3,7 @@
 #include "app/platform.h"
 #include "controls/sort_grid_types.h"
 #include "core/app_title.h"
+#include "core/certificate_layout.h"
 #include "core/colors.h"
 #include "core/console_settings.h"
 #include "core/contact_input.h"
@@ -22,6 +23,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QStatusBar;
 class QTimer;
@@ -35,6 +37,7 @@ class TComPort;
 struct SerialError;
 class TDigit;
 class TFDlgYesNo;
+class TFormPP;
 class TLabel3D;
 class TLed;
 class TSortGrid;
@@ -58,6 +61,8 @@ public:
 
     // The program entry creates the question box after the main window.
     void SetYesNoDialog(TFDlgYesNo* dialog) { FDlgYesNo = dialog; }
+    // ... and the preview window after that; it prints through Printer.
+    void SetPreviewWindow(TFormPP* preview);
 
     // --- the form's components (names as the handlers know them) ---
     QFrame* PanelTop = nullptr;
@@ -168,6 +173,16 @@ public:
     // the file and the reason, and stays until that file is written again.
     QLabel* StatusPanelSaveError = nullptr;
 
+    // The printer chosen in the print dialog or the printer set-up; a PDF
+    // printer when the system has none.
+    std::unique_ptr<QPrinter> Printer;
+    TFormPP* FormPP = nullptr;
+    // The 18 certificate lines ("Nadpis"); lines 0-7 keep what was printed last.
+    CertificateLayout CertificateLines{};
+    // The certificate rows the print dialog chose.
+    int PrintFirstRow = 1;
+    int PrintLastRow = 1;
+
     // --- state ---
     uint32_t StartTick = 0;
     std::array<uint32_t, 2> StopTick{};
@@ -242,6 +257,11 @@ public:
     void SetRunShortcuts(bool on);
     void FinishStop();
     void UpdateCommandStates();
+
+    // Printing (printing.cpp): sbPrint (Tag 0) the protocol, sbGramoty (Tag 1)
+    // the certificates of the shown list.
+    void sbGramotyClick(QObject* sender);
+    void Drucker1Click();
 
     // The lists (results, stages, files).
     void RecordRunResult(int column, int lane, const QString& time);

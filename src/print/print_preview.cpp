@@ -52,7 +52,7 @@ TPrintPreview::~TPrintPreview() {
     Paper->OnMouseUp = nullptr;
 }
 
-void TPrintPreview::Fire(const TNotifyEvent& event) {
+void TPrintPreview::Fire(const TPreviewNotifyEvent& event) {
     if (event) event(this);
 }
 

@@ -23,8 +23,9 @@ enum TZoomState { zsZoomOther, zsZoomToWidth, zsZoomToHeight, zsZoomToFit };
 enum TPrinterOrientation { poPortrait, poLandscape };
 enum TPreviewState { psIdle, psCreating, psPrinting };
 
-using TNotifyEvent = std::function<void(TPrintPreview* Sender)>;
-using TPreviewPrintProgress = std::function<void(TPrintPreview* Sender, int PageNum, int Progress, bool& AbortIt)>;
+using TPreviewNotifyEvent = std::function<void(TPrintPreview* Sender)>;
+using TPreviewPrintProgress =
+    std::function<void(TPrintPreview* Sender, int PageNum, int Progress, bool& AbortIt)>;
 
 // A page image or its surface could not be made.
 class EOutOfResources : public std::runtime_error {
@@ -80,13 +81,13 @@ public:
     // Copied to each new page's surface; its size is in Units.
     PageFont Font{QStringLiteral("Arial"), 200, 0, clBlack};
 
-    TNotifyEvent OnBeginDoc;
-    TNotifyEvent OnEndDoc;
-    TNotifyEvent OnNewPage;
-    TNotifyEvent OnAbort;
-    TNotifyEvent OnChange;
-    TNotifyEvent OnBeforePrint;
-    TNotifyEvent OnAfterPrint;
+    TPreviewNotifyEvent OnBeginDoc;
+    TPreviewNotifyEvent OnEndDoc;
+    TPreviewNotifyEvent OnNewPage;
+    TPreviewNotifyEvent OnAbort;
+    TPreviewNotifyEvent OnChange;
+    TPreviewNotifyEvent OnBeforePrint;
+    TPreviewNotifyEvent OnAfterPrint;
     TPreviewPrintProgress OnPrintProgress;
 
     TPreviewState State() const { return state_; }
@@ -140,7 +141,7 @@ private:
     void PaperPaint(QPainter& canvas, const QRect& pageRect);
     void PaperMouseDown(QMouseEvent* event);
     void PaperMouseMove(QMouseEvent* event);
-    void Fire(const TNotifyEvent& event);
+    void Fire(const TPreviewNotifyEvent& event);
 
     QPrinter* printer_ = nullptr;
     int screenDpi_ = 96;

@@ -84,7 +84,8 @@ TEST_F(MainWindow, SettingsSurviveARestart) {
         form->Title2->SetCaption("FF West");
         form->Settings.lanes[0] = {3, 1, 2};
         form->Settings.lanes[1] = {3, 0, 0};
-        form->Settings.certificateLayout[17] = 'Q';
+        form->CertificateLines[9].text = "Gestiftet vom Kreisverband";
+        form->CertificateLines[9].printOn = 1;
         form->SaveFilterIndex = 3;
         form->resize(1100, 700);
         form->move(40, 30);
@@ -100,7 +101,9 @@ TEST_F(MainWindow, SettingsSurviveARestart) {
     EXPECT_EQ(form->Settings.lanes[0].contactLine, 1);
     EXPECT_EQ(form->Settings.lanes[0].contactMode, 2);
     EXPECT_EQ(form->Settings.certificateLayout.size(), kCertificateLayoutSize);
-    EXPECT_EQ(form->Settings.certificateLayout[17], 'Q');
+    EXPECT_EQ(form->CertificateLines[9].text, "Gestiftet vom Kreisverband");
+    EXPECT_EQ(form->CertificateLines[9].printOn, 1);
+    EXPECT_EQ(form->CertificateLines[0].fontName, "Times New Roman"); // first-run places kept
     EXPECT_EQ(form->SaveFilterIndex, 3);
     EXPECT_EQ(form->size(), QSize(1100, 700));
 }

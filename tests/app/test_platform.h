@@ -6,6 +6,7 @@
 #include "comms/simulated_serial.h"
 #include "controls/sort_grid.h"
 #include "core/protocol_row.h"
+#include "print/form_pp.h"
 #include "settings/dlg_yes_no.h"
 
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 namespace zn::test {
 
@@ -88,7 +90,12 @@ public:
     int answer = TFDlgYesNo::mrCancel;
     QStringList asked;    // questions of the yes/no dialog
     QStringList messages; // texts of message boxes
+    // Answers other dialogs (print dialog, printer set-up) when it gives a result.
+    std::function<std::optional<int>(QDialog&)> handle;
     int Exec(QDialog& d) override {
+        if (handle) {
+            if (const std::optional<int> result = handle(d)) return *result;
+        }
         if (auto* box = qobject_cast<QMessageBox*>(&d)) {
             messages << box->text();
             return QMessageBox::Ok;
@@ -207,6 +214,8 @@ public:
         auto form = std::make_unique<TFormMain>(Platform());
         dialog = new TFDlgYesNo(form.get()); // owned by the form, as in the program
         form->SetYesNoDialog(dialog);
+        preview = new TFormPP(form.get()); // a window of its own, owned by the form
+        form->SetPreviewWindow(preview);
         form->UseResultFolder(OutputLocation{dir.path(), true});
         return form;
     }
@@ -226,6 +235,7 @@ public:
     }
 
     TFDlgYesNo* dialog = nullptr;
+    TFormPP* preview = nullptr;
 };
 
 // A shown main window of its own for each test, with the test doubles.

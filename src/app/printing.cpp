@@ -1,0 +1,90 @@
+// Printing: the protocol and the certificates of the shown list go through
+// the preview window; the printer is chosen in the print dialog or with
+// "Drucker" (Alt+D).
+#include "app/main_window.h"
+
+#include "controls/sort_grid.h"
+#include "print/form_pp.h"
+#include "print/print_preview.h"
+
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QLocale>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QToolButton>
+
+namespace zn {
+
+void TFormMain::SetPreviewWindow(TFormPP* preview) {
+    FormPP = preview;
+    if (!FormPP) return;
+    FormPP->PrintPreview1->SetPrinter(Printer.get());
+    FormPP->Source = [this] {
+        PrintSource source;
+        const TSortGrid* list = CurrentList;
+        source.table = {list->ColCount(), list->RowCount(),
+                        [list](int col, int row) { return list->GetCell(col, row); }};
+        source.listTitle = Hint;
+        source.dateCaption = PanelDate->text();
+        source.date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+        source.layout = &CertificateLines;
+        source.firstRow = PrintFirstRow;
+        source.lastRow = PrintLastRow;
+        return source;
+    };
+    FormPP->AskPdfFileName = [this](QString& name) {
+        if (!platform_.files) return false;
+        int index = 1;
+        QString folder = SaveFolder.isEmpty() ? ResultFolder.folder : SaveFolder;
+        name = QDir(folder).filePath(name);
+        return platform_.files->GetSaveFileName(QStringLiteral("PDF-Datei (*.pdf)"), index, folder, name);
+    };
+    FormPP->Tell = [this](const QString& text, bool error) { TellOperator(text, error); };
+}
+
+void TFormMain::sbGramotyClick(QObject* sender) {
+    if (!FormPP) return;
+    const bool certificates = sender == sbGramoty;
+    FormPP->PrintPreview1->Tag = certificates ? 1 : 0;
+    const int maxPage = certificates ? std::max(1, CurrentList->RowCount() - 1) : 1;
+    Printer->setFromTo(1, maxPage);
+    Printer->setPrintRange(QPrinter::AllPages);
+    QPrintDialog dialog(Printer.get(), this);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, maxPage);
+    if (platform_.modal->Exec(dialog) != QDialog::Accepted) return;
+    const bool range = Printer->printRange() == QPrinter::PageRange && Printer->fromPage() > 0;
+    PrintFirstRow = range ? Printer->fromPage() : 1;
+    PrintLastRow = range ? Printer->toPage() : maxPage;
+    // The pages are composed as the window shows; one already open is
+    // composed again, or it would go on showing the other document.
+    if (FormPP->isVisible())
+        FormPP->ComposePages();
+    else
+        FormPP->show();
+    FormPP->raise();
+    FormPP->activateWindow();
+}
+
+// The printer, its paper and orientation for all later printing. The page
+// set-up dialog serves only printers of the system; with none (a PDF printer)
+// the print dialog chooses them instead.
+void TFormMain::Drucker1Click() {
+    if (Printer->outputFormat() == QPrinter::NativeFormat) {
+        QPageSetupDialog dialog(Printer.get(), this);
+        dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+        platform_.modal->Exec(dialog);
+        return;
+    }
+    QPrintDialog dialog(Printer.get(), this);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    dialog.setWindowTitle(QStringLiteral("Drucker einrichten"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    platform_.modal->Exec(dialog);
+}
+
+} // namespace zn
