@@ -138,6 +138,8 @@ private:
     void ScrollPaper();
     bool PrintProgress(int page, int done, int total);
     void ApplyPrinterSetup();
+    // The paper is the printer's printable area in its current orientation.
+    bool TakenFromPrinter() const;
     void PaperPaint(QPainter& canvas, const QRect& pageRect);
     void PaperMouseDown(QMouseEvent* event);
     void PaperMouseMove(QMouseEvent* event);

@@ -40,16 +40,30 @@ void TPrintPreview::ApplyPrinterSetup() {
     if (!PrinterInstalled()) return;
     QPageSize size;
     if (paperType_ != pCustom) size = QPageSize(QPageSize::id(PaperSizeTable[paperType_].code));
-    if (!size.isValid() || size.id() == QPageSize::Custom) {
+    const bool fromPrinter = paperType_ == pCustom && TakenFromPrinter();
+    if (fromPrinter) {
+        // The page is the printer's own printable area (as the preview window
+        // composes it): a custom paper of that size would be smaller than the
+        // sheet, and the next composition would shrink it again.
+    } else if (!size.isValid() || size.id() == QPageSize::Custom) {
         // The printer takes the size portrait, in mm, and turns it itself.
         int w = ConvertUnits(paperWidth_, printerDpiX_, units_, mmLoMetric);
         int h = ConvertUnits(paperHeight_, printerDpiY_, units_, mmLoMetric);
         if (orientation_ == poLandscape) std::swap(w, h);
         size = QPageSize(QSizeF(w / 10.0, h / 10.0), QPageSize::Millimeter);
     }
-    if (!printer_->setPageSize(size)) qCWarning(lcPrint) << "paper size refused:" << size.name();
+    if (!fromPrinter && !printer_->setPageSize(size))
+        qCWarning(lcPrint) << "paper size refused:" << size.name();
     printer_->setPageOrientation(orientation_ == poLandscape ? QPageLayout::Landscape
                                                              : QPageLayout::Portrait);
+}
+
+bool TPrintPreview::TakenFromPrinter() const {
+    const auto loMetric = [this](int value, int dpi) { return ConvertUnits(value, dpi, units_, mmLoMetric); };
+    const int w = printer_->width() * 254 / printer_->logicalDpiX();
+    const int h = printer_->height() * 254 / printer_->logicalDpiY();
+    return std::abs(loMetric(paperWidth_, printerDpiX_) - w) <= 1 &&
+           std::abs(loMetric(paperHeight_, printerDpiY_) - h) <= 1;
 }
 
 bool TPrintPreview::PrintProgress(int page, int done, int total) {

@@ -148,6 +148,8 @@ TEST_F(Printing, CertificatesFollowThePrintDialogsRowsAndPrintToAFile) {
     form->Printer->setOutputFileName(pdf);
     wb.preview->Button1->click();
     EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join('\n').toStdString();
+    // Pages composed on the printable area leave the printer's paper as it was.
+    EXPECT_EQ(form->Printer->pageLayout().pageSize().id(), QPageSize::A4);
     const std::optional<QString> text = PdfText(pdf);
     if (!text) GTEST_SKIP() << "pdftotext is not installed";
     for (int i = 1; i <= 6; ++i)
