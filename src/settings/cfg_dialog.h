@@ -5,12 +5,14 @@
 #include <QComboBox>
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
 class QMouseEvent;
 class QPainter;
 class QPushButton;
+class QShowEvent;
 class QSpinBox;
 
 namespace zn {
@@ -94,10 +96,23 @@ public:
     void cbPortDropDown(TPortComboBox* list);
     void OKBtnClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void FormCreate(uint32_t availablePorts);
     void BuildForm();
+    void BuildTitleGroup();
+    void BuildPortGroup();
+    void BuildCertificateGroup();
+    void ConnectHandlers();
     void FillPortList(QComboBox* list, const QStringList& entries);
+    void SetPortHints(QComboBox* list);
+    QStringList PortTemplateEntries() const;
+    void StoreLine(int index);
+    void LoadLine(int index);
+    // 1 for "A4" (1 mm per preview pixel), 2 for "A3".
+    int Zoom() const;
 };
 
 } // namespace zn
