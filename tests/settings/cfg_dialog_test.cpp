@@ -207,6 +207,7 @@ TEST(CfgDialog, WithoutPortsBothLanesAreLockedAndDevicesCanAddSome) {
 
 TEST(CfgDialog, PreviewDrawsPrintedLinesGreenUnprintedRedAndTheSelectedOneWhereTheControlsSay) {
     Dialog d;
+    d.layout[2].align = 2; // "Klasse" ends at its 30 mm
     d.Select(1);
     d.dlg.seLeft->setValue(150);
     d.dlg.seTop->setValue(300);
@@ -224,4 +225,13 @@ TEST(CfgDialog, PreviewDrawsPrintedLinesGreenUnprintedRedAndTheSelectedOneWhereT
     // "Mannschaft" follows the controls, not its stored 30 mm / 16 mm.
     EXPECT_EQ(InkIn(image, QRect(30, 16, 60, h)).green, 0);
     EXPECT_GT(InkIn(image, QRect(150, 300, 60, h)).green, 0);
+    EXPECT_GT(InkIn(image, QRect(0, 32, 30, h)).green, 0);
+    EXPECT_EQ(InkIn(image, QRect(31, 32, 60, h)).green, 0);
+
+    // On A3 a pixel is 2 mm.
+    d.dlg.cbZoom->setCurrentIndex(1);
+    image.fill(Qt::white);
+    d.dlg.PaperPreview1->render(&image);
+    EXPECT_GT(InkIn(image, QRect(75, 150, 30, h)).green, 0);
+    EXPECT_EQ(InkIn(image, QRect(150, 300, 60, h)).green, 0);
 }
