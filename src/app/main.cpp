@@ -3,6 +3,7 @@
 #include "app/platform_qt.h"
 #include "comms/system_serial_devices.h"
 #include "print/form_pp.h"
+#include "settings/cfg_dialog.h"
 #include "settings/dlg_yes_no.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@ int main(int argc, char* argv[]) {
     const zn::TPlatform platform{&clock, &sound, &shell, &modal, zn::UserSettingsFactory(), &files, &serial};
 
     zn::TFormMain formMain(platform);
+    zn::TCfgDialog cfgDialog(formMain.AvailablePorts, &formMain.CertificateLines, &formMain);
+    formMain.SetSettingsDialog(&cfgDialog);
     zn::TFDlgYesNo dlgYesNo(&formMain);
     formMain.SetYesNoDialog(&dlgYesNo);
     zn::TFormPP formPP;

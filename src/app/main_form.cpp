@@ -446,10 +446,10 @@ void TFormMain::BuildMenu() {
     BlockLS1 = item(QStringLiteral("BlockLS1"), QStringLiteral("Block LS"), QKeySequence(Qt::ALT | Qt::Key_S),
                     [this] { Led1Click(); });
     mHilfe = item(QStringLiteral("mHilfe"), QStringLiteral("Hilfe"), Qt::Key_F1, [this] { bHelpClick(); });
-    EinstellunGen1 =
-        item(QStringLiteral("EinstellunGen1"), QStringLiteral("&Einstellungen"), Qt::Key_F2, nullptr);
+    EinstellunGen1 = item(QStringLiteral("EinstellunGen1"), QStringLiteral("&Einstellungen"), Qt::Key_F2,
+                          [this] { bCFGClick(); });
     Einstellungen2 = item(QStringLiteral("Einstellungen2"), QStringLiteral("&Einstellungen"),
-                          QKeySequence(Qt::ALT | Qt::Key_E), nullptr);
+                          QKeySequence(Qt::ALT | Qt::Key_E), [this] { bCFGClick(); });
     Hilfe1 = item(QStringLiteral("Hilfe1"), QStringLiteral("H&ilfe"), QKeySequence(Qt::ALT | Qt::Key_H),
                   [this] { bHelpClick(); });
     Drucker1 = item(QStringLiteral("Drucker1"), QStringLiteral("&Drucker"), QKeySequence(Qt::ALT | Qt::Key_D),
@@ -547,6 +547,7 @@ void TFormMain::BindListHandlers() {
     connect(sbExcel, &QToolButton::clicked, this, [this] { sbExcelClick(); });
     connect(sbHTML, &QToolButton::clicked, this, [this] { sbHTMLClick(); });
     connect(sbWord, &QToolButton::clicked, this, [this] { ExportWordDocument(0, QString()); });
+    connect(bCFG, &QPushButton::clicked, this, [this] { bCFGClick(); });
     connect(sbPrint, &QToolButton::clicked, this, [this] { sbGramotyClick(sbPrint); });
     connect(sbGramoty, &QToolButton::clicked, this, [this] { sbGramotyClick(sbGramoty); });
     connect(sbLoad, &QToolButton::clicked, this, [this] { sbLoadClick(); });

@@ -38,6 +38,7 @@ struct SerialError;
 class TDigit;
 class TFDlgYesNo;
 class TFormPP;
+class TCfgDialog;
 class TLabel3D;
 class TLed;
 class TSortGrid;
@@ -63,6 +64,9 @@ public:
     void SetYesNoDialog(TFDlgYesNo* dialog) { FDlgYesNo = dialog; }
     // ... and the preview window after that; it prints through Printer.
     void SetPreviewWindow(TFormPP* preview);
+    // The settings dialog, created right after this window (it lists the
+    // ports this window found at its start).
+    void SetSettingsDialog(TCfgDialog* dialog);
 
     // --- the form's components (names as the handlers know them) ---
     QFrame* PanelTop = nullptr;
@@ -177,6 +181,7 @@ public:
     // printer when the system has none.
     std::unique_ptr<QPrinter> Printer;
     TFormPP* FormPP = nullptr;
+    TCfgDialog* CfgDialog = nullptr;
     // The 18 certificate lines ("Nadpis"); lines 0-7 keep what was printed last.
     CertificateLayout CertificateLines{};
     // The certificate rows the print dialog chose.
@@ -262,6 +267,14 @@ public:
     // the certificates of the shown list.
     void sbGramotyClick(QObject* sender);
     void Drucker1Click();
+
+    // Settings (settings_command.cpp).
+    void bCFGClick();
+    // The device a port number stands for here, for the port lists' tooltips.
+    QString PortDeviceHint(int port) const;
+    // "Geräte …": the port numbers pointed at other devices; the ports present
+    // afterwards, or nothing when the operator cancelled.
+    std::optional<uint32_t> AssignPortDevices();
 
     // The lists (results, stages, files).
     void RecordRunResult(int column, int lane, const QString& time);
@@ -373,6 +386,9 @@ private:
     bool OpenComPort(TComPort* port);
     void ContactChanged(TComPort* sender, int contactLine);
     void ShowPortNotice();
+    // OK of the settings dialog: both ports closed and opened by the lanes'
+    // new entries; a port that does not open is said and kept.
+    void ApplyPortChoice(const QString& entry1, int mode1, const QString& entry2, int mode2);
 
     QStringList pendingRecordNotices_;
     // File -> why its last automatic save failed.

@@ -3,11 +3,13 @@
 #include "comms/termios_settings.h"
 #include "core/system_console.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
@@ -379,6 +381,38 @@ QStringList ReadSystemConsoleDevices() {
     // /dev/console is the console too, whichever device stands behind it.
     devices.append(QStringLiteral("/dev/console"));
     return devices;
+}
+
+QStringList SerialDeviceCandidates(const QString& dev) {
+    QStringList console;
+    for (const QString& c : ReadSystemConsoleDevices())
+        console << c << QFileInfo(c).canonicalFilePath();
+    QStringList found;
+    const auto add = [&](const QFileInfo& info) {
+        if (console.contains(info.absoluteFilePath()) || console.contains(info.canonicalFilePath())) return;
+        found << info.absoluteFilePath();
+    };
+    QCollator natural;
+    natural.setNumericMode(true);
+    const auto sorted = [&](QFileInfoList list) {
+        std::sort(list.begin(), list.end(), [&](const QFileInfo& a, const QFileInfo& b) {
+            return natural.compare(a.fileName(), b.fileName()) < 0;
+        });
+        return list;
+    };
+    const QDir byId(dev + QStringLiteral("/serial/by-id"));
+    for (const QFileInfo& info :
+         sorted(byId.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)))
+        add(info);
+    const QDir devices(dev);
+    for (const QString& pattern : {QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")})
+        for (const QFileInfo& info : sorted(devices.entryInfoList({pattern}, QDir::System | QDir::Files)))
+            add(info);
+    for (int n = 0; n < 4; ++n) {
+        const QFileInfo info(devices.filePath(QStringLiteral("ttyS%1").arg(n)));
+        if (info.exists()) add(info);
+    }
+    return found;
 }
 
 } // namespace zn

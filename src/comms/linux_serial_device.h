@@ -82,4 +82,10 @@ QString DeviceGroup(const QString& path);
 // that cannot be read adds none.
 QStringList ReadSystemConsoleDevices();
 
+// The serial devices an operator may point a port number at: the adapters
+// under /dev/serial/by-id (named by their serial numbers), then the
+// /dev/ttyUSB*, /dev/ttyACM* and the first four /dev/ttyS* devices, without
+// the system's console. `dev` is the device folder.
+QStringList SerialDeviceCandidates(const QString& dev = QStringLiteral("/dev"));
+
 } // namespace zn

@@ -21,6 +21,8 @@ struct LaneSettings {
     uint8_t port = 0;    // 0 = none, 1-16 = COM1-COM16
     int contactLine = 0; // 0 = DSR (pins 4/6), 1 = CTS (pins 7/8)
     int contactMode = 0; // 0 "Ein", 1 "Aus", 2 "Wechseln"
+
+    bool operator==(const LaneSettings&) const = default;
 };
 
 // What the console keeps from one program run to the next. Window bounds are

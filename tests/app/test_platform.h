@@ -7,6 +7,7 @@
 #include "controls/sort_grid.h"
 #include "core/protocol_row.h"
 #include "print/form_pp.h"
+#include "settings/cfg_dialog.h"
 #include "settings/dlg_yes_no.h"
 
 #include <QDir>
@@ -212,6 +213,8 @@ public:
     // The auto-save file and the web page go to the test's own folder.
     std::unique_ptr<TFormMain> MakeForm() {
         auto form = std::make_unique<TFormMain>(Platform());
+        settings = new TCfgDialog(form->AvailablePorts, &form->CertificateLines, form.get());
+        form->SetSettingsDialog(settings);
         dialog = new TFDlgYesNo(form.get()); // owned by the form, as in the program
         form->SetYesNoDialog(dialog);
         preview = new TFormPP(form.get()); // a window of its own, owned by the form
@@ -236,6 +239,7 @@ public:
 
     TFDlgYesNo* dialog = nullptr;
     TFormPP* preview = nullptr;
+    TCfgDialog* settings = nullptr;
 };
 
 // A shown main window of its own for each test, with the test doubles.

@@ -1,0 +1,143 @@
+// "Einstellungen" (F2, Alt+E): the titles, the lanes' ports, pin pairs and
+// contact modes, and the certificate layout, edited in TCfgDialog and applied
+// here on OK.
+#include "app/main_window.h"
+
+#include "comms/com_port.h"
+#include "comms/linux_serial_device.h"
+#include "comms/serial_devices.h"
+#include "controls/label_3d.h"
+#include "core/port_choice.h"
+#include "settings/cfg_dialog.h"
+#include "settings/port_devices_dialog.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace zn {
+
+void TFormMain::SetSettingsDialog(TCfgDialog* dialog) {
+    CfgDialog = dialog;
+    if (!CfgDialog) return;
+    CfgDialog->ExecDialog = [this](QDialog& d) { return platform_.modal->Exec(d); };
+    CfgDialog->ListTitle = [this] { return Hint; };
+    CfgDialog->PortDeviceHint = [this](int port) { return PortDeviceHint(port); };
+    if (serialDevices_) CfgDialog->AssignDevices = [this] { return AssignPortDevices(); };
+}
+
+QString TFormMain::PortDeviceHint(int port) const {
+    const QString device = Settings.portDevices.Device(port);
+    const bool present = AvailablePorts & (1u << (port - 1));
+    return present ? device : device + QStringLiteral(" – nicht vorhanden");
+}
+
+std::optional<uint32_t> TFormMain::AssignPortDevices() {
+    if (!serialDevices_ || !platform_.serial) return std::nullopt;
+    ISerialDeviceFactory& factory = *platform_.serial;
+    const auto present = [&factory](const QString& device) {
+        if (SerialPortMap::IsSimulated(device)) return factory.Create(device) != nullptr;
+        return QFileInfo::exists(device);
+    };
+    TPortDevicesDialog dialog(Settings.portDevices, SerialDeviceCandidates(), present, CfgDialog);
+    if (platform_.modal->Exec(dialog) != QDialog::Accepted) return std::nullopt;
+    Settings.portDevices = dialog.Map();
+    // Probed again with the new devices; a port held open by a lane cannot be
+    // probed (it is opened exclusively) and is there.
+    uint32_t ports = 0;
+    int highest = 0;
+    for (int n = 1; n <= SerialPortMap::kPortCount; ++n) {
+        const bool open =
+            (ComPort1->Connected() && ComPort1->Port == n) || (ComPort2->Connected() && ComPort2->Port == n);
+        if (!open && !ProbeComPort(*serialDevices_, n)) continue;
+        ports |= 1u << (n - 1);
+        highest = n;
+    }
+    AvailablePorts = ports | (static_cast<uint32_t>(highest) << 16);
+    return AvailablePorts;
+}
+
+void TFormMain::bCFGClick() {
+    // Never while a lane runs: OK closes and reopens the timing ports.
+    if (!CfgDialog || !bCFG->isEnabled()) return;
+    TCfgDialog& d = *CfgDialog;
+    // Both lists start from the whole template again: an earlier opening
+    // may have taken out an entry the lanes now hold.
+    d.SetAvailablePorts(AvailablePorts);
+    for (int lane = 0; lane < 2; ++lane) {
+        const LaneSettings& s = Settings.lanes[lane];
+        QComboBox* list = lane == 0 ? d.cbPort1 : d.cbPort2;
+        QComboBox* mode = lane == 0 ? d.cbAlg1 : d.cbAlg2;
+        const int index = s.port != 0 ? list->findText(PortEntry({s.port, s.contactLine})) : 0;
+        list->setCurrentIndex(std::max(index, 0));
+        mode->setEnabled(list->currentIndex() > 0);
+        mode->setCurrentIndex(s.contactMode);
+    }
+    const CertificateLayout snapshot = CertificateLines;
+    d.Title1->setText(Title1->Caption());
+    d.Title2->setText(Title2->Caption());
+    d.FormShow();
+    if (platform_.modal->Exec(d) == QDialog::Accepted) {
+        Title1->SetCaption(d.Title1->text());
+        Title2->SetCaption(d.Title2->text());
+        ApplyPortChoice(d.LaneEntry(1), d.cbAlg1->currentIndex(), d.LaneEntry(2), d.cbAlg2->currentIndex());
+    } else {
+        CertificateLines = snapshot;
+    }
+    PanelLeft->setFocus();
+}
+
+void TFormMain::ApplyPortChoice(const QString& entry1, int mode1, const QString& entry2, int mode2) {
+    for (TComPort* port : {ComPort1, ComPort2}) {
+        port->Close();
+        port->Port = 0;
+    }
+    // Whatever failed before is chosen anew.
+    failedPorts_.clear();
+    portProblems_.clear();
+    TimerPortCheck->stop();
+    LaneSettings& lane1 = Settings.lanes[0];
+    LaneSettings& lane2 = Settings.lanes[1];
+    lane1.port = 0;
+    lane2.port = 0;
+    // A lane left at "Kein" keeps its pin pair and mode for later.
+    if (const std::optional<PortChoice> c = ParsePortEntry(entry1)) {
+        lane1 = {static_cast<uint8_t>(c->port), c->contactLine, mode1};
+        ComPort1->Port = c->port;
+    }
+    if (const std::optional<PortChoice> c = ParsePortEntry(entry2)) {
+        lane2 = {static_cast<uint8_t>(c->port), c->contactLine, mode2};
+        // One port carries both lanes when they share it.
+        if (c->port != lane1.port) ComPort2->Port = c->port;
+    }
+    QStringList failures;
+    for (TComPort* port : {ComPort1, ComPort2}) {
+        if (port->Port == 0 || OpenComPort(port)) continue;
+        QStringList lanes;
+        for (int lane = 0; lane < 2; ++lane)
+            if (Settings.lanes[lane].port == port->Port) lanes << QString::number(lane + 1);
+        const QString reason = port->LastError().text;
+        failures << QStringLiteral("COM%1 (%2) lässt sich nicht öffnen%3. Bahn %4 bekommt keine Kontakte.")
+                        .arg(port->Port)
+                        .arg(port->DeviceName(), reason.isEmpty() ? QString() : QStringLiteral(": ") + reason,
+                             lanes.join(QStringLiteral(" und ")));
+        if (!portProblems_.contains(port->Port))
+            portProblems_.insert(port->Port, QStringLiteral("COM%1 (%2) nicht geöffnet: %3")
+                                                 .arg(port->Port)
+                                                 .arg(port->DeviceName(), reason));
+        // The choice stays; the port opens when its device comes back.
+        failedPorts_ << port->Port;
+        TimerPortCheck->start();
+    }
+    ShowPortNotice();
+    if (!failures.isEmpty())
+        TellOperator(
+            failures.join(QLatin1Char('\n')) +
+                QStringLiteral("\nDie Auswahl bleibt gespeichert; unter „Geräte …“ lässt sich das Gerät "
+                               "der Schnittstelle ändern."),
+            true);
+}
+
+} // namespace zn

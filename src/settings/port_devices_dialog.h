@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/serial_port_map.h"
+
+#include <QDialog>
+#include <array>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+
+namespace zn {
+
+// "Schnittstellen zuordnen": which device each port number COM1-COM16 stands
+// for on this machine. A /dev/serial/by-id path names an adapter by its serial
+// number, so a lane keeps its adapter whatever order they are plugged in.
+class TPortDevicesDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `candidates`: the serial devices found on this machine, offered in every
+    // row; `present` tells whether a device is there now.
+    TPortDevicesDialog(const SerialPortMap& map, const QStringList& candidates,
+                       std::function<bool(const QString& device)> present, QWidget* parent = nullptr);
+
+    // The numbers as edited; an empty row is the default device.
+    SerialPortMap Map() const;
+
+    std::array<QComboBox*, SerialPortMap::kPortCount> Devices{};
+    std::array<QLabel*, SerialPortMap::kPortCount> States{};
+
+private:
+    void ShowState(int index);
+    std::function<bool(const QString&)> present_;
+};
+
+} // namespace zn
