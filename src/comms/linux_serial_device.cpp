@@ -3,7 +3,6 @@
 #include "comms/termios_settings.h"
 #include "core/system_console.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -392,11 +391,16 @@ QStringList SerialDeviceCandidates(const QString& dev) {
         if (console.contains(info.absoluteFilePath()) || console.contains(info.canonicalFilePath())) return;
         found << info.absoluteFilePath();
     };
-    QCollator natural;
-    natural.setNumericMode(true);
+    // ttyUSB2 before ttyUSB10: names compare by their stem, then by their number.
+    const auto key = [](const QString& name) {
+        qsizetype digits = name.size();
+        while (digits > 0 && name.at(digits - 1).isDigit())
+            --digits;
+        return std::pair(name.left(digits), name.mid(digits).toLongLong());
+    };
     const auto sorted = [&](QFileInfoList list) {
         std::sort(list.begin(), list.end(), [&](const QFileInfo& a, const QFileInfo& b) {
-            return natural.compare(a.fileName(), b.fileName()) < 0;
+            return key(a.fileName()) < key(b.fileName());
         });
         return list;
     };

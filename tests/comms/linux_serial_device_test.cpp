@@ -131,3 +131,16 @@ TEST(LinuxSerialDevice, DeviceGroup) {
     EXPECT_EQ(DeviceGroup("/dev/null"), "root");
     EXPECT_TRUE(DeviceGroup("/dev/gibt-es-nicht").isEmpty());
 }
+
+TEST(LinuxSerialDevice, CandidatesListAdaptersByIdFirstInNaturalOrder) {
+    QTemporaryDir dev;
+    QDir(dev.path()).mkpath("serial/by-id");
+    for (const char* name :
+         {"serial/by-id/usb-FTDI_A-if00-port0", "ttyUSB10", "ttyUSB2", "ttyACM0", "ttyS0", "ttyS7", "tty1"}) {
+        QFile f(dev.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const QStringList found = SerialDeviceCandidates(dev.path());
+    EXPECT_EQ(found, (QStringList{dev.filePath("serial/by-id/usb-FTDI_A-if00-port0"), dev.filePath("ttyUSB2"),
+                                  dev.filePath("ttyUSB10"), dev.filePath("ttyACM0"), dev.filePath("ttyS0")}));
+}
