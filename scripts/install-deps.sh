@@ -11,6 +11,7 @@ PACKAGES=(
   liborcus-dev libfreexl-dev libxlsxwriter-dev libzip-dev libpugixml-dev
   fonts-liberation2 fontconfig
   poppler-utils
+  libqt6sql6-sqlite
 )
 
 missing=()

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+namespace zn {
+
+// What happened in the competition, as the followers (the journal, the
+// spectator board, the live page) see it. The main window emits one event at
+// each place where the run cycle, the lists or the settings change.
+enum class CompetitionEventKind : int {
+    ListsLoaded = 1,  // fileName, lists: all four
+    RunStarted,       // team = lane 1's team, team2 = lane 2's
+    LaneStopped,      // lane, team, timeMs, text = the time as written, byContact
+    FalseStart,       //
+    Reset,            // team, team2: the next pair
+    CellEdited,       // list, team, column, oldText, newText
+    RowsRemoved,      // list, text = what was removed
+    ResultsCleared,   // list
+    ResultsGenerated, // stageTag
+    StageSelected,    // stageTag
+    SettingsChanged,  // text = what changed
+};
+
+// A list's whole content after the event, header row first; list 1-4
+// (database of teams, time protocol, qualification, overall result).
+struct ListContent {
+    int list = 0;
+    QList<QStringList> rows;
+
+    bool operator==(const ListContent&) const = default;
+};
+
+struct CompetitionEvent {
+    CompetitionEventKind kind = CompetitionEventKind::SettingsChanged;
+    int lane = -1; // 0 or 1
+    QString team;  // a team key ("  7 FF Mühlbach")
+    QString team2;
+    int32_t timeMs = 0;
+    bool byContact = false;
+    int list = 0;
+    int column = -1;
+    QString oldText;
+    QString newText;
+    QString text;
+    QString fileName;
+    // The shown list (stage x 10 + list kind) and the list title after the event.
+    int stageTag = 0;
+    QString listTitle;
+    // The lists the event changed, as they are after it.
+    std::vector<ListContent> lists;
+
+    bool operator==(const CompetitionEvent&) const = default;
+};
+
+// A follower of the competition. Called on the main thread, in order; a
+// follower must return quickly (a slow one queues its work).
+class ICompetitionObserver {
+public:
+    virtual ~ICompetitionObserver() = default;
+    virtual void CompetitionChanged(const CompetitionEvent& event) = 0;
+};
+
+class CompetitionEvents {
+public:
+    void Subscribe(ICompetitionObserver* observer);
+    void Unsubscribe(ICompetitionObserver* observer);
+    void Emit(const CompetitionEvent& event) const;
+
+private:
+    std::vector<ICompetitionObserver*> observers_;
+};
+
+// The console's state as the events leave it: what a restart after a crash
+// rebuilds.
+struct CompetitionState {
+    std::vector<ListContent> lists; // the latest content of each list seen
+    int stageTag = 0;
+    QString lane1Team;
+    QString lane2Team;
+    QString listTitle;
+    QString fileName;
+    int events = 0;
+
+    const ListContent* List(int list) const;
+};
+
+// Folds one event into the state.
+void ApplyEvent(CompetitionState& state, const CompetitionEvent& event);
+
+// The German name of an event kind ("Zeit Bahn", "Korrektur", ...).
+QString EventKindText(CompetitionEventKind kind);
+
+} // namespace zn
