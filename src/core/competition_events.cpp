@@ -41,6 +41,8 @@ void ApplyEvent(CompetitionState& state, const CompetitionEvent& event) {
     case CompetitionEventKind::ListsLoaded:
         state.fileName = event.fileName;
         state.listTitle = event.listTitle;
+        state.lane1Team = event.team;
+        state.lane2Team = event.team2;
         break;
     case CompetitionEventKind::RunStarted:
     case CompetitionEventKind::Reset:

@@ -12,12 +12,12 @@ namespace zn {
 // spectator board, the live page) see it. The main window emits one event at
 // each place where the run cycle, the lists or the settings change.
 enum class CompetitionEventKind : int {
-    ListsLoaded = 1,  // fileName, lists: all four
+    ListsLoaded = 1,  // fileName, lists: all four, team/team2: the lanes' first pair
     RunStarted,       // team = lane 1's team, team2 = lane 2's
     LaneStopped,      // lane, team, timeMs, text = the time as written, byContact
     FalseStart,       //
     Reset,            // team, team2: the next pair
-    CellEdited,       // list, team, column, oldText, newText
+    CellEdited,       // list, team, column (text: its title), oldText, newText
     RowsRemoved,      // list, text = what was removed
     ResultsCleared,   // list
     ResultsGenerated, // stageTag

@@ -1,0 +1,87 @@
+#include "core/journal_lines.h"
+
+#include <QHash>
+
+namespace zn {
+
+namespace {
+
+bool IsProtocolLayout(int list) {
+    return list == 1 || list == 2;
+}
+
+bool IsComputed(int list, int column) {
+    if (IsProtocolLayout(list))
+        return column == pc::Gesamt1 || column == pc::Gesamt2 || column == pc::Bestzeit;
+    return column == rc::Platz || column == rc::Gesamtzeit;
+}
+
+QString Identity(int list, const QStringList& row) {
+    const QString name = row.value(1);
+    return IsProtocolLayout(list) ? TeamKey(row.value(pc::Nr), name) : name;
+}
+
+// Team -> row, the n-th of equal teams told apart by its occurrence.
+QHash<QString, int> RowsByTeam(int list, const ListRows& rows) {
+    QHash<QString, int> index;
+    QHash<QString, int> seen;
+    for (int r = 1; r < rows.size(); ++r) {
+        const QString id = Identity(list, rows.at(r));
+        index.insert(id + QChar(0) + QString::number(seen[id]++), r);
+    }
+    return index;
+}
+
+} // namespace
+
+std::vector<CellChange> ChangedCells(int list, const ListRows& before, const ListRows& after) {
+    std::vector<CellChange> changes;
+    const QHash<QString, int> old = RowsByTeam(list, before);
+    QHash<QString, int> seen;
+    for (int r = 1; r < after.size(); ++r) {
+        const QStringList& now = after.at(r);
+        const QString id = Identity(list, now);
+        const auto it = old.constFind(id + QChar(0) + QString::number(seen[id]++));
+        if (it == old.constEnd()) continue;
+        const QStringList& was = before.at(*it);
+        const qsizetype columns = std::max(now.size(), was.size());
+        for (int c = 0; c < columns; ++c) {
+            if (IsComputed(list, c) || now.value(c) == was.value(c)) continue;
+            changes.push_back({r, c, id.trimmed(), was.value(c), now.value(c)});
+        }
+    }
+    return changes;
+}
+
+QStringList JournalLine(const QDateTime& at, const CompetitionEvent& e) {
+    const QString lane = e.lane == 0 || e.lane == 1 ? QString::number(e.lane + 1) : QString();
+    QString team = e.team.trimmed();
+    QString change;
+    switch (e.kind) {
+    case CompetitionEventKind::ListsLoaded:
+        change = e.fileName;
+        break;
+    case CompetitionEventKind::RunStarted:
+    case CompetitionEventKind::Reset:
+        team = e.team.trimmed() + QStringLiteral(" / ") + e.team2.trimmed();
+        break;
+    case CompetitionEventKind::LaneStopped:
+        change = e.newText + (e.byContact ? QStringLiteral(" (Kontakt)") : QStringLiteral(" (Taste)"));
+        break;
+    case CompetitionEventKind::CellEdited:
+        change = QStringLiteral("%1: %2 → %3").arg(e.text, e.oldText, e.newText);
+        break;
+    default:
+        change = e.text;
+        break;
+    }
+    return {at.toString(QStringLiteral("HH:mm:ss")), EventKindText(e.kind), lane, team, change};
+}
+
+bool ConcernsTeam(const CompetitionEvent& e, const QString& filter) {
+    if (filter.trimmed().isEmpty()) return true;
+    const QString f = filter.trimmed();
+    return e.team.contains(f, Qt::CaseInsensitive) || e.team2.contains(f, Qt::CaseInsensitive);
+}
+
+} // namespace zn
