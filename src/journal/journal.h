@@ -81,6 +81,8 @@ public:
     // or an empty text once it works again.
     std::function<void(const QString& problem)> OnProblem;
     bool Writing() const;
+    // How long a failed write or open waits before it is tried again (2000 ms).
+    void SetRetryInterval(int ms);
 
     // For tests: the database refuses writes as a full disk would.
     void InjectWriteFailure(bool on);
