@@ -113,10 +113,12 @@ JournalOpening TJournal::Open(const QString& path) {
             break;
         }
         case FileCheck::Unreadable:
+            // Not known to be damaged, so it stays where it is; the writer
+            // keeps trying to open it and writes the queue once it can.
             opening.found = JournalFound::Unwritable;
             opening.message = QStringLiteral("Das Änderungsprotokoll %1 lässt sich nicht lesen: %2")
                                   .arg(Native(file), check.reason);
-            return opening;
+            break;
         }
     }
     const QString problem = writer_->Start(file);
