@@ -7,6 +7,7 @@
 #include "settings/dlg_yes_no.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -18,7 +19,14 @@ int main(int argc, char* argv[]) {
     zn::DialogExec modal;
     zn::QtFileDialogs files;
     zn::SystemSerialDeviceFactory serial;
-    const zn::TPlatform platform{&clock, &sound, &shell, &modal, zn::UserSettingsFactory(), &files, &serial};
+    const zn::TPlatform platform{&clock,
+                                 &sound,
+                                 &shell,
+                                 &modal,
+                                 zn::UserSettingsFactory(),
+                                 &files,
+                                 &serial,
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
 
     zn::TFormMain formMain(platform);
     zn::TCfgDialog cfgDialog(formMain.AvailablePorts, &formMain.CertificateLines, &formMain);
@@ -28,6 +36,7 @@ int main(int argc, char* argv[]) {
     zn::TFormPP formPP;
     formMain.SetPreviewWindow(&formPP);
     formMain.show();
+    formMain.StartJournal();
     formMain.OpenStartupWorkbook(QCoreApplication::arguments());
     return QApplication::exec();
 }

@@ -129,7 +129,22 @@ void TFormMain::BuildForm() {
     BuildTimers();
     BuildComPorts();
     BindListHandlers();
+    BuildJournalAccess();
     AlignControls();
+}
+
+// The change log sits at the right end of the status bar, where it moves none
+// of the console's controls; its notice goes beside it.
+void TFormMain::BuildJournalAccess() {
+    StatusPanelJournal = AddLastingNotice(QStringLiteral("StatusPanelJournal"));
+    bJournal = new QToolButton(StatusBar1);
+    bJournal->setObjectName(QStringLiteral("bJournal"));
+    bJournal->setText(QStringLiteral("Änderungsprotokoll"));
+    bJournal->setToolTip(QStringLiteral("Alle Zeiten und Korrekturen des Tages (Strg+J)"));
+    bJournal->setAutoRaise(true);
+    bJournal->setFocusPolicy(Qt::NoFocus);
+    StatusBar1->addPermanentWidget(bJournal);
+    connect(bJournal, &QToolButton::clicked, this, [this] { ShowJournalWindow(); });
 }
 
 void TFormMain::BuildTopBand() {
@@ -454,6 +469,8 @@ void TFormMain::BuildMenu() {
                   [this] { bHelpClick(); });
     Drucker1 = item(QStringLiteral("Drucker1"), QStringLiteral("&Drucker"), QKeySequence(Qt::ALT | Qt::Key_D),
                     [this] { Drucker1Click(); });
+    Aenderungsprotokoll1 = item(QStringLiteral("Aenderungsprotokoll1"), QStringLiteral("Änderungsprotokoll"),
+                                QKeySequence(Qt::CTRL | Qt::Key_J), [this] { ShowJournalWindow(); });
     Beenden1 = item(QStringLiteral("Beenden1"), QStringLiteral("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_B),
                     [this] { bExitClick(); });
     SetTag(mSTOP1, 0);
@@ -492,7 +509,13 @@ void TFormMain::BuildStageMenu() {
                 entry->setCheckable(true);
                 entry->setActionGroup(radio);
                 entry->setChecked(KindOfTag(e.tag) == lkDatenbank);
-                connect(entry, &QAction::triggered, this, [this, entry] { SelectDatenbank(entry); });
+                connect(entry, &QAction::triggered, this, [this, entry] {
+                    SelectDatenbank(entry);
+                    CompetitionEvent selected;
+                    selected.kind = CompetitionEventKind::StageSelected;
+                    selected.text = entry->text();
+                    EmitEvent(selected);
+                });
             }
         }
         Startliste[stage] = sub;

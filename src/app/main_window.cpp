@@ -10,6 +10,7 @@
 #include "core/code_page.h"
 #include "core/main_layout.h"
 #include "core/tag.h"
+#include "journal/journal.h"
 #include "print/form_pp.h"
 #include "print/print_preview.h"
 #include "settings/dlg_yes_no.h"
@@ -219,6 +220,11 @@ void TFormMain::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     SaveSettingsAtExit();
+    // A clean end: the next start offers no recovery.
+    if (journal_) {
+        Events.Unsubscribe(journalFollower_.get());
+        journal_->Close();
+    }
     // The preview window may outlive this window's parts.
     if (FormPP) {
         FormPP->PrintPreview1->SetPrinter(nullptr);

@@ -5,6 +5,7 @@
 #include "core/app_title.h"
 #include "core/certificate_layout.h"
 #include "core/colors.h"
+#include "core/competition_events.h"
 #include "core/console_settings.h"
 #include "core/contact_input.h"
 #include "core/file_writer.h"
@@ -38,6 +39,8 @@ struct SerialError;
 class TDigit;
 class TFDlgYesNo;
 class TFormPP;
+class TJournal;
+class TFormJournal;
 class TCfgDialog;
 class TLabel3D;
 class TLed;
@@ -188,6 +191,16 @@ public:
     int PrintFirstRow = 1;
     int PrintLastRow = 1;
 
+    // The competition's event stream: the journal follows it.
+    CompetitionEvents Events;
+    TJournal* Journal() const { return journal_.get(); }
+    // Red while the journal is not being written, with the reason.
+    QLabel* StatusPanelJournal = nullptr;
+    // "Änderungsprotokoll" in the status bar, and Ctrl+J.
+    QToolButton* bJournal = nullptr;
+    QAction* Aenderungsprotokoll1 = nullptr;
+    TFormJournal* FormJournal = nullptr;
+
     // --- state ---
     uint32_t StartTick = 0;
     std::array<uint32_t, 2> StopTick{};
@@ -267,6 +280,11 @@ public:
     // the certificates of the shown list.
     void sbGramotyClick(QObject* sender);
     void Drucker1Click();
+
+    // The journal (competition_journal.cpp): opens the day's journal and, after
+    // a session that did not end, offers to rebuild the lists from it.
+    void StartJournal();
+    void ShowJournalWindow();
 
     // Settings (settings_command.cpp).
     void bCFGClick();
@@ -379,6 +397,7 @@ private:
                       const QString& cannotOpen);
     void ShowPendingRecordNotices();
     void BuildComPorts();
+    void BuildJournalAccess();
     QLabel* AddLastingNotice(const QString& name);
     void SaveSettingsAtExit();
     // Opens one port, swallowing its failure as start-up does; a missing
@@ -389,6 +408,21 @@ private:
     // OK of the settings dialog: both ports closed and opened by the lanes'
     // new entries; a port that does not open is said and kept.
     void ApplyPortChoice(const QString& entry1, int mode1, const QString& entry2, int mode2);
+
+    // Journal: an event with the lists it changed (1-4), as they are now.
+    void EmitEvent(CompetitionEvent event, std::initializer_list<int> lists = {});
+    // Cells the operator changed since the last event, each as an event.
+    void JournalCellEdits();
+    void RestoreCompetition(const CompetitionState& state);
+    int ShownListTag() const;
+    // 1-4 for the four lists, 0 for none.
+    int ListKind(const TSortGrid* list) const;
+    void JournalProblem(const QString& problem);
+    std::unique_ptr<TJournal> journal_;
+    std::unique_ptr<ICompetitionObserver> journalFollower_;
+    // The lists as the last event left them.
+    std::array<QList<QStringList>, 5> journaled_;
+    bool restoring_ = false;
 
     QStringList pendingRecordNotices_;
     // File -> why its last automatic save failed.

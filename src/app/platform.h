@@ -69,6 +69,9 @@ struct TPlatform {
     // The serial devices the port numbers stand for; without it no port is
     // probed or opened.
     ISerialDeviceFactory* serial = nullptr;
+    // The user's data folder, where the competition journal is kept; empty:
+    // no journal.
+    QString dataFolder{};
 };
 
 } // namespace zn

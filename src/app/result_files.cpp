@@ -78,6 +78,7 @@ void TFormMain::AutoSaveAfterRun() {
 }
 
 void TFormMain::ProtocolChanged() {
+    JournalCellEdits();
     // QSaveFile syncs the file to the disk, which takes a while on a slow
     // stick; a stop pressed meanwhile would be timed late.
     if (Clock->isActive()) return;
@@ -190,6 +191,12 @@ void TFormMain::ApplyLoadedLists(const QString& fileName) {
     AlignControls();
     UpdateCommandStates();
     CurrentList->Repaint();
+    CompetitionEvent loaded;
+    loaded.kind = CompetitionEventKind::ListsLoaded;
+    loaded.fileName = fileName;
+    loaded.team = cbBuhn1->currentText();
+    loaded.team2 = cbBuhn2->currentText();
+    EmitEvent(loaded, {1, 2, 3, 4});
 }
 
 } // namespace zn

@@ -222,6 +222,14 @@ void TFormMain::sbCLSClick() {
     TSortGrid* list = CurrentList;
     const int row = list->CurrentRow();
     if (row < 1 || row >= list->RowCount()) return;
+    // Edits made before stay edits; the removal is an event of its own.
+    JournalCellEdits();
+    CompetitionEvent removed;
+    removed.kind = CompetitionEventKind::RowsRemoved;
+    removed.list = ListKind(list);
+    const QStringList cells = RowsOf(list->Store()).value(row);
+    removed.team = removed.list <= 2 ? TeamKeyOfRow(cells) : cells.value(rc::Mannschaft);
+    removed.text = cells.join(QStringLiteral(" | "));
     list->RowStrings(row).Clear();
     list->DeleteRow(row);
     RerankResultList();
@@ -230,18 +238,24 @@ void TFormMain::sbCLSClick() {
     list->SetCurrentRow(std::min(row, list->RowCount() - 1));
     RebuildLaneLists(false);
     UpdateCommandStates();
+    EmitEvent(removed, {removed.list});
     ProtocolChanged();
 }
 
 void TFormMain::sbClsAllClick() {
     if (!FDlgYesNo) return;
     if (!AskYesNo(QString::fromUtf8("Ergebnisse löschen?"))) return;
+    JournalCellEdits();
     ListRows rows = RowsOf(CurrentList->Store());
     ClearResultColumns(rows, CurrentList->ColCount());
     for (int r = 1; r < rows.size(); ++r)
         WriteGridRow(CurrentList, r, rows.at(r));
     UpdateCommandStates();
     AlignControls();
+    CompetitionEvent cleared;
+    cleared.kind = CompetitionEventKind::ResultsCleared;
+    cleared.list = ListKind(CurrentList);
+    EmitEvent(cleared, {cleared.list});
     ProtocolChanged();
 }
 

@@ -100,6 +100,11 @@ void TFormMain::mStartClick(QObject*) {
     SetRunShortcuts(true);
     bFSTART->setFocus();
     UpdateCommandStates();
+    CompetitionEvent started;
+    started.kind = CompetitionEventKind::RunStarted;
+    started.team = cbBuhn1->currentText();
+    started.team2 = cbBuhn2->currentText();
+    EmitEvent(started);
 }
 
 void TFormMain::ClockTimer() {
@@ -128,8 +133,18 @@ void TFormMain::mSTOPClick(QObject* sender) {
     mFStart->setEnabled(false);
 
     ShowLaneTime(lane, elapsed);
-    RecordRunResult(lane * 3 + 4, lane + 1, FormatRunTime(elapsed));
+    const QString time = FormatRunTime(elapsed);
+    RecordRunResult(lane * 3 + 4, lane + 1, time);
     FinishStop();
+    // Committed to the journal before the window repaints with the time.
+    CompetitionEvent stopped;
+    stopped.kind = CompetitionEventKind::LaneStopped;
+    stopped.lane = lane;
+    stopped.team = (lane == 0 ? cbBuhn1 : cbBuhn2)->currentText();
+    stopped.timeMs = elapsed;
+    stopped.newText = time;
+    stopped.byContact = contactTick_.has_value();
+    EmitEvent(stopped, {2, ListKind(CurrentList)});
 }
 
 void TFormMain::mSTOP1Click() {
@@ -190,6 +205,13 @@ void TFormMain::mResetClick(QObject* sender) {
     }
     cbBuhn1->setEnabled(true);
     cbBuhn2->setEnabled(true);
+    if (sender) {
+        CompetitionEvent next;
+        next.kind = CompetitionEventKind::Reset;
+        next.team = cbBuhn1->currentText();
+        next.team2 = cbBuhn2->currentText();
+        EmitEvent(next);
+    }
     CurrentList->Repaint();
     bSTART->setFocus();
     Led1->SetKind(lkRed);
@@ -206,6 +228,11 @@ void TFormMain::mFStartClick() {
     }
     mSTOP1->setEnabled(false);
     mStop2->setEnabled(false);
+    CompetitionEvent falseStart;
+    falseStart.kind = CompetitionEventKind::FalseStart;
+    falseStart.team = cbBuhn1->currentText();
+    falseStart.team2 = cbBuhn2->currentText();
+    EmitEvent(falseStart);
     mResetClick(nullptr);
 }
 

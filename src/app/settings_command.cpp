@@ -83,6 +83,10 @@ void TFormMain::bCFGClick() {
         Title1->SetCaption(d.Title1->text());
         Title2->SetCaption(d.Title2->text());
         ApplyPortChoice(d.LaneEntry(1), d.cbAlg1->currentIndex(), d.LaneEntry(2), d.cbAlg2->currentIndex());
+        CompetitionEvent changed;
+        changed.kind = CompetitionEventKind::SettingsChanged;
+        changed.text = QStringLiteral("Bahn 1: %1, Bahn 2: %2").arg(d.LaneEntry(1), d.LaneEntry(2));
+        EmitEvent(changed);
     } else {
         CertificateLines = snapshot;
     }

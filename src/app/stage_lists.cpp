@@ -61,6 +61,7 @@ void TFormMain::QualigenerierenClick(QAction* entry) {
     if (!entry) return;
     // A penalty still being typed counts.
     CommitCellEdit(CurrentList);
+    JournalCellEdits();
     GenerateInput input;
     input.protocol = RowsOf(SortGrid2->Store());
     input.qualificationHeader = SortGrid3->RowStrings(0);
@@ -80,6 +81,10 @@ void TFormMain::QualigenerierenClick(QAction* entry) {
     SortGrid2->Repaint();
 
     SelectDatenbank(StageEntry(ResultEntryTag(StageOfTag(TagOf(entry)))));
+    CompetitionEvent generated;
+    generated.kind = CompetitionEventKind::ResultsGenerated;
+    generated.text = entry->text();
+    EmitEvent(generated, {2, 3, 4});
     ProtocolChanged();
 }
 

@@ -188,6 +188,8 @@ public:
     FakeModal modal;
     FakeFileDialogs files;
     FakeSerialDevices serial;
+    // Where the journal is kept; empty: none (most tests).
+    QString dataFolder;
 
     Workbench() { QDir::setCurrent(dir.path()); }
     ~Workbench() { QDir::setCurrent(oldCwd); }
@@ -202,7 +204,8 @@ public:
                          &modal,
                          [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
                          &files,
-                         &serial};
+                         &serial,
+                         dataFolder};
     }
 
     void Touch(const QString& name) {

@@ -1,0 +1,149 @@
+#include "app/journal_window.h"
+
+#include "app/platform.h"
+#include "core/file_writer.h"
+#include "core/journal_lines.h"
+#include "journal/journal.h"
+#include "print/print_preview.h"
+
+#include <QDate>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace zn {
+
+namespace {
+
+const QColor kCorrection(255, 236, 140);
+constexpr int kRoleCorrection = Qt::UserRole + 1;
+constexpr int kRoleTeams = Qt::UserRole + 2;
+
+} // namespace
+
+TFormJournal::TFormJournal(TJournal& journal, IFileDialogs* files, QWidget* parent)
+    : QWidget(parent, Qt::Window), journal_(journal), files_(files) {
+    setObjectName(QStringLiteral("FormJournal"));
+    setWindowTitle(QStringLiteral("Änderungsprotokoll"));
+    resize(760, 520);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(QStringLiteral("Mannschaft:"), this));
+    eFilter = new QLineEdit(this);
+    eFilter->setObjectName(QStringLiteral("eFilter"));
+    eFilter->setPlaceholderText(QStringLiteral("alle"));
+    eFilter->setClearButtonEnabled(true);
+    bar->addWidget(eFilter, 1);
+    bText = new QPushButton(QStringLiteral("Als Text speichern"), this);
+    bText->setObjectName(QStringLiteral("bText"));
+    bPdf = new QPushButton(QStringLiteral("Als PDF speichern"), this);
+    bPdf->setObjectName(QStringLiteral("bPdf"));
+    bar->addWidget(bText);
+    bar->addWidget(bPdf);
+    Grid = new QTableWidget(this);
+    Grid->setObjectName(QStringLiteral("Grid"));
+    Grid->setColumnCount(static_cast<int>(kJournalColumns.size()));
+    Grid->setHorizontalHeaderLabels(kJournalColumns);
+    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grid->verticalHeader()->hide();
+    Grid->horizontalHeader()->setStretchLastSection(true);
+    auto* main = new QVBoxLayout(this);
+    main->addLayout(bar);
+    main->addWidget(Grid, 1);
+    connect(eFilter, &QLineEdit::textChanged, this, [this] { ApplyFilter(); });
+    connect(bText, &QPushButton::clicked, this, [this] { bTextClick(); });
+    connect(bPdf, &QPushButton::clicked, this, [this] { bPdfClick(); });
+}
+
+void TFormJournal::Refresh() {
+    const std::vector<JournalEntry> entries = journal_.ReadAll();
+    Grid->setRowCount(static_cast<int>(entries.size()));
+    for (int r = 0; r < static_cast<int>(entries.size()); ++r) {
+        const CompetitionEvent& e = entries[static_cast<size_t>(r)].event;
+        const QStringList line = JournalLine(entries[static_cast<size_t>(r)].at.toLocalTime(), e);
+        const bool correction = IsCorrection(e);
+        for (int c = 0; c < line.size(); ++c) {
+            auto* item = new QTableWidgetItem(line[c]);
+            if (correction) item->setBackground(kCorrection);
+            Grid->setItem(r, c, item);
+        }
+        Grid->item(r, 0)->setData(kRoleCorrection, correction);
+        Grid->item(r, 0)->setData(kRoleTeams, e.team + QChar(u'\n') + e.team2);
+    }
+    Grid->resizeColumnsToContents();
+    ApplyFilter();
+    Grid->scrollToBottom();
+}
+
+void TFormJournal::ApplyFilter() {
+    for (int r = 0; r < Grid->rowCount(); ++r) {
+        CompetitionEvent e;
+        const QStringList teams = Grid->item(r, 0)->data(kRoleTeams).toString().split(QChar(u'\n'));
+        e.team = teams.value(0);
+        e.team2 = teams.value(1);
+        Grid->setRowHidden(r, !ConcernsTeam(e, eFilter->text()));
+    }
+}
+
+QList<QStringList> TFormJournal::ShownLines() const {
+    QList<QStringList> lines{kJournalColumns};
+    for (int r = 0; r < Grid->rowCount(); ++r) {
+        if (Grid->isRowHidden(r)) continue;
+        QStringList line;
+        for (int c = 0; c < Grid->columnCount(); ++c)
+            line << Grid->item(r, c)->text();
+        lines << line;
+    }
+    return lines;
+}
+
+bool TFormJournal::AskFileName(const QString& filter, const QString& proposed, QString& name) {
+    if (!files_) return false;
+    int index = 1;
+    QString folder = QFileInfo(journal_.Path()).absolutePath();
+    name = QDir(folder).filePath(proposed);
+    return files_->GetSaveFileName(filter, index, folder, name);
+}
+
+void TFormJournal::bTextClick() {
+    QString name;
+    const QString proposed =
+        QStringLiteral("Änderungsprotokoll %1.txt").arg(QDate::currentDate().toString(Qt::ISODate));
+    if (!AskFileName(QStringLiteral("Textdatei (*.txt)"), proposed, name)) return;
+    QString text;
+    for (const QStringList& line : ShownLines())
+        text += line.join(QChar(u'\t')) + QStringLiteral("\r\n");
+    const WriteResult result = WriteFileAtomically(name, text.toUtf8());
+    if (!result.ok && Tell) Tell(result.errorText, true);
+}
+
+// The shown lines as a ruled list, like the printed protocol.
+void TFormJournal::bPdfClick() {
+    QString name;
+    const QString proposed =
+        QStringLiteral("Änderungsprotokoll %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate));
+    if (!AskFileName(QStringLiteral("PDF-Datei (*.pdf)"), proposed, name)) return;
+    const QList<QStringList> lines = ShownLines();
+    TPrintPreview pages;
+    pages.SetUnits(mmLoMetric);
+    pages.SetMarginLeft(160);
+    pages.SetMarginRight(60);
+    pages.SetMarginTop(60);
+    pages.SetMarginBottom(60);
+    pages.BeginDoc();
+    const PrintTable table{static_cast<int>(kJournalColumns.size()), static_cast<int>(lines.size()),
+                           [&lines](int c, int r) { return lines.value(r).value(c); }};
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    ComposeProtocol(pages, table, pages.MarginRect(), QStringLiteral("Änderungsprotokoll"), date);
+    pages.EndDoc();
+    QString error;
+    if (!pages.SavePdf(name, &error) && Tell) Tell(error, true);
+}
+
+} // namespace zn
