@@ -93,6 +93,10 @@ TEST_F(JournalConsole, CorrectionIsFoundHighlightedInTheChangeLog) {
     log->eFilter->clear();
     log->bText->click();
     EXPECT_TRUE(QString::fromUtf8(wb.Read(text)).contains("Fehler: 0 → 5"));
+    const QString pdf = wb.Path("log.pdf");
+    wb.files.chosen = pdf;
+    log->bPdf->click();
+    EXPECT_TRUE(wb.Read(pdf).startsWith("%PDF"));
 }
 
 TEST_F(JournalConsole, ListsStageAndPairComeBackAfterASessionThatDidNotEnd) {
