@@ -40,6 +40,9 @@ struct CompetitionEvent {
     QString team;  // a team key ("  7 FF Mühlbach")
     QString team2;
     int32_t timeMs = 0;
+    // The console's tick at the event (RunStarted: the run's time origin;
+    // LaneStopped: the stop instant); 0 where it has none.
+    uint32_t tick = 0;
     bool byContact = false;
     int list = 0;
     int column = -1;
