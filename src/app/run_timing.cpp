@@ -104,6 +104,7 @@ void TFormMain::mStartClick(QObject*) {
     started.kind = CompetitionEventKind::RunStarted;
     started.team = cbBuhn1->currentText();
     started.team2 = cbBuhn2->currentText();
+    started.tick = StartTick;
     EmitEvent(started);
 }
 
@@ -142,6 +143,7 @@ void TFormMain::mSTOPClick(QObject* sender) {
     stopped.lane = lane;
     stopped.team = (lane == 0 ? cbBuhn1 : cbBuhn2)->currentText();
     stopped.timeMs = elapsed;
+    stopped.tick = StopTick[lane];
     stopped.newText = time;
     stopped.byContact = contactTick_.has_value();
     EmitEvent(stopped, {2, ListKind(CurrentList)});
