@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-liberation2 fontconfig
   poppler-utils
   libqt6sql6-sqlite
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
 )
 
 missing=()

@@ -1,0 +1,131 @@
+#include "live/live_server.h"
+
+#include "live/live_http.h"
+
+#include <QNetworkInterface>
+#include <QThread>
+#include <atomic>
+#include <future>
+
+namespace zn {
+
+namespace {
+
+struct Listening {
+    bool ok = false;
+    uint16_t port = 0;
+    QString error;
+};
+
+QString ListenError(const QTcpServer& tcp, uint16_t port) {
+    switch (tcp.serverError()) {
+    case QAbstractSocket::AddressInUseError:
+        return QStringLiteral("Port %1 ist schon belegt: ein anderes Programm nutzt ihn. Bitte einen anderen "
+                              "Port wählen.")
+            .arg(port);
+    case QAbstractSocket::SocketAccessError:
+        return QStringLiteral("Port %1 darf dieses Programm nicht öffnen (Ports unter 1024 sind dem System "
+                              "vorbehalten). Bitte einen Port ab 1024 wählen.")
+            .arg(port);
+    default:
+        return QStringLiteral("Port %1 kann nicht geöffnet werden: %2").arg(port).arg(tcp.errorString());
+    }
+}
+
+// The server's thread: the sockets, the HTTP layer and every request live
+// and die here, never on the console's main thread.
+class ServerThread final : public QThread {
+public:
+    ServerThread(const LiveSource& source, uint16_t port) : source_(source), port_(port) {}
+    std::future<Listening> Ready() { return ready_.get_future(); }
+
+protected:
+    void run() override {
+        // bind() makes the HTTP layer the socket server's parent.
+        LiveHttpServer http(source_, TLiveServer::kMaxRequestBytes);
+        auto* tcp = new LiveTcpServer(TLiveServer::kMaxConnections, 2 * TLiveServer::kMaxRequestBytes, &http);
+        if (!tcp->listen(QHostAddress::Any, port_)) {
+            ready_.set_value({false, port_, ListenError(*tcp, port_)});
+            return;
+        }
+        http.bind(tcp);
+        ready_.set_value({true, tcp->serverPort(), {}});
+        exec();
+    }
+
+private:
+    const LiveSource& source_;
+    const uint16_t port_;
+    std::promise<Listening> ready_;
+};
+
+} // namespace
+
+struct TLiveServer::Impl {
+    explicit Impl(ITickSource* clock) : source(clock) {}
+    LiveSource source;
+    std::unique_ptr<ServerThread> thread;
+    std::atomic<uint16_t> port{0};
+};
+
+TLiveServer::TLiveServer(ITickSource* clock) : impl_(std::make_unique<Impl>(clock)) {}
+
+TLiveServer::~TLiveServer() {
+    Stop();
+}
+
+bool TLiveServer::Start(uint16_t port, QString* error) {
+    Stop();
+    impl_->thread = std::make_unique<ServerThread>(impl_->source, port);
+    impl_->thread->setObjectName(QStringLiteral("live server"));
+    std::future<Listening> ready = impl_->thread->Ready();
+    impl_->thread->start();
+    const Listening result = ready.get();
+    if (!result.ok) {
+        impl_->thread->wait();
+        impl_->thread.reset();
+        qCWarning(lcLive) << result.error;
+        if (error) *error = result.error;
+        return false;
+    }
+    impl_->port = result.port;
+    qCInfo(lcLive) << "serving on port" << result.port;
+    return true;
+}
+
+void TLiveServer::Stop() {
+    if (!impl_->thread) return;
+    impl_->thread->quit();
+    impl_->thread->wait();
+    impl_->thread.reset();
+    impl_->port = 0;
+}
+
+bool TLiveServer::Running() const {
+    return impl_->thread != nullptr;
+}
+
+uint16_t TLiveServer::Port() const {
+    return impl_->port;
+}
+
+void TLiveServer::SetState(const BoardState& state) {
+    impl_->source.Set(state);
+}
+
+QString TLiveServer::Address() const {
+    for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces()) {
+        const auto flags = nic.flags();
+        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning) ||
+            flags.testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry& entry : nic.addressEntries()) {
+            const QHostAddress ip = entry.ip();
+            if (ip.protocol() == QAbstractSocket::IPv4Protocol && !ip.isLoopback())
+                return QStringLiteral("http://%1:%2/").arg(ip.toString()).arg(Port());
+        }
+    }
+    return QStringLiteral("http://localhost:%1/").arg(Port());
+}
+
+} // namespace zn
