@@ -1,0 +1,378 @@
+// Whether spectators polling the live page slow the timing: the real console
+// (main window, real clock, COM1 a simulated device with lane 1 on DSR and
+// lane 2 on CTS) times runs while its live server serves the board; once
+// without clients, once with 200 clients polling /state.json four times a
+// second from a process of their own (so their CPU time is not the console's).
+//   QT_QPA_PLATFORM=offscreen build-bench/bin/live_load [runs] [clients]
+// (or under xvfb-run). Per run a driver thread starts the run, closes DSR
+// after 0.3-0.6 s and CTS 0.1-0.3 s later, noting the steady clock just before
+// each change. Recorded = the moment the port's reader thread reads the tick
+// source for that change minus the change; handled = the moment the console
+// emits the lane's time minus the change. CPU = the console process's CPU
+// time over the wall time of the runs.
+#include "app/demo_console.h"
+#include "app/main_window.h"
+#include "comms/com_port.h"
+#include "comms/serial_devices.h"
+#include "comms/simulated_serial.h"
+#include "controls/bit_btn_with_color.h"
+#include "controls/sort_grid.h"
+#include "core/board_state.h"
+#include "core/modem_lines.h"
+#include "core/protocol_row.h"
+#include "live/live_server.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QProcess>
+#include <QSettings>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <random>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using SteadyClock = std::chrono::steady_clock;
+
+int64_t NowNs() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(SteadyClock::now().time_since_epoch())
+        .count();
+}
+
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// The console's clock. Notes when a thread other than the main thread (the
+// port's reader: the live server has a clock of its own) reads it.
+class RecordingTicks final : public zn::ITickSource {
+public:
+    std::atomic<int64_t> readerReadNs{0};
+    const std::thread::id mainThread = std::this_thread::get_id();
+    uint32_t TickCount() override {
+        const int64_t now = NowNs();
+        if (std::this_thread::get_id() != mainThread) readerReadNs.store(now);
+        return static_cast<uint32_t>(now / 1000000);
+    }
+    void Sleep(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+};
+
+// The same clock for the live server, without the notes.
+class PlainTicks final : public zn::ITickSource {
+public:
+    uint32_t TickCount() override { return static_cast<uint32_t>(NowNs() / 1000000); }
+    void Sleep(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+};
+
+class OneSimulatedDevice final : public zn::ISerialDeviceFactory {
+public:
+    explicit OneSimulatedDevice(std::shared_ptr<zn::SimulatedSerialLine> line) : line_(std::move(line)) {}
+    std::unique_ptr<zn::ISerialDevice> Create(const QString& device) override {
+        return device == QStringLiteral("sim:bench") ? std::make_unique<zn::SimulatedSerialDevice>(line_)
+                                                     : nullptr;
+    }
+
+private:
+    std::shared_ptr<zn::SimulatedSerialLine> line_;
+};
+
+struct Stats {
+    double median = 0;
+    double p99 = 0;
+    double max = 0;
+};
+
+Stats StatsOf(std::vector<double> v) {
+    Stats s;
+    if (v.empty()) return s;
+    std::sort(v.begin(), v.end());
+    s.median = v[v.size() / 2];
+    s.p99 = v[std::min(v.size() - 1, (v.size() * 99 + 99) / 100 - 1)];
+    s.max = v.back();
+    return s;
+}
+
+// ---- the clients' process -------------------------------------------------
+
+// `clients` keep-alive connections, each asking for /state.json every 250 ms
+// (skipping a turn while its last answer is still out). Prints the answers
+// counted so far once a second.
+int RunClients(uint16_t port, int clients) {
+    long answers = 0;
+    long skipped = 0;
+    long reconnects = 0;
+    struct Poller {
+        QTcpSocket socket;
+        QByteArray buffer;
+        bool waiting = false;
+    };
+    std::vector<std::unique_ptr<Poller>> pollers;
+    const QByteArray request = "GET /state.json HTTP/1.1\r\nHost: bench\r\n\r\n";
+    for (int i = 0; i < clients; ++i) {
+        auto p = std::make_unique<Poller>();
+        Poller* raw = p.get();
+        QObject::connect(&raw->socket, &QTcpSocket::readyRead, [raw, &answers] {
+            raw->buffer += raw->socket.readAll();
+            for (;;) {
+                const qsizetype end = raw->buffer.indexOf("\r\n\r\n");
+                if (end < 0) return;
+                const qsizetype at = raw->buffer.indexOf("Content-Length: ");
+                const qsizetype length =
+                    raw->buffer.mid(at + 16, raw->buffer.indexOf('\r', at) - at - 16).toLongLong();
+                if (raw->buffer.size() < end + 4 + length) return;
+                raw->buffer.remove(0, end + 4 + length);
+                raw->waiting = false;
+                ++answers;
+            }
+        });
+        QObject::connect(&raw->socket, &QTcpSocket::disconnected, [raw, port, &reconnects] {
+            ++reconnects;
+            raw->waiting = false;
+            raw->buffer.clear();
+            raw->socket.connectToHost(QHostAddress::LocalHost, port);
+        });
+        raw->socket.connectToHost(QHostAddress::LocalHost, port);
+        auto* timer = new QTimer(&raw->socket);
+        timer->setInterval(250);
+        QObject::connect(timer, &QTimer::timeout, [raw, &skipped, request] {
+            if (raw->socket.state() != QAbstractSocket::ConnectedState || raw->waiting) {
+                ++skipped;
+                return;
+            }
+            raw->waiting = true;
+            raw->socket.write(request);
+        });
+        // Spread over the 250 ms, as phones would be.
+        QTimer::singleShot(i * 250 / std::max(1, clients), timer, qOverload<>(&QTimer::start));
+        pollers.push_back(std::move(p));
+    }
+    QTimer report;
+    QObject::connect(&report, &QTimer::timeout, [&] {
+        std::printf("%ld %ld %ld\n", answers, skipped, reconnects);
+        std::fflush(stdout);
+    });
+    report.start(1000);
+    return QCoreApplication::exec();
+}
+
+// ---- the console -----------------------------------------------------------
+
+struct CaseResult {
+    std::vector<double> recordedUs;
+    std::vector<double> handledUs;
+    double cpuShare = 0;
+    double wallSeconds = 0;
+    QByteArray clientReport;
+};
+
+class Console {
+public:
+    explicit Console(const QString& folder)
+        : line_(hub_.Line(QStringLiteral("bench"))), devices_(line_), platform_(ticks_, folder) {
+        // Lane 1 on DSR of COM1 (Port1 = line 0 * 256 + 1), lane 2 on its CTS
+        // (1 * 256 + 1), both taken when the contact closes.
+        QSettings store(QDir(folder).filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
+        store.setValue(QStringLiteral("Schnittstellen/COM1"), QStringLiteral("sim:bench"));
+        store.setValue(QStringLiteral("Port1"), 1);
+        store.setValue(QStringLiteral("Port2"), 257);
+        store.setValue(QStringLiteral("Alg1"), 0);
+        store.setValue(QStringLiteral("Alg2"), 0);
+        store.sync();
+        services_ = platform_.Platform();
+        services_.serial = &devices_;
+        form_ = std::make_unique<zn::TFormMain>(services_);
+        form_->UseResultFolder(zn::OutputLocation{folder, true});
+        form_->resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
+        QStringList teams;
+        for (int i = 1; i <= 20; ++i)
+            teams << zn::TeamKey(QString::number(i), QStringLiteral("FF Wehr %1").arg(i));
+        zn::PutDemoTeams(*form_, teams);
+        form_->show();
+
+        follower_.changed = [this](const zn::BoardState& state) { server_.SetState(state); };
+        // The board's protocol as a list load would have given it.
+        zn::CompetitionEvent loaded;
+        loaded.kind = zn::CompetitionEventKind::ListsLoaded;
+        loaded.team = teams[0];
+        loaded.team2 = teams[1];
+        loaded.lists = {{2, zn::RowsOf(form_->SortGrid2->Store())}};
+        follower_.CompetitionChanged(loaded);
+        stops_.ticks = &ticks_;
+        form_->Events.Subscribe(&follower_);
+        form_->Events.Subscribe(&stops_);
+    }
+    ~Console() {
+        form_->Events.Unsubscribe(&stops_);
+        form_->Events.Unsubscribe(&follower_);
+    }
+
+    bool PortOpen() const { return form_->ComPort1->Connected(); }
+    bool StartServer(QString* error) { return server_.Start(0, error); }
+    uint16_t ServerPort() const { return server_.Port(); }
+
+    CaseResult Measure(int runs) {
+        CaseResult result;
+        stops_.result = &result;
+        const double cpu0 = CpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        std::thread driver([&] { Drive(runs); });
+        QCoreApplication::exec();
+        driver.join();
+        result.wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
+        result.cpuShare = (CpuSeconds() - cpu0) / result.wallSeconds;
+        stops_.result = nullptr;
+        return result;
+    }
+
+private:
+    // Takes the samples as the console emits each lane's time.
+    class StopSamples final : public zn::ICompetitionObserver {
+    public:
+        CaseResult* result = nullptr;
+        RecordingTicks* ticks = nullptr;
+        std::atomic<int64_t> changedAtNs{0};
+        std::atomic<int> stops{0};
+        void CompetitionChanged(const zn::CompetitionEvent& e) override {
+            if (e.kind != zn::CompetitionEventKind::LaneStopped || !e.byContact || !result) return;
+            const int64_t changed = changedAtNs.load();
+            result->recordedUs.push_back(static_cast<double>(ticks->readerReadNs.load() - changed) / 1e3);
+            result->handledUs.push_back(static_cast<double>(NowNs() - changed) / 1e3);
+            stops.fetch_add(1);
+            stops.notify_all();
+        }
+    };
+
+    void OnMain(const std::function<void()>& f) {
+        QMetaObject::invokeMethod(form_.get(), f, Qt::BlockingQueuedConnection);
+    }
+
+    void Change(uint32_t bit) {
+        if (!line_->WaitForWaitersForTest(1, std::chrono::seconds(5))) {
+            std::fprintf(stderr, "the reader thread does not wait on the device\n");
+            std::exit(1);
+        }
+        const int seen = stops_.stops.load();
+        stops_.changedAtNs.store(NowNs());
+        line_->Set(bit, true);
+        for (int now = stops_.stops.load(); now == seen; now = stops_.stops.load())
+            stops_.stops.wait(now);
+    }
+
+    void Drive(int runs) {
+        std::mt19937 random(11);
+        std::uniform_int_distribution<int> firstMs(300, 600);
+        std::uniform_int_distribution<int> secondMs(100, 300);
+        for (int run = 0; run < runs; ++run) {
+            OnMain([this] { form_->mStartClick(form_->bSTART); });
+            std::this_thread::sleep_for(std::chrono::milliseconds(firstMs(random)));
+            Change(zn::kModemDsrOn);
+            std::this_thread::sleep_for(std::chrono::milliseconds(secondMs(random)));
+            Change(zn::kModemCtsOn);
+            line_->Set(zn::kModemDsrOn, false);
+            line_->Set(zn::kModemCtsOn, false);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            OnMain([this] { form_->mResetClick(form_->bRESET); });
+        }
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+    }
+
+    RecordingTicks ticks_;
+    PlainTicks serverTicks_;
+    zn::SimulatedSerialHub hub_;
+    std::shared_ptr<zn::SimulatedSerialLine> line_;
+    OneSimulatedDevice devices_;
+    zn::SilentPlatform platform_;
+    zn::TPlatform services_;
+    std::unique_ptr<zn::TFormMain> form_;
+    zn::TLiveServer server_{&serverTicks_};
+    zn::BoardFollower follower_;
+    StopSamples stops_;
+};
+
+void PrintRow(const char* name, const CaseResult& r) {
+    const Stats rec = StatsOf(r.recordedUs);
+    const Stats hand = StatsOf(r.handledUs);
+    std::printf("%-22s %8.1f %8.1f %8.1f   %8.1f %8.1f %8.1f   %6.1f %%\n", name, rec.median, rec.p99,
+                rec.max, hand.median, hand.p99, hand.max, 100.0 * r.cpuShare);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc == 4 && QByteArray(argv[1]) == "--clients") {
+        QCoreApplication app(argc, argv);
+        return RunClients(static_cast<uint16_t>(std::atoi(argv[2])), std::atoi(argv[3]));
+    }
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(10, std::atoi(argv[1])) : 100;
+    const int clients = argc > 2 ? std::atoi(argv[2]) : 200;
+
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path()); // no cue files: the start does not wait for one
+    Console console(dir.path());
+    if (!console.PortOpen()) {
+        std::fprintf(stderr, "COM1 (sim:bench) did not open\n");
+        return 1;
+    }
+    QString error;
+    if (!console.StartServer(&error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+
+    const CaseResult quiet = console.Measure(runs);
+
+    QProcess load;
+    load.start(
+        QCoreApplication::applicationFilePath(),
+        {QStringLiteral("--clients"), QString::number(console.ServerPort()), QString::number(clients)});
+    if (!load.waitForStarted()) {
+        std::fprintf(stderr, "the clients' process did not start\n");
+        return 1;
+    }
+    // The clients' report line: answers, skipped turns, reconnects so far.
+    const auto report = [&load] {
+        load.waitForReadyRead(2000);
+        const QList<QByteArray> lines = load.readAllStandardOutput().trimmed().split('\n');
+        return lines.last().split(' ');
+    };
+    std::this_thread::sleep_for(std::chrono::seconds(2)); // all connected and polling
+    const QList<QByteArray> before = report();
+    CaseResult busy = console.Measure(runs);
+    const QList<QByteArray> after = report();
+    load.kill();
+    load.waitForFinished();
+
+    std::printf(
+        "live page load: %d runs per case (2 contacts each), times in µs after the contact's change\n", runs);
+    std::printf("%-22s %26s   %26s   %8s\n", "", "recorded instant (reader)", "lane time emitted (main)",
+                "console");
+    std::printf("%-22s %8s %8s %8s   %8s %8s %8s   %8s\n", "", "median", "p99", "max", "median", "p99", "max",
+                "CPU");
+    PrintRow("no clients", quiet);
+    PrintRow(qPrintable(QStringLiteral("%1 clients at 4 Hz").arg(clients)), busy);
+    const auto delta = [&](int i) { return after.value(i).toDouble() - before.value(i).toDouble(); };
+    std::printf(
+        "clients: %.0f answers in %.1f s = %.0f per second (%.0f turns skipped waiting for an answer, "
+        "%.0f reconnects)\n",
+        delta(0), busy.wallSeconds, delta(0) / std::max(1.0, busy.wallSeconds), delta(1), delta(2));
+    const double moved = StatsOf(busy.recordedUs).p99 - StatsOf(quiet.recordedUs).p99;
+    std::printf("goal: recorded instant p99 within 500 µs of the quiet case: %s (%+.1f µs)\n",
+                moved <= 500.0 ? "met" : "NOT met", moved);
+    return 0;
+}
