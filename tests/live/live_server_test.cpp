@@ -261,6 +261,12 @@ TEST_F(LiveServerTest, RefusesOversizedAndMalformedRequestsAndKeepsServing) {
         EXPECT_TRUE(c.Closed());
     }
     {
+        Client c(Port()); // nothing here speaks WebSocket
+        c.Send("GET / HTTP/1.1\r\nHost: test\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+               "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+        EXPECT_TRUE(c.Closed());
+    }
+    {
         Client c(Port()); // a body far beyond the limit is cut off while it comes in
         c.Send("POST / HTTP/1.1\r\nHost: test\r\nContent-Length: 10000000\r\n\r\n" +
                QByteArray(64 * 1024, 'b'));
