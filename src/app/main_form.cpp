@@ -130,6 +130,7 @@ void TFormMain::BuildForm() {
     BuildComPorts();
     BindListHandlers();
     BuildJournalAccess();
+    BuildBoardAccess();
     AlignControls();
 }
 
@@ -471,6 +472,8 @@ void TFormMain::BuildMenu() {
                     [this] { Drucker1Click(); });
     Aenderungsprotokoll1 = item(QStringLiteral("Aenderungsprotokoll1"), QStringLiteral("Änderungsprotokoll"),
                                 QKeySequence(Qt::CTRL | Qt::Key_J), [this] { ShowJournalWindow(); });
+    Anzeigetafel1 = item(QStringLiteral("Anzeigetafel1"), QStringLiteral("Anzeigetafel"),
+                         QKeySequence(Qt::CTRL | Qt::Key_T), [this] { ToggleBoard(); });
     Beenden1 = item(QStringLiteral("Beenden1"), QStringLiteral("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_B),
                     [this] { bExitClick(); });
     SetTag(mSTOP1, 0);

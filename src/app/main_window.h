@@ -3,6 +3,7 @@
 #include "app/platform.h"
 #include "controls/sort_grid_types.h"
 #include "core/app_title.h"
+#include "core/board_state.h"
 #include "core/certificate_layout.h"
 #include "core/colors.h"
 #include "core/competition_events.h"
@@ -41,6 +42,7 @@ class TFDlgYesNo;
 class TFormPP;
 class TJournal;
 class TFormJournal;
+class TFormBoard;
 class TCfgDialog;
 class TLabel3D;
 class TLed;
@@ -200,6 +202,15 @@ public:
     QToolButton* bJournal = nullptr;
     QAction* Aenderungsprotokoll1 = nullptr;
     TFormJournal* FormJournal = nullptr;
+    // "Anzeigetafel" in the status bar, and Ctrl+T.
+    QToolButton* bBoard = nullptr;
+    QAction* Anzeigetafel1 = nullptr;
+    TFormBoard* FormBoard = nullptr;
+    // Told whenever the spectators' view changes (the live page), and when the
+    // board window is made.
+    std::function<void(const BoardState&)> OnBoardChanged;
+    std::function<void(TFormBoard*)> OnBoardCreated;
+    const BoardState& Board() const { return boardFollower_.state; }
 
     // --- state ---
     uint32_t StartTick = 0;
@@ -285,6 +296,9 @@ public:
     // a session that did not end, offers to rebuild the lists from it.
     void StartJournal();
     void ShowJournalWindow();
+    // The spectator board (board_command.cpp).
+    void ToggleBoard();
+    void PlaceBoard(int screenIndex, bool fullScreen);
 
     // Settings (settings_command.cpp).
     void bCFGClick();
@@ -398,6 +412,10 @@ private:
     void ShowPendingRecordNotices();
     void BuildComPorts();
     void BuildJournalAccess();
+    void BuildBoardAccess();
+    void BoardChanged(const BoardState& state);
+    void SaveBoardPlace();
+    BoardFollower boardFollower_;
     QLabel* AddLastingNotice(const QString& name);
     void SaveSettingsAtExit();
     // Opens one port, swallowing its failure as start-up does; a missing
