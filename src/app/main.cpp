@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
     formMain.SetPreviewWindow(&formPP);
     formMain.show();
     formMain.StartJournal();
+    formMain.StartLivePage();
     formMain.OpenStartupWorkbook(QCoreApplication::arguments());
     return QApplication::exec();
 }

@@ -131,6 +131,7 @@ void TFormMain::BuildForm() {
     BindListHandlers();
     BuildJournalAccess();
     BuildBoardAccess();
+    BuildLiveAccess();
     AlignControls();
 }
 

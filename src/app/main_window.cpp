@@ -11,6 +11,7 @@
 #include "core/main_layout.h"
 #include "core/tag.h"
 #include "journal/journal.h"
+#include "live/live_server.h"
 #include "print/form_pp.h"
 #include "print/print_preview.h"
 #include "settings/dlg_yes_no.h"

@@ -43,6 +43,7 @@ class TFormPP;
 class TJournal;
 class TFormJournal;
 class TFormBoard;
+class TLiveServer;
 class TCfgDialog;
 class TLabel3D;
 class TLed;
@@ -211,6 +212,10 @@ public:
     std::function<void(const BoardState&)> OnBoardChanged;
     std::function<void(TFormBoard*)> OnBoardCreated;
     const BoardState& Board() const { return boardFollower_.state; }
+    // The live page (live_command.cpp): its menu entry, its notice and server.
+    QAction* LiveSeite1 = nullptr;
+    QLabel* StatusPanelLive = nullptr;
+    TLiveServer* LiveServer() const { return live_.get(); }
 
     // --- state ---
     uint32_t StartTick = 0;
@@ -299,6 +304,9 @@ public:
     // The spectator board (board_command.cpp).
     void ToggleBoard();
     void PlaceBoard(int screenIndex, bool fullScreen);
+    // Starts the live page when the settings say so.
+    void StartLivePage();
+    void SetLivePage(bool on, uint16_t port);
 
     // Settings (settings_command.cpp).
     void bCFGClick();
@@ -413,6 +421,10 @@ private:
     void BuildComPorts();
     void BuildJournalAccess();
     void BuildBoardAccess();
+    void BuildLiveAccess();
+    void ShowLiveAddress(TFormBoard* board);
+    std::unique_ptr<TLiveServer> live_;
+    uint16_t livePort_ = 8080;
     void BoardChanged(const BoardState& state);
     void SaveBoardPlace();
     BoardFollower boardFollower_;

@@ -2,7 +2,13 @@
 #include "controls/bit_btn_with_color.h"
 #include "test_platform.h"
 
+#include "live/live_server.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QToolButton>
 
@@ -32,6 +38,26 @@ protected:
     }
     void Key(Qt::Key key) { QTest::keyClick(form.get(), key); }
 };
+
+// The body of a GET answered by the live page (the server runs on its own
+// thread, so a blocking socket here does not hold it up).
+QByteArray Get(uint16_t port, const QByteArray& target) {
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(5000)) return {};
+    socket.write("GET " + target + " HTTP/1.1\r\nHost: test\r\nConnection: close\r\n\r\n");
+    QByteArray answer;
+    qsizetype end = -1;
+    while ((end = answer.indexOf("\r\n\r\n")) < 0 && socket.waitForReadyRead(5000))
+        answer += socket.readAll();
+    const QByteArray head = answer.left(end).toLower();
+    const qsizetype at = head.indexOf("content-length:");
+    const qsizetype length =
+        at < 0 ? 0 : head.mid(at + 15, head.indexOf('\r', at) - at - 15).trimmed().toLongLong();
+    while (answer.size() < end + 4 + length && socket.waitForReadyRead(5000))
+        answer += socket.readAll();
+    return answer.mid(end + 4, length);
+}
 
 } // namespace
 
@@ -100,4 +126,26 @@ TEST_F(Board, ShowsTheResultTopAndClosingLeavesTheTimingAlone) {
               "Letzter Lauf: 2 Löschzug Bärental & Au – Zeit 24,45   Fehler 0   Gesamt 24,45");
     QSettings store(wb.SettingsPath(), QSettings::IniFormat);
     EXPECT_TRUE(store.contains("Anzeigetafel/Bildschirm"));
+}
+
+TEST_F(Board, LivePageFollowsTheConsoleAndTheBoardShowsItsAddress) {
+    form->SetLivePage(true, 0); // any free port
+    ASSERT_TRUE(form->LiveServer() && form->LiveServer()->Running());
+    const uint16_t port = form->LiveServer()->Port();
+    QTest::mouseClick(form->bSTART, Qt::LeftButton);
+    wb.clock.now += 2000;
+    const QJsonObject state = QJsonDocument::fromJson(Get(port, "/state.json")).object();
+    EXPECT_EQ(state["phase"].toString(), "running");
+    const QJsonObject lane1 = state["lanes"].toArray()[0].toObject();
+    EXPECT_EQ(lane1["team"].toString(), "1 FF Mühlbach");
+    EXPECT_EQ(lane1["elapsedMs"].toInt(), 2000);
+
+    TFormBoard* board = Open();
+    ASSERT_TRUE(board);
+    EXPECT_EQ(board->Address->text(), form->LiveServer()->Address());
+    EXPECT_TRUE(board->Qr->isVisibleTo(board));
+    EXPECT_TRUE(QSettings(wb.SettingsPath(), QSettings::IniFormat).value("LiveSeite/Aktiv").toBool());
+    form->SetLivePage(false, port);
+    EXPECT_FALSE(form->LiveServer());
+    EXPECT_FALSE(board->Address->isVisibleTo(board));
 }

@@ -1,0 +1,110 @@
+// The live page on the local network: off by default, switched on (with its
+// port) from the board button's menu and remembered in the settings group
+// "LiveSeite". The server runs on a thread of its own and only reads the
+// board state the console hands it.
+#include "app/board_window.h"
+#include "app/main_window.h"
+
+#include "live/live_server.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
+#include <QToolButton>
+
+namespace zn {
+
+namespace {
+
+const QString kLiveGroup = QStringLiteral("LiveSeite");
+constexpr int kDefaultLivePort = 8080;
+
+} // namespace
+
+void TFormMain::BuildLiveAccess() {
+    StatusPanelLive = AddLastingNotice(QStringLiteral("StatusPanelLive"));
+    auto* menu = new QMenu(bBoard);
+    QAction* board = menu->addAction(QStringLiteral("Anzeigetafel öffnen/schließen (Strg+T)"));
+    connect(board, &QAction::triggered, this, [this] { ToggleBoard(); });
+    LiveSeite1 = menu->addAction(QStringLiteral("Live-Seite im Netz"));
+    LiveSeite1->setObjectName(QStringLiteral("LiveSeite1"));
+    LiveSeite1->setCheckable(true);
+    connect(LiveSeite1, &QAction::toggled, this, [this](bool on) { SetLivePage(on, livePort_); });
+    QAction* port = menu->addAction(QStringLiteral("Port der Live-Seite …"));
+    connect(port, &QAction::triggered, this, [this] {
+        QInputDialog dialog(this);
+        dialog.setWindowTitle(QStringLiteral("Live-Seite"));
+        dialog.setLabelText(QStringLiteral("Port:"));
+        dialog.setInputMode(QInputDialog::IntInput);
+        dialog.setIntRange(1024, 65535);
+        dialog.setIntValue(livePort_);
+        if (platform_.modal->Exec(dialog) == QDialog::Accepted)
+            SetLivePage(LiveSeite1->isChecked(), static_cast<uint16_t>(dialog.intValue()));
+    });
+    bBoard->setMenu(menu);
+    bBoard->setPopupMode(QToolButton::MenuButtonPopup);
+    OnBoardChanged = [this](const BoardState& state) {
+        if (live_) live_->SetState(state);
+    };
+    OnBoardCreated = [this](TFormBoard* b) { ShowLiveAddress(b); };
+}
+
+void TFormMain::StartLivePage() {
+    bool on = false;
+    if (platform_.settings) {
+        if (auto store = platform_.settings()) {
+            store->beginGroup(kLiveGroup);
+            on = store->value(QStringLiteral("Aktiv"), false).toBool();
+            const int port = store->value(QStringLiteral("Port"), kDefaultLivePort).toInt();
+            livePort_ = port >= 1 && port <= 65535 ? static_cast<uint16_t>(port) : kDefaultLivePort;
+        }
+    }
+    const QSignalBlocker quiet(LiveSeite1);
+    LiveSeite1->setChecked(on);
+    if (on) SetLivePage(true, livePort_);
+}
+
+void TFormMain::SetLivePage(bool on, uint16_t port) {
+    livePort_ = port;
+    if (live_) live_->Stop();
+    live_.reset();
+    StatusPanelLive->hide();
+    if (on) {
+        live_ = std::make_unique<TLiveServer>(platform_.clock);
+        live_->SetState(Board());
+        QString error;
+        if (!live_->Start(port, &error)) {
+            live_.reset();
+            StatusPanelLive->setText(QStringLiteral("Live-Seite aus: %1").arg(error));
+            StatusPanelLive->show();
+        }
+    }
+    {
+        const QSignalBlocker quiet(LiveSeite1);
+        LiveSeite1->setChecked(on);
+    }
+    if (FormBoard) ShowLiveAddress(FormBoard);
+    if (platform_.settings) {
+        if (auto store = platform_.settings()) {
+            store->beginGroup(kLiveGroup);
+            store->setValue(QStringLiteral("Aktiv"), on);
+            store->setValue(QStringLiteral("Port"), port);
+        }
+    }
+    StatusPanel1->setText(live_ ? QStringLiteral(" Live-Seite: %1").arg(live_->Address())
+                                : StatusPanel1->text());
+}
+
+void TFormMain::ShowLiveAddress(TFormBoard* board) {
+    if (!live_) {
+        board->SetLiveAddress(QString(), 0, {});
+        return;
+    }
+    const QString address = live_->Address();
+    const QrMatrix qr = QrCodeFor(address);
+    board->SetLiveAddress(address, qr.size, qr.dark);
+}
+
+} // namespace zn
