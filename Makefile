@@ -24,7 +24,7 @@ test: deps
 
 # Picture of the main window at its design size, made offscreen.
 screenshot: build
-	cd $(BUILD)/bin && QT_QPA_PLATFORM=offscreen ./zeitnahme-screenshot $(CURDIR)/docs/main_window.png
+	cd $(BUILD)/bin && QT_QPA_PLATFORM=offscreen ./zeitnahme-screenshot $(CURDIR)/docs/main_window.png $(CURDIR)/docs/board.png
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZN_TESTS=OFF -DZN_BENCH=ON

@@ -1,5 +1,7 @@
 // Renders the main window at its design size 1006 x 615 into a PNG, with two
-// example teams on the lanes and a run in progress, without sound or settings.
+// example teams on the lanes and a run in progress, without sound or settings;
+// with a second file name also the spectator board at 1280 x 720.
+#include "app/board_window.h"
 #include "app/demo_console.h"
 #include "app/main_window.h"
 #include "controls/bit_btn_with_color.h"
@@ -54,6 +56,21 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::printf("%s\n", qPrintable(out));
+    if (argc > 2) {
+        const QString boardOut = QString::fromLocal8Bit(argv[2]);
+        form.ToggleBoard();
+        zn::TFormBoard* board = form.FormBoard;
+        board->showNormal();
+        board->resize(1280, 720);
+        board->ShowClocks();
+        QApplication::processEvents();
+        if (!board->grab().save(boardOut)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(boardOut));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(boardOut));
+        board->Tick->stop();
+    }
     form.Clock->stop();
     return 0;
 }

@@ -73,6 +73,7 @@ void TFormBoard::Build() {
         auto* row = new QWidget(this);
         auto* digits = new QHBoxLayout(row);
         digits->setContentsMargins(0, 0, 0, 0);
+        digits->addStretch(1);
         for (int i = 0; i < 5; ++i) {
             auto* d = new TDigit(row);
             d->setObjectName(QStringLiteral("Digit%1_%2").arg(lane + 1).arg(i + 1));
@@ -89,6 +90,7 @@ void TFormBoard::Build() {
                 digits->addWidget(comma);
             }
         }
+        digits->addStretch(1);
         digitRows_[lane] = row;
         column->addWidget(row, 1);
         LaneResult[lane] = MakeLabel(this, QStringLiteral("LaneResult%1").arg(lane + 1), Qt::AlignCenter);
@@ -199,7 +201,17 @@ void TFormBoard::Scale() {
         font(TeamName[lane], h / 14, true);
         font(LaneResult[lane], h / 20, true);
         font(LastRun[lane], h / 26, false);
-        digitRows_[lane]->setMinimumHeight(h / 4);
+        // Digits as tall as a quarter of the board, half as wide, with
+        // segments an eighth of their width: legible from the back rows.
+        const int dh = std::max(h / 4, 40);
+        const int dw = std::min(dh * 11 / 20, width() / 2 / 7);
+        for (TDigit* d : Digits[static_cast<size_t>(lane)]) {
+            d->setFixedSize(dw, dh);
+            d->SetThickness(std::max(3, dw / 8));
+        }
+        if (auto* comma = digitRows_[lane]->findChild<QLabel*>(QStringLiteral("Comma%1").arg(lane + 1)))
+            font(comma, dh / 2, true);
+        digitRows_[lane]->setMinimumHeight(dh);
     }
     font(FalseStart, h / 8, true);
     font(Best, h / 20, true);
