@@ -17,7 +17,11 @@ namespace {
 class TestClock : public ITickSource {
 public:
     std::atomic<uint32_t> now{1000};
-    uint32_t TickCount() override { return now; }
+    std::atomic<int> reads{0};
+    uint32_t TickCount() override {
+        ++reads;
+        return now;
+    }
     void Sleep(int ms) override { now += static_cast<uint32_t>(ms); }
 };
 
@@ -141,9 +145,11 @@ TEST_F(ComPortTest, AHeldChangeWaitsAndKeepsItsOwnInstant) {
     OpenAndWait();
     port.HoldEvents();
     clock.now = 5000;
+    const int readsBefore = clock.reads;
     line->Set(kModemDsrOn, true);
-    // The reader has handed over (it no longer waits on the device) ...
-    ASSERT_TRUE(PumpUntil([&] { return line->WaitersForTest() == 0; }));
+    // The reader has taken the change's instant and handed over (it no
+    // longer waits on the device) ...
+    ASSERT_TRUE(PumpUntil([&] { return line->WaitersForTest() == 0 && clock.reads > readsBefore; }));
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(fired.size(), 1); // ... but nothing fired while held
