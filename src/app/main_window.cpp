@@ -8,6 +8,7 @@
 #include "controls/led.h"
 #include "controls/sort_grid.h"
 #include "core/code_page.h"
+#include "core/data_files.h"
 #include "core/main_layout.h"
 #include "core/tag.h"
 #include "journal/journal.h"
@@ -15,6 +16,7 @@
 #include "print/form_pp.h"
 #include "print/print_preview.h"
 #include "settings/dlg_yes_no.h"
+#include "zn_version.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -29,7 +31,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QPrinter>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -43,6 +47,22 @@ namespace {
 
 const QString kCues[] = {QStringLiteral("FERTIG.wav"), QStringLiteral("START.wav"),
                          QStringLiteral("STOPP.wav"), QStringLiteral("Fehlstart.wav")};
+
+Q_LOGGING_CATEGORY(lcFiles, "zn.files")
+
+// ZEITNAHME_REPORT_FILES=1 lists at start-up which data file was found where,
+// one line "Datei: NAME -> PATH" each: to check an installation without a
+// display or a speaker.
+void ReportDataFiles(const QStringList& names, const QStringList& folders, const QString& examples) {
+    if (QProcessEnvironment::systemEnvironment().value(QStringLiteral("ZEITNAHME_REPORT_FILES")) !=
+        QStringLiteral("1"))
+        return;
+    for (const QString& name : names) {
+        const QString path = FindDataFile(name, folders);
+        if (!path.isEmpty()) qCInfo(lcFiles).noquote() << "Datei:" << name << "->" << path;
+    }
+    qCInfo(lcFiles).noquote() << "Datei: Beispiele ->" << examples;
+}
 
 } // namespace
 
@@ -65,15 +85,34 @@ QString TFormMain::ProgramBaseName() const {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
+QString TFormMain::DataFile(const QString& name) const {
+    return FindDataFile(name, DataFolderList);
+}
+
+QString TFormMain::CueFile(const QString& name) const {
+    const QString path = DataFile(name);
+    return path.isEmpty() ? name : path;
+}
+
 void TFormMain::Click(QAction* item) {
     if (item && item->isEnabled()) item->trigger();
 }
 
 void TFormMain::FormCreate() {
     // 1. Caption
-    setWindowTitle(kAppTitle + QStringLiteral(" v. 1.5"));
-    // 3. The Word template beside the program.
+    setWindowTitle(kAppTitle + QStringLiteral(" v. " ZN_VERSION));
+    // 2. Data files: the working folder, beside the program, then the
+    // installed data folder.
+    DataFolderList = platform_.dataFiles.isEmpty() ? DataFolders(ProgramFolder()) : platform_.dataFiles;
+    // 3. The Word template, where the ".docx" (or an old ".doc") is found.
     WordTemplatePath = QDir(ProgramFolder()).filePath(QStringLiteral("Protokollvorlage.doc"));
+    for (const QString& name :
+         {QStringLiteral("Protokollvorlage.docx"), QStringLiteral("Protokollvorlage.doc")}) {
+        const QString found = DataFile(name);
+        if (found.isEmpty()) continue;
+        WordTemplatePath = QFileInfo(found).dir().filePath(QStringLiteral("Protokollvorlage.doc"));
+        break;
+    }
     // 4. Tables
     Lists = {nullptr, SortGrid1, SortGrid2, SortGrid3, SortGrid4};
     CurrentList = SortGrid1;
@@ -87,9 +126,9 @@ void TFormMain::FormCreate() {
     // Lines never set up (no "Nadpis" yet) get their first-run places.
     CertificateLines = DecodeCertificateLayout(Settings.certificateLayout);
     ApplyCertificateDefaults(CertificateLines);
-    // 7. Class names, looked up in the working folder; the file may come from
+    // 7. Class names, looked up in the data folders; the file may come from
     // a Windows editor (Windows-1252) or any other (UTF-8).
-    QFile classes(QStringLiteral("Klasse.txt"));
+    QFile classes(DataFile(QStringLiteral("Klasse.txt")));
     if (classes.exists() && classes.open(QIODevice::ReadOnly)) ClassList = TextFileLines(classes.readAll());
     // 8. The false start lies exactly over START, hidden.
     bFSTART->setGeometry(bSTART->geometry());
@@ -98,11 +137,14 @@ void TFormMain::FormCreate() {
     PrepareResultFiles();
     SaveFilterIndex = Settings.filterIndex;
     // 11./12. Cues
-    StartSoundPresent = QFileInfo::exists(QStringLiteral("START.wav"));
+    StartSoundPresent = !DataFile(QStringLiteral("START.wav")).isEmpty();
     for (const QString& cue : kCues)
-        platform_.sound->WarmUp(cue);
-    // 13. Help: the program's path with ".html".
-    HelpFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".html"));
+        platform_.sound->WarmUp(CueFile(cue));
+    // 13. Help: the program's name with ".html", where found; else the path
+    // beside the program, which the status bar names when it cannot be opened.
+    HelpFile = DataFile(ProgramBaseName() + QStringLiteral(".html"));
+    if (HelpFile.isEmpty())
+        HelpFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".html"));
     // 14. Which ports are there (never the machine's console line).
     if (platform_.serial) {
         serialDevices_ = std::make_unique<MappedSerialDevices>(Settings.portDevices, *platform_.serial);
@@ -114,7 +156,15 @@ void TFormMain::FormCreate() {
     EnumerateComPorts();
     // 15. Save dialog defaults
     SaveFileName = ProgramBaseName() + QStringLiteral(".txt");
-    SaveFolder = ProgramFolder();
+    // The results' folder (beside the program unless that is read-only or a
+    // system folder); the first open dialog shows the example competition.
+    SaveFolder = ResultFolder.folder;
+    OpenFolder = ExamplesFolder(ProgramFolder());
+    ReportDataFiles({kCues[0], kCues[1], kCues[2], kCues[3], QStringLiteral("Klasse.txt"),
+                     ProgramBaseName() + QStringLiteral(".html"),
+                     ProgramBaseName() + QStringLiteral("-info.html"),
+                     QStringLiteral("Protokollvorlage.docx"), QStringLiteral("Protokollvorlage.doc")},
+                    DataFolderList, OpenFolder);
     // 16. Date display
     TimerDateTimer();
     // 17. The lanes' ports.
@@ -259,7 +309,9 @@ void TFormMain::bHelpClick() {
 }
 
 void TFormMain::Label5Click() {
-    const QString about = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral("-info.html"));
+    const QString name = ProgramBaseName() + QStringLiteral("-info.html");
+    QString about = DataFile(name);
+    if (about.isEmpty()) about = QDir(ProgramFolder()).filePath(name);
     if (!platform_.shell->Open(about))
         StatusPanel1->setText(QStringLiteral(" Seite nicht gefunden: ") + QDir::toNativeSeparators(about));
 }

@@ -382,6 +382,15 @@ public:
     // The program's own folder and base name (for files beside the program).
     QString ProgramFolder() const;
     QString ProgramBaseName() const;
+    // Where the data files (cues, Klasse.txt, help pages, letterhead) are
+    // looked up, first hit wins; set once at start-up.
+    QStringList DataFolderList;
+    // The file's absolute path in the first data folder holding it; empty
+    // when none does.
+    QString DataFile(const QString& name) const;
+    // A cue to play: its path where found, else its bare name, which the
+    // player turns into the system alert.
+    QString CueFile(const QString& name) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -3,6 +3,7 @@
 #include "core/tick_source.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -72,6 +73,10 @@ struct TPlatform {
     // The user's data folder, where the competition journal is kept; empty:
     // no journal.
     QString dataFolder{};
+    // Where the console looks for its data files (cues, class list, help
+    // pages), first hit wins; empty: the working folder, the program's and
+    // the installed data folder.
+    QStringList dataFiles{};
 };
 
 } // namespace zn

@@ -68,16 +68,16 @@ void TFormMain::mStartClick(QObject*) {
     bSTART->SetColor(clBtnFace);
     mStart->setEnabled(bSTART->isEnabled());
 
-    if (StartSoundPresent && QFileInfo::exists(QStringLiteral("FERTIG.wav"))) {
+    if (StartSoundPresent && !DataFile(QStringLiteral("FERTIG.wav")).isEmpty()) {
         // Paint the disabled START before the announcement blocks the thread.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        platform_.sound->PlaySync(QStringLiteral("FERTIG.wav"));
+        platform_.sound->PlaySync(CueFile(QStringLiteral("FERTIG.wav")));
     }
     bFSTART->setEnabled(true);
     mFStart->setEnabled(true);
     bFSTART->show();
 
-    platform_.sound->PlayAsync(QStringLiteral("START.wav"));
+    platform_.sound->PlayAsync(CueFile(QStringLiteral("START.wav")));
     platform_.clock->Sleep(kStartDelayMs);
 
     StartTick = platform_.clock->TickCount() - static_cast<uint32_t>(handOverDelay);
@@ -121,7 +121,7 @@ void TFormMain::mSTOPClick(QObject* sender) {
     // A contact's stop takes the instant the reader thread saw it; a key's
     // the moment its handler runs.
     StopTick[lane] = contactTick_.value_or(platform_.clock->TickCount());
-    platform_.sound->PlayAsync(QStringLiteral("STOPP.wav"));
+    platform_.sound->PlayAsync(CueFile(QStringLiteral("STOPP.wav")));
     const int32_t elapsed = ElapsedMs(StartTick, StopTick[lane]);
 
     TBitBtnWithColor* stop = lane == 0 ? bSTOP1 : bSTOP2;
@@ -223,7 +223,7 @@ void TFormMain::mResetClick(QObject* sender) {
 void TFormMain::mFStartClick() {
     if (ElapsedMs(StartTick, platform_.clock->TickCount()) < kFalseStartGuardMs) return;
     Clock->stop();
-    platform_.sound->PlayAsync(QStringLiteral("Fehlstart.wav"));
+    platform_.sound->PlayAsync(CueFile(QStringLiteral("Fehlstart.wav")));
     for (TBitBtnWithColor* stop : {bSTOP1, bSTOP2}) {
         stop->setEnabled(false);
         stop->SetColor(clBtnFace);

@@ -21,8 +21,28 @@ bool IsWritableFolder(const QString& folder) {
     return probe.open();
 }
 
+bool IsSystemFolder(const QString& folder) {
+    static const QStringList kSystem{
+        QStringLiteral("/usr"), QStringLiteral("/opt"),   QStringLiteral("/bin"),   QStringLiteral("/sbin"),
+        QStringLiteral("/lib"), QStringLiteral("/lib32"), QStringLiteral("/lib64"), QStringLiteral("/libx32"),
+        QStringLiteral("/etc"), QStringLiteral("/boot"),  QStringLiteral("/snap")};
+    if (folder.isEmpty()) return false;
+    // Both the path as given and where its links lead (/bin is /usr/bin on
+    // a merged /usr; a link in /home may point into /opt).
+    QStringList paths{QDir::cleanPath(QDir(folder).absolutePath())};
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (!canonical.isEmpty()) paths << canonical;
+    for (const QString& path : paths) {
+        for (const QString& root : kSystem) {
+            if (path == root || path.startsWith(root + u'/')) return true;
+        }
+    }
+    return false;
+}
+
 OutputLocation ChooseOutputLocation(const QString& programFolder, const QString& fallbackFolder) {
-    if (IsWritableFolder(programFolder)) return {QDir::cleanPath(programFolder), true};
+    if (!IsSystemFolder(programFolder) && IsWritableFolder(programFolder))
+        return {QDir::cleanPath(programFolder), true};
     QDir().mkpath(fallbackFolder);
     return {QDir::cleanPath(fallbackFolder), false};
 }

@@ -5,8 +5,9 @@
 namespace zn {
 
 // Where the files "beside the program" go (auto-saved list, web page): the
-// program's folder when the program may write there, otherwise the user's
-// data folder, since an installed program's folder is usually read-only.
+// program's folder when the program may write there and it is no system
+// folder, otherwise the user's data folder, since an installed program's
+// folder is read-only or belongs to the package.
 struct OutputLocation {
     QString folder;            // without trailing separator
     bool besideProgram = true; // false: the fallback was taken
@@ -29,5 +30,9 @@ QString ProtocolFilePath(const OutputLocation& location, const QString& programF
 QString ResultPagePath(const OutputLocation& location, const QString& listCaption);
 
 bool IsWritableFolder(const QString& folder);
+// A folder of the operating system (/usr, /opt, /bin, /lib, /etc, ...): no
+// place for results even when writable, as for root, so that a package's
+// files never mix with the operator's.
+bool IsSystemFolder(const QString& folder);
 
 } // namespace zn

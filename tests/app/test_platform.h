@@ -65,16 +65,21 @@ public:
 
 class FakeSound : public ISoundPlayer {
 public:
-    QStringList played; // "sync:X" or "async:X", in order
+    QStringList played; // "sync:X" or "async:X" with the file name, in order
     QStringList warmed;
+    QStringList paths; // what was played, as handed to the player
     // Runs while a cue plays to its end (the console waits then).
     std::function<void()> whilePlayingSync;
-    void WarmUp(const QString& f) override { warmed << f; }
+    void WarmUp(const QString& f) override { warmed << QFileInfo(f).fileName(); }
     void PlaySync(const QString& f) override {
-        played << QStringLiteral("sync:") + f;
+        played << QStringLiteral("sync:") + QFileInfo(f).fileName();
+        paths << f;
         if (whilePlayingSync) whilePlayingSync();
     }
-    void PlayAsync(const QString& f) override { played << QStringLiteral("async:") + f; }
+    void PlayAsync(const QString& f) override {
+        played << QStringLiteral("async:") + QFileInfo(f).fileName();
+        paths << f;
+    }
 };
 
 class FakeShell : public IShell {
@@ -198,6 +203,8 @@ public:
 
     TPlatform Platform() {
         const QString path = SettingsPath();
+        // Data files only from the test's folder, never the copies beside
+        // the test program.
         return TPlatform{&clock,
                          &sound,
                          &shell,
@@ -205,7 +212,8 @@ public:
                          [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
                          &files,
                          &serial,
-                         dataFolder};
+                         dataFolder,
+                         QStringList{dir.path()}};
     }
 
     void Touch(const QString& name) {
