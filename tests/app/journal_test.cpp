@@ -58,6 +58,14 @@ protected:
         QTest::keyClick(protocol, Qt::Key_Return);
     }
 
+    // What a crash leaves behind: the journal (with its write-ahead log) of a
+    // session still running, put into another workbench's data folder.
+    static void CopyJournal(const QString& journal, Workbench& to) {
+        QDir().mkpath(to.Path("daten"));
+        for (const QString& suffix : {QString(), QStringLiteral("-wal")})
+            QFile::copy(journal + suffix, to.Path("daten/") + QFileInfo(journal).fileName() + suffix);
+    }
+
     QString JournalPath() const { return TJournal::FileFor(wb.Path("daten"), QDate::currentDate()); }
 };
 
@@ -107,12 +115,8 @@ TEST_F(JournalConsole, ListsStageAndPairComeBackAfterASessionThatDidNotEnd) {
     Run(31000, false); // the second pair has stopped; RESET not yet
     const ListRows protocol = RowsOf(form->SortGrid2->Store());
     const QString lane1 = form->cbBuhn1->currentText();
-    // What a crash leaves: the journal of a session still running.
     Workbench again;
-    QDir().mkpath(again.Path("daten"));
-    for (const QString& suffix : {QString(), QStringLiteral("-wal")})
-        QFile::copy(JournalPath() + suffix,
-                    again.Path("daten/") + QFileInfo(JournalPath()).fileName() + suffix);
+    CopyJournal(JournalPath(), again);
     form.reset();
 
     again.modal.answer = TFDlgYesNo::mrYes;
@@ -126,10 +130,7 @@ TEST_F(JournalConsole, ListsStageAndPairComeBackAfterASessionThatDidNotEnd) {
     restarted.reset(); // a clean end: no question next time
 
     Workbench third;
-    QDir().mkpath(third.Path("daten"));
-    for (const QString& suffix : {QString(), QStringLiteral("-wal")})
-        QFile::copy(again.Path("daten/") + QFileInfo(JournalPath()).fileName() + suffix,
-                    third.Path("daten/") + QFileInfo(JournalPath()).fileName() + suffix);
+    CopyJournal(again.Path("daten/") + QFileInfo(JournalPath()).fileName(), third);
     std::unique_ptr<TFormMain> clean;
     Start(third, clean);
     EXPECT_TRUE(third.modal.asked.isEmpty());
@@ -140,10 +141,7 @@ TEST_F(JournalConsole, NeinStartsEmptyAndKeepsTheOldJournal) {
     Load();
     Run(23456);
     Workbench again;
-    QDir().mkpath(again.Path("daten"));
-    for (const QString& suffix : {QString(), QStringLiteral("-wal")})
-        QFile::copy(JournalPath() + suffix,
-                    again.Path("daten/") + QFileInfo(JournalPath()).fileName() + suffix);
+    CopyJournal(JournalPath(), again);
     form.reset();
     std::unique_ptr<TFormMain> restarted;
     Start(again, restarted); // answered "Nein"
