@@ -1,7 +1,7 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts the console
 #   make test   installs what is missing, builds with sanitizers and runs every test
-.PHONY: run test build deps screenshot bench clean
+.PHONY: run test build deps screenshot bench package clean
 
 BUILD ?= build
 TEST_BUILD ?= build-test
@@ -26,9 +26,18 @@ test: deps
 screenshot: build
 	cd $(BUILD)/bin && QT_QPA_PLATFORM=offscreen ./zeitnahme-screenshot $(CURDIR)/docs/main_window.png $(CURDIR)/docs/board.png
 
+# The Debian package build-pkg/zeitnahme_<version>_<arch>.deb, installed under /usr.
+PKG_BUILD ?= build-pkg
+PKG_FLAGS = -D_FORTIFY_SOURCE=2 -fstack-protector-strong
+package: deps
+	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZN_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_CXX_FLAGS="$(PKG_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
+	cmake --build $(PKG_BUILD) -j $(JOBS) --target zeitnahme zeitnahme-kontakt zeitnahme-docs
+	cd $(PKG_BUILD) && cpack -G DEB
+
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZN_TESTS=OFF -DZN_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-bench
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench $(PKG_BUILD)

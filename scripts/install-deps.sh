@@ -13,6 +13,7 @@ PACKAGES=(
   poppler-utils
   libqt6sql6-sqlite
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
+  dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()

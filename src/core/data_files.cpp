@@ -5,14 +5,11 @@
 
 namespace zn {
 
-namespace {
-
 QString InstalledDataFolder(const QString& programFolder) {
+    if (programFolder.isEmpty()) return QString();
     const QFileInfo share(QDir(programFolder).filePath(QStringLiteral("../share/zeitnahme")));
     return share.isDir() ? share.canonicalFilePath() : QString();
 }
-
-} // namespace
 
 QStringList DataFolders(const QString& programFolder) {
     QStringList folders{QDir::currentPath(), QDir::cleanPath(programFolder)};

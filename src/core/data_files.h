@@ -14,6 +14,11 @@ namespace zn {
 // `<program>/../share/zeitnahme` (canonical, only when it exists).
 QStringList DataFolders(const QString& programFolder);
 
+// `<program>/../share/zeitnahme`, canonical, when that folder exists: the
+// program is installed (under /usr, or unpacked from the package elsewhere);
+// else empty.
+QString InstalledDataFolder(const QString& programFolder);
+
 // The absolute path of `name` in the first of `folders` holding it as a file;
 // empty when none does.
 QString FindDataFile(const QString& name, const QStringList& folders);

@@ -1,5 +1,7 @@
 #include "core/output_location.h"
 
+#include "core/data_files.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -41,7 +43,10 @@ bool IsSystemFolder(const QString& folder) {
 }
 
 OutputLocation ChooseOutputLocation(const QString& programFolder, const QString& fallbackFolder) {
-    if (!IsSystemFolder(programFolder) && IsWritableFolder(programFolder))
+    // An installed program's folder holds programs only, wherever the
+    // package was unpacked.
+    if (!IsSystemFolder(programFolder) && InstalledDataFolder(programFolder).isEmpty() &&
+        IsWritableFolder(programFolder))
         return {QDir::cleanPath(programFolder), true};
     QDir().mkpath(fallbackFolder);
     return {QDir::cleanPath(fallbackFolder), false};

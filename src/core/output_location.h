@@ -5,9 +5,9 @@
 namespace zn {
 
 // Where the files "beside the program" go (auto-saved list, web page): the
-// program's folder when the program may write there and it is no system
-// folder, otherwise the user's data folder, since an installed program's
-// folder is read-only or belongs to the package.
+// program's folder when the program may write there, it is no system folder
+// and no installed program's (one with ../share/zeitnahme), otherwise the user's data folder, since an
+// installed program's folder is read-only or belongs to the package.
 struct OutputLocation {
     QString folder;            // without trailing separator
     bool besideProgram = true; // false: the fallback was taken

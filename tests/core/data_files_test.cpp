@@ -74,4 +74,11 @@ TEST(OutputLocation, NeverASystemFolderEvenWhenWritable) {
     const auto location = ChooseOutputLocation("/usr/bin", dir.filePath("data"));
     EXPECT_FALSE(location.besideProgram);
     EXPECT_EQ(location.folder, dir.filePath("data"));
+
+    // Nor beside a program unpacked from the package into a writable folder.
+    QDir root(dir.path());
+    ASSERT_TRUE(root.mkpath("paket/usr/bin"));
+    EXPECT_TRUE(ChooseOutputLocation(root.filePath("paket/usr/bin"), dir.filePath("data")).besideProgram);
+    ASSERT_TRUE(root.mkpath("paket/usr/share/zeitnahme"));
+    EXPECT_FALSE(ChooseOutputLocation(root.filePath("paket/usr/bin"), dir.filePath("data")).besideProgram);
 }
