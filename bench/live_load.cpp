@@ -1,9 +1,10 @@
 // Whether spectators polling the live page slow the timing: the real console
 // (main window, real clock, COM1 a simulated device with lane 1 on DSR and
-// lane 2 on CTS) times runs while its live server serves the board; once
-// without clients, once with 200 clients polling /state.json four times a
-// second from a process of their own at nice 19 (so their CPU time is not the
-// console's, and they yield the cores as phones on the network would).
+// lane 2 on CTS) times runs while its live server serves the board, in blocks
+// that take turns: without clients, and with 200 clients polling /state.json
+// four times a second from a process of their own at nice 19 (so their CPU
+// time is not the console's, and they yield the cores as phones on the
+// network would).
 //   QT_QPA_PLATFORM=offscreen build-bench/bin/live_load [runs] [clients]
 // (or under xvfb-run). Per run a driver thread starts the run, closes DSR
 // after 0.3-0.6 s and CTS 0.1-0.3 s later, noting the steady clock just before
@@ -33,8 +34,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <random>
@@ -174,9 +177,15 @@ int RunClients(uint16_t port, int clients) {
 struct CaseResult {
     std::vector<double> recordedUs;
     std::vector<double> handledUs;
-    double cpuShare = 0;
+    double cpuSeconds = 0;
     double wallSeconds = 0;
-    QByteArray clientReport;
+
+    void Add(const CaseResult& block) {
+        recordedUs.insert(recordedUs.end(), block.recordedUs.begin(), block.recordedUs.end());
+        handledUs.insert(handledUs.end(), block.handledUs.begin(), block.handledUs.end());
+        cpuSeconds += block.cpuSeconds;
+        wallSeconds += block.wallSeconds;
+    }
 };
 
 class Console {
@@ -234,7 +243,7 @@ public:
         QCoreApplication::exec();
         driver.join();
         result.wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
-        result.cpuShare = (CpuSeconds() - cpu0) / result.wallSeconds;
+        result.cpuSeconds = CpuSeconds() - cpu0;
         stops_.result = nullptr;
         return result;
     }
@@ -309,7 +318,7 @@ void PrintRow(const char* name, const CaseResult& r) {
     const Stats rec = StatsOf(r.recordedUs);
     const Stats hand = StatsOf(r.handledUs);
     std::printf("%-22s %8.1f %8.1f %8.1f   %8.1f %8.1f %8.1f   %6.1f %%\n", name, rec.median, rec.p99,
-                rec.max, hand.median, hand.p99, hand.max, 100.0 * r.cpuShare);
+                rec.max, hand.median, hand.p99, hand.max, 100.0 * r.cpuSeconds / r.wallSeconds);
 }
 
 } // namespace
@@ -337,8 +346,6 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    const CaseResult quiet = console.Measure(runs);
-
     QProcess load;
     // The clients stand for the spectators' phones, which are not on the
     // console's machine: on this one they take only the cores nobody else
@@ -353,28 +360,57 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "the clients' process did not start\n");
         return 1;
     }
-    // The clients' report line: answers, skipped turns, reconnects so far.
+    // The clients' latest report line: answers, skipped turns, reconnects and
+    // CPU seconds so far.
     const auto report = [&load] {
         load.waitForReadyRead(2000);
         const QList<QByteArray> lines = load.readAllStandardOutput().trimmed().split('\n');
         return lines.last().split(' ');
     };
     std::this_thread::sleep_for(std::chrono::seconds(2)); // all connected and polling
-    const QList<QByteArray> before = report();
-    CaseResult busy = console.Measure(runs);
-    const QList<QByteArray> after = report();
+
+    // Blocks with and without the clients take turns (the clients' process
+    // stopped in between, its connections kept), so both cases see the same
+    // background on a shared machine.
+    constexpr int kBlocks = 5;
+    CaseResult quiet;
+    CaseResult busy;
+    std::array<double, 4> clientTotals{};
+    const auto pid = static_cast<pid_t>(load.processId());
+    for (int b = 0; b < 2 * kBlocks; ++b) {
+        const bool withClients = b % 2 == 1;
+        QList<QByteArray> before;
+        if (withClients) {
+            kill(pid, SIGCONT);
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            load.readAllStandardOutput();
+            before = report();
+        } else {
+            kill(pid, SIGSTOP);
+        }
+        const CaseResult block = console.Measure(std::max(1, runs / kBlocks));
+        (withClients ? busy : quiet).Add(block);
+        if (withClients) {
+            const QList<QByteArray> after = report();
+            for (int i = 0; i < 4; ++i)
+                clientTotals[i] += after.value(i).toDouble() - before.value(i).toDouble();
+        }
+    }
+    kill(pid, SIGCONT);
     load.kill();
     load.waitForFinished();
 
     std::printf(
-        "live page load: %d runs per case (2 contacts each), times in µs after the contact's change\n", runs);
+        "live page load: %d runs per case in %d blocks taking turns (2 contacts each), times in µs after the "
+        "contact's change\n",
+        runs, kBlocks);
     std::printf("%-22s %26s   %26s   %8s\n", "", "recorded instant (reader)", "lane time emitted (main)",
                 "console");
     std::printf("%-22s %8s %8s %8s   %8s %8s %8s   %8s\n", "", "median", "p99", "max", "median", "p99", "max",
                 "CPU");
     PrintRow("no clients", quiet);
     PrintRow(qPrintable(QStringLiteral("%1 clients at 4 Hz").arg(clients)), busy);
-    const auto delta = [&](int i) { return after.value(i).toDouble() - before.value(i).toDouble(); };
+    const auto delta = [&](int i) { return clientTotals[static_cast<size_t>(i)]; };
     std::printf(
         "clients: %.0f answers in %.1f s = %.0f per second (%.0f turns skipped waiting for an answer, "
         "%.0f reconnects)\n",
