@@ -29,12 +29,12 @@ int main(int argc, char* argv[]) {
                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
 
     zn::TFormMain formMain(platform);
-    zn::TCfgDialog cfgDialog(formMain.AvailablePorts, &formMain.CertificateLines, &formMain);
-    formMain.SetSettingsDialog(&cfgDialog);
-    zn::TFDlgYesNo dlgYesNo(&formMain);
-    formMain.SetYesNoDialog(&dlgYesNo);
-    zn::TFormPP formPP;
-    formMain.SetPreviewWindow(&formPP);
+    // The dialogs and the preview window belong to the main window: they go
+    // with it, after its shut-down has used them for the last time.
+    formMain.SetSettingsDialog(
+        new zn::TCfgDialog(formMain.AvailablePorts, &formMain.CertificateLines, &formMain));
+    formMain.SetYesNoDialog(new zn::TFDlgYesNo(&formMain));
+    formMain.SetPreviewWindow(new zn::TFormPP(&formMain));
     formMain.show();
     formMain.StartJournal();
     formMain.StartLivePage();
