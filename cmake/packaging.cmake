@@ -16,6 +16,10 @@ install(TARGETS zeitnahme zeitnahme-kontakt RUNTIME DESTINATION ${CMAKE_INSTALL_
 install(FILES ${ZN_DATA_FILES} DESTINATION ${ZN_DATA_DEST})
 file(GLOB _zn_examples CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/*)
 install(FILES ${_zn_examples} DESTINATION ${ZN_DATA_DEST}/examples)
+# The class list and the letterhead are looked up among the data files, as
+# beside a portable program.
+install(FILES ${CMAKE_SOURCE_DIR}/examples/Klasse.txt ${CMAKE_SOURCE_DIR}/examples/Protokollvorlage.docx
+        DESTINATION ${ZN_DATA_DEST})
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/zeitnahme.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/zeitnahme.svg

@@ -65,7 +65,7 @@ set -e
 [ "$rc" -eq 124 ] || cat "$work/run.log" >&2
 check "Programm endete vorzeitig (Status $rc)" [ "$rc" -eq 124 ]
 share="$root/usr/share/zeitnahme"
-for name in START.wav STOPP.wav FERTIG.wav Fehlstart.wav zeitnahme.html zeitnahme-info.html; do
+for name in START.wav STOPP.wav FERTIG.wav Fehlstart.wav zeitnahme.html zeitnahme-info.html Klasse.txt Protokollvorlage.docx; do
   check "nicht gefunden: $name" grep -qE "Datei: $name -> $share/$name\$" "$work/run.log"
 done
 check "Beispiele nicht gefunden" grep -qE "Datei: Beispiele -> $share/examples\$" "$work/run.log"

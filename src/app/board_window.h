@@ -54,11 +54,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Build();
+    void UpdateTick();
     void ShowDigits(int lane, int32_t ms);
     void Scale();
 

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace zn {
 
@@ -112,7 +113,10 @@ void TFormMain::EmitEvent(CompetitionEvent event, std::initializer_list<int> lis
     event.stageTag = ShownListTag();
     event.listTitle = Hint;
     for (int list : lists) {
-        if (list < 1 || list > 4) continue;
+        // A list named twice (the protocol shown during a run) goes in once.
+        const bool taken = std::any_of(event.lists.begin(), event.lists.end(),
+                                       [list](const ListContent& l) { return l.list == list; });
+        if (list < 1 || list > 4 || taken) continue;
         journaled_[list] = RowsOf(Lists[list]->Store());
         event.lists.push_back({list, journaled_[list]});
     }
@@ -136,7 +140,8 @@ void TFormMain::JournalCellEdits() {
             e.text = now.value(0).value(change.column);
             e.oldText = change.oldText;
             e.newText = change.newText;
-            EmitEvent(e, {list});
+            e.lists = {{list, now}};
+            EmitEvent(e);
         }
         journaled_[list] = now;
     }

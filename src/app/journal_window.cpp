@@ -22,8 +22,6 @@ namespace zn {
 namespace {
 
 const QColor kCorrection(255, 236, 140);
-constexpr int kRoleCorrection = Qt::UserRole + 1;
-constexpr int kRoleTeams = Qt::UserRole + 2;
 
 } // namespace
 
@@ -64,6 +62,7 @@ TFormJournal::TFormJournal(TJournal& journal, IFileDialogs* files, QWidget* pare
 void TFormJournal::Refresh() {
     const std::vector<JournalEntry> entries = journal_.ReadAll();
     Grid->setRowCount(static_cast<int>(entries.size()));
+    teams_.clear();
     for (int r = 0; r < static_cast<int>(entries.size()); ++r) {
         const CompetitionEvent& e = entries[static_cast<size_t>(r)].event;
         const QStringList line = JournalLine(entries[static_cast<size_t>(r)].at.toLocalTime(), e);
@@ -73,8 +72,7 @@ void TFormJournal::Refresh() {
             if (correction) item->setBackground(kCorrection);
             Grid->setItem(r, c, item);
         }
-        Grid->item(r, 0)->setData(kRoleCorrection, correction);
-        Grid->item(r, 0)->setData(kRoleTeams, e.team + QChar(u'\n') + e.team2);
+        teams_.append({e.team, e.team2});
     }
     Grid->resizeColumnsToContents();
     ApplyFilter();
@@ -82,13 +80,8 @@ void TFormJournal::Refresh() {
 }
 
 void TFormJournal::ApplyFilter() {
-    for (int r = 0; r < Grid->rowCount(); ++r) {
-        CompetitionEvent e;
-        const QStringList teams = Grid->item(r, 0)->data(kRoleTeams).toString().split(QChar(u'\n'));
-        e.team = teams.value(0);
-        e.team2 = teams.value(1);
-        Grid->setRowHidden(r, !ConcernsTeam(e, eFilter->text()));
-    }
+    for (int r = 0; r < Grid->rowCount(); ++r)
+        Grid->setRowHidden(r, !ConcernsTeam(teams_.value(r).first, teams_.value(r).second, eFilter->text()));
 }
 
 QList<QStringList> TFormJournal::ShownLines() const {

@@ -40,6 +40,8 @@ private:
 
     TJournal& journal_;
     IFileDialogs* files_;
+    // Each shown line's teams, for the filter.
+    QList<std::pair<QString, QString>> teams_;
 };
 
 } // namespace zn

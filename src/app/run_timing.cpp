@@ -68,10 +68,11 @@ void TFormMain::mStartClick(QObject*) {
     bSTART->SetColor(clBtnFace);
     mStart->setEnabled(bSTART->isEnabled());
 
-    if (StartSoundPresent && !DataFile(QStringLiteral("FERTIG.wav")).isEmpty()) {
+    const QString announcement = DataFile(QStringLiteral("FERTIG.wav"));
+    if (StartSoundPresent && !announcement.isEmpty()) {
         // Paint the disabled START before the announcement blocks the thread.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        platform_.sound->PlaySync(CueFile(QStringLiteral("FERTIG.wav")));
+        platform_.sound->PlaySync(announcement);
     }
     bFSTART->setEnabled(true);
     mFStart->setEnabled(true);

@@ -46,16 +46,10 @@ std::optional<uint32_t> TFormMain::AssignPortDevices() {
     Settings.portDevices = dialog.Map();
     // Probed again with the new devices; a port held open by a lane cannot be
     // probed (it is opened exclusively) and is there.
-    uint32_t ports = 0;
-    int highest = 0;
-    for (int n = 1; n <= SerialPortMap::kPortCount; ++n) {
-        const bool open =
-            (ComPort1->Connected() && ComPort1->Port == n) || (ComPort2->Connected() && ComPort2->Port == n);
-        if (!open && !ProbeComPort(*serialDevices_, n)) continue;
-        ports |= 1u << (n - 1);
-        highest = n;
-    }
-    AvailablePorts = ports | (static_cast<uint32_t>(highest) << 16);
+    uint32_t heldOpen = 0;
+    for (const TComPort* port : {ComPort1, ComPort2})
+        if (port->Connected() && port->Port >= 1) heldOpen |= 1u << (port->Port - 1);
+    AvailablePorts = ProbeComPorts(*serialDevices_, heldOpen);
     return AvailablePorts;
 }
 

@@ -385,10 +385,10 @@ QStringList ReadSystemConsoleDevices() {
 QStringList SerialDeviceCandidates(const QString& dev) {
     QStringList console;
     for (const QString& c : ReadSystemConsoleDevices())
-        console << c << QFileInfo(c).canonicalFilePath();
+        console << CanonicalOrSelf(c);
     QStringList found;
     const auto add = [&](const QFileInfo& info) {
-        if (console.contains(info.absoluteFilePath()) || console.contains(info.canonicalFilePath())) return;
+        if (console.contains(CanonicalOrSelf(info.absoluteFilePath()))) return;
         found << info.absoluteFilePath();
     };
     // ttyUSB2 before ttyUSB10: names compare by their stem, then by their number.

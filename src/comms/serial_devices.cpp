@@ -17,10 +17,10 @@ bool ProbeComPort(ISerialDevices& devices, int port) {
     return answers;
 }
 
-uint32_t ProbeComPorts(ISerialDevices& devices) {
+uint32_t ProbeComPorts(ISerialDevices& devices, uint32_t heldOpen) {
     uint32_t present = 0;
     for (int port = 1; port <= SerialPortMap::kPortCount; ++port) {
-        if (!ProbeComPort(devices, port)) continue;
+        if (!(heldOpen & (1u << (port - 1))) && !ProbeComPort(devices, port)) continue;
         present |= 1u << (port - 1);
         present = (present & 0xFFFF) | (static_cast<uint32_t>(port) << 16);
     }

@@ -33,7 +33,9 @@ private:
 // Present means: the device opens and answers the modem-status query. Opens
 // and closes each port 1 to 16 once; the result has bit n-1 set for each
 // present COMn and the highest present number in the upper 16 bits.
-uint32_t ProbeComPorts(ISerialDevices& devices);
+// `heldOpen` (bit n-1 for COMn) are ports this program holds open: they
+// cannot be opened a second time and count as present.
+uint32_t ProbeComPorts(ISerialDevices& devices, uint32_t heldOpen = 0);
 // Whether one port is present, by the same test.
 bool ProbeComPort(ISerialDevices& devices, int port);
 

@@ -55,9 +55,7 @@ void UpdateBest(BoardState& s) {
 }
 
 void UpdateTop(BoardState& s) {
-    const int kind = KindOfTag(s.stageTag);
-    const int list = kind == 3 || kind == 4 ? kind : (!s.lists[4].isEmpty() && s.lists[4].size() > 1 ? 4 : 3);
-    const QList<QStringList>& rows = s.lists[list];
+    const QList<QStringList>& rows = s.lists[static_cast<size_t>(ShownResultList(s))];
     s.top.clear();
     for (int r = 0; r < rows.size() && r <= kBoardTopRows; ++r) {
         if (r > 0 && rows[r].value(1).trimmed().isEmpty()) continue;
@@ -123,6 +121,12 @@ void ApplyBoardEvent(BoardState& s, const CompetitionEvent& e) {
     }
     UpdateBest(s);
     UpdateTop(s);
+}
+
+int ShownResultList(const BoardState& s) {
+    const int kind = KindOfTag(s.stageTag);
+    if (kind == lkQualifikation || kind == lkGesamt) return kind;
+    return s.lists[4].size() > 1 ? 4 : 3;
 }
 
 int32_t BoardLaneMs(const BoardState& s, int lane, uint32_t nowTick) {

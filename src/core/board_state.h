@@ -48,6 +48,11 @@ constexpr int kBoardTopRows = 5;
 
 void ApplyBoardEvent(BoardState& state, const CompetitionEvent& event);
 
+// The result list the spectators see (3 qualification, 4 overall): the one
+// shown in the console, else the overall result once it has rows, else the
+// qualification.
+int ShownResultList(const BoardState& state);
+
 // A running lane's elapsed time at `nowTick`; its stopped time otherwise
 // (0 before the first stop).
 int32_t BoardLaneMs(const BoardState& state, int lane, uint32_t nowTick);

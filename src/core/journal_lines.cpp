@@ -18,7 +18,7 @@ bool IsComputed(int list, int column) {
 
 QString Identity(int list, const QStringList& row) {
     const QString name = row.value(1);
-    return IsProtocolLayout(list) ? TeamKey(row.value(pc::Nr), name) : name;
+    return IsProtocolLayout(list) ? TeamKeyOfRow(row) : name;
 }
 
 // Team -> row, the n-th of equal teams told apart by its occurrence.
@@ -78,10 +78,9 @@ QStringList JournalLine(const QDateTime& at, const CompetitionEvent& e) {
     return {at.toString(QStringLiteral("HH:mm:ss")), EventKindText(e.kind), lane, team, change};
 }
 
-bool ConcernsTeam(const CompetitionEvent& e, const QString& filter) {
-    if (filter.trimmed().isEmpty()) return true;
+bool ConcernsTeam(const QString& team, const QString& team2, const QString& filter) {
     const QString f = filter.trimmed();
-    return e.team.contains(f, Qt::CaseInsensitive) || e.team2.contains(f, Qt::CaseInsensitive);
+    return f.isEmpty() || team.contains(f, Qt::CaseInsensitive) || team2.contains(f, Qt::CaseInsensitive);
 }
 
 } // namespace zn

@@ -38,8 +38,8 @@ inline bool IsCorrection(const CompetitionEvent& event) {
     return event.kind == CompetitionEventKind::CellEdited;
 }
 
-// Whether the event concerns a team whose key or name contains `filter`
-// (ignoring case); an empty filter matches every event.
-bool ConcernsTeam(const CompetitionEvent& event, const QString& filter);
+// Whether an event of these teams (its team and team2) concerns a team whose
+// key or name contains `filter` (ignoring case); an empty filter matches all.
+bool ConcernsTeam(const QString& team, const QString& team2, const QString& filter);
 
 } // namespace zn

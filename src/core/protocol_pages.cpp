@@ -97,7 +97,7 @@ private:
         int fails = kLargestSize;     // known not to fit
         while (fails - fits > 1) {
             const int mid = (fits + fails) / 2;
-            if (mid >= kSmallestSize && Fits(mid))
+            if (Fits(mid))
                 fits = mid;
             else
                 fails = mid;

@@ -45,11 +45,9 @@ QByteArray PageBytes() {
     return page;
 }
 
-// The shown result list as the HTML export writes it: the qualification or
-// overall result by the chosen list, the qualification otherwise.
+// The result list the board shows, as the HTML export writes it.
 QByteArray ResultBytes(const BoardState& state) {
-    const int kind = KindOfTag(state.stageTag);
-    const QList<QStringList>& rows = state.lists[kind == lkGesamt ? 4 : 3];
+    const QList<QStringList>& rows = state.lists[static_cast<size_t>(ShownResultList(state))];
     ResultPageInput page;
     page.applicationTitle = ApplicationTitle();
     page.listTitle = state.listTitle;

@@ -138,6 +138,8 @@ void TFormPP::ComposePages() {
         const QSignalBlocker block(cbOri);
         cbOri->setCurrentIndex(pv->Orientation() == poLandscape ? 1 : 0);
     }
+    // The job's name for the printer queue and the PDF's title.
+    pv->PrintJobTitle = pv->Tag != 0 ? QStringLiteral("Urkunden") : QStringLiteral("Protokoll");
     const PageBox r = pv->MarginRect();
     PrintSource source = Source ? Source() : PrintSource{};
     bool composed = true;
@@ -182,7 +184,6 @@ void TFormPP::Button1Click() {
             true);
         return;
     }
-    pv->PrintJobTitle = pv->Tag != 0 ? QStringLiteral("Urkunden") : QStringLiteral("Protokoll");
     pv->Print();
     if (pv->Aborted()) Say(QStringLiteral("Der Druck wurde abgebrochen."), true);
 }

@@ -15,12 +15,6 @@ namespace {
 
 constexpr QDataStream::Version kStreamVersion = QDataStream::Qt_6_0;
 
-void RemoveFile(const QString& name) {
-    // A file someone else already removed is no error.
-    if (!name.isEmpty() && QFile::exists(name) && !QFile::remove(name))
-        qCWarning(lcPageStore) << "temporary file not removed:" << name;
-}
-
 } // namespace
 
 TMetaFileList::TMetaFileList() = default;
@@ -61,12 +55,16 @@ const PageRecord& TMetaFileList::Items(int index) {
     if (!shared_) shared_ = std::make_unique<PageRecord>();
     if (index < 0 || index >= Count() || !stream_) {
         *shared_ = PageRecord{};
+        sharedIndex_ = -1;
         return *shared_;
     }
+    // Every repaint asks for the page shown: decode it only when it changes.
+    if (index == sharedIndex_) return *shared_;
     stream_->seek(offsets_[index]);
     QDataStream in(stream_.get());
     in.setVersion(kStreamVersion);
     in >> *shared_;
+    sharedIndex_ = index;
     return *shared_;
 }
 
@@ -76,16 +74,16 @@ void TMetaFileList::Clear() {
         stream_->close();
         stream_.reset();
     }
-    RemoveFile(tempFileName_);
+    // The temporary file went with its stream (QTemporaryFile removes itself).
     tempFileName_.clear();
     shared_.reset();
+    sharedIndex_ = -1;
 }
 
 void TMetaFileList::SetUseTempFile(bool value) {
     if (value == useTempFile_) return;
     useTempFile_ = value;
     if (!stream_) return;
-    const QString oldName = tempFileName_;
     std::unique_ptr<QIODevice> old = std::move(stream_);
     stream_ = NewStream();
     old->seek(0);
@@ -97,8 +95,7 @@ void TMetaFileList::SetUseTempFile(bool value) {
         stream_->write(chunk);
     }
     old->close();
-    old.reset();
-    if (oldName != tempFileName_) RemoveFile(oldName);
+    old.reset(); // a temporary file removes itself
 }
 
 } // namespace zn

@@ -39,6 +39,7 @@ private:
     std::unique_ptr<QIODevice> stream_;
     QList<qint64> offsets_;
     std::unique_ptr<PageRecord> shared_;
+    int sharedIndex_ = -1; // the page shared_ holds; -1: none
     bool useTempFile_ = false;
     QString tempFileName_;
 };

@@ -21,6 +21,8 @@ constexpr quint16 kPageVersion = 1;
 // pen 1 unit black, brush solid white.
 struct PlayState {
     QFont font = TPageCanvas::PlayFont(QString(), 1, 0);
+    // Measured once per font step, not for every text of a page.
+    QFontMetricsF metrics{font};
     QColor fontColor = Qt::black;
     QPen pen{QBrush(Qt::black), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin};
     bool brushClear = false;
@@ -28,7 +30,7 @@ struct PlayState {
 };
 
 void PlayText(QPainter& painter, const PageOp& op, const PlayState& st) {
-    const QFontMetricsF fm(st.font);
+    const QFontMetricsF& fm = st.metrics;
     if (!st.brushClear)
         painter.fillRect(QRectF(op.x1, op.y1, fm.horizontalAdvance(op.text), fm.height()), st.brushColor);
     painter.setFont(st.font);
@@ -40,6 +42,7 @@ void PlayOp(QPainter& painter, const PageOp& op, PlayState& st) {
     switch (op.kind) {
     case PageOp::opFont:
         st.font = TPageCanvas::PlayFont(op.text, op.size, op.style);
+        st.metrics = QFontMetricsF(st.font);
         st.fontColor = ToQColor(op.color);
         break;
     case PageOp::opBrush:

@@ -25,10 +25,7 @@ protected:
     void SetUp() override {
         form = wb.MakeForm();
         ASSERT_TRUE(Workbench::ShowActive(*form));
-        const QString example = wb.Path("Vorlauf.xlsx");
-        QFile::copy(QDir(ZN_EXAMPLES_DIR).filePath("Vorlauf.xlsx"), example);
-        wb.files.chosen = example;
-        QTest::mouseClick(form->sbLoad, Qt::LeftButton);
+        wb.LoadExample(*form);
     }
     void TearDown() override { form.reset(); }
 

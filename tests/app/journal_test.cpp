@@ -34,10 +34,7 @@ protected:
     void Start() { Start(wb, form); }
 
     void Load() {
-        const QString example = wb.Path("Vorlauf.xlsx");
-        QFile::copy(QDir(ZN_EXAMPLES_DIR).filePath("Vorlauf.xlsx"), example);
-        wb.files.chosen = example;
-        QTest::mouseClick(form->sbLoad, Qt::LeftButton);
+        wb.LoadExample(*form);
         ASSERT_EQ(form->SortGrid2->RowCount(), 21);
     }
 

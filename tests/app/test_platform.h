@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <atomic>
 #include <functional>
 #include <gtest/gtest.h>
@@ -242,6 +243,14 @@ public:
     }
 
     QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // "Datenbank laden" of the example competition (20 teams, "Vorlauf").
+    void LoadExample(TFormMain& form) {
+        const QString example = Path(QStringLiteral("Vorlauf.xlsx"));
+        QFile::copy(QDir(QStringLiteral(ZN_EXAMPLES_DIR)).filePath(QStringLiteral("Vorlauf.xlsx")), example);
+        files.chosen = example;
+        QTest::mouseClick(form.sbLoad, Qt::LeftButton);
+    }
 
     QByteArray Read(const QString& path) const {
         QFile f(path);

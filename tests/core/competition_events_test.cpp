@@ -89,7 +89,7 @@ TEST(JournalLines, LinesSayWhatChangedAndFilterByTeam) {
     EXPECT_EQ(JournalLine(at, stop).mid(1), (QStringList{"Zeit", "2", "2 Nord", "22,00 (Kontakt)"}));
     EXPECT_TRUE(IsCorrection(edit));
     EXPECT_FALSE(IsCorrection(stop));
-    EXPECT_TRUE(ConcernsTeam(stop, "nord"));
-    EXPECT_FALSE(ConcernsTeam(stop, "Süd"));
-    EXPECT_TRUE(ConcernsTeam(stop, " "));
+    EXPECT_TRUE(ConcernsTeam(stop.team, stop.team2, "nord"));
+    EXPECT_FALSE(ConcernsTeam(stop.team, stop.team2, "Süd"));
+    EXPECT_TRUE(ConcernsTeam(stop.team, stop.team2, " "));
 }
