@@ -1,6 +1,7 @@
 // The competition journal: every event of the run cycle and the lists goes
 // into the day's SQLite journal before the console shows it, and a start after
 // a session that did not end offers to rebuild the lists from it.
+#include "app/file_filters.h"
 #include "app/grid_rows.h"
 #include "app/journal_window.h"
 #include "app/main_window.h"
@@ -14,6 +15,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QStatusBar>
@@ -45,8 +47,16 @@ private:
     std::function<void()> lagging_;
 };
 
-const QString kRecoverQuestion =
-    QStringLiteral("Die letzte Sitzung wurde nicht ordnungsgemäß beendet. Daten wiederherstellen?");
+// Names what "Ja" brings back: the time of the last event read and how many.
+QString RecoverQuestion(const std::vector<JournalEntry>& readable) {
+    const QDateTime last = readable.back().at.toLocalTime();
+    const qsizetype count = readable.size();
+    return QStringLiteral("Die letzte Sitzung (%1, %2 Uhr, %3 %4) wurde nicht ordnungsgemäß beendet. "
+                          "Daten wiederherstellen?")
+        .arg(last.toString(QStringLiteral("dd.MM.yyyy")), last.toString(QStringLiteral("HH:mm")))
+        .arg(count)
+        .arg(count == 1 ? QStringLiteral("Ereignis") : QStringLiteral("Ereignisse"));
+}
 
 } // namespace
 
@@ -65,11 +75,12 @@ void TFormMain::StartJournal() {
     const bool offer = (opening.found == JournalFound::Unclean || opening.found == JournalFound::Damaged) &&
                        !opening.readable.empty();
     bool restore = false;
+    QString keptAside;
     if (offer) {
-        restore = FDlgYesNo && AskYesNo(kRecoverQuestion);
+        restore = FDlgYesNo && AskYesNo(RecoverQuestion(opening.readable));
         // "Nein": the old journal is kept under another name, never deleted.
         if (!restore && opening.found == JournalFound::Unclean)
-            journal_->SetAside(QStringLiteral("verworfen"));
+            keptAside = journal_->SetAside(QStringLiteral("verworfen"));
     }
     if (first != today) {
         journal_->Close();
@@ -84,6 +95,10 @@ void TFormMain::StartJournal() {
         for (const JournalEntry& entry : opening.readable)
             ApplyEvent(state, entry.event);
         RestoreCompetition(state);
+    } else if (!keptAside.isEmpty()) {
+        sessionNote_ =
+            QStringLiteral(" Die letzte Sitzung bleibt aufbewahrt in ") + QDir::toNativeSeparators(keptAside);
+        StatusPanel1->setText(sessionNote_);
     }
 }
 
@@ -147,7 +162,8 @@ void TFormMain::JournalCellEdits() {
     }
 }
 
-// The lists, the shown list and the lanes' pair as the journal left them.
+// The lists, the shown list, the lanes' pair and where the competition is
+// saved, as the journal left them.
 void TFormMain::RestoreCompetition(const CompetitionState& state) {
     restoring_ = true;
     for (int list = 1; list <= 4; ++list) {
@@ -160,17 +176,29 @@ void TFormMain::RestoreCompetition(const CompetitionState& state) {
         const int index = lane->findText(team);
         if (index >= 0) lane->setCurrentIndex(index);
     }
+    UpdateCommandStates();
+    if (!state.fileName.isEmpty()) OpenFolder = QFileInfo(state.fileName).absolutePath();
+    if (!state.saveFileName.isEmpty()) {
+        SaveFileName = state.saveFileName;
+        SaveFolder = QFileInfo(state.saveFileName).absolutePath();
+        SaveFilterIndex = SaveTypeIndex(SaveFilter, state.saveFileName);
+    }
+    SetWorkbookTarget(state.workbookTarget);
     restoring_ = false;
+    restored_ = true;
     // The journal of this session starts from the rebuilt state.
     CompetitionEvent restored;
-    restored.kind = CompetitionEventKind::ListsLoaded;
+    restored.kind = CompetitionEventKind::Restored;
     restored.fileName = state.fileName;
-    restored.text = QStringLiteral("wiederhergestellt");
+    restored.newText = WorkbookTarget;
+    restored.oldText = state.saveFileName;
+    restored.text = QStringLiteral("%1 Ereignisse").arg(state.events);
     restored.team = cbBuhn1->currentText();
     restored.team2 = cbBuhn2->currentText();
     EmitEvent(restored, {1, 2, 3, 4});
-    StatusPanel1->setText(
-        QStringLiteral(" Wiederhergestellt: %1 Ereignisse aus dem Änderungsprotokoll").arg(state.events));
+    sessionNote_ =
+        QStringLiteral(" Wiederhergestellt: %1 Ereignisse aus dem Änderungsprotokoll").arg(state.events);
+    StatusPanel1->setText(sessionNote_);
 }
 
 void TFormMain::ShowJournalWindow() {

@@ -33,4 +33,15 @@ inline QString WithSuffix(const QString& name, const QString& suffix) {
     return name + u'.' + suffix;
 }
 
+// The entry (from 1) whose type the file has; a workbook of another type
+// (.ods, .xls) counts as the first entry, as after "Datenbank laden".
+inline int SaveTypeIndex(const QString& filter, const QString& fileName) {
+    const QString suffix = QFileInfo(fileName).suffix();
+    const QStringList entries = FilterEntries(filter);
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (FilterSuffix(entries.at(i)).compare(suffix, Qt::CaseInsensitive) == 0)
+            return static_cast<int>(i) + 1;
+    return 1;
+}
+
 } // namespace zn

@@ -238,6 +238,10 @@ public:
     QString SaveFilter;
     int SaveFilterIndex = 2;
     QString SaveFileName;
+    // The workbook "Aktuelle Liste speichern unter" writes into: the last
+    // workbook loaded or saved to (never a .docx, .html or .txt); empty
+    // until there is one.
+    QString WorkbookTarget;
     QString SaveFolder;
     QString OpenFolder;
     // -1, or the "Fehler" column (5 or 8) of the lane whose cell is being edited.
@@ -300,6 +304,8 @@ public:
     // The journal (competition_journal.cpp): opens the day's journal and, after
     // a session that did not end, offers to rebuild the lists from it.
     void StartJournal();
+    // True once the lists were rebuilt from the journal in this session.
+    bool Restored() const { return restored_; }
     void ShowJournalWindow();
     // The spectator board (board_command.cpp).
     void ToggleBoard();
@@ -320,7 +326,8 @@ public:
     void RecordRunResult(int column, int lane, const QString& time);
     void CommitCellEdit(TSortGrid* grid);
     void RerankResultList();
-    void RebuildLaneLists(bool skipBlankKeys = true);
+    // The lane lists from the time protocol's teams (results_table.cpp).
+    void RebuildLaneLists(bool keepPair = false);
     void SortGrid1GetCellFormat(TSortGrid* Sender, int Col, int Row, TGridDrawState State,
                                 TFormatOptions& FormatOptions, bool& CheckBox, bool& Combobox,
                                 bool& Ellipsis);
@@ -366,6 +373,11 @@ public:
 
     // Workbook and document exchange; each gives false when nothing was done.
     bool LoadWorkbook(const QString& fileName);
+    // sbSaveX's target and its tooltip, which names the file it writes.
+    void SetWorkbookTarget(const QString& path);
+    // A file the operator saved the competition to: it becomes the save
+    // target (a workbook also sbSaveX's) and goes into the journal.
+    void FileSaved(const QString& path, const QString& type);
     bool ExportWorkbook(const QString& fileName);
     bool ExportWordDocument(int mode, const QString& fileName);
     // The program's arguments: a workbook named there (the file manager's
@@ -462,6 +474,10 @@ private:
     // The lists as the last event left them.
     std::array<QList<QStringList>, 5> journaled_;
     bool restoring_ = false;
+    bool restored_ = false;
+    // What the start did with the last session (restored, or kept aside):
+    // still said after a workbook named on the command line is loaded.
+    QString sessionNote_;
 
     QStringList pendingRecordNotices_;
     // File -> why its last automatic save failed.

@@ -134,10 +134,13 @@ void TFormMain::sbSaveClick() {
         ExportWordDocument(1, name);
         break;
     case kWebType:
-        WriteResultPage(name);
+        if (WriteResultPage(name)) FileSaved(name, WebTypeName);
         break;
     default:
-        if (!SaveListAsText(name)) TellOperator(WriteErrorText(QDir::toNativeSeparators(name)), true);
+        if (SaveListAsText(name))
+            FileSaved(name, TextTypeName);
+        else
+            TellOperator(WriteErrorText(QDir::toNativeSeparators(name)), true);
         break;
     }
 }
@@ -154,11 +157,18 @@ void TFormMain::sbLoadClick() {
     if (!LoadWorkbook(name)) return;
     SaveFilterIndex = index;
     SaveFileName = name;
-    sbSaveX->setToolTip(QStringLiteral("Aktuelle Liste speichern unter ") + QDir::toNativeSeparators(name));
+    SetWorkbookTarget(name);
 }
 
+// Into the last workbook loaded or saved to; with none yet, the save dialog
+// asks for one, the workbook type chosen.
 void TFormMain::sbSaveXClick() {
-    ExportWorkbook(SaveFileName);
+    if (WorkbookTarget.isEmpty()) {
+        SaveFilterIndex = kExcelType;
+        sbSaveClick();
+        return;
+    }
+    ExportWorkbook(WorkbookTarget);
 }
 
 void TFormMain::sbExcelClick() {
@@ -166,7 +176,7 @@ void TFormMain::sbExcelClick() {
 }
 
 // After a workbook load: the stages the file's name contains are opened and
-// the last of them shows its team database; the lane lists offer its teams.
+// the last of them shows its team database; the lane lists offer the time protocol's teams.
 void TFormMain::ApplyLoadedLists(const QString& fileName) {
     const StageDetection stages = DetectStages(fileName);
     for (int s = 1; s <= kStageCount; ++s) {
@@ -174,20 +184,10 @@ void TFormMain::ApplyLoadedLists(const QString& fileName) {
         if (stages.enabled[s - 1]) SelectDatenbank(StageEntry(StageTag(s, lkDatenbank)));
     }
     RerankResultList();
-    const LaneListContents lanes = LaneListItems(RowsOf(CurrentList->Store()));
-    const QSignalBlocker quiet1(cbBuhn1);
-    const QSignalBlocker quiet2(cbBuhn2);
-    for (QComboBox* lane : {cbBuhn1, cbBuhn2}) {
-        lane->clear();
-        lane->addItems(lanes.items);
-    }
+    RebuildLaneLists();
     StatusPanel0->setText(QString::number(std::max(0, CurrentList->RowCount() - 1)));
     Hint = stages.baseName;
     setWindowTitle(LoadedListCaption(stages.baseName, kAppTitle));
-    cbBuhn1->setEnabled(lanes.lane1Enabled());
-    cbBuhn1->setCurrentIndex(lanes.lane1Index);
-    cbBuhn2->setEnabled(lanes.lane2Enabled());
-    cbBuhn2->setCurrentIndex(lanes.lane2Index);
     AlignControls();
     UpdateCommandStates();
     CurrentList->Repaint();

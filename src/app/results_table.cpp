@@ -218,8 +218,18 @@ void TFormMain::sb1Click(QObject* sender) {
 
 void TFormMain::sbCLSClick() {
     if (!FDlgYesNo) return;
-    if (!AskYesNo(QStringLiteral("Zeile entfernen?"))) return;
     TSortGrid* list = CurrentList;
+    // A team on a lane keeps its protocol row until its run is over: the
+    // stop must find it there.
+    const int current = list->CurrentRow();
+    const QString key = TeamKey(list->GetCell(pc::Nr, current), list->GetCell(pc::Name, current));
+    const bool running = !bCFG->isEnabled();
+    if (list == SortGrid2 && running && (key == cbBuhn1->currentText() || key == cbBuhn2->currentText())) {
+        StatusPanel1->setText(
+            QStringLiteral(" Die Mannschaft läuft gerade: Zeile erst nach dem Lauf entfernen."));
+        return;
+    }
+    if (!AskYesNo(QStringLiteral("Zeile entfernen?"))) return;
     const int row = list->CurrentRow();
     if (row < 1 || row >= list->RowCount()) return;
     // Edits made before stay edits; the removal is an event of its own.
@@ -236,7 +246,7 @@ void TFormMain::sbCLSClick() {
     // The row that followed the removed one takes its place; after the last
     // row the new last row is current.
     list->SetCurrentRow(std::min(row, list->RowCount() - 1));
-    RebuildLaneLists(false);
+    if (list == SortGrid2) RebuildLaneLists(true);
     UpdateCommandStates();
     EmitEvent(removed, {removed.list});
     ProtocolChanged();
@@ -259,15 +269,19 @@ void TFormMain::sbClsAllClick() {
     ProtocolChanged();
 }
 
-// Both lane lists offer every team of the shown list in key order (so in
-// number order), lane 1 on the first and lane 2 on the second. While a run is
-// on (START to RESET) a lane keeps its team and stays locked: a stop must
-// record the team that is actually running, not whichever comes first.
-void TFormMain::RebuildLaneLists(bool skipBlankKeys) {
-    const LaneListContents lists = LaneListItems(RowsOf(CurrentList->Store()), skipBlankKeys);
+// Both lane lists offer every team of the time protocol in key order (so in
+// number order), lane 1 on the first and lane 2 on the second, whichever list
+// is shown: a stop is written into the protocol, so a lane entry taken from a
+// result list ("1 FF Mühlbach", place and name) would name another team there.
+// While a run is on (START to RESET) a lane keeps its team and stays locked:
+// a stop must record the team that is actually running, not whichever comes
+// first. `keepPair` keeps the lanes' teams between runs too, where they are
+// still in the protocol.
+void TFormMain::RebuildLaneLists(bool keepPair) {
+    const LaneListContents lists = LaneListItems(RowsOf(SortGrid2->Store()));
     const bool running = !bCFG->isEnabled();
-    const QString running1 = cbBuhn1->currentText();
-    const QString running2 = cbBuhn2->currentText();
+    const QString was1 = cbBuhn1->currentText();
+    const QString was2 = cbBuhn2->currentText();
     const QSignalBlocker quiet1(cbBuhn1);
     const QSignalBlocker quiet2(cbBuhn2);
     for (QComboBox* lane : {cbBuhn1, cbBuhn2}) {
@@ -275,13 +289,15 @@ void TFormMain::RebuildLaneLists(bool skipBlankKeys) {
         lane->addItems(lists.items);
     }
     if (running) {
-        cbBuhn1->setCurrentIndex(cbBuhn1->findText(running1));
-        cbBuhn2->setCurrentIndex(cbBuhn2->findText(running2));
+        cbBuhn1->setCurrentIndex(cbBuhn1->findText(was1));
+        cbBuhn2->setCurrentIndex(cbBuhn2->findText(was2));
     } else {
+        const int kept1 = keepPair ? cbBuhn1->findText(was1) : -1;
+        const int kept2 = keepPair ? cbBuhn2->findText(was2) : -1;
         cbBuhn1->setEnabled(lists.lane1Enabled());
         cbBuhn2->setEnabled(lists.lane2Enabled());
-        cbBuhn1->setCurrentIndex(lists.lane1Index);
-        cbBuhn2->setCurrentIndex(lists.lane2Index);
+        cbBuhn1->setCurrentIndex(kept1 >= 0 ? kept1 : lists.lane1Index);
+        cbBuhn2->setCurrentIndex(kept2 >= 0 ? kept2 : lists.lane2Index);
     }
     CurrentList->Repaint();
 }

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryFile>
+#include <QToolButton>
 
 namespace zn {
 
@@ -105,8 +106,30 @@ bool TFormMain::ExportWorkbook(const QString& fileName) {
                                                 : WriteNewWorkbook(target, book);
     busy.End();
     if (!result.ok && fileName.isEmpty() && !target.isEmpty()) QFile::remove(target);
-    return FinishExport(result, fileName.isEmpty(), fileName, target,
-                        QStringLiteral(" Arbeitsmappe konnte nicht geöffnet werden: "));
+    if (!FinishExport(result, fileName.isEmpty(), fileName, target,
+                      QStringLiteral(" Arbeitsmappe konnte nicht geöffnet werden: ")))
+        return false;
+    if (!fileName.isEmpty()) FileSaved(target, ExcelTypeName);
+    return true;
+}
+
+void TFormMain::SetWorkbookTarget(const QString& path) {
+    WorkbookTarget = path;
+    // A loaded .ods or .xls stays as it is: the tooltip names the .xlsx
+    // that is written beside it.
+    sbSaveX->setToolTip(
+        path.isEmpty() ? QStringLiteral("Aktuelle Liste speichern unter MS Excel")
+                       : QStringLiteral("Aktuelle Liste speichern unter ") +
+                             QDir::toNativeSeparators(WrittenName(path, SaveFolder, QStringLiteral("xlsx"))));
+}
+
+void TFormMain::FileSaved(const QString& path, const QString& type) {
+    if (IsWorkbookTarget(path)) SetWorkbookTarget(path);
+    CompetitionEvent saved;
+    saved.kind = CompetitionEventKind::FileSaved;
+    saved.fileName = path;
+    saved.text = type;
+    EmitEvent(saved);
 }
 
 // Mode 0 ("Datei in MS Word") writes "<list title>.docx" where the web page
@@ -134,8 +157,11 @@ bool TFormMain::ExportWordDocument(int mode, const QString& fileName) {
 
     const WriteResult result = WriteWordDocument(target, input, templateFile);
     busy.End();
-    return FinishExport(result, mode == 0, fileName, target,
-                        QStringLiteral(" Dokument konnte nicht geöffnet werden: "));
+    if (!FinishExport(result, mode == 0, fileName, target,
+                      QStringLiteral(" Dokument konnte nicht geöffnet werden: ")))
+        return false;
+    if (mode == 1) FileSaved(target, WordTypeName);
+    return true;
 }
 
 // After an export: a failure is told; a file made to be shown is opened;

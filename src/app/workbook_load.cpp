@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLocale>
 #include <QToolButton>
 
@@ -65,18 +66,28 @@ bool TFormMain::LoadWorkbook(const QString& fileName) {
 }
 
 // Options (Qt's own start with "-") are not file names; the first argument
-// is the program itself.
+// is the program itself. After the lists came back from the journal the
+// workbook is not loaded: its state on disk would overwrite the times
+// recorded since.
 bool TFormMain::OpenStartupWorkbook(const QStringList& arguments) {
     QString name;
     for (qsizetype i = 1; i < arguments.size() && name.isEmpty(); ++i)
         if (!arguments.at(i).startsWith(u'-')) name = arguments.at(i);
     if (name.isEmpty()) return false;
     const QString path = QFileInfo(name).absoluteFilePath();
+    if (restored_) {
+        StatusPanel1->setText(
+            sessionNote_ +
+            QStringLiteral("; „%1“ wurde nicht neu geladen, die wiederhergestellten Listen gelten.")
+                .arg(QFileInfo(path).fileName()));
+        return false;
+    }
     if (!LoadWorkbook(path)) return false;
+    if (!sessionNote_.isEmpty()) StatusPanel1->setText(sessionNote_);
     OpenFolder = QFileInfo(path).absolutePath();
     SaveFilterIndex = 1;
     SaveFileName = path;
-    sbSaveX->setToolTip(QStringLiteral("Aktuelle Liste speichern unter ") + QDir::toNativeSeparators(path));
+    SetWorkbookTarget(path);
     return true;
 }
 

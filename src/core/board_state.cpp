@@ -79,6 +79,7 @@ void ApplyBoardEvent(BoardState& s, const CompetitionEvent& e) {
     };
     switch (e.kind) {
     case CompetitionEventKind::ListsLoaded:
+    case CompetitionEventKind::Restored:
         pair();
         s.phase = BoardState::Idle;
         s.showLastRun = false;

@@ -26,6 +26,10 @@ const ListContent* CompetitionState::List(int list) const {
     return nullptr;
 }
 
+bool IsWorkbookTarget(const QString& fileName) {
+    return fileName.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
+}
+
 void ApplyEvent(CompetitionState& state, const CompetitionEvent& event) {
     ++state.events;
     for (const ListContent& changed : event.lists) {
@@ -39,10 +43,19 @@ void ApplyEvent(CompetitionState& state, const CompetitionEvent& event) {
     if (event.stageTag != 0) state.stageTag = event.stageTag;
     switch (event.kind) {
     case CompetitionEventKind::ListsLoaded:
+    case CompetitionEventKind::Restored: {
+        const bool restored = event.kind == CompetitionEventKind::Restored;
         state.fileName = event.fileName;
         state.listTitle = event.listTitle;
         state.lane1Team = event.team;
         state.lane2Team = event.team2;
+        state.workbookTarget = restored ? event.newText : event.fileName;
+        state.saveFileName = restored ? event.oldText : event.fileName;
+        break;
+    }
+    case CompetitionEventKind::FileSaved:
+        state.saveFileName = event.fileName;
+        if (IsWorkbookTarget(event.fileName)) state.workbookTarget = event.fileName;
         break;
     case CompetitionEventKind::RunStarted:
     case CompetitionEventKind::Reset:
@@ -78,6 +91,10 @@ QString EventKindText(CompetitionEventKind kind) {
         return QStringLiteral("Liste gewählt");
     case CompetitionEventKind::SettingsChanged:
         return QStringLiteral("Einstellungen");
+    case CompetitionEventKind::Restored:
+        return QStringLiteral("Wiederhergestellt");
+    case CompetitionEventKind::FileSaved:
+        return QStringLiteral("Gespeichert");
     }
     return QString();
 }

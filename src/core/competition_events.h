@@ -23,6 +23,12 @@ enum class CompetitionEventKind : int {
     ResultsGenerated, // stageTag
     StageSelected,    // stageTag
     SettingsChanged,  // text = what changed
+    // After a restart: fileName = the workbook the lists came from, lists: all
+    // four, team/team2: the pair, newText = the workbook "save the current
+    // list" writes into, oldText = the save dialog's file name, text = how
+    // many events were read back.
+    Restored,
+    FileSaved, // fileName = the file written, text = its type
 };
 
 // A list's whole content after the event, header row first; list 1-4
@@ -86,10 +92,18 @@ struct CompetitionState {
     QString lane2Team;
     QString listTitle;
     QString fileName;
+    // The workbook "save the current list" writes into: the last workbook
+    // loaded or saved to; and the last name chosen in the save dialog.
+    QString workbookTarget;
+    QString saveFileName;
     int events = 0;
 
     const ListContent* List(int list) const;
 };
+
+// A file "save the current list" can write into: an .xlsx workbook, never
+// the .docx, .html or .txt of another export.
+bool IsWorkbookTarget(const QString& fileName);
 
 // Folds one event into the state.
 void ApplyEvent(CompetitionState& state, const CompetitionEvent& event);

@@ -59,7 +59,11 @@ QStringList JournalLine(const QDateTime& at, const CompetitionEvent& e) {
     QString change;
     switch (e.kind) {
     case CompetitionEventKind::ListsLoaded:
+    case CompetitionEventKind::FileSaved:
         change = e.fileName;
+        break;
+    case CompetitionEventKind::Restored:
+        change = e.fileName.isEmpty() ? e.text : e.text + QStringLiteral(", ") + e.fileName;
         break;
     case CompetitionEventKind::RunStarted:
     case CompetitionEventKind::Reset:

@@ -60,6 +60,11 @@ std::optional<int> LaneTeamNumber(const QString& laneText) {
     return nr;
 }
 
+QString LaneTeamName(const QString& laneText) {
+    const qsizetype end = laneText.indexOf(u' ', 3);
+    return end < 0 ? QString() : laneText.mid(end + 1).trimmed();
+}
+
 std::optional<double> BestOfTotals(std::optional<double> g1, std::optional<double> g2) {
     if (g1 && g2) return *g1 < *g2 ? g1 : g2;
     return g1 ? g1 : g2;
@@ -104,9 +109,18 @@ RecordOutcome RecordLaneTime(ListRows& protocol, int column, const QString& lane
         return outcome;
     }
     outcome.teamNr = *nr;
-    const QList<int> rows = TeamRows(protocol, *nr);
+    outcome.entry = laneText.trimmed();
+    const QList<int> numbered = TeamRows(protocol, *nr);
+    const QString name = LaneTeamName(laneText);
+    QList<int> rows;
+    for (int r : numbered)
+        if (CellOf(protocol.at(r), pc::Name).trimmed() == name) rows.append(r);
     if (rows.size() != 1) {
-        outcome.status = rows.isEmpty() ? RecordStatus::TeamNotFound : RecordStatus::TeamNotUnique;
+        outcome.status = !rows.isEmpty()      ? RecordStatus::TeamNotUnique
+                         : numbered.isEmpty() ? RecordStatus::TeamNotFound
+                                              : RecordStatus::NameDiffers;
+        if (outcome.status == RecordStatus::NameDiffers)
+            outcome.protocolName = CellOf(protocol.at(numbered.front()), pc::Name).trimmed();
         return outcome;
     }
     outcome.row = rows.front();
@@ -133,19 +147,25 @@ RecordOutcome RecordLaneTime(ListRows& protocol, int column, const QString& lane
 QString RecordFailureText(const RecordOutcome& outcome, int lane, const QString& timeText) {
     const QString tail = QStringLiteral(", Zeit %1 bitte von Hand eintragen.").arg(timeText);
     const QString bahn = QStringLiteral("Bahn %1: ").arg(lane);
-    const QString nr = QString::number(outcome.teamNr);
+    const QString team = QStringLiteral("„%1“").arg(outcome.entry);
     switch (outcome.status) {
     case RecordStatus::Recorded:
         return QString();
     case RecordStatus::NoTeamOnLane:
         return bahn + QStringLiteral("keine Mannschaft gewählt") + tail;
     case RecordStatus::TeamNotUnique:
-        return bahn + QStringLiteral("Mannschafts-Nr. %1 ist im Zeitenprotokoll nicht eindeutig").arg(nr) +
+        return bahn + QStringLiteral("Mannschaft %1 steht mehrfach im Zeitenprotokoll").arg(team) + tail;
+    case RecordStatus::NameDiffers:
+        return bahn +
+               QStringLiteral("Mannschaft %1 nicht im Zeitenprotokoll gefunden (Nr. %2 heißt dort „%3“)")
+                   .arg(team)
+                   .arg(outcome.teamNr)
+                   .arg(outcome.protocolName) +
                tail;
     case RecordStatus::TeamNotFound:
         break;
     }
-    return bahn + QStringLiteral("Mannschaft Nr. %1 nicht im Zeitenprotokoll gefunden").arg(nr) + tail;
+    return bahn + QStringLiteral("Mannschaft %1 nicht im Zeitenprotokoll gefunden").arg(team) + tail;
 }
 
 EditCommit CommitPenaltyEdit(QStringList& row, int editColumn, QChar separator) {

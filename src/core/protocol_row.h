@@ -63,6 +63,8 @@ QString TeamKeyOfRow(const QStringList& row);
 // TeamKey, so "  7 Süd" is 7 and "1000 Tausend" is 1000. A key of a row
 // without a number ("    Gast") has none.
 std::optional<int> LaneTeamNumber(const QString& laneText);
+// The name part of a lane list's text, trimmed: "  7 Süd" gives "Süd".
+QString LaneTeamName(const QString& laneText);
 
 // Best total of the two lanes; a lane without a total that counts never wins.
 // No total on either lane: no best time.
@@ -72,22 +74,25 @@ enum class RecordStatus {
     Recorded,
     NoTeamOnLane,  // the lane list shows no team number (blank entry)
     TeamNotFound,  // no protocol row carries that number
-    TeamNotUnique, // more than one protocol row carries it
+    NameDiffers,   // rows carry the number, but under another name
+    TeamNotUnique, // more than one protocol row carries number and name
 };
 
 struct RecordOutcome {
     RecordStatus status = RecordStatus::Recorded;
-    int row = -1;    // the protocol row written, when recorded
-    int teamNr = -1; // the lane's team number, when it had one
+    int row = -1;         // the protocol row written, when recorded
+    int teamNr = -1;      // the lane's team number, when it had one
+    QString entry;        // the lane's entry as the operator saw it, trimmed
+    QString protocolName; // NameDiffers: the name the number has in the protocol
 };
 
 // Writes a stopped lane's time into the time protocol (column 4 for lane 1,
-// 7 for lane 2) in the one row that carries the number of the team on that
-// lane, resets that lane's penalty to "0", sets its total to the time and
-// recomputes the best time from both totals. A time that does not count (0,00
-// from a stop in the first 10 ms) is written, but makes no total and no best
-// time. When the team is missing or its number is not unique nothing is
-// written: the operator has to enter the time by hand (see RecordFailureText).
+// 7 for lane 2) in the one row that carries the number and the name of the
+// team on that lane (a lane entry left over from another list must never
+// put its time on whichever team has that number here), resets that lane's penalty to "0", sets its total to
+// the time and recomputes the best time from both totals. A time that does not count (0,00 from a stop in the
+// first 10 ms) is written, but makes no total and no best time. When the team is missing, named otherwise or
+// not unique nothing is written: the operator has to enter the time by hand (see RecordFailureText).
 // `laneText` is the text of that lane's team list (cbBuhn1 or cbBuhn2).
 RecordOutcome RecordLaneTime(ListRows& protocol, int column, const QString& laneText, const QString& timeText,
                              QChar separator);

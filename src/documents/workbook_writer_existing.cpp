@@ -115,11 +115,19 @@ public:
         }
     }
 
-    void WriteBlock(const WorkbookSheet& sheet) {
+    // `resultSheet`: sheets 3 and 4. A result sheet this program wrote has its
+    // header in row 1 and the title line alone in row 2 (loading drops the
+    // second row of a result sheet); its header stays in row 1, or it would
+    // stand twice and the title line would be gone. The rows go below either way.
+    void WriteBlock(const WorkbookSheet& sheet, bool resultSheet) {
+        const bool ownLayout =
+            resultSheet && HasValue(1, 1) && HasValue(1, 2) && HasValue(2, 1) && !HasValue(2, 2);
         const int rows = static_cast<int>(sheet.rows.size());
-        for (int r = 0; r < rows; ++r)
+        for (int r = 0; r < rows; ++r) {
+            const int sheetRow = ownLayout && r == 0 ? 1 : kFirstBlockRow + r;
             for (int c = 0; c < sheet.colCount; ++c)
-                SetText(kFirstBlockRow + r, c + 1, CellOf(sheet.rows[r], c));
+                SetText(sheetRow, c + 1, CellOf(sheet.rows[r], c));
+        }
         // The rest of an older, longer list (column A filled right below).
         for (int row = kFirstBlockRow + rows; HasValue(row, 1); ++row)
             for (int c = 0; c < sheet.colCount; ++c)
@@ -401,7 +409,7 @@ bool Edit(Package& pkg, const WorkbookExport& book) {
             return false;
         }
         SheetEditor editor(sheet);
-        editor.WriteBlock(book.sheets[i]);
+        editor.WriteBlock(book.sheets[i], i >= 2);
         pkg.replaced.append(
             {part, (added ? QByteArray(R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)")
                           : QByteArray()) +

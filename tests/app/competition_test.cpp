@@ -198,3 +198,70 @@ TEST_F(Competition, ExampleRoundRunsAndItsWorkbookComesBackAsItWasWritten) {
     for (size_t i = 0; i < 4; ++i)
         EXPECT_EQ(Text(after[i]), Text(before[i])) << "example workbook, list " << i + 1;
 }
+
+// The lane lists hold the time protocol's teams whatever list is shown or
+// changed: after a row of the overall result is removed the lanes still offer
+// "  3 …" (number and name), never a result list's "1 FF Mühlbach" (place and
+// name), whose number belongs to another team in the protocol.
+TEST_F(Competition, StopsFindTheirTeamsAfterARowOfAResultListIsRemoved) {
+    form = wb.MakeForm();
+    ASSERT_TRUE(Workbench::ShowActive(*form));
+    wb.LoadExample(*form);
+    Run(1, 23456, 1000);
+    Run(2, 31000, 2500);
+    const QStringList lanes{form->cbBuhn1->currentText(), form->cbBuhn2->currentText()};
+    form->StageEntry(19)->trigger();
+    form->SelectDatenbank(form->StageEntry(14));
+    ASSERT_EQ(form->CurrentList, form->SortGrid4);
+    form->SortGrid4->SetCurrentRow(2);
+    wb.modal.answer = TFDlgYesNo::mrYes;
+    QTest::mouseClick(form->sbCLS, Qt::LeftButton);
+    ASSERT_EQ(wb.modal.asked, QStringList{"Zeile entfernen?"});
+    EXPECT_EQ(form->cbBuhn1->count(), 20);
+    EXPECT_EQ((QStringList{form->cbBuhn1->currentText(), form->cbBuhn2->currentText()}), lanes);
+
+    TSortGrid* protocol = form->SortGrid2;
+    const QStringList team2 = RowOf(protocol, RowOfTeam(protocol, "2"));
+    Run(1, 20000, 500);
+    EXPECT_EQ(protocol->GetCell(pc::Zeit1, RowOfTeam(protocol, "5")), "20,00");
+    EXPECT_EQ(protocol->GetCell(pc::Zeit2, RowOfTeam(protocol, "6")), "20,50");
+    EXPECT_EQ(RowOf(protocol, RowOfTeam(protocol, "2")), team2);
+
+    // A lane entry whose name is not the protocol's for that number writes
+    // nothing and names lane, entry, time and reason.
+    QComboBox* lane2 = form->cbBuhn2;
+    lane2->setItemText(lane2->currentIndex(), "  8 FF Mühlbach");
+    const QStringList team8 = RowOf(protocol, RowOfTeam(protocol, "8"));
+    Run(1, 19000, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(RowOf(protocol, RowOfTeam(protocol, "8")), team8);
+    ASSERT_EQ(wb.modal.messages.size(), 1);
+    EXPECT_TRUE(
+        wb.modal.messages[0].startsWith("Bahn 2: Mannschaft „8 FF Mühlbach“ nicht im Zeitenprotokoll"))
+        << wb.modal.messages[0].toStdString();
+    EXPECT_TRUE(wb.modal.messages[0].contains("19,50"));
+}
+
+// While a run is on, the protocol row of a team on a lane cannot be removed:
+// its stop must still find it.
+TEST_F(Competition, ARunningTeamKeepsItsProtocolRow) {
+    form = wb.MakeForm();
+    ASSERT_TRUE(Workbench::ShowActive(*form));
+    wb.LoadExample(*form);
+    QTest::mouseClick(form->bSTART, Qt::LeftButton);
+    TSortGrid* protocol = form->SortGrid2;
+    ASSERT_EQ(form->CurrentList, protocol);
+    protocol->SetCurrentRow(RowOfTeam(protocol, "2"));
+    wb.modal.answer = TFDlgYesNo::mrYes;
+    QTest::mouseClick(form->sbCLS, Qt::LeftButton);
+    EXPECT_TRUE(wb.modal.asked.isEmpty());
+    EXPECT_EQ(protocol->RowCount(), 21);
+    EXPECT_TRUE(form->StatusPanel1->text().contains("läuft gerade"));
+
+    protocol->SetCurrentRow(RowOfTeam(protocol, "9"));
+    QTest::mouseClick(form->sbCLS, Qt::LeftButton);
+    EXPECT_EQ(protocol->RowCount(), 20);
+    wb.clock.now += 20000;
+    QTest::keyClick(form.get(), Qt::Key_2);
+    EXPECT_EQ(protocol->GetCell(pc::Zeit2, RowOfTeam(protocol, "2")), "20,00");
+}

@@ -14,8 +14,10 @@ using namespace zn::test;
 
 namespace {
 
-const QString kQuestion =
-    QStringLiteral("Die letzte Sitzung wurde nicht ordnungsgemäß beendet. Daten wiederherstellen?");
+bool IsRecoveryQuestion(const QStringList& asked) {
+    return asked.size() == 1 && asked[0].startsWith("Die letzte Sitzung (") &&
+           asked[0].endsWith(") wurde nicht ordnungsgemäß beendet. Daten wiederherstellen?");
+}
 
 class JournalConsole : public ::testing::Test {
 protected:
@@ -55,13 +57,7 @@ protected:
         QTest::keyClick(protocol, Qt::Key_Return);
     }
 
-    // What a crash leaves behind: the journal (with its write-ahead log) of a
-    // session still running, put into another workbench's data folder.
-    static void CopyJournal(const QString& journal, Workbench& to) {
-        QDir().mkpath(to.Path("daten"));
-        for (const QString& suffix : {QString(), QStringLiteral("-wal")})
-            QFile::copy(journal + suffix, to.Path("daten/") + QFileInfo(journal).fileName() + suffix);
-    }
+    static void CopyJournal(const QString& journal, Workbench& to) { to.TakeRunningJournal(journal); }
 
     QString JournalPath() const { return TJournal::FileFor(wb.Path("daten"), QDate::currentDate()); }
 };
@@ -119,7 +115,7 @@ TEST_F(JournalConsole, ListsStageAndPairComeBackAfterASessionThatDidNotEnd) {
     again.modal.answer = TFDlgYesNo::mrYes;
     std::unique_ptr<TFormMain> restarted;
     Start(again, restarted);
-    EXPECT_EQ(again.modal.asked, QStringList{kQuestion});
+    EXPECT_TRUE(IsRecoveryQuestion(again.modal.asked)) << again.modal.asked.join('\n').toStdString();
     EXPECT_EQ(RowsOf(restarted->SortGrid2->Store()), protocol);
     EXPECT_EQ(restarted->cbBuhn1->currentText(), lane1);
     EXPECT_EQ(restarted->CurrentList, restarted->SortGrid2);
@@ -142,7 +138,7 @@ TEST_F(JournalConsole, NeinStartsEmptyAndKeepsTheOldJournal) {
     form.reset();
     std::unique_ptr<TFormMain> restarted;
     Start(again, restarted); // answered "Nein"
-    EXPECT_EQ(again.modal.asked, QStringList{kQuestion});
+    EXPECT_TRUE(IsRecoveryQuestion(again.modal.asked)) << again.modal.asked.join('\n').toStdString();
     EXPECT_TRUE(restarted->SortGrid2->GetCell(pc::Name, 1).isEmpty());
     EXPECT_EQ(restarted->cbBuhn1->count(), 0);
     const QStringList kept = QDir(again.Path("daten")).entryList({"*verworfen*"});

@@ -102,7 +102,7 @@ TEST_F(ResultsTable, UnknownTeamIsToldInABoxOnlyAfterTheRun) {
     form->mSTOP1Click();
     QCoreApplication::processEvents();
     EXPECT_TRUE(wb.modal.messages.isEmpty()) << "no box while lane 2 still runs";
-    EXPECT_TRUE(form->StatusPanel1->text().contains("Nr. 99"));
+    EXPECT_TRUE(form->StatusPanel1->text().contains("„99 Gast“"));
     EXPECT_TRUE(form->bSTOP2->isEnabled());
 
     form->mStop2Click();
@@ -263,16 +263,17 @@ TEST_F(ResultsTable, AStopGoesToTheTeamOfTheWholeNumberOrToNobody) {
     EXPECT_EQ(protocol->GetCell(pc::Zeit1, 5), "20,00");
     EXPECT_EQ(protocol->GetCell(pc::Zeit1, 4), "");
 
-    // A second team 7 (lane 2): neither row is written, the operator is told.
+    // Team 7 twice under one name (lane 2): neither row is written, the
+    // operator is told.
     protocol->SetRowCount(7);
-    SetRow(6, {"7", "Ost II"});
+    SetRow(6, {"7", "Ost"});
     wb.clock.now += 1000;
     form->mStop2Click();
     QCoreApplication::processEvents();
     EXPECT_EQ(protocol->GetCell(pc::Zeit2, 1), "");
     EXPECT_EQ(protocol->GetCell(pc::Zeit2, 6), "");
     ASSERT_EQ(wb.modal.messages.size(), 1);
-    EXPECT_TRUE(wb.modal.messages[0].contains("Nr. 7 ist im Zeitenprotokoll nicht eindeutig"));
+    EXPECT_TRUE(wb.modal.messages[0].contains("„7 Ost“ steht mehrfach im Zeitenprotokoll"));
     EXPECT_TRUE(wb.modal.messages[0].contains("21,00"));
 }
 

@@ -252,6 +252,15 @@ public:
         QTest::mouseClick(form.sbLoad, Qt::LeftButton);
     }
 
+    // What a crash leaves behind: the journal (with its write-ahead log) of a
+    // session still running, put into this workbench's data folder "daten".
+    void TakeRunningJournal(const QString& journal) {
+        QDir().mkpath(Path(QStringLiteral("daten")));
+        for (const QString& suffix : {QString(), QStringLiteral("-wal")})
+            QFile::copy(journal + suffix,
+                        Path(QStringLiteral("daten/")) + QFileInfo(journal).fileName() + suffix);
+    }
+
     QByteArray Read(const QString& path) const {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -116,10 +116,42 @@ TEST_F(ListExport, SavingTheCurrentListWritesIntoTheWorkbookFromRowTwo) {
     EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join('\n').toStdString();
 }
 
+// "Aktuelle Liste speichern unter" writes where its tooltip says: into the
+// last workbook saved to (a result sheet of the console's own layout keeps
+// its header and title line), never into a name made from a document's.
+TEST_F(ListExport, SaveXWritesIntoTheLastWorkbookSavedToAndNeverADocument) {
+    wb.files.accept = false;
+    QTest::mouseClick(form->sbSaveX, Qt::LeftButton);
+    EXPECT_EQ(wb.files.calls, 1);
+    EXPECT_EQ(wb.files.shownIndex, 1);
+    wb.files.accept = true;
+
+    const QString book = wb.Path("Ergebnis.xlsx");
+    SaveAs(book, 1);
+    const QString tip = "Aktuelle Liste speichern unter " + QDir::toNativeSeparators(book);
+    EXPECT_EQ(form->sbSaveX->toolTip(), tip);
+    SaveAs(wb.Path("Protokoll"), 2);
+    EXPECT_EQ(form->sbSaveX->toolTip(), tip);
+    form->SortGrid3->SetCell(1, 1, "FF Süd");
+    QTest::mouseClick(form->sbSaveX, Qt::LeftButton);
+    EXPECT_FALSE(QFileInfo::exists(wb.Path("Protokoll.xlsx")));
+    const WorkbookSheets read = ReadWorkbook(book, QLocale());
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    for (int sheet : {2, 3}) {
+        EXPECT_EQ(read.sheets[sheet].Cell(0, 0), "Platz") << sheet;
+        EXPECT_TRUE(read.sheets[sheet].Cell(1, 0).startsWith("Vorlauf Kreis – ")) << sheet;
+        EXPECT_EQ(read.sheets[sheet].Cell(2, 0), "1") << sheet;
+    }
+    EXPECT_EQ(read.sheets[2].Cell(2, 1), "FF Süd");
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join('\n').toStdString();
+}
+
 TEST_F(ListExport, LoadedOdsIsSavedAsXlsxBesideItAndTheOperatorToldSo) {
     const QString ods = wb.Path("Vorlauf.ods");
     const QByteArray before = Old(ods);
-    form->SaveFileName = ods;
+    form->SetWorkbookTarget(ods);
+    EXPECT_EQ(form->sbSaveX->toolTip(),
+              "Aktuelle Liste speichern unter " + QDir::toNativeSeparators(wb.Path("Vorlauf.xlsx")));
     QTest::mouseClick(form->sbSaveX, Qt::LeftButton);
     EXPECT_EQ(wb.Read(ods), before);
     EXPECT_EQ(SheetNames(wb.Path("Vorlauf.xlsx")), AllSheets());

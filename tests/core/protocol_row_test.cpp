@@ -101,9 +101,8 @@ TEST(RecordLaneTime, UnknownTeamWritesNothingAndSaysSo) {
     EXPECT_EQ(out.status, RecordStatus::TeamNotFound);
     EXPECT_EQ(out.teamNr, 99);
     EXPECT_EQ(p, before);
-    EXPECT_EQ(
-        RecordFailureText(out, 1, "23,45"),
-        "Bahn 1: Mannschaft Nr. 99 nicht im Zeitenprotokoll gefunden, Zeit 23,45 bitte von Hand eintragen.");
+    EXPECT_EQ(RecordFailureText(out, 1, "23,45"), "Bahn 1: Mannschaft „99 Fremd“ nicht im Zeitenprotokoll "
+                                                  "gefunden, Zeit 23,45 bitte von Hand eintragen.");
 
     out = RecordLaneTime(p, pc::Zeit2, "    ", "19,00", u',');
     EXPECT_EQ(out.status, RecordStatus::NoTeamOnLane);
@@ -123,15 +122,30 @@ TEST(RecordLaneTime, TheWholeNumberFindsTheTeamAndPadsShortRows) {
     EXPECT_EQ(p[1].size(), 2); // team 100 untouched
 }
 
-TEST(RecordLaneTime, ANumberTwiceInTheProtocolWritesNothing) {
+// The lane entry may stem from another list (a result list's "place name"):
+// its number then belongs to another team here, whose time must stay.
+TEST(RecordLaneTime, NumberAndNameTogetherFindTheTeam) {
     ListRows p{QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end()), {"5", "Erste"}, {"05", "Zweite"}};
+    auto out = RecordLaneTime(p, pc::Zeit1, "  5 Zweite", "20,00", u',');
+    EXPECT_EQ(out.row, 2);
+
+    p.append(QStringList{"5", "Zweite"});
     const ListRows before = p;
-    const auto out = RecordLaneTime(p, pc::Zeit1, "  5 Zweite", "20,00", u',');
+    out = RecordLaneTime(p, pc::Zeit1, "  5 Zweite", "21,00", u',');
     EXPECT_EQ(out.status, RecordStatus::TeamNotUnique);
     EXPECT_EQ(p, before);
-    EXPECT_EQ(RecordFailureText(out, 1, "20,00"),
-              "Bahn 1: Mannschafts-Nr. 5 ist im Zeitenprotokoll nicht eindeutig, Zeit 20,00 bitte von Hand "
+    EXPECT_EQ(RecordFailureText(out, 1, "21,00"),
+              "Bahn 1: Mannschaft „5 Zweite“ steht mehrfach im Zeitenprotokoll, Zeit 21,00 bitte von Hand "
               "eintragen.");
+
+    out = RecordLaneTime(p, pc::Zeit2, "  2 FF Oberdürrbach", "19,50", u',');
+    EXPECT_EQ(out.status, RecordStatus::TeamNotFound);
+    out = RecordLaneTime(p, pc::Zeit2, "  5 FF Oberdürrbach", "19,50", u',');
+    EXPECT_EQ(out.status, RecordStatus::NameDiffers);
+    EXPECT_EQ(p, before);
+    EXPECT_EQ(RecordFailureText(out, 2, "19,50"),
+              "Bahn 2: Mannschaft „5 FF Oberdürrbach“ nicht im Zeitenprotokoll gefunden (Nr. 5 heißt dort "
+              "„Erste“), Zeit 19,50 bitte von Hand eintragen.");
 }
 
 TEST(CommitPenaltyEdit, PenaltyAfterTimeAndTheBestTimeRule) {
