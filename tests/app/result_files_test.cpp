@@ -294,7 +294,8 @@ TEST_F(ResultFiles, FailedLoadDoesNotBecomeTheWorkbookTarget) {
 }
 
 TEST_F(ResultFiles, LoadedListsOpenTheStagesTheFileNames) {
-    FillList(form->SortGrid1, {ProtocolHeaderRow(), {"12", "West"}, {"3", "Nord"}, {"", ""}});
+    for (TSortGrid* list : {form->SortGrid1, form->SortGrid2})
+        FillList(list, {ProtocolHeaderRow(), {"12", "West"}, {"3", "Nord"}, {"", ""}});
     form->ApplyLoadedLists("/daten/Halbfinale Kreis.xlsx");
     for (int s = 1; s <= 5; ++s)
         EXPECT_EQ(form->Startliste[s]->isEnabled(), s == 4) << s;
