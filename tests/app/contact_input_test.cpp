@@ -131,6 +131,32 @@ TEST_F(ContactInput, Led1ArmsTheStartAndTheLockOutsSwallowBounces) {
     EXPECT_FALSE(form->TimerGesperrt1->isActive());
 }
 
+// A contact that started the run is not taken again on either lane for 2 s:
+// lane 1's contact closing again 1.9 s later stops nothing, one after the
+// lock-out has run out stops the lane.
+TEST_F(ContactInput, TheLockOutLastsTwoSeconds) {
+    Create();
+    form->Led1Click(); // armed
+    wb.clock.now = 5000;
+    Contact(kModemDsrOn, true); // the start; the run counts from 5200
+    ASSERT_TRUE(Running());
+    for (QTimer* lockOut : {form->TimerGesperrt1, form->TimerGesperrt2}) {
+        EXPECT_TRUE(lockOut->isActive());
+        EXPECT_EQ(lockOut->interval(), 2000);
+    }
+    Contact(kModemDsrOn, false);
+    wb.clock.now = 6900;
+    Contact(kModemDsrOn, true);
+    EXPECT_TRUE(LaneTime(1).isEmpty());
+    EXPECT_TRUE(form->bSTOP1->isEnabled());
+
+    form->TimerGesperrt1Timer(form->TimerGesperrt1); // 2 s after the start
+    Contact(kModemDsrOn, false);
+    wb.clock.now = 7100;
+    Contact(kModemDsrOn, true);
+    EXPECT_EQ(LaneTime(1), "1,90");
+}
+
 TEST_F(ContactInput, AStopTakesTheInstantOfTheContactNotOfABusyWindow) {
     Create();
     form->bSTARTMouseDown(); // origin 1200

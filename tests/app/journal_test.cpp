@@ -159,6 +159,29 @@ TEST_F(JournalConsole, DamagedJournalIsSetAsideAndTheConsoleStarts) {
     EXPECT_FALSE(form->Journal()->ReadAll().empty());
 }
 
+// A journal cut short (a full disk, a copy broken off) still holds its first
+// events: they are offered back like those of a session that did not end.
+TEST_F(JournalConsole, ADamagedJournalOffersTheEventsStillReadable) {
+    Start();
+    Load();
+    const ListRows teams = RowsOf(form->SortGrid1->Store());
+    for (int pair = 0; pair < 8; ++pair)
+        Run(23456 + pair * 100);
+    form.reset(); // a clean end: every commit is in the file itself
+    Workbench again;
+    CopyJournal(JournalPath(), again);
+    QFile copy(again.Path("daten/") + QFileInfo(JournalPath()).fileName());
+    ASSERT_TRUE(copy.resize(copy.size() / 2));
+
+    again.modal.answer = TFDlgYesNo::mrYes;
+    std::unique_ptr<TFormMain> restarted;
+    Start(again, restarted);
+    ASSERT_EQ(again.modal.messages.size(), 1);
+    EXPECT_TRUE(again.modal.messages[0].contains("beschädigt"));
+    EXPECT_EQ(again.modal.asked, QStringList{kQuestion});
+    EXPECT_EQ(RowsOf(restarted->SortGrid1->Store()), teams);
+}
+
 TEST_F(JournalConsole, FailingJournalNeverStopsTheTimingAndSaysSo) {
     Start();
     Load();

@@ -345,3 +345,17 @@ TEST_F(RunTiming, ClosingAsksOnlyWhileTheClockRuns) {
     wb.modal.answer = TFDlgYesNo::mrYes;
     EXPECT_TRUE(form->close());
 }
+
+// Neither lane's team can be changed from START until RESET: a time must go
+// to the team that ran.
+TEST_F(RunTiming, BothLaneListsAreLockedUntilReset) {
+    const auto locked = [&] { return !form->cbBuhn1->isEnabled() && !form->cbBuhn2->isEnabled(); };
+    Start();
+    EXPECT_TRUE(locked());
+    form->mSTOP1Click();
+    form->mStop2Click();
+    EXPECT_TRUE(locked());
+    form->mResetClick(form->bRESET);
+    EXPECT_TRUE(form->cbBuhn1->isEnabled());
+    EXPECT_TRUE(form->cbBuhn2->isEnabled());
+}

@@ -194,3 +194,20 @@ TEST_F(StageLists, SwitchingListsClosesAnOpenPenaltyEdit) {
     EXPECT_EQ(protocol->GetCell(pc::Gesamt1, 1), "25,00");
     EXPECT_TRUE(protocol->Options().testFlag(goRowSelect));
 }
+
+// "Ergebnislisten erzeugen" chosen while a penalty is still being typed: the
+// penalty is part of the results it builds.
+TEST_F(StageLists, GeneratingTakesAPenaltyStillBeingTyped) {
+    FillList(form->SortGrid2, {ProtocolHeaderRow(),
+                               {"1", "Eins", "", "v", "20,00", "0", "20,00", "", "", "", "20,00"},
+                               {"2", "Zwei", "", "v", "22,00", "0", "22,00", "", "", "", "22,00"}});
+    form->StageEntry(12)->trigger();
+    TSortGrid* protocol = form->SortGrid2;
+    QTest::mouseClick(protocol->viewport(), Qt::LeftButton, {}, protocol->CellRect(pc::Fehler1, 1).center());
+    QTest::keyClicks(protocol, "5");
+    ASSERT_EQ(form->EditColumn, pc::Fehler1);
+    form->StageEntry(19)->trigger();
+    EXPECT_EQ(Column(form->SortGrid3, rc::Mannschaft), (QStringList{"Mannschaft", "Zwei", "Eins"}));
+    EXPECT_EQ(RowOf(form->SortGrid3, 2), (QStringList{"2", "Eins", "", "20,00", "5", "25,00"}));
+    EXPECT_EQ(RowOf(form->SortGrid4, 2), (QStringList{"2", "Eins", "", "20,00", "5", "25,00"}));
+}

@@ -36,3 +36,19 @@ TEST(PortChoice, OpeningAListRemovesTheOtherLanesEntryButNeverKein) {
     EXPECT_EQ(l.entries, t);
     EXPECT_EQ(l.selected, 1);
 }
+
+// Every entry of all 16 ports reads back as the port and pin pair it was made
+// from: a "7" or "8" in the port number must not pass for pins 7/8, nor a "1"
+// of "COM1x" for COM1.
+TEST(PortChoice, AllThirtyTwoEntriesRoundTrip) {
+    QStringList all{"Kein"};
+    for (int port = 1; port <= 16; ++port) {
+        for (int line : {0, 1}) {
+            const QString entry = QStringLiteral("COM%1 /%2").arg(port).arg(line == 1 ? "7,8" : "4,6");
+            all << entry;
+            EXPECT_EQ(PortEntry({port, line}), entry);
+            EXPECT_EQ(ParsePortEntry(entry), (PortChoice{port, line})) << entry.toStdString();
+        }
+    }
+    EXPECT_EQ(PortTemplate((16u << 16) | 0xFFFFu), all);
+}

@@ -162,6 +162,24 @@ TEST(ProtocolPages, TakesTheLargestSizeThatFitsAndNothingWhenNoneDoes) {
     EXPECT_TRUE(tooWide.pages.front().empty());
 }
 
+// The widest name in the last row still sets its column and the size: it
+// ends inside its rules, and on the page.
+TEST(ProtocolPages, TheLastRowIsMeasuredToo) {
+    const QString longest = QString(100, u'L');
+    PrintTable table = Table(6);
+    const auto shortNames = table.cell;
+    table.cell = [=](int c, int r) { return c == 1 && r == 5 ? longest : shortNames(c, r); };
+    FakeDocument doc;
+    ASSERT_TRUE(ComposeProtocol(doc, table, kBox, "V", "d"));
+    const Drawn* name = doc.Find(0, longest);
+    ASSERT_TRUE(name);
+    const auto rules = doc.Of(0, Drawn::Line);
+    ASSERT_EQ(rules.size(), 4u);
+    EXPECT_EQ(rules[2].x1 - rules[1].x1, W(100, name->font.size) + 10);
+    EXPECT_LE(name->x1 + W(100, name->font.size), rules[2].x1 - 5);
+    EXPECT_LE(name->x1 + W(100, name->font.size), 2045);
+}
+
 TEST(CertificatePages, SizesAreTimesTwoPointFiveFourHalvesToEven) {
     EXPECT_EQ(CertificateFontSize(12), 30);  // 30.48
     EXPECT_EQ(CertificateFontSize(25), 64);  // 63.5 -> even

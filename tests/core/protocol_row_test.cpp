@@ -215,6 +215,22 @@ TEST(CommitPenaltyEdit, EditedTimeOfLaneTwo) {
     EXPECT_EQ(row[pc::Bestzeit], "26,00");
 }
 
+// A total left beside a time that was cleared or is 0 (a workbook's, or one
+// typed by hand) is stale: the other lane's run is the best time.
+TEST(RecordLaneTime, AStaleTotalBesideNoTimeIsNoBestTime) {
+    for (const QString zeit : {"", "0", "0,00"}) {
+        ListRows p = Protocol();
+        p[2][pc::Zeit2] = zeit;
+        p[2][pc::Gesamt2] = "15,00";
+        RecordLaneTime(p, pc::Zeit1, "  7 Süd", "20,00", u',');
+        EXPECT_EQ(p[2][pc::Bestzeit], "20,00") << zeit.toStdString();
+
+        QStringList row{"7", "Süd", "B", "", "21,50", "2", "", zeit, "", "15,00", ""};
+        CommitPenaltyEdit(row, pc::Fehler1, u',');
+        EXPECT_EQ(row[pc::Bestzeit], "23,50") << zeit.toStdString();
+    }
+}
+
 TEST(BestOfTotals, ALaneWithoutTotalNeverWins) {
     EXPECT_EQ(BestOfTotals(std::nullopt, 25), 25);
     EXPECT_EQ(BestOfTotals(25, std::nullopt), 25);

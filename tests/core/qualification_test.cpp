@@ -92,3 +92,15 @@ TEST(Generate, PlacesDoNotDependOnTheOrderTheProtocolIsShownIn) {
     EXPECT_EQ(Column(lists.overall, rc::Platz), (QStringList{"1", "2", "3"}));
     EXPECT_EQ(Column(lists.protocol, pc::Nr), (QStringList{"1", "2", "3", "10"}));
 }
+
+// A "Q." cell of blanks, as a cleared cell of a workbook comes back, is no
+// mark: the team is neither in the qualification nor ahead in the overall.
+TEST(Generate, AMarkOfBlanksIsNoMark) {
+    const auto lists = GenerateResultLists(Input({
+        {"1", "A", "", "   ", "20,00", "0", "20,00", "", "", "", "20,00"},
+        {"2", "B", "", "", "19,00", "0", "19,00", "", "", "", "19,00"},
+        {"3", "C", "", "v", "25,00", "0", "25,00", "", "", "", "25,00"},
+    }));
+    EXPECT_EQ(Column(lists.qualification, rc::Mannschaft), (QStringList{"C"}));
+    EXPECT_EQ(Column(lists.overall, rc::Mannschaft), (QStringList{"C", "B", "A"}));
+}

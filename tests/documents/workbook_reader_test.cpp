@@ -220,3 +220,12 @@ TEST_F(WorkbookFiles, HundredThousandRowsAreRefused) {
     EXPECT_TRUE(lists.error.contains("lang.xlsx"));
     EXPECT_TRUE(lists.lists.empty());
 }
+
+// Sheets with nothing in them would empty every list mid-competition.
+TEST_F(WorkbookFiles, AWorkbookOfEmptySheetsIsRefused) {
+    const QString path = dir.filePath("leer.xlsx");
+    WriteSheetXlsx(path, "<row r=\"1\"/><row r=\"2\"/>");
+    ExpectRefused(path);
+    const QString error = ReadWorkbook(path, kGerman).error;
+    EXPECT_TRUE(error.contains("Die ersten Tabellen der Arbeitsmappe sind leer.")) << error.toStdString();
+}

@@ -213,6 +213,23 @@ INSTANTIATE_TEST_SUITE_P(Journal, JournalDamageTest,
                                            Damage{"foreign", ForeignDatabase}),
                          [](const auto& param) { return std::string(param.param.name); });
 
+// The log of a damaged journal holds its last commits: it goes aside with the
+// file, so that it is neither lost nor taken for the fresh journal's own.
+TEST_F(JournalTest, ADamagedJournalGoesAsideWithItsLogAndIndex) {
+    RandomBytes(File());
+    const QByteArray wal = "Protokoll der beschädigten Datei";
+    Write(File() + "-wal", wal);
+    Write(File() + "-shm", "Index der beschädigten Datei");
+
+    TJournal journal;
+    const JournalOpening opening = journal.Open(File());
+    ASSERT_EQ(opening.found, JournalFound::Damaged);
+    EXPECT_EQ(Bytes(opening.asidePath + "-wal"), wal);
+    EXPECT_TRUE(QFileInfo::exists(opening.asidePath + "-shm")); // SQLite rebuilds its contents
+    ASSERT_TRUE(journal.WaitCommitted(journal.Record(Stop(0, 20000)), 5000));
+    EXPECT_EQ(Events(journal.ReadAll()), std::vector<CompetitionEvent>{Stop(0, 20000)});
+}
+
 // A first start killed before its first commit leaves an empty file: nothing
 // to keep aside, nothing to recover.
 TEST_F(JournalTest, EmptyFileIsANewJournal) {

@@ -275,6 +275,21 @@ TEST_F(LiveServerTest, RefusesOversizedAndMalformedRequestsAndKeepsServing) {
     EXPECT_EQ(Get(Port(), "/state.json").status, 200);
 }
 
+// A phone keeps one connection and polls on it for as long as it watches:
+// the 16 KB a request may take before its answer counts each request anew.
+TEST_F(LiveServerTest, AKeptConnectionIsAnsweredPastSixteenKilobytes) {
+    Client c(Port());
+    ASSERT_TRUE(c.Connected());
+    const QByteArray request =
+        "GET /state.json HTTP/1.1\r\nHost: test\r\nUser-Agent: " + QByteArray(400, 'm') + "\r\n\r\n";
+    for (int i = 0; i < 100; ++i) { // 45 KB in all
+        c.Send(request);
+        const std::optional<Reply> r = c.Read();
+        ASSERT_TRUE(r) << "cut after request " << i;
+        EXPECT_EQ(r->status, 200);
+    }
+}
+
 TEST(LiveServer, ATakenPortIsRefusedWithAReasonAndStopFreesIt) {
     FakeTicks clock;
     TLiveServer first(&clock);
