@@ -39,6 +39,10 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
+// "WAHR" / "FALSCH" in German, "TRUE" / "FALSE" otherwise, as a spreadsheet
+// shows a truth value.
+QString BoolText(bool on, const QLocale& locale);
+
 // "Die Arbeitsmappe hat keine Tabelle mit Zellen" and its kin: a workbook
 // whose parts hold values that none of the sheets received is damaged or of a
 // kind the reader does not understand, never an empty list.
