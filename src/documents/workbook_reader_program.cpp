@@ -19,12 +19,8 @@ QString ProgramFolder() {
     return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
 }
 
-QString Seconds(int ms) {
-    return QLocale().toString(ms / 1000.0, 'g', 3);
-}
-
 // Why a run of the reader gave no sheets, for the operator.
-QString FailureReason(const ProcessRun& run, const WorkbookReader& reader) {
+QString FailureReason(const ProcessRun& run, const WorkbookReader& reader, const QLocale& locale) {
     switch (run.outcome) {
     case ProcessRun::Outcome::NotStarted:
         return QString::fromUtf8("Das Leseprogramm \u201E%1\u201C kann nicht gestartet werden (%2).")
@@ -35,7 +31,7 @@ QString FailureReason(const ProcessRun& run, const WorkbookReader& reader) {
             .arg(run.signal);
     case ProcessRun::Outcome::TimedOut:
         return QString::fromUtf8("Das Leseprogramm war nach %1 Sekunden nicht fertig und wurde beendet.")
-            .arg(Seconds(reader.timeoutMs));
+            .arg(locale.toString(reader.timeoutMs / 1000.0, 'g', 3));
     case ProcessRun::Outcome::OutputTooLarge:
         return QString::fromUtf8("Das Leseprogramm hat mehr als %1 MB geliefert; so groß ist keine "
                                  "Mannschaftsliste.")
@@ -77,7 +73,7 @@ WorkbookSheets ReadWorkbook(const QString& path, const QLocale& locale, const Wo
         }
     }
     WorkbookSheets failed;
-    failed.error = WorkbookErrorText(path, FailureReason(run, reader));
+    failed.error = WorkbookErrorText(path, FailureReason(run, reader, locale));
     return failed;
 }
 
