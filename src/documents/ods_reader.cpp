@@ -59,10 +59,12 @@ QString Utf8(const char* s) {
     return QString::fromUtf8(s);
 }
 
-// The repeat count of a row or cell: 1 when missing or nonsense.
+// The repeat count of a row or cell: 1 when missing or nonsense, at most the
+// 1,048,576 rows a sheet has, so that positions summed over a 64 MB part
+// stay far inside 64 bits.
 qint64 Repeat(pugi::xml_node node, const std::string& attribute) {
     const long long n = node.attribute(attribute.c_str()).as_llong(1);
-    return n < 1 ? 1 : n;
+    return std::clamp<long long>(n, 1, 1048576);
 }
 
 // The text of a paragraph as shown: runs of spaces (<text:s text:c="3"/>),

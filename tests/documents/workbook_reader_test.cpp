@@ -268,3 +268,32 @@ TEST_F(WorkbookFiles, HundredThousandRowsAreRefused) {
     EXPECT_TRUE(lists.error.contains("lang.xlsx"));
     EXPECT_TRUE(lists.lists.empty());
 }
+
+// Repeat counts stand for the cells they repeat, but never walk a sheet past
+// its limits: a filled row repeated 20,000 times goes beyond the row limit,
+// and a cell repeated a billion times across fills the kept columns only.
+TEST_F(WorkbookFiles, OdsRepeatsStopAtTheLimits) {
+    const QString path = dir.filePath("lang.ods");
+    WriteZip(path,
+             {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+              {"content.xml",
+               "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+               "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+               "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
+               "<office:spreadsheet><table:table><table:table-row table:number-rows-repeated=\"2\">"
+               "<table:covered-table-cell/><table:table-cell table:number-columns-repeated=\"1000000000\" "
+               "office:value-type=\"float\" office:value=\"7\"><text:p>7</text:p></table:table-cell>"
+               "</table:table-row><table:table-row table:number-rows-repeated=\"20000\"><table:table-cell "
+               "office:value-type=\"string\"><text:p>A</text:p></table:table-cell></table:table-row>"
+               "</table:table></office:spreadsheet></office:body></office:document-content>"}});
+    const WorkbookSheets read = ReadWorkbook(path, kGerman);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    const SheetCells& s = read.sheets.at(0);
+    EXPECT_TRUE(s.beyondRowLimit);
+    ASSERT_EQ(s.rows.size(), size_t(kMaxWorkbookRows));
+    for (int r : {0, 1})
+        EXPECT_EQ(s.rows.at(r).size(), size_t(kMaxWorkbookCols - 1)) << r; // column A is covered
+    EXPECT_EQ(s.Cell(1, kMaxWorkbookCols - 1), "7");
+    EXPECT_EQ(s.Cell(2, 0), "A");
+    EXPECT_EQ(s.Cell(kMaxWorkbookRows - 1, 0), "A");
+}
