@@ -28,31 +28,54 @@ constexpr const char* kCalcExtNs = "urn:org:documentfoundation:names:experimenta
 
 // Element and attribute names with the prefixes this document declares for
 // the OpenDocument namespaces ("table:table-row" is "t:table-row" where the
-// root says xmlns:t="...:table:1.0").
-class Names {
-public:
+// root says xmlns:t="...:table:1.0"), made once: they are compared at every
+// cell.
+struct Names {
     explicit Names(pugi::xml_node root) {
+        std::string office = "office:";
+        std::string table = "table:";
+        std::string text = "text:";
+        std::string calcext = "calcext:";
         for (pugi::xml_attribute a = root.first_attribute(); a; a = a.next_attribute()) {
             const std::string_view name = a.name();
             if (name.substr(0, 6) != "xmlns:") continue;
             const std::string prefix = std::string(name.substr(6)) + ':';
             const std::string_view uri = a.value();
-            if (uri == kOfficeNs) office_ = prefix;
-            if (uri == kTableNs) table_ = prefix;
-            if (uri == kTextNs) text_ = prefix;
-            if (uri == kCalcExtNs) calcext_ = prefix;
+            if (uri == kOfficeNs) office = prefix;
+            if (uri == kTableNs) table = prefix;
+            if (uri == kTextNs) text = prefix;
+            if (uri == kCalcExtNs) calcext = prefix;
         }
+        body = office + "body";
+        spreadsheet = office + "spreadsheet";
+        annotation = office + "annotation";
+        valueType = office + "value-type";
+        value = office + "value";
+        dateValue = office + "date-value";
+        timeValue = office + "time-value";
+        booleanValue = office + "boolean-value";
+        stringValue = office + "string-value";
+        sheet = table + "table";
+        row = table + "table-row";
+        headerRows = table + "table-header-rows";
+        rowGroup = table + "table-row-group";
+        rows = table + "table-rows";
+        cell = table + "table-cell";
+        coveredCell = table + "covered-table-cell";
+        rowsRepeated = table + "number-rows-repeated";
+        columnsRepeated = table + "number-columns-repeated";
+        paragraph = text + "p";
+        spaces = text + "s";
+        spaceCount = text + "c";
+        tab = text + "tab";
+        lineBreak = text + "line-break";
+        note = text + "note";
+        extValueType = calcext + "value-type";
     }
-    std::string Office(std::string_view local) const { return office_ + std::string(local); }
-    std::string Table(std::string_view local) const { return table_ + std::string(local); }
-    std::string Text(std::string_view local) const { return text_ + std::string(local); }
-    std::string CalcExt(std::string_view local) const { return calcext_ + std::string(local); }
-
-private:
-    std::string office_ = "office:";
-    std::string table_ = "table:";
-    std::string text_ = "text:";
-    std::string calcext_ = "calcext:";
+    std::string body, spreadsheet, annotation, valueType, value, dateValue, timeValue, booleanValue,
+        stringValue;
+    std::string sheet, row, headerRows, rowGroup, rows, cell, coveredCell, rowsRepeated, columnsRepeated;
+    std::string paragraph, spaces, spaceCount, tab, lineBreak, note, extValueType;
 };
 
 QString Utf8(const char* s) {
@@ -78,14 +101,14 @@ void AppendParagraph(pugi::xml_node node, const Names& n, QString& out) {
         }
         if (c.type() != pugi::node_element) continue;
         const std::string_view name = c.name();
-        if (name == n.Text("s")) {
-            const int count = c.attribute(n.Text("c").c_str()).as_int(1);
+        if (name == n.spaces) {
+            const int count = c.attribute(n.spaceCount.c_str()).as_int(1);
             out += QString(std::clamp(count, 1, 1000), u' ');
-        } else if (name == n.Text("tab")) {
+        } else if (name == n.tab) {
             out += u'\t';
-        } else if (name == n.Text("line-break")) {
+        } else if (name == n.lineBreak) {
             out += u'\n';
-        } else if (name != n.Office("annotation") && name != n.Text("note")) {
+        } else if (name != n.annotation && name != n.note) {
             AppendParagraph(c, n, out);
         }
     }
@@ -94,7 +117,7 @@ void AppendParagraph(pugi::xml_node node, const Names& n, QString& out) {
 QString CellParagraphs(pugi::xml_node cell, const Names& n) {
     QString text;
     bool first = true;
-    for (pugi::xml_node p = cell.child(n.Text("p").c_str()); p; p = p.next_sibling(n.Text("p").c_str())) {
+    for (pugi::xml_node p = cell.child(n.paragraph.c_str()); p; p = p.next_sibling(n.paragraph.c_str())) {
         if (!first) text += u'\n';
         first = false;
         AppendParagraph(p, n, text);
@@ -169,29 +192,29 @@ struct CellValue {
 // The cell's value as the sheet shows it in `locale`; the shown paragraphs
 // when the value attribute cannot be read.
 CellValue ReadCell(pugi::xml_node cell, const Names& n, const QLocale& locale) {
-    const std::string_view type = cell.attribute(n.Office("value-type").c_str()).value();
-    const pugi::xml_node p = cell.child(n.Text("p").c_str());
+    const std::string_view type = cell.attribute(n.valueType.c_str()).value();
+    const pugi::xml_node p = cell.child(n.paragraph.c_str());
     if (type.empty()) return {bool(p), CellParagraphs(cell, n)};
     // A formula that failed keeps 0 as its value and shows "#DIV/0!" and the like.
-    if (std::string_view(cell.attribute(n.CalcExt("value-type").c_str()).value()) == "error")
+    if (std::string_view(cell.attribute(n.extValueType.c_str()).value()) == "error")
         return {true, CellParagraphs(cell, n)};
     std::optional<QString> text;
     if (type == "float" || type == "percentage" || type == "currency") {
-        const pugi::xml_attribute value = cell.attribute(n.Office("value").c_str());
+        const pugi::xml_attribute value = cell.attribute(n.value.c_str());
         bool ok = false;
         const double number = Utf8(value.value()).toDouble(&ok);
         if (ok && std::isfinite(number)) text = NumberText(number, locale);
     } else if (type == "date") {
-        text = DateValueText(Utf8(cell.attribute(n.Office("date-value").c_str()).value()), locale);
+        text = DateValueText(Utf8(cell.attribute(n.dateValue.c_str()).value()), locale);
     } else if (type == "time") {
-        if (const auto ms = DurationMs(cell.attribute(n.Office("time-value").c_str()).value()))
+        if (const auto ms = DurationMs(cell.attribute(n.timeValue.c_str()).value()))
             text = TimeText(*ms, locale);
     } else if (type == "boolean") {
-        const std::string_view value = cell.attribute(n.Office("boolean-value").c_str()).value();
+        const std::string_view value = cell.attribute(n.booleanValue.c_str()).value();
         if (value == "true" || value == "false") text = BoolText(value == "true", locale);
     } else if (type == "string") {
         // A formula's text result may stand in the attribute instead of the paragraphs.
-        if (const pugi::xml_attribute value = cell.attribute(n.Office("string-value").c_str()))
+        if (const pugi::xml_attribute value = cell.attribute(n.stringValue.c_str()))
             text = Utf8(value.value());
     }
     return {true, text ? *text : CellParagraphs(cell, n)};
@@ -206,10 +229,9 @@ public:
     void Rows(pugi::xml_node parent) {
         for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
             const std::string_view name = c.name();
-            if (name == n_.Table("table-row"))
+            if (name == n_.row)
                 Row(c);
-            else if (name == n_.Table("table-header-rows") || name == n_.Table("table-row-group") ||
-                     name == n_.Table("table-rows"))
+            else if (name == n_.headerRows || name == n_.rowGroup || name == n_.rows)
                 Rows(c);
         }
     }
@@ -219,13 +241,13 @@ private:
     // empty cells, written once with a repeat count: only filled cells are
     // walked, and a filled row repeated past the limit stops at it.
     void Row(pugi::xml_node row) {
-        const qint64 repeat = Repeat(row, n_.Table("number-rows-repeated"));
+        const qint64 repeat = Repeat(row, n_.rowsRepeated);
         qint64 col = 0;
         for (pugi::xml_node cell = row.first_child(); cell; cell = cell.next_sibling()) {
             const std::string_view name = cell.name();
-            const bool covered = name == n_.Table("covered-table-cell");
-            if (name != n_.Table("table-cell") && !covered) continue;
-            const qint64 span = Repeat(cell, n_.Table("number-columns-repeated"));
+            const bool covered = name == n_.coveredCell;
+            if (name != n_.cell && !covered) continue;
+            const qint64 span = Repeat(cell, n_.columnsRepeated);
             // The part of a merged cell hidden under its first cell shows nothing.
             const CellValue value = covered ? CellValue{} : ReadCell(cell, n_, locale_);
             if (value.hasValue) {
@@ -273,11 +295,10 @@ QString ReadOds(const QString& path, const QLocale& locale, WorkbookSheets& out)
 
     const pugi::xml_node root = doc.document_element();
     const Names n(root);
-    const pugi::xml_node spreadsheet =
-        root.child(n.Office("body").c_str()).child(n.Office("spreadsheet").c_str());
+    const pugi::xml_node spreadsheet = root.child(n.body.c_str()).child(n.spreadsheet.c_str());
     int valueCells = 0;
-    for (pugi::xml_node table = spreadsheet.child(n.Table("table").c_str()); table;
-         table = table.next_sibling(n.Table("table").c_str())) {
+    for (pugi::xml_node table = spreadsheet.child(n.sheet.c_str()); table;
+         table = table.next_sibling(n.sheet.c_str())) {
         if (out.sheetCount++ >= kWorkbookListSheets) continue;
         out.sheets.emplace_back();
         SheetReader(n, locale, out.sheets.back(), valueCells).Rows(table);
