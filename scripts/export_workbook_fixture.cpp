@@ -35,9 +35,10 @@ int main(int argc, char** argv) {
         for (int c = 0; c < runs[t].size(); ++c)
             protocol[t + 1][pc::Zeit1 + c] = runs[t][c];
     }
-    const WorkbookExport book = ListsWorkbook(lists, cols, false, QStringLiteral("Vorlauf"),
-                                              QStringLiteral("Zeitnahme"));
+    const WorkbookExport book =
+        ListsWorkbook(lists, cols, false, QStringLiteral("Vorlauf"), QStringLiteral("Zeitnahme"));
     const WriteResult written = WriteNewWorkbook(QFile::decodeName(argv[2]), book);
-    if (!written.ok) std::fprintf(stderr, "%s %s\n", qPrintable(written.errorText), qPrintable(written.reason));
+    if (!written.ok)
+        std::fprintf(stderr, "%s %s\n", qPrintable(written.errorText), qPrintable(written.reason));
     return written.ok ? 0 : 1;
 }

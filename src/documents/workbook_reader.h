@@ -56,10 +56,12 @@ inline const QString kWorkbookReaderName = QStringLiteral("zeitnahme-mappe");
 
 struct WorkbookReader {
     QString program; // the reader program's path
-    // A team list of 10,000 rows reads in well under two seconds; a reader
-    // still busy after 15 s is stuck in a damaged file.
+    // Two lists of 10,000 rows of 11 cells read in about a second (six with
+    // the sanitizers); a reader still busy after 15 s is stuck in a damaged
+    // file.
     int timeoutMs = 15000;
-    // The encoded sheets of 4 x 10,000 rows of 11 cells take about 20 MB.
+    // Those two lists come back as 4.5 MB; four lists at the row limit as
+    // about 10 MB.
     qint64 maxOutputBytes = 64 * 1024 * 1024;
     // A workbook part is at most 64 MB unpacked; its parse tree takes a few
     // times that.
