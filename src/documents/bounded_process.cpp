@@ -60,7 +60,6 @@ public:
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
-    int* Out() { return &fd_; }
 
 private:
     int fd_ = -1;
@@ -119,6 +118,7 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 // In the forked child: only async-signal-safe calls until exec.
 [[noreturn]] void Exec(const char* path, char* const* argv, char* const* envp, int in, int out, int errorPipe,
                        const ProcessBounds& bounds) {
+    // Not under AddressSanitizer: see Environment().
     if (!kAddressSanitizer && bounds.maxAddressSpace > 0) {
         const rlimit limit{static_cast<rlim_t>(bounds.maxAddressSpace),
                            static_cast<rlim_t>(bounds.maxAddressSpace)};
