@@ -1,8 +1,9 @@
 #pragma once
 
-// The readers of the three workbook formats behind ReadWorkbook. Each fills
-// `out.sheets` (the first four sheets) and `out.sheetCount` and gives the
-// reason in German when the file cannot be read, else the empty text.
+// The readers of the three workbook formats behind ReadWorkbookHere (in the
+// reader program). Each fills `out.sheets` (the first four sheets) and
+// `out.sheetCount` and gives the reason in German when the file cannot be
+// read, else the empty text.
 
 #include "documents/workbook_reader.h"
 
