@@ -32,7 +32,7 @@ PKG_FLAGS = -D_FORTIFY_SOURCE=2 -fstack-protector-strong
 package: deps
 	cmake -S . -B $(PKG_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DZN_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DCMAKE_CXX_FLAGS="$(PKG_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now" -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
-	cmake --build $(PKG_BUILD) -j $(JOBS) --target zeitnahme zeitnahme-kontakt zeitnahme-docs
+	cmake --build $(PKG_BUILD) -j $(JOBS) --target zeitnahme zeitnahme-kontakt zeitnahme-mappe zeitnahme-docs
 	cd $(PKG_BUILD) && cpack -G DEB
 
 bench: deps

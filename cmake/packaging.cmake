@@ -10,7 +10,8 @@ set(ZN_DATA_DEST ${CMAKE_INSTALL_DATADIR}/zeitnahme)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                                 WORLD_READ WORLD_EXECUTE)
 
-install(TARGETS zeitnahme zeitnahme-kontakt RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The reader program goes beside the console, which looks for it there.
+install(TARGETS zeitnahme zeitnahme-kontakt zeitnahme-mappe RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The build's copies: the pages carry the version.
 install(FILES ${ZN_DATA_FILES} DESTINATION ${ZN_DATA_DEST})
@@ -37,17 +38,22 @@ install(FILES ${ZN_PKG_DIR}/de.kronvik.zeitnahme.metainfo.xml DESTINATION ${CMAK
 # package's contents do not change from build to build.
 configure_file(${CMAKE_SOURCE_DIR}/packaging/zeitnahme.1 ${ZN_PKG_DIR}/zeitnahme.1 @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/zeitnahme-kontakt.1 ${ZN_PKG_DIR}/zeitnahme-kontakt.1 @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/zeitnahme-mappe.1 ${ZN_PKG_DIR}/zeitnahme-mappe.1 @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/changelog.in ${ZN_PKG_DIR}/changelog @ONLY)
 add_custom_command(
-  OUTPUT ${ZN_PKG_DIR}/zeitnahme.1.gz ${ZN_PKG_DIR}/zeitnahme-kontakt.1.gz ${ZN_PKG_DIR}/changelog.gz
+  OUTPUT ${ZN_PKG_DIR}/zeitnahme.1.gz ${ZN_PKG_DIR}/zeitnahme-kontakt.1.gz ${ZN_PKG_DIR}/zeitnahme-mappe.1.gz
+         ${ZN_PKG_DIR}/changelog.gz
   COMMAND gzip -9 -n -k -f ${ZN_PKG_DIR}/zeitnahme.1
   COMMAND gzip -9 -n -k -f ${ZN_PKG_DIR}/zeitnahme-kontakt.1
+  COMMAND gzip -9 -n -k -f ${ZN_PKG_DIR}/zeitnahme-mappe.1
   COMMAND gzip -9 -n -k -f ${ZN_PKG_DIR}/changelog
-  DEPENDS ${ZN_PKG_DIR}/zeitnahme.1 ${ZN_PKG_DIR}/zeitnahme-kontakt.1 ${ZN_PKG_DIR}/changelog
+  DEPENDS ${ZN_PKG_DIR}/zeitnahme.1 ${ZN_PKG_DIR}/zeitnahme-kontakt.1 ${ZN_PKG_DIR}/zeitnahme-mappe.1
+          ${ZN_PKG_DIR}/changelog
   VERBATIM)
 add_custom_target(zeitnahme-docs ALL DEPENDS ${ZN_PKG_DIR}/zeitnahme.1.gz ${ZN_PKG_DIR}/zeitnahme-kontakt.1.gz
-                                             ${ZN_PKG_DIR}/changelog.gz)
-install(FILES ${ZN_PKG_DIR}/zeitnahme.1.gz ${ZN_PKG_DIR}/zeitnahme-kontakt.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+                                             ${ZN_PKG_DIR}/zeitnahme-mappe.1.gz ${ZN_PKG_DIR}/changelog.gz)
+install(FILES ${ZN_PKG_DIR}/zeitnahme.1.gz ${ZN_PKG_DIR}/zeitnahme-kontakt.1.gz ${ZN_PKG_DIR}/zeitnahme-mappe.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${ZN_PKG_DIR}/changelog.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 

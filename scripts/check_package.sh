@@ -27,14 +27,14 @@ check() {
 }
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's#^\./#/#')
-for path in /usr/bin/zeitnahme /usr/bin/zeitnahme-kontakt \
+for path in /usr/bin/zeitnahme /usr/bin/zeitnahme-kontakt /usr/bin/zeitnahme-mappe \
   /usr/share/zeitnahme/START.wav /usr/share/zeitnahme/STOPP.wav /usr/share/zeitnahme/FERTIG.wav \
   /usr/share/zeitnahme/Fehlstart.wav /usr/share/zeitnahme/zeitnahme.html \
   /usr/share/zeitnahme/zeitnahme-info.html /usr/share/zeitnahme/examples/Vorlauf.xlsx \
   /usr/share/zeitnahme/examples/Klasse.txt /usr/share/applications/zeitnahme.desktop \
   /usr/share/icons/hicolor/scalable/apps/zeitnahme.svg /usr/share/icons/hicolor/48x48/apps/zeitnahme.png \
   /usr/share/icons/hicolor/256x256/apps/zeitnahme.png /usr/share/metainfo/de.kronvik.zeitnahme.metainfo.xml \
-  /usr/share/man/man1/zeitnahme.1.gz /usr/share/doc/zeitnahme/copyright; do
+  /usr/share/man/man1/zeitnahme.1.gz /usr/share/man/man1/zeitnahme-mappe.1.gz /usr/share/doc/zeitnahme/copyright; do
   check "nicht im Paket: $path" grep -qxF "$path" <<<"$contents"
 done
 
@@ -74,7 +74,11 @@ userdata="$home/.local/share/Kronvik/zeitnahme"
 check "kein Journal in $userdata" compgen -G "$userdata/zeitnahme-*.journal"
 echo "Benutzerdaten: $(ls -A "$userdata" 2>/dev/null | tr '\n' ' ')"
 beside=$(ls -A "$root/usr/bin" | tr '\n' ' ')
-check "neben dem Programm: $beside" [ "$beside" = "zeitnahme zeitnahme-kontakt " ]
+check "neben dem Programm: $beside" [ "$beside" = "zeitnahme zeitnahme-kontakt zeitnahme-mappe " ]
+
+# The console reads every workbook through the reader program beside it.
+check "Leseprogramm liest das Beispiel nicht" \
+  grep -qF "1 2 1: Nr." <("$root/usr/bin/zeitnahme-mappe" "$share/examples/Vorlauf.xlsx")
 
 [ "$failures" -eq 0 ] || grep -v 'Datei:' "$work/run.log" | head -20 >&2 || true
 echo "Paketprüfung: $passed passed, $failures failed"

@@ -1,204 +1,309 @@
-// .ods through liborcus: the cells arrive through orcus's import interface
-// straight into SheetCells, so no spreadsheet model (and no formula engine)
-// is built just to be copied out again.
+// .ods read straight from content.xml with pugixml, as the .xlsx reader
+// reads its parts. The OpenDocument import of liborcus 0.17 crashed on every
+// file LibreOffice saves with a number, date or time format, and even with
+// its styles interface served it drops time, percentage and currency cells
+// and the text results of formulas: a team list would lose cells without a
+// word. Here every value type comes through.
 #include "documents/workbook_formats.h"
 
-#include <QDate>
-#include <QFile>
-#include <QTime>
+#include <QDateTime>
 
-#include <orcus/orcus_ods.hpp>
-#include <orcus/spreadsheet/import_interface.hpp>
-
-#include <deque>
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <pugixml.hpp>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace zn::workbook {
 
 namespace {
 
-namespace ss = orcus::spreadsheet;
+constexpr const char* kOfficeNs = "urn:oasis:names:tc:opendocument:xmlns:office:1.0";
+constexpr const char* kTableNs = "urn:oasis:names:tc:opendocument:xmlns:table:1.0";
+constexpr const char* kTextNs = "urn:oasis:names:tc:opendocument:xmlns:text:1.0";
+constexpr const char* kCalcExtNs = "urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0";
 
-QString Utf8(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QString BoolText(bool on, const QLocale& locale) {
-    const bool german = locale.language() == QLocale::German;
-    return on ? (german ? QStringLiteral("WAHR") : QStringLiteral("TRUE"))
-              : (german ? QStringLiteral("FALSCH") : QStringLiteral("FALSE"));
-}
-
-class Strings : public ss::iface::import_shared_strings {
-public:
-    std::vector<std::string> items;
-
-    size_t append(std::string_view s) override {
-        items.emplace_back(s);
-        return items.size() - 1;
-    }
-    size_t add(std::string_view s) override { return append(s); }
-    void set_segment_font(size_t) override {}
-    void set_segment_bold(bool) override {}
-    void set_segment_italic(bool) override {}
-    void set_segment_font_name(std::string_view) override {}
-    void set_segment_font_size(double) override {}
-    void set_segment_font_color(ss::color_elem_t, ss::color_elem_t, ss::color_elem_t,
-                                ss::color_elem_t) override {}
-    void append_segment(std::string_view s) override { segments_ += s; }
-    size_t commit_segments() override {
-        items.push_back(std::move(segments_));
-        segments_.clear();
-        return items.size() - 1;
-    }
-
-private:
-    std::string segments_;
-};
-
-class Settings : public ss::iface::import_global_settings {
-public:
-    void set_origin_date(int, int, int) override {}
-    void set_default_formula_grammar(ss::formula_grammar_t g) override { grammar_ = g; }
-    ss::formula_grammar_t get_default_formula_grammar() const override { return grammar_; }
-    void set_character_set(orcus::character_set_t) override {}
-
-private:
-    ss::formula_grammar_t grammar_ = ss::formula_grammar_t::ods;
-};
-
-// Formula cells keep their last computed result.
-class Formula : public ss::iface::import_formula {
-public:
-    Formula(SheetCells* cells, const QLocale& locale) : cells_(cells), locale_(locale) {}
-    void set_position(ss::row_t row, ss::col_t col) override {
-        row_ = row;
-        col_ = col;
-        text_.clear();
-    }
-    void set_formula(ss::formula_grammar_t, std::string_view) override {}
-    void set_shared_formula_index(size_t) override {}
-    void set_result_string(std::string_view value) override { text_ = Utf8(value); }
-    void set_result_value(double value) override { text_ = NumberText(value, locale_); }
-    void set_result_bool(bool value) override { text_ = BoolText(value, locale_); }
-    void set_result_empty() override { text_.clear(); }
-    void commit() override {
-        if (cells_) cells_->Set(row_, col_, text_);
-    }
-
-private:
-    SheetCells* cells_;
-    const QLocale& locale_;
-    ss::row_t row_ = 0;
-    ss::col_t col_ = 0;
-    QString text_;
-};
-
-// A sheet past the fourth gets a Sheet without cells: it is counted, not kept.
-class Sheet : public ss::iface::import_sheet {
-public:
-    Sheet(SheetCells* cells, const Strings& strings, const QLocale& locale)
-        : cells_(cells), strings_(strings), locale_(locale), formula_(cells, locale) {}
-
-    ss::iface::import_formula* get_formula() override { return &formula_; }
-    void set_auto(ss::row_t row, ss::col_t col, std::string_view s) override { Put(row, col, Utf8(s)); }
-    void set_string(ss::row_t row, ss::col_t col, ss::string_id_t id) override {
-        if (id < strings_.items.size()) Put(row, col, Utf8(strings_.items[id]));
-    }
-    void set_value(ss::row_t row, ss::col_t col, double value) override {
-        Put(row, col, NumberText(value, locale_));
-    }
-    void set_bool(ss::row_t row, ss::col_t col, bool value) override {
-        Put(row, col, BoolText(value, locale_));
-    }
-    void set_date_time(ss::row_t row, ss::col_t col, int year, int month, int day, int hour, int minute,
-                       double second) override {
-        const QDate date(year, month, day);
-        const QTime time(hour, minute, static_cast<int>(second));
-        QString text = locale_.toString(date, QLocale::ShortFormat);
-        if (time.isValid() && time != QTime(0, 0))
-            text += u' ' + locale_.toString(time, QLocale::ShortFormat);
-        Put(row, col, text);
-    }
-    void set_format(ss::row_t, ss::col_t, size_t) override {}
-    void set_format(ss::row_t, ss::col_t, ss::row_t, ss::col_t, size_t) override {}
-    void fill_down_cells(ss::row_t row, ss::col_t col, ss::row_t count) override {
-        if (!cells_) return;
-        const QString text = cells_->Cell(row, col);
-        for (ss::row_t r = row + 1; r <= row + count && r <= kMaxWorkbookRows; ++r)
-            cells_->Set(r, col, text);
-    }
-    ss::range_size_t get_sheet_size() const override { return {1048576, 16384}; }
-
-private:
-    void Put(ss::row_t row, ss::col_t col, const QString& text) {
-        if (cells_) cells_->Set(row, col, text);
-    }
-    SheetCells* cells_;
-    const Strings& strings_;
-    const QLocale& locale_;
-    Formula formula_;
-};
-
-class Factory : public ss::iface::import_factory {
-public:
-    // The sheets hand out pointers into out.sheets, which must never move.
-    Factory(WorkbookSheets& out, const QLocale& locale) : out_(out), locale_(locale) {
-        out_.sheets.reserve(kWorkbookListSheets);
-    }
-
-    ss::iface::import_global_settings* get_global_settings() override { return &settings_; }
-    ss::iface::import_shared_strings* get_shared_strings() override { return &strings_; }
-    ss::iface::import_sheet* append_sheet(ss::sheet_t index, std::string_view name) override {
-        SheetCells* cells = nullptr;
-        if (index >= 0 && index < kWorkbookListSheets) {
-            out_.sheets.resize(static_cast<size_t>(index) + 1);
-            cells = &out_.sheets[static_cast<size_t>(index)];
+// Element and attribute names with the prefixes this document declares for
+// the OpenDocument namespaces ("table:table-row" is "t:table-row" where the
+// root says xmlns:t="...:table:1.0"), made once: they are compared at every
+// cell.
+struct Names {
+    explicit Names(pugi::xml_node root) {
+        std::string office = "office:";
+        std::string table = "table:";
+        std::string text = "text:";
+        std::string calcext = "calcext:";
+        for (pugi::xml_attribute a = root.first_attribute(); a; a = a.next_attribute()) {
+            const std::string_view name = a.name();
+            if (name.substr(0, 6) != "xmlns:") continue;
+            const std::string prefix = std::string(name.substr(6)) + ':';
+            const std::string_view uri = a.value();
+            if (uri == kOfficeNs) office = prefix;
+            if (uri == kTableNs) table = prefix;
+            if (uri == kTextNs) text = prefix;
+            if (uri == kCalcExtNs) calcext = prefix;
         }
-        out_.sheetCount = std::max(out_.sheetCount, index + 1);
-        sheets_.emplace_back(cells, strings_, locale_);
-        names_.emplace_back(name);
-        return &sheets_.back();
+        body = office + "body";
+        spreadsheet = office + "spreadsheet";
+        annotation = office + "annotation";
+        valueType = office + "value-type";
+        value = office + "value";
+        dateValue = office + "date-value";
+        timeValue = office + "time-value";
+        booleanValue = office + "boolean-value";
+        stringValue = office + "string-value";
+        sheet = table + "table";
+        row = table + "table-row";
+        headerRows = table + "table-header-rows";
+        rowGroup = table + "table-row-group";
+        rows = table + "table-rows";
+        cell = table + "table-cell";
+        coveredCell = table + "covered-table-cell";
+        rowsRepeated = table + "number-rows-repeated";
+        columnsRepeated = table + "number-columns-repeated";
+        paragraph = text + "p";
+        spaces = text + "s";
+        spaceCount = text + "c";
+        tab = text + "tab";
+        lineBreak = text + "line-break";
+        note = text + "note";
+        extValueType = calcext + "value-type";
     }
-    ss::iface::import_sheet* get_sheet(std::string_view name) override {
-        for (size_t i = 0; i < names_.size(); ++i)
-            if (names_[i] == name) return &sheets_[i];
-        return nullptr;
+    std::string body, spreadsheet, annotation, valueType, value, dateValue, timeValue, booleanValue,
+        stringValue;
+    std::string sheet, row, headerRows, rowGroup, rows, cell, coveredCell, rowsRepeated, columnsRepeated;
+    std::string paragraph, spaces, spaceCount, tab, lineBreak, note, extValueType;
+};
+
+QString Utf8(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+// The repeat count of a row or cell: 1 when missing or nonsense, at most the
+// 1,048,576 rows a sheet has, so that positions summed over a 64 MB part
+// stay far inside 64 bits.
+qint64 Repeat(pugi::xml_node node, const std::string& attribute) {
+    const long long n = node.attribute(attribute.c_str()).as_llong(1);
+    return std::clamp<long long>(n, 1, 1048576);
+}
+
+// The text of a paragraph as shown: runs of spaces (<text:s text:c="3"/>),
+// tabs and line breaks written out, spans and links followed, notes left out.
+void AppendParagraph(pugi::xml_node node, const Names& n, QString& out) {
+    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling()) {
+        if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) {
+            // Line ends in the file are white space; a shown line break is <text:line-break/>.
+            out += Utf8(c.value()).replace(u'\n', u' ').replace(u'\r', u' ');
+            continue;
+        }
+        if (c.type() != pugi::node_element) continue;
+        const std::string_view name = c.name();
+        if (name == n.spaces) {
+            const int count = c.attribute(n.spaceCount.c_str()).as_int(1);
+            out += QString(std::clamp(count, 1, 1000), u' ');
+        } else if (name == n.tab) {
+            out += u'\t';
+        } else if (name == n.lineBreak) {
+            out += u'\n';
+        } else if (name != n.annotation && name != n.note) {
+            AppendParagraph(c, n, out);
+        }
     }
-    ss::iface::import_sheet* get_sheet(ss::sheet_t index) override {
-        return index >= 0 && static_cast<size_t>(index) < sheets_.size()
-                   ? &sheets_[static_cast<size_t>(index)]
-                   : nullptr;
+}
+
+QString CellParagraphs(pugi::xml_node cell, const Names& n) {
+    QString text;
+    bool first = true;
+    for (pugi::xml_node p = cell.child(n.paragraph.c_str()); p; p = p.next_sibling(n.paragraph.c_str())) {
+        if (!first) text += u'\n';
+        first = false;
+        AppendParagraph(p, n, text);
     }
-    void finalize() override {}
+    return text;
+}
+
+// "PT25H30M00S", "-PT00H00M21.5S", "P1DT2H": milliseconds; empty for
+// anything with years or months, which have no fixed length.
+std::optional<qint64> DurationMs(std::string_view s) {
+    bool negative = false;
+    if (!s.empty() && s.front() == '-') {
+        negative = true;
+        s.remove_prefix(1);
+    }
+    if (s.empty() || s.front() != 'P') return {};
+    s.remove_prefix(1);
+    double ms = 0;
+    bool inTime = false;
+    bool any = false;
+    while (!s.empty()) {
+        if (s.front() == 'T') {
+            inTime = true;
+            s.remove_prefix(1);
+            continue;
+        }
+        size_t used = 0;
+        while (used < s.size() && (std::isdigit(static_cast<unsigned char>(s[used])) || s[used] == '.'))
+            ++used;
+        if (used == 0 || used == s.size()) return {};
+        const double value = std::strtod(std::string(s.substr(0, used)).c_str(), nullptr);
+        const char unit = s[used];
+        s.remove_prefix(used + 1);
+        if (!inTime && unit == 'D')
+            ms += value * 86400000.0;
+        else if (inTime && unit == 'H')
+            ms += value * 3600000.0;
+        else if (inTime && unit == 'M')
+            ms += value * 60000.0;
+        else if (inTime && unit == 'S')
+            ms += value * 1000.0;
+        else
+            return {};
+        any = true;
+    }
+    // A century of hours is no time a spreadsheet shows as one.
+    if (!any || !std::isfinite(ms) || ms > 3.2e12) return {};
+    const qint64 whole = std::llround(ms);
+    return negative ? -whole : whole;
+}
+
+// "2026-06-13" or "2026-06-13T09:30:00.5": the date, and its time when it is
+// not midnight; empty when it is no such date.
+std::optional<QString> DateValueText(const QString& value, const QLocale& locale) {
+    if (!value.contains(u'T')) {
+        const QDate date = QDate::fromString(value, Qt::ISODate);
+        if (!date.isValid()) return {};
+        return locale.toString(date, QLocale::ShortFormat);
+    }
+    const QDateTime at = QDateTime::fromString(value, Qt::ISODateWithMs);
+    if (!at.isValid()) return {};
+    QString text = locale.toString(at.date(), QLocale::ShortFormat);
+    if (at.time() != QTime(0, 0)) text += u' ' + TimeText(at.time().msecsSinceStartOfDay(), locale);
+    return text;
+}
+
+struct CellValue {
+    bool hasValue = false; // an empty text cell has a value, an unused cell none
+    QString text;
+};
+
+// The cell's value as the sheet shows it in `locale`; the shown paragraphs
+// when the value attribute cannot be read.
+CellValue ReadCell(pugi::xml_node cell, const Names& n, const QLocale& locale) {
+    const std::string_view type = cell.attribute(n.valueType.c_str()).value();
+    const pugi::xml_node p = cell.child(n.paragraph.c_str());
+    if (type.empty()) return {bool(p), CellParagraphs(cell, n)};
+    // A formula that failed keeps 0 as its value and shows "#DIV/0!" and the like.
+    if (std::string_view(cell.attribute(n.extValueType.c_str()).value()) == "error")
+        return {true, CellParagraphs(cell, n)};
+    std::optional<QString> text;
+    if (type == "float" || type == "percentage" || type == "currency") {
+        const pugi::xml_attribute value = cell.attribute(n.value.c_str());
+        bool ok = false;
+        const double number = Utf8(value.value()).toDouble(&ok);
+        if (ok && std::isfinite(number)) text = NumberText(number, locale);
+    } else if (type == "date") {
+        text = DateValueText(Utf8(cell.attribute(n.dateValue.c_str()).value()), locale);
+    } else if (type == "time") {
+        if (const auto ms = DurationMs(cell.attribute(n.timeValue.c_str()).value()))
+            text = TimeText(*ms, locale);
+    } else if (type == "boolean") {
+        const std::string_view value = cell.attribute(n.booleanValue.c_str()).value();
+        if (value == "true" || value == "false") text = BoolText(value == "true", locale);
+    } else if (type == "string") {
+        // A formula's text result may stand in the attribute instead of the paragraphs.
+        if (const pugi::xml_attribute value = cell.attribute(n.stringValue.c_str()))
+            text = Utf8(value.value());
+    }
+    return {true, text ? *text : CellParagraphs(cell, n)};
+}
+
+class SheetReader {
+public:
+    SheetReader(const Names& names, const QLocale& locale, SheetCells& cells, int& valueCells)
+        : n_(names), locale_(locale), cells_(cells), valueCells_(valueCells) {}
+
+    // Rows may sit in header-row, row-group and rows containers, nested.
+    void Rows(pugi::xml_node parent) {
+        for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+            const std::string_view name = c.name();
+            if (name == n_.row)
+                Row(c);
+            else if (name == n_.headerRows || name == n_.rowGroup || name == n_.rows)
+                Rows(c);
+        }
+    }
 
 private:
-    WorkbookSheets& out_;
+    // An office suite closes a sheet with a million empty rows of a thousand
+    // empty cells, written once with a repeat count: only filled cells are
+    // walked, and a filled row repeated past the limit stops at it.
+    void Row(pugi::xml_node row) {
+        const qint64 repeat = Repeat(row, n_.rowsRepeated);
+        qint64 col = 0;
+        for (pugi::xml_node cell = row.first_child(); cell; cell = cell.next_sibling()) {
+            const std::string_view name = cell.name();
+            const bool covered = name == n_.coveredCell;
+            if (name != n_.cell && !covered) continue;
+            const qint64 span = Repeat(cell, n_.columnsRepeated);
+            // The part of a merged cell hidden under its first cell shows nothing.
+            const CellValue value = covered ? CellValue{} : ReadCell(cell, n_, locale_);
+            if (value.hasValue) {
+                for (qint64 r = row_; r < row_ + repeat && r <= kMaxWorkbookRows; ++r) {
+                    for (qint64 c = col; c < col + span && c < kMaxWorkbookCols; ++c) {
+                        ++valueCells_;
+                        cells_.Set(static_cast<int>(r), static_cast<int>(c), value.text);
+                    }
+                }
+            }
+            col += span;
+        }
+        row_ += repeat;
+    }
+
+    const Names& n_;
     const QLocale& locale_;
-    Settings settings_;
-    Strings strings_;
-    std::deque<Sheet> sheets_; // pointers handed out stay valid as sheets are added
-    std::vector<std::string> names_;
+    SheetCells& cells_;
+    int& valueCells_;
+    qint64 row_ = 0;
 };
+
+bool Encrypted(const ZipPackage& zip) {
+    QByteArray manifest;
+    return zip.Has(QStringLiteral("META-INF/manifest.xml")) &&
+           zip.Read(QStringLiteral("META-INF/manifest.xml"), manifest).isEmpty() &&
+           manifest.contains("encryption-data");
+}
 
 } // namespace
 
 QString ReadOds(const QString& path, const QLocale& locale, WorkbookSheets& out) {
     ZipPackage zip;
     if (QString reason = zip.Open(path); !reason.isEmpty()) return reason;
+    if (Encrypted(zip)) return QString::fromUtf8("Die Arbeitsmappe ist mit einem Kennwort geschützt.");
     QByteArray content;
     if (QString reason = zip.Read(QStringLiteral("content.xml"), content); !reason.isEmpty()) return reason;
+    pugi::xml_document doc;
+    const pugi::xml_parse_result parsed =
+        doc.load_buffer_inplace(content.data(), static_cast<size_t>(content.size()),
+                                pugi::parse_default | pugi::parse_ws_pcdata_single);
+    if (!parsed)
+        return QString::fromUtf8("Der Teil \u201Econtent.xml\u201C ist kein gültiges XML (%1).")
+            .arg(QString::fromLatin1(parsed.description()));
 
-    Factory factory(out, locale);
-    orcus::orcus_ods reader(&factory);
-    reader.read_file(QFile::encodeName(path).toStdString());
-
-    bool loaded = false;
-    for (const SheetCells& s : out.sheets)
-        loaded = loaded || !s.Empty() || s.beyondRowLimit;
-    if (!loaded && content.contains("office:value-type=")) return NothingLoadedReason();
-    return {};
+    const pugi::xml_node root = doc.document_element();
+    const Names n(root);
+    const pugi::xml_node spreadsheet = root.child(n.body.c_str()).child(n.spreadsheet.c_str());
+    int valueCells = 0;
+    for (pugi::xml_node table = spreadsheet.child(n.sheet.c_str()); table;
+         table = table.next_sibling(n.sheet.c_str())) {
+        if (out.sheetCount++ >= kWorkbookListSheets) continue;
+        out.sheets.emplace_back();
+        SheetReader(n, locale, out.sheets.back(), valueCells).Rows(table);
+    }
+    return LoadedOrReason(out, valueCells);
 }
 
 } // namespace zn::workbook

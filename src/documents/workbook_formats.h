@@ -1,8 +1,9 @@
 #pragma once
 
-// The readers of the three workbook formats behind ReadWorkbook. Each fills
-// `out.sheets` (the first four sheets) and `out.sheetCount` and gives the
-// reason in German when the file cannot be read, else the empty text.
+// The readers of the three workbook formats behind ReadWorkbookHere (in the
+// reader program). Each fills `out.sheets` (the first four sheets) and
+// `out.sheetCount` and gives the reason in German when the file cannot be
+// read, else the empty text.
 
 #include "documents/workbook_reader.h"
 
@@ -38,6 +39,10 @@ private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
+
+// "WAHR" / "FALSCH" in German, "TRUE" / "FALSE" otherwise, as a spreadsheet
+// shows a truth value.
+QString BoolText(bool on, const QLocale& locale);
 
 // "Die Arbeitsmappe hat keine Tabelle mit Zellen" and its kin: a workbook
 // whose parts hold values that none of the sheets received is damaged or of a

@@ -51,9 +51,41 @@ QString SerialDateText(double serial, bool from1904, bool hasDate, bool hasTime,
     QStringList parts;
     if (hasDate) parts << locale.toString(at.date(), QLocale::ShortFormat);
     if (hasTime && (!hasDate || at.time() != QTime(0, 0)))
-        parts << locale.toString(at.time(), QLocale::ShortFormat);
+        parts << TimeText(at.time().msecsSinceStartOfDay(), locale);
     return parts.join(u' ');
 }
+
+QString TimeText(qint64 ms, const QLocale& locale) {
+    const qint64 whole = ms < 0 ? -ms : ms;
+    const qint64 hours = whole / 3600000;
+    const int minutes = static_cast<int>(whole / 60000 % 60);
+    const int seconds = static_cast<int>(whole / 1000 % 60);
+    const int millis = static_cast<int>(whole % 1000);
+    if (ms >= 0 && hours < 24 && seconds == 0 && millis == 0)
+        return locale.toString(QTime(static_cast<int>(hours), minutes), QLocale::ShortFormat);
+    QString text = QStringLiteral("%1%2:%3:%4")
+                       .arg(ms < 0 ? QStringLiteral("-") : QString())
+                       .arg(hours, 2, 10, QChar(u'0'))
+                       .arg(minutes, 2, 10, QChar(u'0'))
+                       .arg(seconds, 2, 10, QChar(u'0'));
+    if (millis != 0) {
+        QString fraction = QStringLiteral("%1").arg(millis, 3, 10, QChar(u'0'));
+        while (fraction.endsWith(u'0'))
+            fraction.chop(1);
+        text += locale.decimalPoint() + fraction;
+    }
+    return text;
+}
+
+namespace workbook {
+
+QString BoolText(bool on, const QLocale& locale) {
+    const bool german = locale.language() == QLocale::German;
+    return on ? (german ? QStringLiteral("WAHR") : QStringLiteral("TRUE"))
+              : (german ? QStringLiteral("FALSCH") : QStringLiteral("FALSE"));
+}
+
+} // namespace workbook
 
 namespace workbook {
 
@@ -159,7 +191,7 @@ QString Read(const QString& path, const QLocale& locale, WorkbookSheets& out) {
 
 } // namespace
 
-WorkbookSheets ReadWorkbook(const QString& path, const QLocale& locale) {
+WorkbookSheets ReadWorkbookHere(const QString& path, const QLocale& locale) {
     WorkbookSheets out;
     QString reason;
     try {

@@ -42,8 +42,39 @@ struct WorkbookSheets {
 // Reads the first four sheets of an .xlsx, .ods or .xls workbook (told apart
 // by their contents, not by the name). Cell values come as the spreadsheet
 // shows them in this locale: numbers as the locale writes them, dates as its
-// short date, formulas by their last computed value. Never throws.
+// short date, times as its short time (with seconds when they are not 0),
+// formulas by their last computed value. Never throws.
+//
+// The reading runs in the reader program beside this one (kWorkbookReaderName):
+// the libraries that parse a workbook have crashed on files an office suite
+// saved, and a crash must never take the recorded times with it. A program
+// that crashes, hangs or is missing gives an error naming the file and the
+// reason.
 WorkbookSheets ReadWorkbook(const QString& path, const QLocale& locale);
+
+inline const QString kWorkbookReaderName = QStringLiteral("zeitnahme-mappe");
+
+struct WorkbookReader {
+    QString program; // the reader program's path
+    // Two lists of 10,000 rows of 11 cells read in about a second (six with
+    // the sanitizers); a reader still busy after 15 s is stuck in a damaged
+    // file.
+    int timeoutMs = 15000;
+    // Those two lists come back as 4.5 MB; four lists at the row limit as
+    // about 10 MB.
+    qint64 maxOutputBytes = 64 * 1024 * 1024;
+    // A workbook part is at most 64 MB unpacked; its parse tree takes a few
+    // times that.
+    qint64 maxMemoryBytes = qint64(2) * 1024 * 1024 * 1024;
+};
+
+// The reader program beside the running one, with the default bounds.
+WorkbookReader DefaultWorkbookReader();
+
+WorkbookSheets ReadWorkbook(const QString& path, const QLocale& locale, const WorkbookReader& reader);
+
+// The reading itself, in this process: what the reader program runs.
+WorkbookSheets ReadWorkbookHere(const QString& path, const QLocale& locale);
 
 // The operator's message for a workbook that could not be read.
 QString WorkbookErrorText(const QString& path, const QString& reason);
@@ -52,5 +83,9 @@ QString WorkbookErrorText(const QString& path, const QString& reason);
 QString NumberText(double value, const QLocale& locale);
 // `serial` counts days from 1899-12-30 (or 1904-01-01 when `from1904`).
 QString SerialDateText(double serial, bool from1904, bool hasDate, bool hasTime, const QLocale& locale);
+// A time of day or a duration in milliseconds: the locale's short time
+// ("09:30"), with seconds and their fraction where they are not 0
+// ("00:01:23", "00:00:21,5"); hours past a day are counted on ("25:30:00").
+QString TimeText(qint64 ms, const QLocale& locale);
 
 } // namespace zn

@@ -212,10 +212,7 @@ QString CellText(pugi::xml_node c, const SheetContext& cx, bool& hasValue) {
     }
     if (type == "str" || type == "e") return Text(raw);
     if (type == "b") {
-        const bool on = std::string_view(raw) == "1" || std::string_view(raw) == "true";
-        const bool german = cx.locale.language() == QLocale::German;
-        return on ? (german ? QStringLiteral("WAHR") : QStringLiteral("TRUE"))
-                  : (german ? QStringLiteral("FALSCH") : QStringLiteral("FALSE"));
+        return BoolText(std::string_view(raw) == "1" || std::string_view(raw) == "true", cx.locale);
     }
     if (type == "d") {
         const QDateTime at = QDateTime::fromString(Text(raw), Qt::ISODate);

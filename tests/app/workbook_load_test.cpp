@@ -62,6 +62,19 @@ TEST_F(WorkbookLoad, TeamsReachTheLanesAndTheStageOpens) {
     EXPECT_EQ(RowOf(form->SortGrid1, 0), ProtocolHeaderRow());
 }
 
+// The console's export, opened and saved again by LibreOffice: its number
+// formats once crashed the console on loading.
+TEST_F(WorkbookLoad, ExportSavedByLibreOfficeFillsTheLists) {
+    Load(Fixture("Vorlauf_export.ods", "Vorlauf.ods"));
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join(" ").toStdString();
+    EXPECT_TRUE(form->Startliste[1]->isEnabled());
+    EXPECT_EQ(form->cbBuhn1->currentText(), QString::fromUtf8("  1 FF Mühlbach"));
+    EXPECT_EQ(TeamRow(form->SortGrid2, "1"),
+              QStringList({"1", QString::fromUtf8("FF Mühlbach"), QString::fromUtf8("Männer"), "v", "21,50",
+                           "0", "21,50", "22,25", "5", "27,25", "21,50"}));
+    EXPECT_EQ(RowOf(form->SortGrid1, 0), ProtocolHeaderRow());
+}
+
 // A workbook that cannot be read leaves every list, the caption and the
 // target of "save the current list" as the last good load left them.
 TEST_F(WorkbookLoad, BrokenFileChangesNothing) {

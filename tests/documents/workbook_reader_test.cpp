@@ -134,6 +134,54 @@ TEST(WorkbookReader, DatesComeAsTheLocalesShortDate) {
     }
 }
 
+// Saved by LibreOffice, whose number, date and time formats once crashed the
+// console on loading: every kind of value comes as the sheet shows it.
+TEST(WorkbookReader, LibreOfficeValuesComeAsShown) {
+    const WorkbookSheets read = ReadWorkbook(Fixture("Formate.ods"), kGerman);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    const SheetCells& s = read.sheets.at(0);
+    std::map<QString, QStringList> shown; // label in column A -> the cells beside it
+    for (const auto& [row, cols] : s.rows)
+        for (const auto& [col, text] : cols)
+            if (col > 0) shown[s.Cell(row, 0)] << text;
+    const QString date = kGerman.toString(QDate(2026, 6, 13), QLocale::ShortFormat);
+    const std::map<QString, QStringList> expected{
+        {"Zahl 0.00", {"21,5"}},
+        {"Prozent", {"0,125"}},
+        {QString::fromUtf8("Währung"), {"12,5"}},
+        {"Datum", {date}},
+        {"Datum mit Uhrzeit", {date + " 09:30"}},
+        {"Uhrzeit", {"09:30"}},
+        {"Uhrzeit mit Sekunden", {"00:01:23"}},
+        {"Dauer", {"25:30:00"}},
+        {"Laufzeit", {"00:00:21,5"}},
+        {"Formel", {"43"}},
+        {"Textformel", {"Bahn 1"}},
+        {"Klasse", {"A", "A", "A"}}, // one cell repeated over three columns
+        {QString::fromUtf8("Zwei Absätze"), {QString::fromUtf8("Löschzug\nNord")}},
+        {"Leerzeichen", {"a  b"}},
+        {"Art", {"Wert"}},
+    };
+    EXPECT_EQ(shown, expected);
+}
+
+// The console's own export, opened and saved again by LibreOffice, loads as
+// the lists it was made from, with the protocol's times.
+TEST(WorkbookReader, ExportSavedByLibreOfficeGivesTheListsBack) {
+    const WorkbookSheets saved = ReadWorkbook(Fixture("Vorlauf_export.ods"), kGerman);
+    ASSERT_TRUE(saved.ok()) << saved.error.toStdString();
+    const ImportedLists lists = ImportLists(saved, kColCounts, Fixture("Vorlauf_export.ods"));
+    const WorkbookSheets example = ReadWorkbook(QStringLiteral(ZN_EXAMPLES_DIR "/Vorlauf.xlsx"), kGerman);
+    const ImportedLists original = ImportLists(example, kColCounts, QStringLiteral("Vorlauf.xlsx"));
+    ASSERT_TRUE(lists.ok() && original.ok());
+    ASSERT_EQ(lists.lists.size(), 4u);
+    EXPECT_EQ(lists.lists[0], original.lists[0]);
+    ListRows protocol = original.lists[1];
+    protocol[1] = protocol[1].mid(0, 4) + QStringList{"21,50", "0", "21,50", "22,25", "5", "27,25", "21,50"};
+    protocol[2] = protocol[2].mid(0, 4) + QStringList{"19,80", "0", "19,80", "", "", "", "19,80"};
+    EXPECT_EQ(lists.lists[1], protocol);
+}
+
 TEST(WorkbookReader, NumbersAsTheLocaleWritesThem) {
     EXPECT_EQ(NumberText(21.5, kGerman), "21,5");
     EXPECT_EQ(NumberText(1234567, kGerman), "1234567"); // no thousands dot
@@ -228,4 +276,33 @@ TEST_F(WorkbookFiles, AWorkbookOfEmptySheetsIsRefused) {
     ExpectRefused(path);
     const QString error = ReadWorkbook(path, kGerman).error;
     EXPECT_TRUE(error.contains("Die ersten Tabellen der Arbeitsmappe sind leer.")) << error.toStdString();
+}
+
+// Repeat counts stand for the cells they repeat, but never walk a sheet past
+// its limits: a filled row repeated 20,000 times goes beyond the row limit,
+// and a cell repeated a billion times across fills the kept columns only.
+TEST_F(WorkbookFiles, OdsRepeatsStopAtTheLimits) {
+    const QString path = dir.filePath("lang.ods");
+    WriteZip(path,
+             {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+              {"content.xml",
+               "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+               "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+               "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
+               "<office:spreadsheet><table:table><table:table-row table:number-rows-repeated=\"2\">"
+               "<table:covered-table-cell/><table:table-cell table:number-columns-repeated=\"1000000000\" "
+               "office:value-type=\"float\" office:value=\"7\"><text:p>7</text:p></table:table-cell>"
+               "</table:table-row><table:table-row table:number-rows-repeated=\"20000\"><table:table-cell "
+               "office:value-type=\"string\"><text:p>A</text:p></table:table-cell></table:table-row>"
+               "</table:table></office:spreadsheet></office:body></office:document-content>"}});
+    const WorkbookSheets read = ReadWorkbook(path, kGerman);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    const SheetCells& s = read.sheets.at(0);
+    EXPECT_TRUE(s.beyondRowLimit);
+    ASSERT_EQ(s.rows.size(), size_t(kMaxWorkbookRows));
+    for (int r : {0, 1})
+        EXPECT_EQ(s.rows.at(r).size(), size_t(kMaxWorkbookCols - 1)) << r; // column A is covered
+    EXPECT_EQ(s.Cell(1, kMaxWorkbookCols - 1), "7");
+    EXPECT_EQ(s.Cell(2, 0), "A");
+    EXPECT_EQ(s.Cell(kMaxWorkbookRows - 1, 0), "A");
 }
