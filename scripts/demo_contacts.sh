@@ -52,6 +52,10 @@ trap cleanup EXIT
 step "Programm und seine Dateien nach $WORK/prog kopieren"
 mkdir -p "$WORK/prog" "$WORK/config/Kronvik" "$WORK/data" "$WORK/tmp"
 cp "$PROGRAM" "$WORK/prog/"
+# The console reads workbooks through its reader program beside it.
+READER=$BIN/zeitnahme-mappe
+[[ -x $READER ]] || fail "zeitnahme-mappe nicht gefunden neben dem Programm: $READER"
+cp "$READER" "$WORK/prog/"
 for f in "$BIN"/*.wav "$BIN"/*.html "$BIN"/Vorlauf.xlsx "$BIN"/Klasse.txt "$BIN"/Protokollvorlage.docx; do
     [[ -f $f ]] && cp "$f" "$WORK/prog/"
 done
