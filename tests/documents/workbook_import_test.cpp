@@ -139,11 +139,12 @@ TEST(WorkbookImport, ProtocolTimesGetTwoDecimalsUpToTheFirstUnreadable) {
 TEST(WorkbookImport, MissingListsAreBuiltFromWhatTheWorkbookHas) {
     SheetCells teams = Column({"Titel", "Nr.", "1", "2"});
     teams.Set(2, 1, "Nord");
-    teams.Set(2, 4, "21,5"); // a time typed into the team list does not become a run
+    teams.Set(2, pc::Qualified, "v");
+    teams.Set(2, pc::Zeit1, "21,5"); // a time typed into the team list does not become a run
     const std::array<int, 4> cols{pc::Count, pc::Count, rc::Count, rc::Count};
     const LoadedCompetition one = CompetitionOfWorkbook(Book({teams}), cols, "x.xlsx", u',');
     ASSERT_TRUE(one.ok());
-    EXPECT_EQ(one.lists[0][1].mid(0, 5), QStringList({"1", "Nord", "", "", "21,5"}));
+    EXPECT_EQ(one.lists[0][1].mid(0, 5), QStringList({"1", "Nord", "", "v", "21,5"}));
     EXPECT_EQ(one.lists[0][0][pc::Name], ProtocolHeaders[pc::Name]);
     ListRows protocol = one.lists[0];
     protocol[1][pc::Zeit1].clear();
@@ -169,6 +170,12 @@ TEST(WorkbookImport, MissingListsAreBuiltFromWhatTheWorkbookHas) {
     EXPECT_EQ(LoadedListsNote(two.origins),
               " Geladen: Zeitenprotokoll, Qualifikations-Ergebnis und Gesamt-Ergebnis aus der Datei; "
               "Mannschafts-Datenbank (aus dem Zeitenprotokoll) neu angelegt");
+
+    // Results alone: both protocol-layout lists empty with the protocol's header.
+    const LoadedCompetition results3 = CompetitionOfWorkbook(Book({{}, {}, results}), cols, "x.xlsx", u',');
+    ASSERT_TRUE(results3.ok());
+    EXPECT_EQ(results3.lists[0][0], QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end()));
+    EXPECT_EQ(results3.lists[1], results3.lists[0]);
 
     // No list at all is refused, naming the file; every list from the file
     // needs no note.
