@@ -1,6 +1,7 @@
 // Loading a team workbook: the file is read and turned into the four lists
 // first (documents layer); only a workbook that was read whole replaces the
-// lists, so a damaged file leaves the competition as it was.
+// lists, so a damaged file leaves the competition as it was. A load replaces
+// all four, whatever sheets the workbook has.
 #include "app/grid_rows.h"
 #include "app/main_window.h"
 
@@ -36,31 +37,25 @@ bool TFormMain::LoadWorkbook(const QString& fileName) {
     std::array<int, 4> colCounts{};
     for (int i = 0; i < 4; ++i)
         colCounts[static_cast<size_t>(i)] = Lists[static_cast<size_t>(i) + 1]->ColCount();
-    const ImportedLists imported =
-        sheets.ok() ? ImportLists(sheets, colCounts, fileName) : ImportedLists{sheets.error, {}};
-    if (!imported.ok()) {
+    const LoadedCompetition loaded =
+        sheets.ok() ? CompetitionOfWorkbook(sheets, colCounts, fileName, DecimalSeparator())
+                    : LoadedCompetition{sheets.error, {}, {}};
+    if (!loaded.ok()) {
         wait.reset();
-        TellOperator(imported.error, true);
+        TellOperator(loaded.error, true);
         return false;
     }
 
-    // A workbook of fewer than four sheets leaves the lists it has no sheet for.
-    for (size_t i = 0; i < imported.lists.size(); ++i) {
+    // The lists go into the grids as they are to stay (headers filled, times
+    // reformatted), so the load is one event in the journal: 2,000 teams
+    // journaled cell by cell were 2,000 events, each with a copy of the lists.
+    for (size_t i = 0; i < loaded.lists.size(); ++i) {
         TSortGrid* grid = Lists[i + 1];
-        ReplaceGridRows(grid, imported.lists[i]);
+        ReplaceGridRows(grid, loaded.lists[i]);
         grid->SetSelectionRect(TGridRect{0, 1, grid->ColCount() - 1, 1});
     }
     ApplyLoadedLists(fileName);
-
-    for (TSortGrid* grid : {SortGrid1, SortGrid2}) {
-        ListRows rows = RowsOf(grid->Store());
-        FillBlankProtocolHeaders(rows);
-        WriteGridRow(grid, 0, rows.front());
-    }
-    ListRows protocol = RowsOf(SortGrid2->Store());
-    ReformatProtocolTimes(protocol, DecimalSeparator());
-    WriteGridRows(SortGrid2, protocol);
-    CurrentList->Repaint();
+    if (const QString note = LoadedListsNote(loaded.origins); !note.isEmpty()) StatusPanel1->setText(note);
     ProtocolChanged();
     return true;
 }

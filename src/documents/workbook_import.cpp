@@ -1,6 +1,7 @@
 #include "documents/workbook_import.h"
 
 #include "core/result_numbers.h"
+#include "core/stages.h"
 
 #include <algorithm>
 
@@ -35,6 +36,42 @@ void DeleteListRow(ListRows& rows, int row) {
         return;
     }
     rows.removeAt(row);
+}
+
+// Nothing stands in the list, header included: its sheet is missing, empty or
+// starts with two empty rows.
+bool IsBlankList(const ListRows& rows) {
+    return std::all_of(rows.begin(), rows.end(), [](const QStringList& row) {
+        return std::all_of(row.begin(), row.end(), [](const QString& cell) { return IsBlank(cell); });
+    });
+}
+
+// A header and one blank row, as the console starts.
+ListRows EmptyList(const QStringList& header, int cols) {
+    QStringList top = header.mid(0, cols);
+    EnsureColumns(top, cols);
+    QStringList blank;
+    EnsureColumns(blank, cols);
+    return {top, blank};
+}
+
+// The teams of the other protocol-layout list: header, number, name, class
+// and mark as they are, no times.
+ListRows TeamsOf(const ListRows& other, int cols) {
+    ListRows rows = other;
+    for (QStringList& row : rows) {
+        EnsureColumns(row, cols);
+        row = row.mid(0, cols);
+    }
+    for (int r = 1; r < rows.size(); ++r)
+        for (int c = pc::Zeit1; c < cols; ++c)
+            rows[r][c].clear();
+    return rows;
+}
+
+QString NameList(const QStringList& names) {
+    if (names.size() < 2) return names.join(QString());
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") + names.last();
 }
 
 } // namespace
@@ -72,6 +109,68 @@ ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>
         out.lists.push_back(std::move(rows));
     }
     return out;
+}
+
+LoadedCompetition CompetitionOfWorkbook(const WorkbookSheets& sheets, const std::array<int, 4>& colCounts,
+                                        const QString& fileName, QChar separator) {
+    LoadedCompetition out;
+    ImportedLists imported = ImportLists(sheets, colCounts, fileName);
+    if (!imported.ok()) {
+        out.error = imported.error;
+        return out;
+    }
+    std::array<bool, 4> fromSheet{};
+    for (size_t i = 0; i < out.lists.size(); ++i) {
+        fromSheet[i] = i < imported.lists.size() && !IsBlankList(imported.lists[i]);
+        if (fromSheet[i]) out.lists[i] = std::move(imported.lists[i]);
+    }
+    if (std::none_of(fromSheet.begin(), fromSheet.end(), [](bool b) { return b; })) {
+        out.error =
+            WorkbookErrorText(fileName, QString::fromUtf8("Die ersten Tabellen der Arbeitsmappe sind leer."));
+        return out;
+    }
+    const QStringList protocolHeader(ProtocolHeaders.begin(), ProtocolHeaders.end());
+    const QStringList resultHeader(ResultHeaders.begin(), ResultHeaders.end());
+    for (size_t i = 0; i < out.lists.size(); ++i) {
+        const int cols = colCounts[i];
+        const size_t other = i == 0 ? 1 : 0; // lists 1 and 2 stand in for each other
+        if (fromSheet[i]) {
+            out.origins[i] = ListOrigin::Sheet;
+        } else if (i < 2 && fromSheet[other]) {
+            out.lists[i] = TeamsOf(out.lists[other], cols);
+            out.origins[i] = i == 0 ? ListOrigin::FromProtocol : ListOrigin::FromTeamList;
+        } else {
+            out.lists[i] = EmptyList(i < 2 ? protocolHeader : resultHeader, cols);
+            out.origins[i] = ListOrigin::Empty;
+        }
+    }
+    FillBlankProtocolHeaders(out.lists[0]);
+    FillBlankProtocolHeaders(out.lists[1]);
+    ReformatProtocolTimes(out.lists[1], separator);
+    return out;
+}
+
+QString LoadedListsNote(const std::array<ListOrigin, 4>& origins) {
+    QStringList read;
+    QStringList built;
+    for (size_t i = 0; i < origins.size(); ++i) {
+        switch (origins[i]) {
+        case ListOrigin::Sheet:
+            read << ListNames[i];
+            break;
+        case ListOrigin::FromTeamList:
+            built << ListNames[i] + QStringLiteral(" (aus der ") + ListNames[0] + u')';
+            break;
+        case ListOrigin::FromProtocol:
+            built << ListNames[i] + QStringLiteral(" (aus dem ") + ListNames[1] + u')';
+            break;
+        case ListOrigin::Empty:
+            built << ListNames[i];
+            break;
+        }
+    }
+    if (built.isEmpty()) return {};
+    return QStringLiteral(" Geladen: %1 aus der Datei; %2 neu angelegt").arg(NameList(read), NameList(built));
 }
 
 void FillBlankProtocolHeaders(ListRows& rows) {

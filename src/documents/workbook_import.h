@@ -26,6 +26,37 @@ struct ImportedLists {
 ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>& colCounts,
                           const QString& fileName);
 
+// Where a list of a loaded competition comes from.
+enum class ListOrigin {
+    Sheet,        // its own sheet of the workbook
+    FromTeamList, // the time protocol, built from the team list without times
+    FromProtocol, // the team list, built from the time protocol without times
+    Empty,        // built with its header and one blank row
+};
+
+// All four lists of a loaded competition, as the grids take them.
+struct LoadedCompetition {
+    QString error; // German, naming file and reason; empty on success
+    std::array<ListRows, 4> lists;
+    std::array<ListOrigin, 4> origins{};
+    bool ok() const { return error.isEmpty(); }
+};
+
+// A load replaces the whole competition: list i comes from sheet i
+// (ImportLists) when the workbook has that sheet and something stands in the
+// list. A list without one is built, never kept from the last competition:
+// the team list and the time protocol share their layout, so one that is
+// missing gets the other's teams (number, name, class, mark; no times), and
+// both missing or the result lists missing are left empty with their headers.
+// Then the blank headers of lists 1 and 2 are filled and the protocol's times
+// get two decimals. A workbook with no list at all is refused.
+LoadedCompetition CompetitionOfWorkbook(const WorkbookSheets& sheets, const std::array<int, 4>& colCounts,
+                                        const QString& fileName, QChar separator);
+
+// The operator's note of which lists came from the file and which were
+// built; empty when every list came from its own sheet.
+QString LoadedListsNote(const std::array<ListOrigin, 4>& origins);
+
 // After the lists are in use: a header cell of the database or the protocol
 // that is blank gets its text from ProtocolHeaders.
 void FillBlankProtocolHeaders(ListRows& rows);

@@ -1,9 +1,11 @@
 #include "controls/bit_btn_with_color.h"
 #include "controls/sort_grid.h"
+#include "journal/journal.h"
 #include "test_platform.h"
 
 #include <QComboBox>
 #include <QMenu>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -115,4 +117,69 @@ TEST_F(WorkbookLoad, WorkbookNamedOnTheCommandLine) {
     EXPECT_EQ(form->SaveFileName, QFileInfo(path).absoluteFilePath());
     EXPECT_EQ(form->cbBuhn1->count(), 3);
     EXPECT_TRUE(form->Startliste[1]->isEnabled());
+}
+
+// A team list of one sheet after a whole competition: no old team stays in any
+// list, a run is timed into the new team's protocol row, and the status bar
+// says which lists were built.
+TEST_F(WorkbookLoad, OneSheetTeamListReplacesTheWholeCompetition) {
+    Load(Fixture("Vorlauf_office.xlsx", "Vorlauf.xlsx"));
+    QSet<QString> oldNames;
+    for (const ListRows& list : AllLists())
+        for (const QStringList& row : list.mid(1))
+            if (!row.value(1).isEmpty()) oldNames << row.value(1);
+    ASSERT_GE(oldNames.size(), 3);
+
+    Load(Fixture("Mannschaften_libreoffice.xlsx", "Vorlauf Gruppe B.xlsx"));
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join(" ").toStdString();
+    EXPECT_EQ(
+        form->StatusPanel1->text(),
+        " Geladen: Mannschafts-Datenbank aus der Datei; Zeitenprotokoll (aus der Mannschafts-Datenbank), "
+        "Qualifikations-Ergebnis und Gesamt-Ergebnis neu angelegt");
+    const auto lists = AllLists();
+    for (size_t i = 0; i < lists.size(); ++i)
+        for (const QStringList& row : lists[i])
+            EXPECT_FALSE(oldNames.contains(row.value(1)))
+                << "list " << i + 1 << ": " << row.join('|').toStdString();
+    EXPECT_EQ(lists[1].size(), 13);
+    EXPECT_EQ(lists[2], ListRows({ResultHeaderRow(), QStringList(rc::Count, QString())}));
+    EXPECT_EQ(lists[3], lists[2]);
+
+    ASSERT_EQ(form->cbBuhn1->currentText(), "  1 FF Neustadt");
+    QTest::mouseClick(form->bSTART, Qt::LeftButton);
+    wb.clock.now += 23456;
+    QTest::mouseClick(form->bSTOP1, Qt::LeftButton);
+    wb.clock.now += 1000;
+    QTest::mouseClick(form->bSTOP2, Qt::LeftButton);
+    QCoreApplication::processEvents(); // a time not recorded is told once the run is over
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join(" ").toStdString();
+    EXPECT_EQ(TeamRow(form->SortGrid2, "1").mid(pc::Name, 4),
+              QStringList({"FF Neustadt", "Männer", "", "23,45"}));
+    EXPECT_EQ(TeamRow(form->SortGrid2, "2").value(pc::Zeit2), "24,45");
+}
+
+// The load goes into the journal as one event holding the lists as they are
+// shown, its times already with two decimals; cell by cell, 2,000 teams made
+// 2,000 events, each with a copy of the lists.
+TEST_F(WorkbookLoad, LoadIsOneJournalEvent) {
+    wb.dataFolder = wb.Path("daten");
+    form = wb.MakeForm();
+    form->show();
+    form->StartJournal();
+    ASSERT_TRUE(form->Journal());
+    const size_t before = form->Journal()->ReadAll().size();
+
+    Load(Fixture("Vorlauf_office.xlsx", "Vorlauf.xlsx"));
+    ASSERT_EQ(TeamRow(form->SortGrid2, "1").value(pc::Zeit1), "21,50");
+    // Events are committed in order: once this one is, every one before it is.
+    CompetitionEvent marker;
+    marker.text = "Ende des Tests";
+    ASSERT_TRUE(form->Journal()->WaitCommitted(form->Journal()->Record(marker), 10000));
+    const std::vector<JournalEntry> entries = form->Journal()->ReadAll();
+    ASSERT_EQ(entries.size(), before + 2);
+    const CompetitionEvent& loaded = entries[before].event;
+    EXPECT_EQ(loaded.kind, CompetitionEventKind::ListsLoaded);
+    ASSERT_EQ(loaded.lists.size(), 4u);
+    for (const ListContent& list : loaded.lists)
+        EXPECT_EQ(list.rows, AllLists()[static_cast<size_t>(list.list - 1)]) << list.list;
 }

@@ -131,3 +131,60 @@ TEST(WorkbookImport, ProtocolTimesGetTwoDecimalsUpToTheFirstUnreadable) {
     EXPECT_EQ(rows[3][pc::Gesamt2], "18,4");
     EXPECT_EQ(rows[3][pc::Gesamt1], "19,13");
 }
+
+// A load replaces the whole competition: a list the workbook has no sheet for,
+// or only a blank one, is built, never left to the last competition. The time
+// protocol comes from the team list (no times), the results empty with their
+// headers, and the note names what was built.
+TEST(WorkbookImport, MissingListsAreBuiltFromWhatTheWorkbookHas) {
+    SheetCells teams = Column({"Titel", "Nr.", "1", "2"});
+    teams.Set(2, 1, "Nord");
+    teams.Set(2, pc::Qualified, "v");
+    teams.Set(2, pc::Zeit1, "21,5"); // a time typed into the team list does not become a run
+    const std::array<int, 4> cols{pc::Count, pc::Count, rc::Count, rc::Count};
+    const LoadedCompetition one = CompetitionOfWorkbook(Book({teams}), cols, "x.xlsx", u',');
+    ASSERT_TRUE(one.ok());
+    EXPECT_EQ(one.lists[0][1].mid(0, 5), QStringList({"1", "Nord", "", "v", "21,5"}));
+    EXPECT_EQ(one.lists[0][0][pc::Name], ProtocolHeaders[pc::Name]);
+    ListRows protocol = one.lists[0];
+    protocol[1][pc::Zeit1].clear();
+    EXPECT_EQ(one.lists[1], protocol);
+    const QStringList resultHeader(ResultHeaders.begin(), ResultHeaders.end());
+    EXPECT_EQ(one.lists[2], ListRows({resultHeader, QStringList(rc::Count, QString())}));
+    EXPECT_EQ(one.lists[3], one.lists[2]);
+    EXPECT_EQ(LoadedListsNote(one.origins),
+              " Geladen: Mannschafts-Datenbank aus der Datei; Zeitenprotokoll (aus der "
+              "Mannschafts-Datenbank), Qualifikations-Ergebnis und Gesamt-Ergebnis neu angelegt");
+
+    // A blank team list is built from the protocol; the protocol's times get
+    // two decimals; the sheets that are there stay as they are.
+    SheetCells times = Column({"Titel", "Nr.", "7"});
+    times.Set(2, pc::Zeit1, "19,5");
+    const SheetCells results = Column({"Platz", "", "1"});
+    const LoadedCompetition two =
+        CompetitionOfWorkbook(Book({Column({" "}), times, results, results}), cols, "x.xlsx", u',');
+    ASSERT_TRUE(two.ok());
+    EXPECT_EQ(two.lists[1][1][pc::Zeit1], "19,50");
+    EXPECT_EQ(two.lists[0][1], QStringList({"7", "", "", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(two.lists[2][1][rc::Platz], "1");
+    EXPECT_EQ(LoadedListsNote(two.origins),
+              " Geladen: Zeitenprotokoll, Qualifikations-Ergebnis und Gesamt-Ergebnis aus der Datei; "
+              "Mannschafts-Datenbank (aus dem Zeitenprotokoll) neu angelegt");
+
+    // Results alone: both protocol-layout lists empty with the protocol's header.
+    const LoadedCompetition results3 = CompetitionOfWorkbook(Book({{}, {}, results}), cols, "x.xlsx", u',');
+    ASSERT_TRUE(results3.ok());
+    EXPECT_EQ(results3.lists[0][0], QStringList(ProtocolHeaders.begin(), ProtocolHeaders.end()));
+    EXPECT_EQ(results3.lists[1], results3.lists[0]);
+
+    // No list at all is refused, naming the file; every list from the file
+    // needs no note.
+    const LoadedCompetition none =
+        CompetitionOfWorkbook(Book({Column({"", "", "Notiz"})}), cols, "/d/leer.xlsx", u',');
+    EXPECT_FALSE(none.ok());
+    EXPECT_TRUE(none.error.contains("leer.xlsx"));
+    const LoadedCompetition four =
+        CompetitionOfWorkbook(Book({teams, times, results, results}), cols, "x.xlsx", u',');
+    EXPECT_EQ(LoadedListsNote(four.origins), QString());
+    EXPECT_EQ(four.lists[0][1][pc::Zeit1], "21,5"); // only the protocol's times are rewritten
+}
