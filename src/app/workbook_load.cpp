@@ -78,7 +78,7 @@ bool TFormMain::OpenStartupWorkbook(const QStringList& arguments) {
         return false;
     }
     if (!LoadWorkbook(path)) return false;
-    if (!sessionNote_.isEmpty()) StatusPanel1->setText(sessionNote_);
+    if (!sessionNote_.isEmpty()) StatusPanel1->setText(sessionNote_ + u';' + StatusPanel1->text());
     OpenFolder = QFileInfo(path).absolutePath();
     SaveFilterIndex = 1;
     SaveFileName = path;
