@@ -78,6 +78,8 @@ QString EventKindText(CompetitionEventKind kind) {
         return QStringLiteral("Liste gewählt");
     case CompetitionEventKind::SettingsChanged:
         return QStringLiteral("Einstellungen");
+    case CompetitionEventKind::StartContactIgnored:
+        return QStringLiteral("Startkontakt ignoriert");
     }
     return QString();
 }

@@ -23,6 +23,10 @@ enum class CompetitionEventKind : int {
     ResultsGenerated, // stageTag
     StageSelected,    // stageTag
     SettingsChanged,  // text = what changed
+    // A lane's contact that would have started the run while the start was
+    // not armed: lane, team/team2 (the waiting pair), tick, text = why.
+    // Numbered: journals store the number, and older ones stay readable.
+    StartContactIgnored = 12,
 };
 
 // A list's whole content after the event, header row first; list 1-4

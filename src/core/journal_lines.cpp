@@ -61,6 +61,9 @@ QStringList JournalLine(const QDateTime& at, const CompetitionEvent& e) {
     case CompetitionEventKind::ListsLoaded:
         change = e.fileName;
         break;
+    case CompetitionEventKind::StartContactIgnored:
+        change = e.text;
+        [[fallthrough]];
     case CompetitionEventKind::RunStarted:
     case CompetitionEventKind::Reset:
         team = e.team.trimmed() + QStringLiteral(" / ") + e.team2.trimmed();
