@@ -3,6 +3,7 @@
 #include "journal/journal.h"
 #include "test_platform.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -191,7 +192,8 @@ TEST_F(JournalConsole, RunKeysReachTheRunFromTheChangeLog) {
     wb.clock.now += 23456;
     QTest::keyClick(form.get(), Qt::Key_J, Qt::ControlModifier);
     TFormJournal* log = form->FormJournal;
-    ASSERT_TRUE(log && QTest::qWaitForWindowActive(log));
+    ASSERT_TRUE(log);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == log, 5000);
     log->eFilter->setFocus();
     QTest::keyClick(log->eFilter, Qt::Key_2);
     EXPECT_EQ(form->SortGrid2->GetCell(pc::Zeit2, 2), "23,45");
