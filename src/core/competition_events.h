@@ -25,8 +25,9 @@ enum class CompetitionEventKind : int {
     SettingsChanged,  // text = what changed
     // A lane's contact that would have started the run while the start was
     // not armed: lane, team/team2 (the waiting pair), tick, text = why.
-    // Numbered: journals store the number, and older ones stay readable.
-    StartContactIgnored = 12,
+    // Journals store the number: 12 and 13 belong to the restart and the
+    // saved file, and a number once written is never given to another kind.
+    StartContactIgnored = 14,
 };
 
 // A list's whole content after the event, header row first; list 1-4

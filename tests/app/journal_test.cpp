@@ -195,7 +195,7 @@ TEST_F(JournalConsole, RunKeysReachTheRunFromTheChangeLog) {
     ASSERT_TRUE(log);
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == log, 5000);
     log->eFilter->setFocus();
-    QTest::keyClick(log->eFilter, Qt::Key_2);
+    QTest::keyClick(log->eFilter, Qt::Key_2, Qt::KeypadModifier);
     EXPECT_EQ(form->SortGrid2->GetCell(pc::Zeit2, 2), "23,45");
     EXPECT_TRUE(form->bSTOP1->isEnabled());
     EXPECT_TRUE(log->eFilter->text().isEmpty());
