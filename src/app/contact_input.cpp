@@ -9,6 +9,7 @@
 #include "controls/bit_btn_with_color.h"
 #include "controls/led.h"
 
+#include <QComboBox>
 #include <QPushButton>
 #include <QTimer>
 #include <cerrno>
@@ -104,21 +105,57 @@ void TFormMain::ContactChanged(TComPort* sender, int contactLine) {
 
 void TFormMain::TriggerLane(int lane) {
     if (lane != 0 && lane != 1) return; // a contact of no lane never starts a run
+    const uint32_t instant = contactTick_.value_or(platform_.clock->TickCount());
     if (bSTART->isEnabled()) {
-        if (Led1->Kind() != lkGreen) return; // the hardware start is blocked
+        if (Led1->Kind() != lkGreen) {
+            IgnoreStartContact(lane, instant); // the hardware start is blocked
+            return;
+        }
         Click(mStart);
         // The start contact may bounce, or be the other lane's barrier.
-        TimerGesperrt1->start();
-        TimerGesperrt2->start();
+        BeginLockOut(0, StartTick);
+        BeginLockOut(1, StartTick);
         return;
     }
-    QTimer* lockOut = lane == 0 ? TimerGesperrt1 : TimerGesperrt2;
-    if (lockOut->isActive()) return;
+    if (LockedOut(lane, instant)) {
+        ShowBriefNote(QStringLiteral(" Bahn %1: Kontakt innerhalb der Sperrzeit ignoriert").arg(lane + 1));
+        return;
+    }
     // A contact seen before the run's time origin (while the start was being
     // announced) cannot end the run.
     const bool beforeStart = contactTick_ && static_cast<int32_t>(*contactTick_ - StartTick) < 0;
     if ((lane == 0 ? bSTOP1 : bSTOP2)->isEnabled() && !beforeStart) Click(lane == 0 ? mSTOP1 : mStop2);
-    lockOut->start();
+    BeginLockOut(lane, instant);
+}
+
+void TFormMain::IgnoreStartContact(int lane, uint32_t instant) {
+    ShowBriefNote(QStringLiteral(" Startkontakt ignoriert: Start nicht freigegeben (Alt+S)"));
+    // Into the journal once per lock-out: a chattering line must not queue
+    // an entry (and a wait for its commit) for every change.
+    if (LockedOut(lane, instant)) return;
+    BeginLockOut(lane, instant);
+    CompetitionEvent ignored;
+    ignored.kind = CompetitionEventKind::StartContactIgnored;
+    ignored.lane = lane;
+    ignored.team = cbBuhn1->currentText();
+    ignored.team2 = cbBuhn2->currentText();
+    ignored.tick = instant;
+    ignored.byContact = true;
+    ignored.text = QStringLiteral("Start nicht freigegeben (Alt+S)");
+    EmitEvent(ignored);
+}
+
+// The timer ends a lock-out no contact came into; a contact handled while it
+// runs is judged by its own instant, since the main thread may get to it (or
+// to the timer) late.
+bool TFormMain::LockedOut(int lane, uint32_t instant) const {
+    const QTimer* timer = lane == 0 ? TimerGesperrt1 : TimerGesperrt2;
+    return timer->isActive() && WithinLockOut(lockOutBegin_[static_cast<size_t>(lane)], instant);
+}
+
+void TFormMain::BeginLockOut(int lane, uint32_t begin) {
+    lockOutBegin_[static_cast<size_t>(lane)] = begin;
+    (lane == 0 ? TimerGesperrt1 : TimerGesperrt2)->start();
 }
 
 void TFormMain::ComPort1Open(TComPort*) {

@@ -441,52 +441,6 @@ void TFormMain::BuildCommandButtons() {
     LabelErgebnis->setGeometry(x + 12, 53, 420, 26);
 }
 
-void TFormMain::BuildMenu() {
-    const auto item = [this](const QString& name, const QString& caption, const QKeySequence& key,
-                             std::function<void()> handler) {
-        auto* a = new QAction(caption, this);
-        a->setObjectName(name);
-        a->setShortcut(key);
-        a->setShortcutContext(Qt::WindowShortcut);
-        addAction(a);
-        if (handler) connect(a, &QAction::triggered, this, std::move(handler));
-        return a;
-    };
-    mStart =
-        item(QStringLiteral("mStart"), QStringLiteral("Start"), Qt::Key_S, [this] { mStartClick(mStart); });
-    mFStart =
-        item(QStringLiteral("mFStart"), QStringLiteral("Fehler"), Qt::Key_F, [this] { mFStartClick(); });
-    mSTOP1 = item(QStringLiteral("mSTOP1"), QStringLiteral("Stop1"), Qt::Key_1, [this] { mSTOP1Click(); });
-    mStop2 = item(QStringLiteral("mStop2"), QStringLiteral("Stop2"), Qt::Key_2, [this] { mStop2Click(); });
-    mReset =
-        item(QStringLiteral("mReset"), QStringLiteral("00:00"), Qt::Key_0, [this] { mResetClick(mReset); });
-    BlockLS1 = item(QStringLiteral("BlockLS1"), QStringLiteral("Block LS"), QKeySequence(Qt::ALT | Qt::Key_S),
-                    [this] { Led1Click(); });
-    mHilfe = item(QStringLiteral("mHilfe"), QStringLiteral("Hilfe"), Qt::Key_F1, [this] { bHelpClick(); });
-    EinstellunGen1 = item(QStringLiteral("EinstellunGen1"), QStringLiteral("&Einstellungen"), Qt::Key_F2,
-                          [this] { bCFGClick(); });
-    Einstellungen2 = item(QStringLiteral("Einstellungen2"), QStringLiteral("&Einstellungen"),
-                          QKeySequence(Qt::ALT | Qt::Key_E), [this] { bCFGClick(); });
-    Hilfe1 = item(QStringLiteral("Hilfe1"), QStringLiteral("H&ilfe"), QKeySequence(Qt::ALT | Qt::Key_H),
-                  [this] { bHelpClick(); });
-    Drucker1 = item(QStringLiteral("Drucker1"), QStringLiteral("&Drucker"), QKeySequence(Qt::ALT | Qt::Key_D),
-                    [this] { Drucker1Click(); });
-    Aenderungsprotokoll1 = item(QStringLiteral("Aenderungsprotokoll1"), QStringLiteral("Änderungsprotokoll"),
-                                QKeySequence(Qt::CTRL | Qt::Key_J), [this] { ShowJournalWindow(); });
-    Anzeigetafel1 = item(QStringLiteral("Anzeigetafel1"), QStringLiteral("Anzeigetafel"),
-                         QKeySequence(Qt::CTRL | Qt::Key_T), [this] { ToggleBoard(); });
-    Beenden1 = item(QStringLiteral("Beenden1"), QStringLiteral("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_B),
-                    [this] { bExitClick(); });
-    SetTag(mSTOP1, 0);
-    SetTag(mStop2, 1);
-    for (QAction* a : {mFStart, mSTOP1, mStop2, mReset})
-        a->setEnabled(false);
-    // The buttons' own accelerators would clash with these menu keys.
-    bCFG->setShortcut(QKeySequence());
-    bHelp->setShortcut(QKeySequence());
-    bBeenden->setShortcut(QKeySequence());
-}
-
 // The list menu: a submenu per stage with its lists as radio entries and the
 // generation of the result lists; only "Vorlauf" is open until a workbook
 // names another stage.
@@ -591,12 +545,15 @@ void TFormMain::BuildTimers() {
     TimerDate = timer(QStringLiteral("TimerDate"), 5000, true);
     Clock = timer(QStringLiteral("Clock"), 10, false);
     Clock->setTimerType(Qt::PreciseTimer);
-    // A lane's contact is not taken again for 2000 ms after it stopped the
-    // lane (or after a start by contact): a bouncing relay cannot stop it twice.
-    TimerGesperrt1 = timer(QStringLiteral("TimerGesperrt1"), 2000, false);
-    TimerGesperrt2 = timer(QStringLiteral("TimerGesperrt2"), 2000, false);
+    // A lane's lock-out (kLockOutMs, 2000 ms after a contact stopped the lane
+    // or a run started by contact began): a bouncing relay cannot stop it twice.
+    TimerGesperrt1 = timer(QStringLiteral("TimerGesperrt1"), kLockOutMs, false);
+    TimerGesperrt2 = timer(QStringLiteral("TimerGesperrt2"), kLockOutMs, false);
     // While a timing port has failed: looks once a second whether its device is back.
     TimerPortCheck = timer(QStringLiteral("TimerPortCheck"), 1000, false);
+    // A brief note stays 5 s: long enough to be read after a look back from the track.
+    TimerNote = timer(QStringLiteral("TimerNote"), 5000, false);
+    TimerNote->setSingleShot(true);
     SetTag(TimerGesperrt1, 1);
     SetTag(TimerGesperrt2, 2);
     connect(TimerDate, &QTimer::timeout, this, [this] { TimerDateTimer(); });
@@ -604,6 +561,7 @@ void TFormMain::BuildTimers() {
     connect(TimerGesperrt1, &QTimer::timeout, this, [this] { TimerGesperrt1Timer(TimerGesperrt1); });
     connect(TimerGesperrt2, &QTimer::timeout, this, [this] { TimerGesperrt1Timer(TimerGesperrt2); });
     connect(TimerPortCheck, &QTimer::timeout, this, [this] { TimerPortCheckTimer(); });
+    connect(TimerNote, &QTimer::timeout, this, [this] { TimerNoteTimer(); });
 }
 
 } // namespace zn

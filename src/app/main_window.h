@@ -23,6 +23,7 @@
 class QAction;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -53,8 +54,9 @@ class TSortGrid;
 // seven-segment timer panels, and the lists with their command buttons.
 // One class spread over several files by concern: main_window.cpp (building
 // the form, start-up, shut-down), main_layout.cpp (resize rules),
-// run_timing.cpp (the run cycle), results_table.cpp, result_files.cpp,
-// stage_lists.cpp (the lists).
+// run_timing.cpp (the run cycle), console_keys.cpp (the hidden menu, the run
+// keys in every console window, notes in the status bar), results_table.cpp,
+// result_files.cpp, stage_lists.cpp (the lists).
 class TFormMain : public QWidget {
     Q_OBJECT
 public:
@@ -147,6 +149,8 @@ public:
     QTimer* TimerGesperrt1 = nullptr;
     QTimer* TimerGesperrt2 = nullptr;
     QTimer* TimerPortCheck = nullptr;
+    // Ends a brief note in StatusPanel1 (ShowBriefNote).
+    QTimer* TimerNote = nullptr;
 
     // The two timing lines; both watch CTS and DSR only.
     TComPort* ComPort1 = nullptr;
@@ -290,6 +294,15 @@ public:
     void TimerPortCheckTimer();
     void Led1Click();
 
+    // The keys, the hidden menu and the notes (console_keys.cpp).
+    // A note in StatusPanel1 for a few seconds; then the panel's text before it
+    // comes back (unless something else was written meanwhile).
+    void ShowBriefNote(const QString& text);
+    void TimerNoteTimer();
+    // While a run is on (START to RESET) a command that would open a modal
+    // window is refused, and the status bar says so; true when refused.
+    bool RefuseDuringRun(const QString& command);
+
     void ShowLaneTime(int lane, int32_t ms);
     QString FormatRunTime(int32_t ms) const;
     void SetRunShortcuts(bool on);
@@ -405,6 +418,8 @@ public:
     QString CueFile(const QString& name) const;
 
 protected:
+    // The run keys in the console's other windows (console_keys.cpp).
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -450,11 +465,26 @@ private:
     void SaveBoardPlace();
     BoardFollower boardFollower_;
     QLabel* AddLastingNotice(const QString& name);
+    // Whether a key is the shortcut of an enabled run action (S, F, 1, 2, 0).
+    bool IsRunKey(const QKeyEvent& key) const;
+    // This window or one of its own (change log, board, preview, dialogs).
+    bool IsConsoleWindow(const QObject* object) const;
+    // The note shown by ShowBriefNote and the text it covers.
+    QString note_;
+    QString noteBase_;
     void SaveSettingsAtExit();
     // Opens one port, swallowing its failure as start-up does; a missing
     // permission is named in the status bar with its fix. False when not open.
     bool OpenComPort(TComPort* port);
     void ContactChanged(TComPort* sender, int contactLine);
+    // A start contact while the start is not armed: said, and journaled once
+    // per lock-out.
+    void IgnoreStartContact(int lane, uint32_t instant);
+    // A lane's lock-out: on while its timer (TimerGesperrt1/2) runs, judged
+    // by the contact's own instant.
+    bool LockedOut(int lane, uint32_t instant) const;
+    void BeginLockOut(int lane, uint32_t begin);
+    std::array<uint32_t, 2> lockOutBegin_{};
     void ShowPortNotice();
     // OK of the settings dialog: both ports closed and opened by the lanes'
     // new entries; a port that does not open is said and kept.

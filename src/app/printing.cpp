@@ -46,8 +46,10 @@ void TFormMain::SetPreviewWindow(TFormPP* preview) {
 }
 
 void TFormMain::sbGramotyClick(QObject* sender) {
-    if (!FormPP) return;
     const bool certificates = sender == sbGramoty;
+    if (!FormPP || RefuseDuringRun(certificates ? QStringLiteral("Urkunden drucken")
+                                                : QStringLiteral("Protokoll drucken")))
+        return;
     FormPP->PrintPreview1->Tag = certificates ? 1 : 0;
     const int maxPage = certificates ? std::max(1, CurrentList->RowCount() - 1) : 1;
     Printer->setFromTo(1, maxPage);
@@ -74,6 +76,7 @@ void TFormMain::sbGramotyClick(QObject* sender) {
 // set-up dialog serves only printers of the system; with none (a PDF printer)
 // the print dialog chooses them instead.
 void TFormMain::Drucker1Click() {
+    if (RefuseDuringRun(QStringLiteral("Drucker"))) return;
     if (Printer->outputFormat() == QPrinter::NativeFormat) {
         QPageSetupDialog dialog(Printer.get(), this);
         dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));

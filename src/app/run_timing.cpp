@@ -237,6 +237,8 @@ void TFormMain::mFStartClick() {
     falseStart.team2 = cbBuhn2->currentText();
     EmitEvent(falseStart);
     mResetClick(nullptr);
+    // The board shows it large; the operator at the console is told here.
+    ShowBriefNote(QStringLiteral(" Fehlstart – nächster Start mit START"));
 }
 
 void TFormMain::TimerGesperrt1Timer(QObject* sender) {

@@ -55,7 +55,7 @@ std::optional<uint32_t> TFormMain::AssignPortDevices() {
 
 void TFormMain::bCFGClick() {
     // Never while a lane runs: OK closes and reopens the timing ports.
-    if (!CfgDialog || !bCFG->isEnabled()) return;
+    if (!CfgDialog || RefuseDuringRun(QStringLiteral("Einstellungen"))) return;
     TCfgDialog& d = *CfgDialog;
     // Both lists start from the whole template again: an earlier opening
     // may have taken out an entry the lanes now hold.

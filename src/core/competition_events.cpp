@@ -95,6 +95,8 @@ QString EventKindText(CompetitionEventKind kind) {
         return QStringLiteral("Wiederhergestellt");
     case CompetitionEventKind::FileSaved:
         return QStringLiteral("Gespeichert");
+    case CompetitionEventKind::StartContactIgnored:
+        return QStringLiteral("Startkontakt ignoriert");
     }
     return QString();
 }

@@ -27,8 +27,13 @@ enum class CompetitionEventKind : int {
     // four, team/team2: the pair, newText = the workbook "save the current
     // list" writes into, oldText = the save dialog's file name, text = how
     // many events were read back.
-    Restored,
-    FileSaved, // fileName = the file written, text = its type
+    Restored = 12,
+    FileSaved = 13, // fileName = the file written, text = its type
+    // A lane's contact that would have started the run while the start was
+    // not armed: lane, team/team2 (the waiting pair), tick, text = why.
+    // Journals store the number: 12 and 13 belong to the restart and the
+    // saved file, and a number once written is never given to another kind.
+    StartContactIgnored = 14,
 };
 
 // A list's whole content after the event, header row first; list 1-4

@@ -11,6 +11,18 @@ namespace zn {
 // Another line number has no bit.
 uint32_t ContactLineMask(int contactLine);
 
+// A lane takes no contact for 2000 ms after one stopped it (or after the
+// run it started began): a bouncing relay or the other lane's barrier at the
+// start cannot stop a lane twice or at once.
+constexpr int32_t kLockOutMs = 2000;
+
+// Whether a contact at `instant` falls into the lock-out that began at
+// `begin` (both ticks of the console's clock; an instant before the begin
+// falls into it too).
+inline bool WithinLockOut(uint32_t begin, uint32_t instant) {
+    return static_cast<int32_t>(instant - begin) < kLockOutMs;
+}
+
 // Which lane a contact belongs to and whether it starts or stops something.
 struct ContactDecision {
     int lane = -1; // 0 lane 1, 1 lane 2, -1 none

@@ -65,6 +65,9 @@ QStringList JournalLine(const QDateTime& at, const CompetitionEvent& e) {
     case CompetitionEventKind::Restored:
         change = e.fileName.isEmpty() ? e.text : e.text + QStringLiteral(", ") + e.fileName;
         break;
+    case CompetitionEventKind::StartContactIgnored:
+        change = e.text;
+        [[fallthrough]];
     case CompetitionEventKind::RunStarted:
     case CompetitionEventKind::Reset:
         team = e.team.trimmed() + QStringLiteral(" / ") + e.team2.trimmed();

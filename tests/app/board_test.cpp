@@ -4,6 +4,7 @@
 
 #include "live/live_server.h"
 
+#include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -100,6 +101,22 @@ TEST_F(Board, FollowsARunFromStartToTheNextPair) {
     EXPECT_FALSE(board->Tick->isActive());
     QTest::mouseClick(form->bSTART, Qt::LeftButton);
     EXPECT_FALSE(board->FalseStart->isVisibleTo(board));
+}
+
+// A click on the board gives it the keyboard; the run keys still act on the run.
+TEST_F(Board, RunKeysReachTheRunFromAFocusedBoard) {
+    TFormBoard* board = Open();
+    ASSERT_TRUE(board);
+    QTest::mouseClick(form->bSTART, Qt::LeftButton);
+    wb.clock.now += 23456;
+    board->activateWindow();
+    // Not qWaitForWindowActive: it counts the console's activity for the board.
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == board, 5000);
+    QTest::keyClick(board, Qt::Key_2);
+    EXPECT_EQ(form->SortGrid2->GetCell(pc::Zeit2, 2), "23,45");
+    QTest::keyClick(board, Qt::Key_1);
+    EXPECT_EQ(form->SortGrid2->GetCell(pc::Zeit1, 1), "23,45");
+    EXPECT_FALSE(form->Clock->isActive());
 }
 
 TEST_F(Board, ShowsTheResultTopAndClosingLeavesTheTimingAlone) {

@@ -1,7 +1,9 @@
 #include "app/demo_console.h"
+#include "app/journal_window.h"
 #include "comms/com_port.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/led.h"
+#include "journal/journal.h"
 #include "test_platform.h"
 
 #include <QAction>
@@ -222,6 +224,53 @@ TEST_F(ContactInput, AMissingPermissionNamesTheGroupToJoin) {
     EXPECT_FALSE(form->Led1->isVisible());
     EXPECT_TRUE(form->StatusPanelPorts->text().contains("keine Berechtigung"));
     EXPECT_TRUE(form->StatusPanelPorts->text().contains("dialout"));
+}
+
+TEST_F(ContactInput, ALockOutLastsTwoSecondsOfTheContactsInstantsAndIsSaid) {
+    Create();
+    QTest::keyClick(form.get(), Qt::Key_S, Qt::AltModifier);
+    wb.clock.now = 5000;
+    Contact(kModemDsrOn, true); // the start: origin 5200, both lanes locked out
+    ASSERT_TRUE(Running());
+    wb.clock.now = 5200 + 1900;
+    Contact(kModemCtsOn, true);
+    EXPECT_TRUE(form->bSTOP2->isEnabled());
+    EXPECT_EQ(form->StatusPanel1->text(), " Bahn 2: Kontakt innerhalb der Sperrzeit ignoriert");
+    Contact(kModemDsrOn, false);
+    Contact(kModemDsrOn, true);
+    EXPECT_TRUE(form->bSTOP1->isEnabled());
+    EXPECT_EQ(form->StatusPanel1->text(), " Bahn 1: Kontakt innerhalb der Sperrzeit ignoriert");
+    Contact(kModemCtsOn, false);
+    wb.clock.now = 5200 + 2000; // its timer may still be running: the instant counts
+    Contact(kModemCtsOn, true);
+    EXPECT_EQ(LaneTime(2), "2,00");
+}
+
+TEST_F(ContactInput, AStartContactNotArmedIsSaidAndJournaledOncePerLockOut) {
+    wb.dataFolder = wb.Path("daten");
+    Create();
+    form->StartJournal();
+    const auto ignored = [this] {
+        int n = 0;
+        for (const JournalEntry& e : form->Journal()->ReadAll())
+            n += e.event.kind == CompetitionEventKind::StartContactIgnored;
+        return n;
+    };
+    for (int change = 0; change < 5; ++change) // a chattering line, Led1 red
+        Contact(kModemDsrOn, change % 2 == 0);
+    EXPECT_FALSE(Running());
+    EXPECT_EQ(form->StatusPanel1->text(), " Startkontakt ignoriert: Start nicht freigegeben (Alt+S)");
+    EXPECT_EQ(ignored(), 1);
+    Contact(kModemDsrOn, false);
+    wb.clock.now += 2000;
+    Contact(kModemDsrOn, true);
+    EXPECT_EQ(ignored(), 2);
+
+    QTest::keyClick(form.get(), Qt::Key_J, Qt::ControlModifier);
+    ASSERT_TRUE(form->FormJournal);
+    EXPECT_EQ(
+        form->FormJournal->ShownLines().last().mid(1),
+        (QStringList{"Startkontakt ignoriert", "1", "1 Nord / 2 Süd", "Start nicht freigegeben (Alt+S)"}));
 }
 
 } // namespace

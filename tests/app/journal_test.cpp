@@ -3,6 +3,7 @@
 #include "journal/journal.h"
 #include "test_platform.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -199,4 +200,30 @@ TEST_F(JournalConsole, FailingJournalNeverStopsTheTimingAndSaysSo) {
         return e.event.kind == CompetitionEventKind::LaneStopped;
     });
     EXPECT_EQ(stops, 2);
+}
+
+// The change log opened during a run takes the keyboard; the run keys still
+// act on the run, and only between runs does a digit go into its filter.
+TEST_F(JournalConsole, RunKeysReachTheRunFromTheChangeLog) {
+    Start();
+    Load();
+    QTest::mouseClick(form->bSTART, Qt::LeftButton);
+    wb.clock.now += 23456;
+    QTest::keyClick(form.get(), Qt::Key_J, Qt::ControlModifier);
+    TFormJournal* log = form->FormJournal;
+    ASSERT_TRUE(log);
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == log, 5000);
+    log->eFilter->setFocus();
+    QTest::keyClick(log->eFilter, Qt::Key_2, Qt::KeypadModifier);
+    EXPECT_EQ(form->SortGrid2->GetCell(pc::Zeit2, 2), "23,45");
+    EXPECT_TRUE(form->bSTOP1->isEnabled());
+    EXPECT_TRUE(log->eFilter->text().isEmpty());
+    QTest::keyClick(log->Grid, Qt::Key_1);
+    EXPECT_EQ(form->SortGrid2->GetCell(pc::Zeit1, 1), "23,45");
+    QTest::keyClick(log->eFilter, Qt::Key_0);
+    EXPECT_TRUE(form->bSTART->isEnabled()); // the next pair
+    EXPECT_TRUE(log->eFilter->text().isEmpty());
+
+    QTest::keyClick(log->eFilter, Qt::Key_2);
+    EXPECT_EQ(log->eFilter->text(), "2");
 }

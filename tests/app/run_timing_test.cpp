@@ -93,6 +93,7 @@ TEST_F(RunTiming, StartTakesTheOriginAfterTheCueAndTheDelay) {
     EXPECT_FALSE(form->bFSTART->isHidden());
     EXPECT_TRUE(form->bFSTART->hasFocus());
     EXPECT_FALSE(form->cbBuhn1->isEnabled());
+    EXPECT_FALSE(form->cbBuhn2->isEnabled());
     EXPECT_FALSE(form->bCFG->isEnabled());
     EXPECT_FALSE(form->sbLoad->isEnabled());
     EXPECT_EQ(form->CurrentList, form->SortGrid2);
@@ -212,6 +213,7 @@ TEST_F(RunTiming, FalseStartKeepsTheTeamsAndRecordsNothing) {
     EXPECT_FALSE(form->bSTOP1->isEnabled());
     EXPECT_TRUE(form->bSTART->isEnabled());
     EXPECT_TRUE(form->SortGrid2->GetCell(4, 1).isEmpty());
+    EXPECT_EQ(form->StatusPanel1->text(), " Fehlstart – nächster Start mit START");
     // The keys are off again.
     QTest::keyClick(form.get(), Qt::Key_1);
     EXPECT_TRUE(form->SortGrid2->GetCell(4, 1).isEmpty());
@@ -358,4 +360,34 @@ TEST_F(RunTiming, BothLaneListsAreLockedUntilReset) {
     form->mResetClick(form->bRESET);
     EXPECT_TRUE(form->cbBuhn1->isEnabled());
     EXPECT_TRUE(form->cbBuhn2->isEnabled());
+}
+
+// A modal window during a run would keep 1, 2 and F from the run: the
+// printer set-up and the settings wait for RESET, and the status bar says so
+// for a few seconds.
+TEST_F(RunTiming, ModalCommandsWaitForTheEndOfTheRunAndSaySo) {
+    QStringList dialogs;
+    wb.modal.handle = [&dialogs](QDialog& d) -> std::optional<int> {
+        dialogs << d.objectName();
+        return QDialog::Rejected;
+    };
+    Start();
+    const QString listName = form->StatusPanel1->text();
+    QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    EXPECT_TRUE(dialogs.isEmpty());
+    EXPECT_EQ(form->StatusPanel1->text(),
+              " Während des Laufs gesperrt: Einstellungen (nach RESET wieder frei)");
+    EXPECT_TRUE(form->TimerNote->isActive());
+    form->TimerNoteTimer(); // 5 s later
+    EXPECT_EQ(form->StatusPanel1->text(), listName);
+    EXPECT_TRUE(form->Clock->isActive());
+
+    QTest::keyClick(form.get(), Qt::Key_1);
+    QTest::keyClick(form.get(), Qt::Key_2);
+    QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);
+    EXPECT_TRUE(form->StatusPanel1->text().contains("Drucker")); // both lanes stopped, RESET not yet
+    QTest::keyClick(form.get(), Qt::Key_0);
+    QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(dialogs, QStringList{"PrinterSetupDialog1"});
 }
