@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
 namespace zn {
 
@@ -15,14 +16,14 @@ TFDlgYesNo::TFDlgYesNo(QWidget* mainWindow)
                               Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("FDlgYesNo"));
     setWindowTitle(ApplicationTitle());
-    setFixedSize(222, 94);
+    setFixedSize(kWidth, kHeight);
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(11);
     setFont(f);
 
     Label1 = new QLabel(QStringLiteral("?"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(40, 6, 169, 49);
+    Label1->setGeometry(40, 6, 169, kTextHeight);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
 
@@ -45,7 +46,20 @@ TFDlgYesNo::TFDlgYesNo(QWidget* mainWindow)
     setTabOrder(OKBtn, CancelBtn);
 }
 
+// The design's box holds three lines of question. A longer one (the recovery
+// question names date, time and the number of events) would be cut off: the
+// box grows downwards until the whole question shows.
+void TFDlgYesNo::FitQuestion() {
+    const int textHeight = std::max(kTextHeight, Label1->heightForWidth(Label1->width()));
+    Label1->resize(Label1->width(), textHeight);
+    const int buttonsTop = Label1->y() + textHeight + 5;
+    OKBtn->move(OKBtn->x(), buttonsTop);
+    CancelBtn->move(CancelBtn->x(), buttonsTop);
+    setFixedSize(kWidth, kHeight + textHeight - kTextHeight);
+}
+
 void TFDlgYesNo::showEvent(QShowEvent* event) {
+    FitQuestion();
     // Centred on the main window, and so on the main window's monitor.
     if (QWidget* owner = parentWidget()) {
         const QRect r = owner->frameGeometry();

@@ -25,6 +25,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    static constexpr int kWidth = 222;
+    static constexpr int kHeight = 94;
+    static constexpr int kTextHeight = 49;
+    void FitQuestion();
     void reject() override;
 };
 
