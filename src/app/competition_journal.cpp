@@ -47,15 +47,17 @@ private:
     std::function<void()> lagging_;
 };
 
+QString EventCount(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 Ereignis") : QStringLiteral("%1 Ereignisse").arg(count);
+}
+
 // Names what "Ja" brings back: the time of the last event read and how many.
 QString RecoverQuestion(const std::vector<JournalEntry>& readable) {
     const QDateTime last = readable.back().at.toLocalTime();
-    const qsizetype count = readable.size();
-    return QStringLiteral("Die letzte Sitzung (%1, %2 Uhr, %3 %4) wurde nicht ordnungsgemäß beendet. "
+    return QStringLiteral("Die letzte Sitzung (%1, %2 Uhr, %3) wurde nicht ordnungsgemäß beendet. "
                           "Daten wiederherstellen?")
-        .arg(last.toString(QStringLiteral("dd.MM.yyyy")), last.toString(QStringLiteral("HH:mm")))
-        .arg(count)
-        .arg(count == 1 ? QStringLiteral("Ereignis") : QStringLiteral("Ereignisse"));
+        .arg(last.toString(QStringLiteral("dd.MM.yyyy")), last.toString(QStringLiteral("HH:mm")),
+             EventCount(static_cast<qsizetype>(readable.size())));
 }
 
 } // namespace
@@ -192,12 +194,12 @@ void TFormMain::RestoreCompetition(const CompetitionState& state) {
     restored.fileName = state.fileName;
     restored.newText = WorkbookTarget;
     restored.oldText = state.saveFileName;
-    restored.text = QStringLiteral("%1 Ereignisse").arg(state.events);
+    restored.text = EventCount(state.events);
     restored.team = cbBuhn1->currentText();
     restored.team2 = cbBuhn2->currentText();
     EmitEvent(restored, {1, 2, 3, 4});
     sessionNote_ =
-        QStringLiteral(" Wiederhergestellt: %1 Ereignisse aus dem Änderungsprotokoll").arg(state.events);
+        QStringLiteral(" Wiederhergestellt: %1 aus dem Änderungsprotokoll").arg(EventCount(state.events));
     StatusPanel1->setText(sessionNote_);
 }
 
