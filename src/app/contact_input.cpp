@@ -68,20 +68,27 @@ bool TFormMain::OpenComPort(TComPort* port) {
         // The only failure said at start-up: the operator can fix it.
         QString group = DeviceGroup(port->DeviceName());
         if (group.isEmpty()) group = QStringLiteral("dialout");
-        portProblems_.insert(port->Port,
-                             QStringLiteral("COM%1 (%2): keine Berechtigung. Abhilfe: Benutzer in die Gruppe "
-                                            "„%3“ aufnehmen (sudo usermod -aG %3 $USER) und neu anmelden.")
-                                 .arg(port->Port)
-                                 .arg(port->DeviceName(), group));
+        portProblems_.insert(
+            port->Port, {QStringLiteral("COM%1: keine Berechtigung (Gruppe „%2“)").arg(port->Port).arg(group),
+                         QStringLiteral("COM%1 (%2): keine Berechtigung. Abhilfe: Benutzer in die Gruppe "
+                                        "„%3“ aufnehmen (sudo usermod -aG %3 $USER) und neu anmelden.")
+                             .arg(port->Port)
+                             .arg(port->DeviceName(), group)});
     }
     ShowPortNotice();
     return port->Connected();
 }
 
 void TFormMain::ShowPortNotice() {
-    const QStringList notices = portProblems_.values();
-    StatusPanelPorts->setText(notices.join(QStringLiteral("  ")));
-    StatusPanelPorts->setVisible(!notices.isEmpty());
+    QStringList briefs;
+    QStringList full;
+    for (const PortProblem& problem : std::as_const(portProblems_)) {
+        briefs << problem.brief;
+        full << problem.full;
+    }
+    StatusPanelPorts->setText(briefs.join(QStringLiteral("  ")));
+    StatusPanelPorts->setToolTip(full.join(u'\n'));
+    StatusPanelPorts->setVisible(!briefs.isEmpty());
 }
 
 void TFormMain::ComPort146(TComPort* Sender) {
@@ -179,9 +186,13 @@ void TFormMain::ComPortFail(TComPort* Sender, const SerialError& error) {
     QStringList lanes;
     for (int lane = 0; lane < 2; ++lane)
         if (Settings.lanes[lane].port == number) lanes << QString::number(lane + 1);
-    portProblems_.insert(number, QStringLiteral("COM%1 (%2) ausgefallen: %3. Bahn %4 mit der Taste stoppen.")
-                                     .arg(number)
-                                     .arg(device, error.text, lanes.join(QStringLiteral(" und "))));
+    const QString lanesText = lanes.join(QStringLiteral(" und "));
+    portProblems_.insert(
+        number,
+        {QStringLiteral("COM%1 ausgefallen: Bahn %2 mit der Taste stoppen").arg(number).arg(lanesText),
+         QStringLiteral("COM%1 (%2) ausgefallen: %3. Bahn %4 mit der Taste stoppen.")
+             .arg(number)
+             .arg(device, error.text, lanesText)});
     ShowPortNotice();
     if (!failedPorts_.contains(number)) failedPorts_ << number;
     TimerPortCheck->start();

@@ -519,7 +519,13 @@ private:
     std::optional<uint32_t> contactTick_;
     std::unique_ptr<ISerialDevices> serialDevices_;
     // Port number -> why it cannot be used now (failed device, no permission).
-    QMap<int, QString> portProblems_;
+    // The red notice shows each port's brief text; its tooltip the whole one
+    // with the device and the system's reason.
+    struct PortProblem {
+        QString brief;
+        QString full;
+    };
+    QMap<int, PortProblem> portProblems_;
     // Failed ports waiting for their device to come back.
     QList<int> failedPorts_;
 

@@ -122,9 +122,10 @@ void TFormMain::ApplyPortChoice(const QString& entry1, int mode1, const QString&
                         .arg(port->DeviceName(), reason.isEmpty() ? QString() : QStringLiteral(": ") + reason,
                              lanes.join(QStringLiteral(" und ")));
         if (!portProblems_.contains(port->Port))
-            portProblems_.insert(port->Port, QStringLiteral("COM%1 (%2) nicht geöffnet: %3")
-                                                 .arg(port->Port)
-                                                 .arg(port->DeviceName(), reason));
+            portProblems_.insert(port->Port, {QStringLiteral("COM%1 nicht geöffnet").arg(port->Port),
+                                              QStringLiteral("COM%1 (%2) nicht geöffnet: %3")
+                                                  .arg(port->Port)
+                                                  .arg(port->DeviceName(), reason)});
         // The choice stays; the port opens when its device comes back.
         failedPorts_ << port->Port;
         TimerPortCheck->start();

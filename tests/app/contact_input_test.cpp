@@ -202,6 +202,9 @@ TEST_F(ContactInput, AFailedAdapterIsReportedAndOfferedAgainWhenItIsBack) {
     EXPECT_TRUE(form->StatusPanelPorts->text().contains("COM1"));
     EXPECT_TRUE(form->StatusPanelPorts->text().contains("ausgefallen"));
     EXPECT_TRUE(form->StatusPanelPorts->text().contains("Bahn 1 und 2")); // a shared port carries both
+    // Short enough for the status bar; the device and the reason in the tooltip.
+    EXPECT_LE(form->StatusPanelPorts->text().size(), 60);
+    EXPECT_TRUE(form->StatusPanelPorts->toolTip().contains(form->ComPort1->DeviceName()));
 
     form->TimerPortCheckTimer(); // still unplugged: no question
     EXPECT_TRUE(wb.modal.asked.isEmpty());
@@ -224,6 +227,7 @@ TEST_F(ContactInput, AMissingPermissionNamesTheGroupToJoin) {
     EXPECT_FALSE(form->Led1->isVisible());
     EXPECT_TRUE(form->StatusPanelPorts->text().contains("keine Berechtigung"));
     EXPECT_TRUE(form->StatusPanelPorts->text().contains("dialout"));
+    EXPECT_TRUE(form->StatusPanelPorts->toolTip().contains("sudo usermod -aG dialout"));
 }
 
 TEST_F(ContactInput, ALockOutLastsTwoSecondsOfTheContactsInstantsAndIsSaid) {
