@@ -225,8 +225,7 @@ void TFormMain::sbCLSClick() {
     const QString key = TeamKey(list->GetCell(pc::Nr, current), list->GetCell(pc::Name, current));
     const bool running = !bCFG->isEnabled();
     if (list == SortGrid2 && running && (key == cbBuhn1->currentText() || key == cbBuhn2->currentText())) {
-        StatusPanel1->setText(
-            QStringLiteral(" Die Mannschaft läuft gerade: Zeile erst nach dem Lauf entfernen."));
+        ShowBriefNote(QStringLiteral(" Die Mannschaft läuft gerade: Zeile erst nach dem Lauf entfernen."));
         return;
     }
     if (!AskYesNo(QStringLiteral("Zeile entfernen?"))) return;

@@ -125,8 +125,7 @@ LoadedCompetition CompetitionOfWorkbook(const WorkbookSheets& sheets, const std:
         if (fromSheet[i]) out.lists[i] = std::move(imported.lists[i]);
     }
     if (std::none_of(fromSheet.begin(), fromSheet.end(), [](bool b) { return b; })) {
-        out.error =
-            WorkbookErrorText(fileName, QString::fromUtf8("Die ersten Tabellen der Arbeitsmappe sind leer."));
+        out.error = WorkbookErrorText(fileName, EmptySheetsReason());
         return out;
     }
     const QStringList protocolHeader(ProtocolHeaders.begin(), ProtocolHeaders.end());

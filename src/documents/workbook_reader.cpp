@@ -85,10 +85,6 @@ QString BoolText(bool on, const QLocale& locale) {
               : (german ? QStringLiteral("FALSCH") : QStringLiteral("FALSE"));
 }
 
-} // namespace workbook
-
-namespace workbook {
-
 QString NothingLoadedReason() {
     return QString::fromUtf8("Die Tabellen enthalten Zellen, aber keine davon konnte gelesen werden "
                              "(beschädigte Datei oder unbekannte Form).");
@@ -191,6 +187,10 @@ QString Read(const QString& path, const QLocale& locale, WorkbookSheets& out) {
 
 } // namespace
 
+QString EmptySheetsReason() {
+    return QString::fromUtf8("Die ersten Tabellen der Arbeitsmappe sind leer.");
+}
+
 WorkbookSheets ReadWorkbookHere(const QString& path, const QLocale& locale) {
     WorkbookSheets out;
     QString reason;
@@ -210,7 +210,7 @@ WorkbookSheets ReadWorkbookHere(const QString& path, const QLocale& locale) {
         for (const SheetCells& sheet : out.sheets)
             any = any || !sheet.Empty() || sheet.beyondRowLimit;
         // Loading nothing would empty every list of the competition.
-        if (!any) reason = QString::fromUtf8("Die ersten Tabellen der Arbeitsmappe sind leer.");
+        if (!any) reason = EmptySheetsReason();
     }
     if (!reason.isEmpty()) {
         out = WorkbookSheets{};

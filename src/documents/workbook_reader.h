@@ -76,6 +76,10 @@ WorkbookSheets ReadWorkbook(const QString& path, const QLocale& locale, const Wo
 // The reading itself, in this process: what the reader program runs.
 WorkbookSheets ReadWorkbookHere(const QString& path, const QLocale& locale);
 
+// Why a workbook with nothing in its list sheets is refused: loading it
+// would empty every list of the competition.
+QString EmptySheetsReason();
+
 // The operator's message for a workbook that could not be read.
 QString WorkbookErrorText(const QString& path, const QString& reason);
 
