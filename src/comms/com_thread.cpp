@@ -16,30 +16,22 @@ constexpr auto kStopRetry = std::chrono::milliseconds(5);
 TComThread::TComThread(TComPort* owner, ISerialDevice* device, ITickSource* clock, uint32_t eventMask)
     : owner_(owner), device_(device), clock_(clock), eventMask_(eventMask) {
     device_->SetEventMask(eventMask_);
+    device_->SetClock(clock_);
     start(QThread::TimeCriticalPriority);
 }
 
 TComThread::~TComThread() {
     Stop();
-    std::unique_lock lock(mutex_);
-    while (!finished_) {
-        if (pending_ && !serving_) {
-            lock.unlock();
-            DispatchEvents(true);
-            lock.lock();
-            continue;
-        }
-        changed_.wait_for(lock, kStopRetry);
-        lock.unlock();
+    while (!wait(static_cast<unsigned long>(kStopRetry.count()))) {
+        changed_.notify_all(); // a reader waiting for room in the queue
         device_->Interrupt();
-        lock.lock();
     }
-    lock.unlock();
-    wait();
+    DispatchEvents(true);
 }
 
 void TComThread::Stop() {
     stop_ = true;
+    changed_.notify_all();
     device_->Interrupt();
 }
 
@@ -54,13 +46,11 @@ void TComThread::run() {
             break;
         }
         if (result.kind == SerialWaitResult::Kind::Interrupted) continue;
-        // The instant of the contact: read here, not when the main thread
-        // gets to it, so a busy window never shifts a recorded time.
-        const uint32_t tick = clock_ ? clock_->TickCount() : 0;
-        for (const ModemEdge& edge : result.edges) {
-            if (stop_) break;
-            HandOver(edge, tick);
-        }
+        // The instant of the contact: taken here (or by the device as it
+        // woke), not when the main thread gets to it, so a busy window never
+        // shifts a recorded time.
+        const uint32_t tick = result.tick ? *result.tick : clock_ ? clock_->TickCount() : 0;
+        Queue(result.edges, tick);
     }
     device_->Purge();
     if (failed) {
@@ -68,21 +58,19 @@ void TComThread::run() {
         QMetaObject::invokeMethod(
             &mainThreadContext_, [owner, failure] { owner->ThreadFailed(failure); }, Qt::QueuedConnection);
     }
-    std::lock_guard lock(mutex_);
-    finished_ = true;
-    changed_.notify_all();
 }
 
-void TComThread::HandOver(const ModemEdge& edge, uint32_t tick) {
+void TComThread::Queue(const std::vector<ModemEdge>& edges, uint32_t tick) {
     std::unique_lock lock(mutex_);
-    received_ = edge;
-    receivedTick_ = tick;
-    pending_ = true;
-    changed_.notify_all();
+    for (const ModemEdge& edge : edges) {
+        changed_.wait(lock, [this] { return queue_.size() < kMaxQueued || stop_; });
+        if (stop_ && queue_.size() >= kMaxQueued) return;
+        queue_.push_back({edge, tick});
+    }
+    if (posted_) return;
+    posted_ = true;
     lock.unlock();
     PostDispatch();
-    lock.lock();
-    changed_.wait(lock, [this] { return !pending_; });
 }
 
 void TComThread::PostDispatch() {
@@ -92,22 +80,23 @@ void TComThread::PostDispatch() {
 
 bool TComThread::DispatchEvents(bool evenWhenHeld) {
     std::unique_lock lock(mutex_);
-    // A handler's local event loop can bring a second request for the change
-    // that is being dispatched: it is served once.
-    if (!pending_ || serving_) return false;
-    if (owner_->EventsHeld() && !evenWhenHeld) return false;
-    serving_ = true;
-    const ModemEdge edge = received_;
-    const uint32_t tick = receivedTick_;
-    lock.unlock();
-
-    owner_->DispatchEvents(edge.events & eventMask_, edge.status, tick);
-
-    lock.lock();
-    serving_ = false;
-    pending_ = false;
-    changed_.notify_all();
-    return true;
+    posted_ = false;
+    // A handler's local event loop can bring a second request while a change
+    // is being dispatched: the running dispatch goes on with the queue.
+    if (serving_ || queue_.empty()) return false;
+    bool fired = false;
+    while (!queue_.empty() && (evenWhenHeld || !owner_->EventsHeld())) {
+        const Change change = queue_.front();
+        queue_.pop_front();
+        serving_ = true;
+        changed_.notify_all();
+        lock.unlock();
+        owner_->DispatchEvents(change.edge.events & eventMask_, change.edge.status, change.tick);
+        fired = true;
+        lock.lock();
+        serving_ = false;
+    }
+    return fired;
 }
 
 } // namespace zn

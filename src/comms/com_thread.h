@@ -7,6 +7,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <mutex>
 
 namespace zn {
@@ -14,34 +15,44 @@ namespace zn {
 class ITickSource;
 class TComPort;
 
-// The reader thread of one open port. It blocks in the device's wait, reads
-// the clock the moment a change arrives, and hands each change over to the
-// main thread, waiting until the port's events have fired there before it
-// waits again: so the handlers of one port never overlap and see the changes
-// in order.
+// The reader thread of one open port. It blocks in the device's wait, takes
+// the instant of each change the moment the wait returns, queues the change
+// with its instant and waits again at once: a change that follows while the
+// main thread is still busy with the one before keeps its own instant. The
+// main thread fires the port's events of the queued changes one at a time, in
+// order, so the handlers of one port never overlap.
 class TComThread : public QThread {
 public:
     // Created on the main thread by TComPort::Open; starts at once.
     TComThread(TComPort* owner, ISerialDevice* device, ITickSource* clock, uint32_t eventMask);
-    // Stops the thread and waits for its end, serving a hand-over that is
-    // pending meanwhile, so a close while an event is handed over cannot
-    // deadlock.
+    // Stops the thread, waits for its end and then fires the changes still
+    // queued (even while the port holds its events): a change seen before the
+    // close is never dropped.
     ~TComThread() override;
 
     void Stop();
-    // Main thread: fires the port's events of the change handed over, unless
-    // the port holds its events. False when nothing was pending.
+    // Main thread: fires the port's events of the queued changes, oldest
+    // first, unless the port holds its events. False when nothing was queued.
     bool DispatchEvents(bool evenWhenHeld = false);
-    // Asks the main thread to dispatch a pending change (after a hold ends).
+    // Asks the main thread to dispatch the queue (after a hold ends).
     void PostDispatch();
+
+    // So many changes wait at most; past it the reader waits for the main
+    // thread before it queues more, so a main thread that hangs while a line
+    // chatters costs bounded memory and loses nothing.
+    static constexpr size_t kMaxQueued = 4096;
 
 protected:
     void run() override;
 
 private:
-    // Reader thread: publishes one change and blocks until it was dispatched
-    // (or the thread is being stopped and nobody will).
-    void HandOver(const ModemEdge& edge, uint32_t tick);
+    struct Change {
+        ModemEdge edge;
+        uint32_t tick = 0;
+    };
+
+    // Reader thread: queues the changes of one wait and asks for a dispatch.
+    void Queue(const std::vector<ModemEdge>& edges, uint32_t tick);
 
     TComPort* owner_;
     ISerialDevice* device_;
@@ -51,11 +62,9 @@ private:
 
     std::mutex mutex_;
     std::condition_variable changed_;
-    bool pending_ = false;
-    bool serving_ = false;
-    bool finished_ = false;
-    ModemEdge received_;
-    uint32_t receivedTick_ = 0;
+    std::deque<Change> queue_;
+    bool posted_ = false;  // a dispatch request is on its way to the main thread
+    bool serving_ = false; // the main thread is firing a change's events
 
     // Lives on the main thread; queued dispatches die with it.
     QObject mainThreadContext_;

@@ -33,6 +33,7 @@ public:
     int InputCount() override;
     void Purge() override;
     void SetEventMask(uint32_t mask) override { eventMask_ = mask; }
+    void SetClock(ITickSource* clock) override { clock_ = clock; }
     SerialWaitResult WaitEvent() override;
     void Interrupt() override;
     SerialError LastError() const override;
@@ -62,6 +63,7 @@ private:
     Reading last_;           // the reading the last reported edges ended in
 
     std::atomic<uint32_t> eventMask_{0};
+    ITickSource* clock_ = nullptr;
     std::atomic<bool> interrupted_{false};
 
     // The thread blocked in WaitEvent, for Interrupt's signal.

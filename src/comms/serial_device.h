@@ -5,9 +5,12 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace zn {
+
+class ITickSource;
 
 // Line settings of a serial device, as TComPort's properties give them.
 struct SerialLineSettings {
@@ -37,6 +40,9 @@ struct SerialWaitResult {
     Kind kind = Kind::Interrupted;
     std::vector<ModemEdge> edges;
     SerialError error;
+    // Edges: the clock's tick the moment the device saw them (taken before it
+    // read the lines), when it was given a clock.
+    std::optional<uint32_t> tick;
 };
 
 // One serial device behind a port number: the Linux device or a simulated
@@ -66,6 +72,9 @@ public:
 
     // The line events (kEvent... flags) that WaitEvent reports.
     virtual void SetEventMask(uint32_t mask) = 0;
+    // The clock WaitEvent reads the moment it sees a change; null for none.
+    // Set before the reader thread starts; it must outlive the device.
+    virtual void SetClock(ITickSource* clock) = 0;
     // Blocks until a watched line changes, Interrupt() is called or the device
     // fails. A change that happens while no one waits is reported by the next
     // call, so no change is lost between two waits.

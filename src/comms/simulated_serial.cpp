@@ -1,5 +1,7 @@
 #include "comms/simulated_serial.h"
 
+#include "core/tick_source.h"
+
 #include <cerrno>
 #include <thread>
 
@@ -35,13 +37,17 @@ void SimulatedSerialLine::NotifyLocked() {
     changed_.notify_all();
 }
 
-void SimulatedSerialLine::Set(uint32_t statusBit, bool on) {
+void SimulatedSerialLine::Set(uint32_t statusBits, bool on) {
     std::lock_guard lock(mutex_);
-    uint32_t* count = CountOf(counts_, statusBit);
-    if (!count || ((status_ & statusBit) != 0) == on) return;
-    status_ ^= statusBit;
-    ++*count;
-    NotifyLocked();
+    bool changed = false;
+    for (uint32_t bit = 1; bit != 0 && bit <= statusBits; bit <<= 1) {
+        uint32_t* count = (statusBits & bit) ? CountOf(counts_, bit) : nullptr;
+        if (!count || ((status_ & bit) != 0) == on) continue;
+        status_ ^= bit;
+        ++*count;
+        changed = true;
+    }
+    if (changed) NotifyLocked();
 }
 
 void SimulatedSerialLine::Pulse(uint32_t statusBit, int ms) {
@@ -173,6 +179,11 @@ void SimulatedSerialDevice::SetEventMask(uint32_t mask) {
     eventMask_ = mask;
 }
 
+void SimulatedSerialDevice::SetClock(ITickSource* clock) {
+    std::lock_guard lock(line_->mutex_);
+    clock_ = clock;
+}
+
 SerialWaitResult SimulatedSerialDevice::WaitEvent() {
     std::unique_lock lock(line_->mutex_);
     bool counted = false;
@@ -195,6 +206,7 @@ SerialWaitResult SimulatedSerialDevice::WaitEvent() {
         lastCounts_ = line_->counts_;
         if (!result.edges.empty()) {
             result.kind = SerialWaitResult::Kind::Edges;
+            if (clock_) result.tick = clock_->TickCount();
             break;
         }
         if (!counted) {

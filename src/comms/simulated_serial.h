@@ -26,10 +26,10 @@ public:
 
     QString Name() const { return name_; }
 
-    // Puts one modem line (kModemCtsOn, kModemDsrOn, kModemRingOn or
-    // kModemRlsdOn) into a state; a change counts as one transition, setting
-    // the state it already has changes nothing.
-    void Set(uint32_t statusBit, bool on);
+    // Puts modem lines (kModemCtsOn, kModemDsrOn, kModemRingOn, kModemRlsdOn,
+    // several at once when or-ed) into a state; a change counts as one
+    // transition of its line, setting the state it already has changes nothing.
+    void Set(uint32_t statusBits, bool on);
     // Puts the line into the other state and back. With `ms` 0 both
     // transitions happen at once, quicker than any reader can wake up; with
     // more, the calling thread sleeps `ms` in between.
@@ -98,6 +98,7 @@ public:
     int InputCount() override { return 0; }
     void Purge() override {}
     void SetEventMask(uint32_t mask) override;
+    void SetClock(ITickSource* clock) override;
     SerialWaitResult WaitEvent() override;
     void Interrupt() override;
     SerialError LastError() const override;
@@ -112,6 +113,7 @@ private:
     // All below are guarded by line_->mutex_.
     uint64_t ticket_ = 0;
     uint32_t eventMask_ = 0;
+    ITickSource* clock_ = nullptr;
     uint32_t lastStatus_ = 0;
     ModemCounts lastCounts_;
     bool interrupted_ = false;

@@ -176,6 +176,7 @@ private:
         int InputCount() override { return 0; }
         void Purge() override {}
         void SetEventMask(uint32_t) override {}
+        void SetClock(ITickSource*) override {}
         SerialWaitResult WaitEvent() override { return {}; }
         void Interrupt() override {}
         SerialError LastError() const override { return {code, qt_error_string(code)}; }
