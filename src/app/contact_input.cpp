@@ -6,12 +6,14 @@
 #include "comms/com_port.h"
 #include "comms/linux_serial_device.h"
 #include "comms/serial_devices.h"
+#include "core/contact_input.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/led.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
 
 namespace zn {
@@ -64,19 +66,45 @@ bool TFormMain::OpenComPort(TComPort* port) {
     } catch (const EComState&) {
     }
     portProblems_.remove(port->Port);
-    if (!port->Connected() && port->LastError().code == EACCES) {
-        // The only failure said at start-up: the operator can fix it.
-        QString group = DeviceGroup(port->DeviceName());
-        if (group.isEmpty()) group = QStringLiteral("dialout");
-        portProblems_.insert(
-            port->Port, {QStringLiteral("COM%1: keine Berechtigung (Gruppe „%2“)").arg(port->Port).arg(group),
-                         QStringLiteral("COM%1 (%2): keine Berechtigung. Abhilfe: Benutzer in die Gruppe "
-                                        "„%3“ aufnehmen (sudo usermod -aG %3 $USER) und neu anmelden.")
-                             .arg(port->Port)
-                             .arg(port->DeviceName(), group)});
+    if (!port->Connected()) {
+        // Said at once: the lanes of this port get no contacts, and the
+        // operator learns it before the first run, not at its end.
+        const SerialError error = port->LastError();
+        const QString lanes = LanesOfPort(port->Port);
+        const QString device = port->DeviceName().isEmpty() ? QStringLiteral("kein Gerät") : port->DeviceName();
+        if (error.code == EACCES) {
+            QString group = DeviceGroup(port->DeviceName());
+            if (group.isEmpty()) group = QStringLiteral("dialout");
+            portProblems_.insert(
+                port->Port,
+                {QStringLiteral("COM%1: keine Berechtigung (Gruppe „%2“)").arg(port->Port).arg(group),
+                 QStringLiteral("COM%1 (%2): keine Berechtigung. Abhilfe: Benutzer in die Gruppe "
+                                "„%3“ aufnehmen (sudo usermod -aG %3 $USER) und neu anmelden. Bis dahin "
+                                "Bahn %4 mit der Taste stoppen.")
+                     .arg(port->Port)
+                     .arg(device, group, lanes)});
+        } else {
+            portProblems_.insert(
+                port->Port,
+                {QStringLiteral("COM%1 nicht geöffnet: Bahn %2 mit der Taste stoppen").arg(port->Port).arg(lanes),
+                 QStringLiteral("COM%1 (%2) nicht geöffnet: %3. Bahn %4 bekommt keine Kontakte; mit der "
+                                "Taste stoppen.")
+                     .arg(port->Port)
+                     .arg(device, PortFailureReason(error.code, error.text), lanes)});
+        }
+        // Offered again once its device answers (an adapter plugged in late).
+        if (!failedPorts_.contains(port->Port)) failedPorts_ << port->Port;
+        TimerPortCheck->start();
     }
     ShowPortNotice();
     return port->Connected();
+}
+
+QString TFormMain::LanesOfPort(int number) const {
+    QStringList lanes;
+    for (int lane = 0; lane < 2; ++lane)
+        if (Settings.lanes[lane].port == number) lanes << QString::number(lane + 1);
+    return lanes.join(QStringLiteral(" und "));
 }
 
 void TFormMain::ShowPortNotice() {
@@ -119,9 +147,10 @@ void TFormMain::TriggerLane(int lane) {
             return;
         }
         Click(mStart);
-        // The start contact may bounce, or be the other lane's barrier.
-        BeginLockOut(0, StartTick);
-        BeginLockOut(1, StartTick);
+        // The start contact may bounce, or be the other lane's barrier: both
+        // lanes are locked out for 2 s from the contact's instant.
+        BeginLockOut(0, instant);
+        BeginLockOut(1, instant);
         return;
     }
     if (LockedOut(lane, instant)) {
@@ -160,9 +189,12 @@ bool TFormMain::LockedOut(int lane, uint32_t instant) const {
     return timer->isActive() && WithinLockOut(lockOutBegin_[static_cast<size_t>(lane)], instant);
 }
 
+// The timer runs for what is left of the lock-out when the main thread gets
+// to the contact (after a start: the announcement and the 200 ms delay).
 void TFormMain::BeginLockOut(int lane, uint32_t begin) {
     lockOutBegin_[static_cast<size_t>(lane)] = begin;
-    (lane == 0 ? TimerGesperrt1 : TimerGesperrt2)->start();
+    const int32_t passed = static_cast<int32_t>(platform_.clock->TickCount() - begin);
+    (lane == 0 ? TimerGesperrt1 : TimerGesperrt2)->start(std::clamp(kLockOutMs - passed, 0, kLockOutMs));
 }
 
 void TFormMain::ComPort1Open(TComPort*) {
@@ -182,17 +214,13 @@ void TFormMain::ComPortFail(TComPort* Sender, const SerialError& error) {
     const int number = Sender->Port;
     const QString device = Sender->DeviceName();
     Sender->Close(); // the reader has ended; Led1 goes dark
-    // A shared port carries both lanes.
-    QStringList lanes;
-    for (int lane = 0; lane < 2; ++lane)
-        if (Settings.lanes[lane].port == number) lanes << QString::number(lane + 1);
-    const QString lanesText = lanes.join(QStringLiteral(" und "));
+    const QString lanesText = LanesOfPort(number); // a shared port carries both lanes
     portProblems_.insert(
         number,
         {QStringLiteral("COM%1 ausgefallen: Bahn %2 mit der Taste stoppen").arg(number).arg(lanesText),
          QStringLiteral("COM%1 (%2) ausgefallen: %3. Bahn %4 mit der Taste stoppen.")
              .arg(number)
-             .arg(device, error.text, lanesText)});
+             .arg(device, PortFailureReason(error.code, error.text), lanesText)});
     ShowPortNotice();
     if (!failedPorts_.contains(number)) failedPorts_ << number;
     TimerPortCheck->start();

@@ -545,10 +545,13 @@ void TFormMain::BuildTimers() {
     TimerDate = timer(QStringLiteral("TimerDate"), 5000, true);
     Clock = timer(QStringLiteral("Clock"), 10, false);
     Clock->setTimerType(Qt::PreciseTimer);
-    // A lane's lock-out (kLockOutMs, 2000 ms after a contact stopped the lane
-    // or a run started by contact began): a bouncing relay cannot stop it twice.
+    // A lane's lock-out (kLockOutMs, 2000 ms from the instant of the contact
+    // that stopped the lane or started the run): a bouncing relay cannot stop
+    // it twice. Precise: a coarse timer may end it 5 % (100 ms) early.
     TimerGesperrt1 = timer(QStringLiteral("TimerGesperrt1"), kLockOutMs, false);
     TimerGesperrt2 = timer(QStringLiteral("TimerGesperrt2"), kLockOutMs, false);
+    TimerGesperrt1->setTimerType(Qt::PreciseTimer);
+    TimerGesperrt2->setTimerType(Qt::PreciseTimer);
     // While a timing port has failed: looks once a second whether its device is back.
     TimerPortCheck = timer(QStringLiteral("TimerPortCheck"), 1000, false);
     // A brief note stays 5 s: long enough to be read after a look back from the track.

@@ -473,15 +473,18 @@ private:
     QString note_;
     QString noteBase_;
     void SaveSettingsAtExit();
-    // Opens one port, swallowing its failure as start-up does; a missing
-    // permission is named in the status bar with its fix. False when not open.
+    // Opens one port; a failure is named in the red port notice with the
+    // lanes that get no contacts (a missing permission with its fix), and the
+    // port is offered again once its device answers. False when not open.
     bool OpenComPort(TComPort* port);
+    // "1", "2" or "1 und 2": the lanes whose contacts come through a port.
+    QString LanesOfPort(int number) const;
     void ContactChanged(TComPort* sender, int contactLine);
     // A start contact while the start is not armed: said, and journaled once
     // per lock-out.
     void IgnoreStartContact(int lane, uint32_t instant);
     // A lane's lock-out: on while its timer (TimerGesperrt1/2) runs, judged
-    // by the contact's own instant.
+    // by the contact's own instant against 2 s from the instant it began.
     bool LockedOut(int lane, uint32_t instant) const;
     void BeginLockOut(int lane, uint32_t begin);
     std::array<uint32_t, 2> lockOutBegin_{};

@@ -7,6 +7,7 @@
 #include "comms/linux_serial_device.h"
 #include "comms/serial_devices.h"
 #include "controls/label_3d.h"
+#include "core/contact_input.h"
 #include "core/port_choice.h"
 #include "settings/cfg_dialog.h"
 #include "settings/port_devices_dialog.h"
@@ -112,23 +113,14 @@ void TFormMain::ApplyPortChoice(const QString& entry1, int mode1, const QString&
     }
     QStringList failures;
     for (TComPort* port : {ComPort1, ComPort2}) {
+        // OpenComPort has put it into the red notice; the choice stays, and
+        // the port opens when its device comes back.
         if (port->Port == 0 || OpenComPort(port)) continue;
-        QStringList lanes;
-        for (int lane = 0; lane < 2; ++lane)
-            if (Settings.lanes[lane].port == port->Port) lanes << QString::number(lane + 1);
-        const QString reason = port->LastError().text;
-        failures << QStringLiteral("COM%1 (%2) lässt sich nicht öffnen%3. Bahn %4 bekommt keine Kontakte.")
+        const SerialError error = port->LastError();
+        failures << QStringLiteral("COM%1 (%2) lässt sich nicht öffnen: %3. Bahn %4 bekommt keine Kontakte.")
                         .arg(port->Port)
-                        .arg(port->DeviceName(), reason.isEmpty() ? QString() : QStringLiteral(": ") + reason,
-                             lanes.join(QStringLiteral(" und ")));
-        if (!portProblems_.contains(port->Port))
-            portProblems_.insert(port->Port, {QStringLiteral("COM%1 nicht geöffnet").arg(port->Port),
-                                              QStringLiteral("COM%1 (%2) nicht geöffnet: %3")
-                                                  .arg(port->Port)
-                                                  .arg(port->DeviceName(), reason)});
-        // The choice stays; the port opens when its device comes back.
-        failedPorts_ << port->Port;
-        TimerPortCheck->start();
+                        .arg(port->DeviceName(), PortFailureReason(error.code, error.text),
+                             LanesOfPort(port->Port));
     }
     ShowPortNotice();
     if (!failures.isEmpty())

@@ -1,6 +1,31 @@
 #include "core/contact_input.h"
 
+#include <cerrno>
+
 namespace zn {
+
+QString PortFailureReason(int code, const QString& systemText) {
+    switch (code) {
+    case 0:
+        return systemText;
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return QStringLiteral("Gerät nicht vorhanden (Adapter nicht eingesteckt?)");
+    case EBUSY:
+        return QStringLiteral("von einem anderen Programm belegt");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("keine Berechtigung");
+    case ENOTTY:
+    case EINVAL:
+        return QStringLiteral("meldet keine Modemleitungen, für Kontakte nicht geeignet");
+    case EIO:
+        return QStringLiteral("Ein-/Ausgabefehler am Gerät");
+    default:
+        return QStringLiteral("Fehler %1 (%2)").arg(code).arg(systemText);
+    }
+}
 
 uint32_t ContactLineMask(int contactLine) {
     switch (contactLine) {

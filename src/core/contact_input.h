@@ -2,6 +2,7 @@
 
 #include "core/console_settings.h"
 
+#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -22,6 +23,11 @@ constexpr int32_t kLockOutMs = 2000;
 inline bool WithinLockOut(uint32_t begin, uint32_t instant) {
     return static_cast<int32_t>(instant - begin) < kLockOutMs;
 }
+
+// Why a timing port did not open or failed, in the operator's words: the
+// system's error number `code` with its text `systemText` (code 0: `systemText`
+// is our own German reason already, e.g. a refused system console).
+QString PortFailureReason(int code, const QString& systemText);
 
 // Which lane a contact belongs to and whether it starts or stops something.
 struct ContactDecision {

@@ -12,6 +12,9 @@
 #include <QTest>
 #include <QTimer>
 #include <cerrno>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 #include <thread>
 
 using namespace zn;
@@ -144,7 +147,8 @@ TEST_F(ContactInput, TheLockOutLastsTwoSeconds) {
     ASSERT_TRUE(Running());
     for (QTimer* lockOut : {form->TimerGesperrt1, form->TimerGesperrt2}) {
         EXPECT_TRUE(lockOut->isActive());
-        EXPECT_EQ(lockOut->interval(), 2000);
+        EXPECT_EQ(lockOut->interval(), 1800); // 2 s from the contact, 200 ms of which are gone
+        EXPECT_EQ(lockOut->timerType(), Qt::PreciseTimer);
     }
     Contact(kModemDsrOn, false);
     wb.clock.now = 6900;
@@ -230,13 +234,15 @@ TEST_F(ContactInput, AMissingPermissionNamesTheGroupToJoin) {
     EXPECT_TRUE(form->StatusPanelPorts->toolTip().contains("sudo usermod -aG dialout"));
 }
 
+// Both edges of the lock-out, on each lane, by the contacts' own instants:
+// 1990 ms after the start contact is swallowed (and said), 2010 ms counts.
 TEST_F(ContactInput, ALockOutLastsTwoSecondsOfTheContactsInstantsAndIsSaid) {
     Create();
     QTest::keyClick(form.get(), Qt::Key_S, Qt::AltModifier);
     wb.clock.now = 5000;
     Contact(kModemDsrOn, true); // the start: origin 5200, both lanes locked out
     ASSERT_TRUE(Running());
-    wb.clock.now = 5200 + 1900;
+    wb.clock.now = 5000 + 1990;
     Contact(kModemCtsOn, true);
     EXPECT_TRUE(form->bSTOP2->isEnabled());
     EXPECT_EQ(form->StatusPanel1->text(), " Bahn 2: Kontakt innerhalb der Sperrzeit ignoriert");
@@ -245,9 +251,14 @@ TEST_F(ContactInput, ALockOutLastsTwoSecondsOfTheContactsInstantsAndIsSaid) {
     EXPECT_TRUE(form->bSTOP1->isEnabled());
     EXPECT_EQ(form->StatusPanel1->text(), " Bahn 1: Kontakt innerhalb der Sperrzeit ignoriert");
     Contact(kModemCtsOn, false);
-    wb.clock.now = 5200 + 2000; // its timer may still be running: the instant counts
+    Contact(kModemDsrOn, false);
+    wb.clock.now = 5000 + 2010; // the timers may still be running: the instant counts
     Contact(kModemCtsOn, true);
-    EXPECT_EQ(LaneTime(2), "2,00");
+    EXPECT_EQ(LaneTime(2), "1,81");
+    Contact(kModemDsrOn, true);
+    EXPECT_EQ(LaneTime(1), "1,81");
+    // The stop locks its lane out for 2 s from its own instant.
+    EXPECT_EQ(form->TimerGesperrt1->interval(), 2000);
 }
 
 TEST_F(ContactInput, AStartContactNotArmedIsSaidAndJournaledOncePerLockOut) {
@@ -275,6 +286,72 @@ TEST_F(ContactInput, AStartContactNotArmedIsSaidAndJournaledOncePerLockOut) {
     EXPECT_EQ(
         form->FormJournal->ShownLines().last().mid(1),
         (QStringList{"Startkontakt ignoriert", "1", "1 Nord / 2 Süd", "Start nicht freigegeben (Alt+S)"}));
+}
+
+// Both lanes on one port; lane 2's contact comes 5 ms after lane 1's while
+// the main thread is still inside lane 1's stop (as a slow journal commit
+// holds it): each stop keeps the instant its contact was seen.
+TEST_F(ContactInput, TwoCloseContactsOnOnePortKeepTheirInstantsWhileTheFirstStopIsBusy) {
+    Create();
+    form->bSTARTMouseDown(); // origin 1200
+    bool busy = false;
+    wb.sound.onPlayAsync = [&] {
+        if (busy || !wb.sound.played.last().endsWith("STOPP.wav")) return;
+        busy = true;
+        wb.clock.now = 5005;
+        const int reads = wb.clock.reads;
+        line->Set(kModemCtsOn, true);
+        AwaitInstant(reads);
+        wb.clock.now = 5060; // the handler returns 55 ms after lane 1's contact
+    };
+    wb.clock.now = 5000;
+    line->Set(kModemDsrOn, true);
+    PumpUntil([&] { return !Running(); });
+    ASSERT_TRUE(busy);
+    EXPECT_EQ(form->StopTick[0], 5000u);
+    EXPECT_EQ(form->StopTick[1], 5005u);
+}
+
+// A configured port that does not open at start-up is said at once, with the
+// lanes that get no contacts and why, and is offered again once it is back.
+TEST_F(ContactInput, APortThatDoesNotOpenAtStartUpIsSaidWithItsLanes) {
+    line->Unplug();
+    form = wb.MakeForm();
+    ASSERT_TRUE(Workbench::ShowActive(*form));
+    EXPECT_FALSE(form->ComPort1->Connected());
+    EXPECT_TRUE(form->StatusPanelPorts->isVisible());
+    EXPECT_EQ(form->StatusPanelPorts->text(), "COM1 nicht geöffnet: Bahn 1 und 2 mit der Taste stoppen");
+    EXPECT_TRUE(form->StatusPanelPorts->toolTip().contains("sim:COM1"));
+    EXPECT_TRUE(form->StatusPanelPorts->toolTip().contains("Gerät nicht vorhanden"));
+
+    line->Replug();
+    wb.modal.answer = TFDlgYesNo::mrYes;
+    form->TimerPortCheckTimer();
+    EXPECT_TRUE(form->ComPort1->Connected());
+    EXPECT_FALSE(form->StatusPanelPorts->isVisible());
+}
+
+// A pseudo-terminal has no modem lines: lane 2's port is named unsuitable;
+// lane 1 on its own port goes on.
+TEST_F(ContactInput, APortWithoutModemLinesIsNamedUnsuitable) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    const QString pty = QString::fromLocal8Bit(ptsname(master));
+    {
+        QSettings store(wb.SettingsPath(), QSettings::IniFormat);
+        store.setValue("Port2", 256 + 2);
+        store.setValue("Schnittstellen/COM2", pty);
+    }
+    Create();
+    EXPECT_TRUE(form->ComPort1->Connected());
+    EXPECT_FALSE(form->ComPort2->Connected());
+    EXPECT_EQ(form->StatusPanelPorts->text(), "COM2 nicht geöffnet: Bahn 2 mit der Taste stoppen");
+    EXPECT_TRUE(form->StatusPanelPorts->toolTip().contains(pty));
+    EXPECT_TRUE(form->StatusPanelPorts->toolTip().contains("meldet keine Modemleitungen"));
+    form.reset();
+    close(master);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/platform.h"
+#include "comms/linux_serial_device.h"
 #include "comms/serial_devices.h"
 #include "comms/simulated_serial.h"
 #include "controls/sort_grid.h"
@@ -71,6 +72,8 @@ public:
     QStringList paths; // what was played, as handed to the player
     // Runs while a cue plays to its end (the console waits then).
     std::function<void()> whilePlayingSync;
+    // Runs as a cue is set playing (inside the handler that plays it).
+    std::function<void()> onPlayAsync;
     void WarmUp(const QString& f) override { warmed << QFileInfo(f).fileName(); }
     void PlaySync(const QString& f) override {
         played << QStringLiteral("sync:") + QFileInfo(f).fileName();
@@ -80,6 +83,7 @@ public:
     void PlayAsync(const QString& f) override {
         played << QStringLiteral("async:") + QFileInfo(f).fileName();
         paths << f;
+        if (onPlayAsync) onPlayAsync();
     }
 };
 
@@ -148,13 +152,16 @@ private:
     }
 };
 
-// Simulated devices only ("sim:NAME"): tests never open a real serial device.
-// `refuse` makes every device fail to open with that error number.
+// Simulated devices ("sim:NAME") and pseudo-terminals ("/dev/pts/N", a tty
+// without modem lines): tests never open a real serial device. `refuse`
+// makes every simulated device fail to open with that error number.
 class FakeSerialDevices : public ISerialDeviceFactory {
 public:
     SimulatedSerialHub hub;
     int refuse = 0;
     std::unique_ptr<ISerialDevice> Create(const QString& device) override {
+        if (device.startsWith(QLatin1String("/dev/pts/")))
+            return std::make_unique<LinuxSerialDevice>(device, QStringList{});
         if (!SerialPortMap::IsSimulated(device)) return nullptr;
         auto sim =
             std::make_unique<SimulatedSerialDevice>(Line(device.mid(SerialPortMap::kSimulatedPrefix.size())));
