@@ -12,6 +12,9 @@ class QLockFile;
 
 namespace zn {
 
+class ISelfWake;
+class ISerialSystemCalls;
+
 // A serial device of this machine ("/dev/ttyUSB0", "/dev/ttyS1"), watched for
 // modem-line changes with TIOCMIWAIT and the driver's transition counts.
 //
@@ -23,6 +26,10 @@ public:
     // `consoleDevices`: the system's console devices, which Open refuses
     // (ReadSystemConsoleDevices() gives them).
     LinuxSerialDevice(QString path, QStringList consoleDevices);
+    // The same through `calls` (a test's device), with the lock files in
+    // `lockDirectory` (empty: the system's lock folder).
+    LinuxSerialDevice(QString path, QStringList consoleDevices, ISerialSystemCalls& calls,
+                      QString lockDirectory);
     ~LinuxSerialDevice() override;
 
     QString Name() const override { return path_; }
@@ -53,6 +60,8 @@ private:
 
     const QString path_;
     const QStringList consoleDevices_;
+    ISerialSystemCalls& calls_;
+    const QString lockDirectory_;
     int fd_ = -1;
     std::unique_ptr<QLockFile> lock_;
 

@@ -1,5 +1,6 @@
 #include "comms/linux_serial_device.h"
 #include "comms/termios_settings.h"
+#include "fake_serial_system_calls.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -10,6 +11,10 @@
 #include <unistd.h>
 
 using namespace zn;
+using namespace zn::test;
+using namespace std::chrono_literals;
+using Call = FakeSerialSystemCalls::Call;
+using Kind = SerialWaitResult::Kind;
 
 TEST(TermiosSettings, LineSettings) {
     SerialLineSettings s;
@@ -143,4 +148,74 @@ TEST(LinuxSerialDevice, CandidatesListAdaptersByIdFirstInNaturalOrder) {
     const QStringList found = SerialDeviceCandidates(dev.path());
     EXPECT_EQ(found, (QStringList{dev.filePath("serial/by-id/usb-FTDI_A-if00-port0"), dev.filePath("ttyUSB2"),
                                   dev.filePath("ttyUSB10"), dev.filePath("ttyACM0"), dev.filePath("ttyS0")}));
+}
+
+namespace {
+
+// A LinuxSerialDevice on a fake device, its lock files in a folder of the
+// test's own. Every call comes from the test's thread.
+class FakeDevice : public ::testing::Test {
+protected:
+    QTemporaryDir locks;
+    FakeSerialSystemCalls calls;
+    LinuxSerialDevice device{"/dev/ttyUSB0", {}, calls, locks.path()};
+
+    void SetUp() override {
+        ASSERT_TRUE(device.Open()) << device.LastError().text.toStdString();
+        device.SetEventMask(kEventCts | kEventDsr);
+        device.SetClock(&calls.clock);
+    }
+};
+
+} // namespace
+
+TEST_F(FakeDevice, WaitReportsTheDevicesFailure) {
+    calls.waitError = EIO; // the adapter was pulled while the reader waited
+    const SerialWaitResult result = device.WaitEvent();
+    EXPECT_EQ(result.kind, Kind::Failed);
+    EXPECT_EQ(result.error.code, EIO);
+    EXPECT_FALSE(result.error.text.isEmpty());
+}
+
+// A driver without TIOCMIWAIT is read every millisecond.
+TEST_F(FakeDevice, DriverWithoutModemWaitIsPolledEachMillisecond) {
+    for (const int code : {ENOTTY, EINVAL}) {
+        ASSERT_TRUE(device.Open());
+        calls.waitError = code;
+        calls.waits = 0;
+        calls.pauses = 0;
+        const uint32_t start = calls.clock.now;
+        calls.after = [this](Call call) {
+            if (call == Call::Pause && calls.pauses == 3) calls.Toggle(TIOCM_DSR);
+        };
+        const SerialWaitResult result = device.WaitEvent();
+        ASSERT_EQ(result.kind, Kind::Edges);
+        const uint32_t dsr = (calls.lines & TIOCM_DSR) ? kModemDsrOn : 0; // on, then off again
+        EXPECT_EQ(result.edges, (std::vector<ModemEdge>{{kEventDsr, dsr}}));
+        EXPECT_EQ(calls.waits, 1); // asked once, then read
+        EXPECT_EQ(calls.clock.now - start, 3u);
+    }
+}
+
+// The owner's interrupt can land just before the reader enters its wait,
+// when its signal finds no wait to end: the self-wake ends the wait within
+// 10 ms. An interrupt during the wait ends it at once.
+TEST_F(FakeDevice, InterruptEndsTheWaitWithinTheSelfWake) {
+    bool interrupted = false;
+    calls.after = [&](Call call) {
+        if (call != Call::Counts || interrupted) return;
+        interrupted = true;
+        device.Interrupt();
+    };
+    calls.idle = [this] {
+        EXPECT_LE(calls.selfWakePeriod, 10ms);
+        calls.FireSelfWake();
+    };
+    EXPECT_EQ(device.WaitEvent().kind, Kind::Interrupted);
+    EXPECT_FALSE(calls.selfWakeRunning);
+
+    ASSERT_TRUE(device.Open());
+    calls.after = nullptr;
+    calls.idle = [this] { device.Interrupt(); };
+    EXPECT_EQ(device.WaitEvent().kind, Kind::Interrupted);
 }
