@@ -217,9 +217,7 @@ void LinuxSerialDevice::Close() {
 
 bool LinuxSerialDevice::ModemStatus(uint32_t& status) {
     if (fd_ < 0) return FailErrno(EBADF);
-    int lines = 0;
-    if (const int code = calls_.GetModemLines(fd_, lines)) return FailErrno(code);
-    status = StatusFromLines(lines);
+    if (const int code = ReadStatus(status)) return FailErrno(code);
     return true;
 }
 
@@ -233,18 +231,39 @@ void LinuxSerialDevice::Purge() {
     if (fd_ >= 0) calls_.FlushInput(fd_);
 }
 
-// 0, or the errno of the failed reading.
-int LinuxSerialDevice::Read(Reading& reading) {
+int LinuxSerialDevice::ReadStatus(uint32_t& status) {
     int lines = 0;
     if (const int code = calls_.GetModemLines(fd_, lines)) return code;
-    reading.status = StatusFromLines(lines);
-    if (hasCounts_) {
-        serial_icounter_struct counts{};
-        if (const int code = calls_.GetCounts(fd_, counts)) return code;
-        reading.counts = {static_cast<uint32_t>(counts.cts), static_cast<uint32_t>(counts.dsr),
-                          static_cast<uint32_t>(counts.rng), static_cast<uint32_t>(counts.dcd)};
-    }
+    status = StatusFromLines(lines);
     return 0;
+}
+
+int LinuxSerialDevice::ReadCounts(ModemCounts& counts) {
+    serial_icounter_struct driver{};
+    if (const int code = calls_.GetCounts(fd_, driver)) return code;
+    counts = {static_cast<uint32_t>(driver.cts), static_cast<uint32_t>(driver.dsr),
+              static_cast<uint32_t>(driver.rng), static_cast<uint32_t>(driver.dcd)};
+    return 0;
+}
+
+// The counts are read before and after the status and the reading is taken
+// when they agree: a transition between the status query and the count query
+// would otherwise be in the counts but not in the status, read as a pulse,
+// and be reported again as a change by the next reading. A line that keeps
+// changing gives up after kReadTries: that is a chattering contact, which
+// the lock-out holds off, and the reading must not keep the reader from its
+// wait (each status query of a USB adapter takes about 1 ms).
+int LinuxSerialDevice::Read(Reading& reading) {
+    if (!hasCounts_) return ReadStatus(reading.status);
+    constexpr int kReadTries = 4;
+    ModemCounts before;
+    if (const int code = ReadCounts(before)) return code;
+    for (int tries = 1;; ++tries) {
+        if (const int code = ReadStatus(reading.status)) return code;
+        if (const int code = ReadCounts(reading.counts)) return code;
+        if (reading.counts == before || tries == kReadTries) return 0;
+        before = reading.counts;
+    }
 }
 
 std::vector<ModemEdge> LinuxSerialDevice::EdgesSinceLast(const Reading& now) const {

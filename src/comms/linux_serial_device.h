@@ -54,6 +54,9 @@ private:
     bool IsSystemConsole() const;
     bool Fail(int code, const QString& text);
     bool FailErrno(int code);
+    // 0, or the errno of the failed query.
+    int ReadStatus(uint32_t& status);
+    int ReadCounts(ModemCounts& counts);
     int Read(Reading& reading);
     std::vector<ModemEdge> EdgesSinceLast(const Reading& now) const;
     SerialWaitResult WaitLoop();

@@ -219,3 +219,20 @@ TEST_F(FakeDevice, InterruptEndsTheWaitWithinTheSelfWake) {
     calls.idle = [this] { device.Interrupt(); };
     EXPECT_EQ(device.WaitEvent().kind, Kind::Interrupted);
 }
+
+// A transition between the status query and the count query is in the
+// driver's counts but not yet in the status: it is one edge, not a pulse and
+// then the change again (in "Aus" a contact opening would read off, on, off).
+TEST_F(FakeDevice, TransitionBetweenStatusAndCountsIsOneEdge) {
+    bool toggled = false;
+    calls.after = [&](Call call) {
+        if (call != Call::Status || toggled) return;
+        toggled = true;
+        calls.Toggle(TIOCM_DSR);
+    };
+    calls.idle = [this] { device.Interrupt(); };
+    std::vector<ModemEdge> edges;
+    for (SerialWaitResult r = device.WaitEvent(); r.kind == Kind::Edges; r = device.WaitEvent())
+        edges.insert(edges.end(), r.edges.begin(), r.edges.end());
+    EXPECT_EQ(edges, (std::vector<ModemEdge>{{kEventDsr, kModemDsrOn}}));
+}
