@@ -3,6 +3,7 @@
 #include "comms/serial_system_calls.h"
 #include "comms/termios_settings.h"
 #include "core/system_console.h"
+#include "core/tick_source.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <grp.h>
+#include <optional>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,11 +70,12 @@ bool NotSupported(int code) {
 }
 
 // TIOCMIWAIT waits for a change after the driver's counts at the moment it
-// starts, so a change between the reading before it and that moment (a few
-// microseconds, but right where a bouncing contact's later transitions fall)
-// would otherwise wait for the next change of the line; so would an Interrupt
-// whose signal came just before the ioctl. The thread wakes itself every
-// 10 ms while it waits; 100 wake-ups a second cost two ioctls each.
+// starts. The counts are read again right before it, but a change between
+// that query and the ioctl's start (a few microseconds, right where a
+// bouncing contact's later transitions fall) would still wait for the next
+// change of the line; so would an Interrupt whose signal came just before the
+// ioctl. The thread wakes itself every 10 ms while it waits; 100 wake-ups a
+// second cost a few ioctls each.
 constexpr std::chrono::milliseconds kSelfWakePeriod{10};
 
 // Drivers without TIOCMIWAIT: a reading each millisecond, so a contact is
@@ -266,6 +269,12 @@ int LinuxSerialDevice::Read(Reading& reading) {
     }
 }
 
+bool LinuxSerialDevice::ChangedSinceLast() {
+    Reading now;
+    if (hasCounts_) return ReadCounts(now.counts) != 0 || !(now.counts == last_.counts);
+    return ReadStatus(now.status) != 0 || now.status != last_.status;
+}
+
 std::vector<ModemEdge> LinuxSerialDevice::EdgesSinceLast(const Reading& now) const {
     const uint32_t mask = eventMask_;
     if (hasCounts_) return ModemEdgesFromCounts(mask, last_.status, last_.counts, now.status, now.counts);
@@ -292,6 +301,11 @@ SerialWaitResult LinuxSerialDevice::WaitLoop() {
         // until this thread has ended, and the next signal (or the
         // self-wake) ends the ioctl.
         if (interrupted_) return {};
+        // The instant of the changes this reading shows: the wait has just
+        // returned, or the counts before it moved, or the polling pause
+        // ended. Taken before the reading, because each status query of a USB
+        // adapter is a request to the adapter of about 1 ms.
+        const std::optional<uint32_t> tick = clock_ ? std::optional(clock_->TickCount()) : std::nullopt;
         Reading now;
         if (const int code = Read(now)) {
             if (code == EINTR) continue;
@@ -311,12 +325,16 @@ SerialWaitResult LinuxSerialDevice::WaitLoop() {
             SerialWaitResult result;
             result.kind = SerialWaitResult::Kind::Edges;
             result.edges = std::move(edges);
+            result.tick = tick;
             return result;
         }
         if (polling_) {
             calls_.Pause(kPollInterval);
             continue;
         }
+        // TIOCMIWAIT waits for a change after the counts at its own start: a
+        // change since the reading above would wait for the self-wake.
+        if (ChangedSinceLast()) continue;
         if (!selfWake) selfWake = calls_.StartSelfWake(kSelfWakePeriod);
         const int code = calls_.WaitModemLines(fd_, LinesFromEvents(eventMask_));
         if (code == 0 || code == EINTR) continue;

@@ -58,6 +58,9 @@ private:
     int ReadStatus(uint32_t& status);
     int ReadCounts(ModemCounts& counts);
     int Read(Reading& reading);
+    // Whether the lines moved since `last_` (a failed query counts as moved:
+    // the next reading reports it).
+    bool ChangedSinceLast();
     std::vector<ModemEdge> EdgesSinceLast(const Reading& now) const;
     SerialWaitResult WaitLoop();
 

@@ -194,6 +194,7 @@ TEST_F(FakeDevice, DriverWithoutModemWaitIsPolledEachMillisecond) {
         EXPECT_EQ(result.edges, (std::vector<ModemEdge>{{kEventDsr, dsr}}));
         EXPECT_EQ(calls.waits, 1); // asked once, then read
         EXPECT_EQ(calls.clock.now - start, 3u);
+        EXPECT_EQ(result.tick, std::optional<uint32_t>(calls.clock.now));
     }
 }
 
@@ -235,4 +236,29 @@ TEST_F(FakeDevice, TransitionBetweenStatusAndCountsIsOneEdge) {
     for (SerialWaitResult r = device.WaitEvent(); r.kind == Kind::Edges; r = device.WaitEvent())
         edges.insert(edges.end(), r.edges.begin(), r.edges.end());
     EXPECT_EQ(edges, (std::vector<ModemEdge>{{kEventDsr, kModemDsrOn}}));
+}
+
+// A change after the reading and just before the wait: TIOCMIWAIT waits for a
+// change after its own start, so it is caught by reading the counts again
+// right before it, not by the self-wake 10 ms later. Its instant is taken
+// before the reading that shows it: a USB adapter's status query takes 1 ms
+// here, so an instant taken after the reading would be late.
+TEST_F(FakeDevice, ChangeJustBeforeTheWaitIsReportedAtOnceWithItsInstant) {
+    calls.statusQueryMs = 1;
+    bool afterStatus = false;
+    std::optional<uint32_t> changedAt;
+    calls.after = [&](Call call) {
+        if (call == Call::Status) afterStatus = true;
+        if (call != Call::Counts || !afterStatus || changedAt) return;
+        changedAt = calls.clock.now;
+        calls.Toggle(TIOCM_CTS);
+    };
+    calls.idle = [this] {
+        calls.clock.now += 10;
+        calls.FireSelfWake();
+    };
+    const SerialWaitResult result = device.WaitEvent();
+    ASSERT_EQ(result.kind, Kind::Edges);
+    EXPECT_EQ(result.edges, (std::vector<ModemEdge>{{kEventCts, kModemCtsOn}}));
+    EXPECT_EQ(result.tick, changedAt);
 }
