@@ -2,13 +2,13 @@
 
 #include "comms/serial_system_calls.h"
 #include "comms/termios_settings.h"
+#include "comms/uucp_lock.h"
 #include "core/system_console.h"
 #include "core/tick_source.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -157,32 +157,30 @@ bool LinuxSerialDevice::Open() {
     if (IsSystemConsole())
         return Fail(0, QStringLiteral("%1 ist die Systemkonsole und wird nicht geöffnet").arg(path_));
 
-    // The lock file keeps out programs that go by lock files (QSerialPort,
-    // minicom); TIOCEXCL keeps out other opens (except root's), flock the
+    // Asked before the lock: the start-up probe tries 16 devices, most of
+    // them absent, and must not create and remove lock files for them.
+    const QByteArray path = QFile::encodeName(path_);
+    struct stat info {};
+    if (const int code = calls_.Stat(path, info)) return FailErrno(code);
+
+    // The lock file keeps out programs that go by lock files (minicom,
+    // QSerialPort); TIOCEXCL keeps out other opens (except root's), flock the
     // rest, root included.
-    auto lock = std::make_unique<QLockFile>(LockFilePath(lockDirectory_, CanonicalOrSelf(path_)));
-    if (!lock->tryLock(0)) {
-        switch (lock->error()) {
-        case QLockFile::LockFailedError:
-            return FailErrno(EBUSY);
-        case QLockFile::PermissionError:
-            return FailErrno(EACCES);
-        default:
-            return FailErrno(ENOLCK);
-        }
-    }
+    SerialError lockError;
+    if (!lock_.Acquire(LockFilePath(lockDirectory_, CanonicalOrSelf(path_)), lockError))
+        return Fail(lockError.code, lockError.text);
     int fd = -1;
-    if (const int code =
-            calls_.Open(QFile::encodeName(path_), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, fd))
-        return FailErrno(code);
-    int code = calls_.SetExclusive(fd, true);
-    if (code == 0) code = calls_.LockExclusive(fd);
+    int code = calls_.Open(path, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, fd);
+    if (code == 0) {
+        code = calls_.SetExclusive(fd, true);
+        if (code == 0) code = calls_.LockExclusive(fd);
+        if (code != 0) calls_.Close(fd);
+    }
     if (code != 0) {
-        calls_.Close(fd);
+        lock_.Release();
         return FailErrno(code == EWOULDBLOCK ? EBUSY : code);
     }
     fd_ = fd;
-    lock_ = std::move(lock);
 
     // The baseline, so that a change before the first wait is reported by it.
     serial_icounter_struct counts{};
@@ -215,7 +213,7 @@ void LinuxSerialDevice::Close() {
         calls_.Close(fd_); // releases the flock too
         fd_ = -1;
     }
-    lock_.reset(); // unlocks and removes the lock file
+    lock_.Release();
 }
 
 bool LinuxSerialDevice::ModemStatus(uint32_t& status) {

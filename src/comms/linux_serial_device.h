@@ -1,14 +1,13 @@
 #pragma once
 
 #include "comms/serial_device.h"
+#include "comms/uucp_lock.h"
 
 #include <QStringList>
 #include <atomic>
 #include <memory>
 #include <mutex>
 #include <pthread.h>
-
-class QLockFile;
 
 namespace zn {
 
@@ -69,7 +68,7 @@ private:
     ISerialSystemCalls& calls_;
     const QString lockDirectory_;
     int fd_ = -1;
-    std::unique_ptr<QLockFile> lock_;
+    UucpLock lock_;
 
     // Reader-thread state, reset by Open.
     bool hasCounts_ = false; // the driver answers TIOCGICOUNT

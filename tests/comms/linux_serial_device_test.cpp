@@ -1,6 +1,7 @@
 #include "comms/linux_serial_device.h"
 #include "comms/termios_settings.h"
 #include "fake_serial_system_calls.h"
+#include "lock_file_util.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -261,4 +262,31 @@ TEST_F(FakeDevice, ChangeJustBeforeTheWaitIsReportedAtOnceWithItsInstant) {
     ASSERT_EQ(result.kind, Kind::Edges);
     EXPECT_EQ(result.edges, (std::vector<ModemEdge>{{kEventCts, kModemCtsOn}}));
     EXPECT_EQ(result.tick, changedAt);
+}
+
+// Lock files of other programs ("%10d\n" with the owner's pid, which
+// QLockFile took for stale after 30 s and removed): a live owner keeps the
+// device; a lock whose process is gone is taken over; ours goes on close.
+TEST_F(FakeDevice, LockFileOfALiveProcessIsKept) {
+    device.Close();
+    const QString lock = locks.filePath("LCK..ttyUSB0");
+    WriteLockFile(lock, UucpLockText(1), 60);
+    EXPECT_FALSE(device.Open());
+    EXPECT_EQ(device.LastError().text, "belegt von Prozess 1 laut Sperrdatei " + lock);
+    EXPECT_EQ(ReadLockFile(lock), UucpLockText(1));
+
+    WriteLockFile(lock, UucpLockText(DeadPid()));
+    ASSERT_TRUE(device.Open()) << device.LastError().text.toStdString();
+    EXPECT_EQ(ReadLockFile(lock), UucpLockText(getpid()));
+    device.Close();
+    EXPECT_FALSE(QFile::exists(lock));
+}
+
+// Whether the device exists is asked before the lock: the start-up probe
+// asks for 16 devices, most of them absent, and must leave their locks alone.
+TEST_F(FakeDevice, AbsentDeviceIsAbsentBeforeAnyLock) {
+    calls.exists = false; // held (and locked) by `device`, then gone
+    LinuxSerialDevice other("/dev/ttyUSB0", {}, calls, locks.path());
+    EXPECT_FALSE(other.Open());
+    EXPECT_EQ(other.LastError().code, ENOENT);
 }
