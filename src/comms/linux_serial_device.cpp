@@ -193,15 +193,20 @@ bool LinuxSerialDevice::Configure(const SerialLineSettings& settings) {
     if (fd_ < 0) return FailErrno(EBADF);
     // readBufSize and writeBufSize have no counterpart: the kernel's tty
     // buffers have a fixed size, and the line carries no data anyway.
-    const termios2 t = TermiosFromSettings(settings);
-    if (const int code = calls_.SetTermios(fd_, t)) return FailErrno(code);
+    termios2 old{};
+    if (const int code = calls_.GetTermios(fd_, old)) return FailErrno(code);
+    if (const int code = calls_.SetTermios(fd_, TermiosFromSettings(settings))) return FailErrno(code);
     // DTR and RTS feed the contacts: DTR the DSR contact (pins 4/6), RTS the
-    // CTS contact (pins 7/8). RTS is raised only with RTS/CTS handshake, the
-    // setting the timing lines use; without it RTS is held low.
-    if (const int code = calls_.SetModemLines(fd_, TIOCM_DTR, settings.enableDtr)) return FailErrno(code);
-    if (const int code = calls_.SetModemLines(fd_, TIOCM_RTS, settings.flowControl == 1))
-        return FailErrno(code);
-    return true;
+    // CTS contact (pins 7/8). RTS is raised only with RTS/CTS handshake (1),
+    // the setting the timing lines use; without it RTS is held low. The
+    // termios leave both to us, so they stay as set here.
+    int code = calls_.SetModemLines(fd_, TIOCM_DTR, settings.enableDtr);
+    if (code == 0) code = calls_.SetModemLines(fd_, TIOCM_RTS, settings.flowControl == 1);
+    if (code == 0) return true;
+    // A device that refuses (a pseudo-terminal has no modem lines) is left
+    // with the settings it had, for whatever program uses it next.
+    calls_.SetTermios(fd_, old);
+    return FailErrno(code);
 }
 
 void LinuxSerialDevice::Close() {

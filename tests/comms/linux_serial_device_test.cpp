@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 using namespace zn;
@@ -29,9 +30,11 @@ TEST(TermiosSettings, LineSettings) {
     EXPECT_EQ(t.c_cflag & CSIZE, tcflag_t(CS7));
     EXPECT_EQ(t.c_cflag & (PARENB | PARODD | CMSPAR), tcflag_t(PARENB | PARODD | CMSPAR));
     EXPECT_TRUE(t.c_cflag & CSTOPB); // 1.5 as two
-    EXPECT_TRUE(t.c_cflag & CRTSCTS);
+    // RTS feeds a contact: the kernel must not drop it when input piles up,
+    // and with the receiver off no input piles up.
+    EXPECT_FALSE(t.c_cflag & CRTSCTS);
     EXPECT_TRUE(t.c_cflag & CLOCAL);
-    EXPECT_TRUE(t.c_cflag & CREAD);
+    EXPECT_FALSE(t.c_cflag & CREAD);
     EXPECT_EQ(t.c_iflag & (IXON | IXOFF), 0u);
     EXPECT_EQ(t.c_lflag, 0u); // no echo, no canonical input, no signals
 
@@ -94,8 +97,14 @@ TEST_F(Pty, OpenIsExclusiveUntilClosed) {
 TEST_F(Pty, NoModemLinesFailsClearly) {
     LinuxSerialDevice device(path_, {});
     ASSERT_TRUE(device.Open());
+    termios2 before{};
+    ASSERT_EQ(ioctl(master_, TCGETS2, &before), 0); // the master reads the terminal's settings
     EXPECT_FALSE(device.Configure(SerialLineSettings{}));
     EXPECT_EQ(device.LastError().code, ENOTTY);
+    termios2 after{};
+    ASSERT_EQ(ioctl(master_, TCGETS2, &after), 0);
+    EXPECT_EQ(after.c_cflag, before.c_cflag); // the line settings as they were
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
     uint32_t status = 0;
     EXPECT_FALSE(device.ModemStatus(status));
     EXPECT_EQ(device.LastError().code, ENOTTY);
@@ -289,4 +298,15 @@ TEST_F(FakeDevice, AbsentDeviceIsAbsentBeforeAnyLock) {
     LinuxSerialDevice other("/dev/ttyUSB0", {}, calls, locks.path());
     EXPECT_FALSE(other.Open());
     EXPECT_EQ(other.LastError().code, ENOENT);
+}
+
+TEST_F(FakeDevice, ConfigureRaisesTheContactsSupply) {
+    SerialLineSettings settings;
+    settings.flowControl = 1; // "raise RTS"
+    ASSERT_TRUE(device.Configure(settings));
+    EXPECT_EQ(calls.lines & (TIOCM_DTR | TIOCM_RTS), TIOCM_DTR | TIOCM_RTS);
+    settings.flowControl = 0;
+    settings.enableDtr = false;
+    ASSERT_TRUE(device.Configure(settings));
+    EXPECT_EQ(calls.lines & (TIOCM_DTR | TIOCM_RTS), 0);
 }
