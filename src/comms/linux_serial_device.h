@@ -11,7 +11,6 @@
 
 namespace zn {
 
-class ISelfWake;
 class ISerialSystemCalls;
 
 // A serial device of this machine ("/dev/ttyUSB0", "/dev/ttyS1"), watched for
