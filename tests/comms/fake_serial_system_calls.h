@@ -32,10 +32,7 @@ public:
     serial_icounter_struct counts{};
     termios2 termios{};
     bool exists = true;
-    int statusError = 0;
-    int countsError = 0;
     int waitError = 0;
-    int raiseError = 0;
     uint32_t statusQueryMs = 0;
     // Runs after each call has taken its answer: a change made here falls
     // between this call and the next.
@@ -82,19 +79,16 @@ public:
         return 0;
     }
     int SetModemLines(int, int which, bool raise) override {
-        if (raiseError) return raiseError;
         lines = raise ? lines | which : lines & ~which;
         return 0;
     }
     int GetModemLines(int, int& answer) override {
-        if (statusError) return statusError;
         clock.now += statusQueryMs;
         answer = lines;
         if (after) after(Call::Status);
         return 0;
     }
     int GetCounts(int, serial_icounter_struct& answer) override {
-        if (countsError) return countsError;
         answer = counts;
         if (after) after(Call::Counts);
         return 0;
