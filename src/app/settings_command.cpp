@@ -9,6 +9,7 @@
 #include "controls/label_3d.h"
 #include "core/contact_input.h"
 #include "core/port_choice.h"
+#include "core/port_presence.h"
 #include "settings/cfg_dialog.h"
 #include "settings/port_devices_dialog.h"
 
@@ -31,18 +32,26 @@ void TFormMain::SetSettingsDialog(TCfgDialog* dialog) {
 
 QString TFormMain::PortDeviceHint(int port) const {
     const QString device = Settings.portDevices.Device(port);
-    const bool present = AvailablePorts & (1u << (port - 1));
-    return present ? device : device + QStringLiteral(" – nicht vorhanden");
+    // A port missing from the last probe is asked again, to tell an absent
+    // device from one without modem lines.
+    PortPresence presence = PortPresence::Present;
+    if (!(AvailablePorts & (1u << (port - 1))))
+        presence = serialDevices_ ? ProbeComPortPresence(*serialDevices_, port) : PortPresence::Absent;
+    return PortDeviceHintText(device, presence);
 }
 
 std::optional<uint32_t> TFormMain::AssignPortDevices() {
     if (!serialDevices_ || !platform_.serial) return std::nullopt;
     ISerialDeviceFactory& factory = *platform_.serial;
-    const auto present = [&factory](const QString& device) {
-        if (SerialPortMap::IsSimulated(device)) return factory.Create(device) != nullptr;
-        return QFileInfo::exists(device);
+    const auto presence = [&factory](const QString& device) {
+        const std::unique_ptr<ISerialDevice> probed = factory.Create(device);
+        const PortPresence found = ProbeDevice(probed.get());
+        if (found != PortPresence::Absent) return found;
+        // One that does not open (a lane or another program holds it) is there all the same.
+        const bool there = SerialPortMap::IsSimulated(device) ? probed != nullptr : QFileInfo::exists(device);
+        return there ? PortPresence::Present : PortPresence::Absent;
     };
-    TPortDevicesDialog dialog(Settings.portDevices, SerialDeviceCandidates(), present, CfgDialog);
+    TPortDevicesDialog dialog(Settings.portDevices, SerialDeviceCandidates(), presence, CfgDialog);
     if (platform_.modal->Exec(dialog) != QDialog::Accepted) return std::nullopt;
     Settings.portDevices = dialog.Map();
     // Probed again with the new devices; a port held open by a lane cannot be

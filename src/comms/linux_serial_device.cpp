@@ -1,22 +1,20 @@
 #include "comms/linux_serial_device.h"
 
+#include "comms/serial_system_calls.h"
 #include "comms/termios_settings.h"
+#include "comms/uucp_lock.h"
 #include "core/system_console.h"
+#include "core/tick_source.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
-#include <ctime>
 #include <fcntl.h>
 #include <grp.h>
-#include <linux/serial.h>
 #include <optional>
-#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,29 +22,6 @@
 namespace zn {
 
 namespace {
-
-// The signal that wakes a reader thread out of TIOCMIWAIT. glibc keeps the
-// two signals below SIGRTMIN for itself; Qt and the sanitizers use no
-// real-time signal. If something else has claimed SIGRTMIN+3 already, the
-// next free one up is taken. The handler does nothing: the point is that
-// without SA_RESTART the blocked ioctl returns EINTR.
-void IgnoreWakeSignal(int) {}
-
-int WakeSignal() {
-    static const int signal = [] {
-        for (int candidate = SIGRTMIN + 3; candidate <= SIGRTMAX; ++candidate) {
-            struct sigaction old {};
-            if (sigaction(candidate, nullptr, &old) != 0 || old.sa_handler != SIG_DFL) continue;
-            struct sigaction action {};
-            action.sa_handler = IgnoreWakeSignal;
-            sigemptyset(&action.sa_mask);
-            action.sa_flags = 0; // no SA_RESTART
-            if (sigaction(candidate, &action, nullptr) == 0) return candidate;
-        }
-        return 0;
-    }();
-    return signal;
-}
 
 uint32_t StatusFromLines(int lines) {
     uint32_t status = 0;
@@ -67,7 +42,7 @@ int LinesFromEvents(uint32_t events) {
 }
 
 // Where QSerialPort keeps its lock files, so the two respect each other's.
-QString LockDirectory() {
+QString SystemLockDirectory() {
     for (const QString& dir : {QStringLiteral("/var/lock"), QStringLiteral("/run/lock"), QDir::tempPath()}) {
         const QFileInfo info(dir);
         if (info.isDir() && info.isWritable()) return dir;
@@ -77,11 +52,11 @@ QString LockDirectory() {
 
 // "LCK..ttyUSB0"; "/dev/pts/3" gives "LCK..pts_3". The canonical path, so that
 // a by-id link and the device it points to share one lock.
-QString LockFilePath(const QString& canonicalPath) {
+QString LockFilePath(const QString& directory, const QString& canonicalPath) {
     QString name = canonicalPath;
     if (name.startsWith(QLatin1String("/dev/"))) name.remove(0, 5);
     name.replace(QLatin1Char('/'), QLatin1Char('_'));
-    return LockDirectory() + QStringLiteral("/LCK..") + name;
+    return (directory.isEmpty() ? SystemLockDirectory() : directory) + QStringLiteral("/LCK..") + name;
 }
 
 QString CanonicalOrSelf(const QString& path) {
@@ -94,34 +69,18 @@ bool NotSupported(int code) {
     return code == ENOTTY || code == EINVAL;
 }
 
-// Wakes the calling thread every 10 ms while it exists. TIOCMIWAIT waits for
-// a change after the driver's counts at the moment it starts, so a change
-// between the reading before it and that moment (a few microseconds, but
-// right where a bouncing contact's later transitions fall) would otherwise
-// wait for the next change of the line; so would an Interrupt whose signal
-// came just before the ioctl. 100 wake-ups a second cost two ioctls each.
-class SafetyWake {
-public:
-    SafetyWake() {
-        sigevent event{};
-        event.sigev_notify = SIGEV_THREAD_ID;
-        event.sigev_signo = WakeSignal();
-        event._sigev_un._tid = gettid();
-        if (event.sigev_signo == 0 || timer_create(CLOCK_MONOTONIC, &event, &timer_) != 0) return;
-        armed_ = true;
-        const itimerspec period{{0, 10'000'000}, {0, 10'000'000}};
-        timer_settime(timer_, 0, &period, nullptr);
-    }
-    ~SafetyWake() {
-        if (armed_) timer_delete(timer_);
-    }
-    SafetyWake(const SafetyWake&) = delete;
-    SafetyWake& operator=(const SafetyWake&) = delete;
+// TIOCMIWAIT waits for a change after the driver's counts at the moment it
+// starts. The counts are read again right before it, but a change between
+// that query and the ioctl's start (a few microseconds, right where a
+// bouncing contact's later transitions fall) would still wait for the next
+// change of the line; so would an Interrupt whose signal came just before the
+// ioctl. The thread wakes itself every 10 ms while it waits; 100 wake-ups a
+// second cost a few ioctls each.
+constexpr std::chrono::milliseconds kSelfWakePeriod{10};
 
-private:
-    timer_t timer_{};
-    bool armed_ = false;
-};
+// Drivers without TIOCMIWAIT: a reading each millisecond, so a contact is
+// seen within 1 ms, as with the wake-up.
+constexpr std::chrono::microseconds kPollInterval{1000};
 
 // Registers the calling thread as the one Interrupt must wake, while it is
 // inside WaitEvent.
@@ -147,9 +106,12 @@ private:
 } // namespace
 
 LinuxSerialDevice::LinuxSerialDevice(QString path, QStringList consoleDevices)
-    : path_(std::move(path)), consoleDevices_(std::move(consoleDevices)) {
-    WakeSignal(); // installed before any thread can be signalled
-}
+    : LinuxSerialDevice(std::move(path), std::move(consoleDevices), LinuxSystemCalls(), QString()) {}
+
+LinuxSerialDevice::LinuxSerialDevice(QString path, QStringList consoleDevices, ISerialSystemCalls& calls,
+                                     QString lockDirectory)
+    : path_(std::move(path)), consoleDevices_(std::move(consoleDevices)), calls_(calls),
+      lockDirectory_(std::move(lockDirectory)) {}
 
 LinuxSerialDevice::~LinuxSerialDevice() {
     Close();
@@ -173,14 +135,13 @@ SerialError LinuxSerialDevice::LastError() const {
 bool LinuxSerialDevice::IsSystemConsole() const {
     const QString canonical = CanonicalOrSelf(path_);
     struct stat device {};
-    const bool haveDevice =
-        stat(QFile::encodeName(path_).constData(), &device) == 0 && S_ISCHR(device.st_mode);
+    const bool haveDevice = calls_.Stat(QFile::encodeName(path_), device) == 0 && S_ISCHR(device.st_mode);
     for (const QString& console : consoleDevices_) {
         if (CanonicalOrSelf(console) == canonical) return true;
         // Another node of the same device (made with mknod elsewhere).
         struct stat other {};
-        if (haveDevice && stat(QFile::encodeName(console).constData(), &other) == 0 &&
-            S_ISCHR(other.st_mode) && other.st_rdev == device.st_rdev)
+        if (haveDevice && calls_.Stat(QFile::encodeName(console), other) == 0 && S_ISCHR(other.st_mode) &&
+            other.st_rdev == device.st_rdev)
             return true;
     }
     return false;
@@ -196,33 +157,34 @@ bool LinuxSerialDevice::Open() {
     if (IsSystemConsole())
         return Fail(0, QStringLiteral("%1 ist die Systemkonsole und wird nicht geöffnet").arg(path_));
 
-    // The lock file keeps out programs that go by lock files (QSerialPort,
-    // minicom); TIOCEXCL keeps out other opens (except root's), flock the
+    // Asked before the lock: the start-up probe tries 16 devices, most of
+    // them absent, and must not create and remove lock files for them.
+    const QByteArray path = QFile::encodeName(path_);
+    struct stat info {};
+    if (const int code = calls_.Stat(path, info)) return FailErrno(code);
+
+    // The lock file keeps out programs that go by lock files (minicom,
+    // QSerialPort); TIOCEXCL keeps out other opens (except root's), flock the
     // rest, root included.
-    auto lock = std::make_unique<QLockFile>(LockFilePath(CanonicalOrSelf(path_)));
-    if (!lock->tryLock(0)) {
-        switch (lock->error()) {
-        case QLockFile::LockFailedError:
-            return FailErrno(EBUSY);
-        case QLockFile::PermissionError:
-            return FailErrno(EACCES);
-        default:
-            return FailErrno(ENOLCK);
-        }
+    SerialError lockError;
+    if (!lock_.Acquire(LockFilePath(lockDirectory_, CanonicalOrSelf(path_)), lockError))
+        return Fail(lockError.code, lockError.text);
+    int fd = -1;
+    int code = calls_.Open(path, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, fd);
+    if (code == 0) {
+        code = calls_.SetExclusive(fd, true);
+        if (code == 0) code = calls_.LockExclusive(fd);
+        if (code != 0) calls_.Close(fd);
     }
-    const int fd = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return FailErrno(errno);
-    if (ioctl(fd, TIOCEXCL) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int code = errno == EWOULDBLOCK ? EBUSY : errno;
-        ::close(fd);
-        return FailErrno(code);
+    if (code != 0) {
+        lock_.Release();
+        return FailErrno(code == EWOULDBLOCK ? EBUSY : code);
     }
     fd_ = fd;
-    lock_ = std::move(lock);
 
     // The baseline, so that a change before the first wait is reported by it.
     serial_icounter_struct counts{};
-    hasCounts_ = ioctl(fd_, TIOCGICOUNT, &counts) == 0;
+    hasCounts_ = calls_.GetCounts(fd_, counts) == 0;
     haveLast_ = Read(last_) == 0; // a device without modem lines fails in WaitEvent
     return true;
 }
@@ -231,16 +193,20 @@ bool LinuxSerialDevice::Configure(const SerialLineSettings& settings) {
     if (fd_ < 0) return FailErrno(EBADF);
     // readBufSize and writeBufSize have no counterpart: the kernel's tty
     // buffers have a fixed size, and the line carries no data anyway.
-    const termios2 t = TermiosFromSettings(settings);
-    if (ioctl(fd_, TCSETS2, &t) != 0) return FailErrno(errno);
+    termios2 old{};
+    if (const int code = calls_.GetTermios(fd_, old)) return FailErrno(code);
+    if (const int code = calls_.SetTermios(fd_, TermiosFromSettings(settings))) return FailErrno(code);
     // DTR and RTS feed the contacts: DTR the DSR contact (pins 4/6), RTS the
-    // CTS contact (pins 7/8). RTS is raised only with RTS/CTS handshake, the
-    // setting the timing lines use; without it RTS is held low.
-    const int dtr = TIOCM_DTR;
-    const int rts = TIOCM_RTS;
-    if (ioctl(fd_, settings.enableDtr ? TIOCMBIS : TIOCMBIC, &dtr) != 0) return FailErrno(errno);
-    if (ioctl(fd_, settings.flowControl == 1 ? TIOCMBIS : TIOCMBIC, &rts) != 0) return FailErrno(errno);
-    return true;
+    // CTS contact (pins 7/8). RTS is raised only with RTS/CTS handshake (1),
+    // the setting the timing lines use; without it RTS is held low. The
+    // termios leave both to us, so they stay as set here.
+    int code = calls_.SetModemLines(fd_, TIOCM_DTR, settings.enableDtr);
+    if (code == 0) code = calls_.SetModemLines(fd_, TIOCM_RTS, settings.flowControl == 1);
+    if (code == 0) return true;
+    // A device that refuses (a pseudo-terminal has no modem lines) is left
+    // with the settings it had, for whatever program uses it next.
+    calls_.SetTermios(fd_, old);
+    return FailErrno(code);
 }
 
 void LinuxSerialDevice::Close() {
@@ -248,43 +214,68 @@ void LinuxSerialDevice::Close() {
         // The exclusive flag outlives the descriptor while another holder
         // (a pseudo-terminal's master) keeps the tty, and would keep every
         // user but root out.
-        ioctl(fd_, TIOCNXCL);
-        ::close(fd_); // releases the flock too
+        calls_.SetExclusive(fd_, false);
+        calls_.Close(fd_); // releases the flock too
         fd_ = -1;
     }
-    lock_.reset(); // unlocks and removes the lock file
+    lock_.Release();
 }
 
 bool LinuxSerialDevice::ModemStatus(uint32_t& status) {
     if (fd_ < 0) return FailErrno(EBADF);
-    int lines = 0;
-    if (ioctl(fd_, TIOCMGET, &lines) != 0) return FailErrno(errno);
-    status = StatusFromLines(lines);
+    if (const int code = ReadStatus(status)) return FailErrno(code);
     return true;
 }
 
 int LinuxSerialDevice::InputCount() {
     int count = 0;
-    if (fd_ < 0 || ioctl(fd_, FIONREAD, &count) != 0) return 0;
+    if (fd_ < 0 || calls_.InputCount(fd_, count) != 0) return 0;
     return count;
 }
 
 void LinuxSerialDevice::Purge() {
-    if (fd_ >= 0) ioctl(fd_, TCFLSH, TCIFLUSH);
+    if (fd_ >= 0) calls_.FlushInput(fd_);
 }
 
-// 0, or the errno of the failed reading.
-int LinuxSerialDevice::Read(Reading& reading) {
+int LinuxSerialDevice::ReadStatus(uint32_t& status) {
     int lines = 0;
-    if (ioctl(fd_, TIOCMGET, &lines) != 0) return errno;
-    reading.status = StatusFromLines(lines);
-    if (hasCounts_) {
-        serial_icounter_struct counts{};
-        if (ioctl(fd_, TIOCGICOUNT, &counts) != 0) return errno;
-        reading.counts = {static_cast<uint32_t>(counts.cts), static_cast<uint32_t>(counts.dsr),
-                          static_cast<uint32_t>(counts.rng), static_cast<uint32_t>(counts.dcd)};
-    }
+    if (const int code = calls_.GetModemLines(fd_, lines)) return code;
+    status = StatusFromLines(lines);
     return 0;
+}
+
+int LinuxSerialDevice::ReadCounts(ModemCounts& counts) {
+    serial_icounter_struct driver{};
+    if (const int code = calls_.GetCounts(fd_, driver)) return code;
+    counts = {static_cast<uint32_t>(driver.cts), static_cast<uint32_t>(driver.dsr),
+              static_cast<uint32_t>(driver.rng), static_cast<uint32_t>(driver.dcd)};
+    return 0;
+}
+
+// The counts are read before and after the status and the reading is taken
+// when they agree: a transition between the status query and the count query
+// would otherwise be in the counts but not in the status, read as a pulse,
+// and be reported again as a change by the next reading. A line that keeps
+// changing gives up after kReadTries: that is a chattering contact, which
+// the lock-out holds off, and the reading must not keep the reader from its
+// wait (each status query of a USB adapter takes about 1 ms).
+int LinuxSerialDevice::Read(Reading& reading) {
+    if (!hasCounts_) return ReadStatus(reading.status);
+    constexpr int kReadTries = 4;
+    ModemCounts before;
+    if (const int code = ReadCounts(before)) return code;
+    for (int tries = 1;; ++tries) {
+        if (const int code = ReadStatus(reading.status)) return code;
+        if (const int code = ReadCounts(reading.counts)) return code;
+        if (reading.counts == before || tries == kReadTries) return 0;
+        before = reading.counts;
+    }
+}
+
+bool LinuxSerialDevice::ChangedSinceLast() {
+    Reading now;
+    if (hasCounts_) return ReadCounts(now.counts) != 0 || !(now.counts == last_.counts);
+    return ReadStatus(now.status) != 0 || now.status != last_.status;
 }
 
 std::vector<ModemEdge> LinuxSerialDevice::EdgesSinceLast(const Reading& now) const {
@@ -306,13 +297,18 @@ SerialWaitResult LinuxSerialDevice::WaitLoop() {
         return result;
     };
     if (fd_ < 0) return failed(EBADF);
-    std::optional<SafetyWake> safetyWake;
+    std::unique_ptr<ISelfWake> selfWake;
     for (;;) {
         // A signal can land after this check and before the ioctl below, and
         // then the ioctl sleeps on; the owner repeats Interrupt every few ms
-        // until this thread has ended, and the next signal (or the safety
-        // wake-up) ends the ioctl.
+        // until this thread has ended, and the next signal (or the
+        // self-wake) ends the ioctl.
         if (interrupted_) return {};
+        // The instant of the changes this reading shows: the wait has just
+        // returned, or the counts before it moved, or the polling pause
+        // ended. Taken before the reading, because each status query of a USB
+        // adapter is a request to the adapter of about 1 ms.
+        const std::optional<uint32_t> tick = clock_ ? std::optional(clock_->TickCount()) : std::nullopt;
         Reading now;
         if (const int code = Read(now)) {
             if (code == EINTR) continue;
@@ -332,19 +328,19 @@ SerialWaitResult LinuxSerialDevice::WaitLoop() {
             SerialWaitResult result;
             result.kind = SerialWaitResult::Kind::Edges;
             result.edges = std::move(edges);
+            result.tick = tick;
             return result;
         }
         if (polling_) {
-            // Drivers without TIOCMIWAIT: a reading each millisecond, so a
-            // contact is seen within 1 ms, as with the wake-up.
-            const timespec millisecond{0, 1'000'000};
-            nanosleep(&millisecond, nullptr);
+            calls_.Pause(kPollInterval);
             continue;
         }
-        if (!safetyWake) safetyWake.emplace();
-        if (ioctl(fd_, TIOCMIWAIT, LinesFromEvents(eventMask_)) == 0) continue;
-        const int code = errno;
-        if (code == EINTR) continue;
+        // TIOCMIWAIT waits for a change after the counts at its own start: a
+        // change since the reading above would wait for the self-wake.
+        if (ChangedSinceLast()) continue;
+        if (!selfWake) selfWake = calls_.StartSelfWake(kSelfWakePeriod);
+        const int code = calls_.WaitModemLines(fd_, LinesFromEvents(eventMask_));
+        if (code == 0 || code == EINTR) continue;
         if (NotSupported(code)) {
             polling_ = true;
             continue;
@@ -356,7 +352,7 @@ SerialWaitResult LinuxSerialDevice::WaitLoop() {
 void LinuxSerialDevice::Interrupt() {
     interrupted_ = true;
     std::lock_guard lock(waiterMutex_);
-    if (waiting_ && WakeSignal() != 0) pthread_kill(waiter_, WakeSignal());
+    if (waiting_) calls_.Wake(waiter_);
 }
 
 QString DeviceGroup(const QString& path) {

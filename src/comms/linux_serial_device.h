@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comms/serial_device.h"
+#include "comms/uucp_lock.h"
 
 #include <QStringList>
 #include <atomic>
@@ -8,9 +9,9 @@
 #include <mutex>
 #include <pthread.h>
 
-class QLockFile;
-
 namespace zn {
+
+class ISerialSystemCalls;
 
 // A serial device of this machine ("/dev/ttyUSB0", "/dev/ttyS1"), watched for
 // modem-line changes with TIOCMIWAIT and the driver's transition counts.
@@ -23,6 +24,10 @@ public:
     // `consoleDevices`: the system's console devices, which Open refuses
     // (ReadSystemConsoleDevices() gives them).
     LinuxSerialDevice(QString path, QStringList consoleDevices);
+    // The same through `calls` (a test's device), with the lock files in
+    // `lockDirectory` (empty: the system's lock folder).
+    LinuxSerialDevice(QString path, QStringList consoleDevices, ISerialSystemCalls& calls,
+                      QString lockDirectory);
     ~LinuxSerialDevice() override;
 
     QString Name() const override { return path_; }
@@ -47,14 +52,22 @@ private:
     bool IsSystemConsole() const;
     bool Fail(int code, const QString& text);
     bool FailErrno(int code);
+    // 0, or the errno of the failed query.
+    int ReadStatus(uint32_t& status);
+    int ReadCounts(ModemCounts& counts);
     int Read(Reading& reading);
+    // Whether the lines moved since `last_` (a failed query counts as moved:
+    // the next reading reports it).
+    bool ChangedSinceLast();
     std::vector<ModemEdge> EdgesSinceLast(const Reading& now) const;
     SerialWaitResult WaitLoop();
 
     const QString path_;
     const QStringList consoleDevices_;
+    ISerialSystemCalls& calls_;
+    const QString lockDirectory_;
     int fd_ = -1;
-    std::unique_ptr<QLockFile> lock_;
+    UucpLock lock_;
 
     // Reader-thread state, reset by Open.
     bool hasCounts_ = false; // the driver answers TIOCGICOUNT

@@ -1,5 +1,7 @@
 #include "comms/serial_devices.h"
 
+#include <cerrno>
+
 namespace zn {
 
 std::unique_ptr<ISerialDevice> MappedSerialDevices::Device(int port) {
@@ -8,13 +10,22 @@ std::unique_ptr<ISerialDevice> MappedSerialDevices::Device(int port) {
     return factory_.Create(device);
 }
 
-bool ProbeComPort(ISerialDevices& devices, int port) {
-    std::unique_ptr<ISerialDevice> device = devices.Device(port);
-    if (!device || !device->Open()) return false;
+PortPresence ProbeDevice(ISerialDevice* device) {
+    if (!device || !device->Open()) return PortPresence::Absent;
     uint32_t status = 0;
     const bool answers = device->ModemStatus(status);
+    const int code = device->LastError().code;
     device->Close();
-    return answers;
+    if (answers) return PortPresence::Present;
+    return code == ENOTTY || code == EINVAL ? PortPresence::Unsuitable : PortPresence::Absent;
+}
+
+PortPresence ProbeComPortPresence(ISerialDevices& devices, int port) {
+    return ProbeDevice(devices.Device(port).get());
+}
+
+bool ProbeComPort(ISerialDevices& devices, int port) {
+    return ProbeComPortPresence(devices, port) == PortPresence::Present;
 }
 
 uint32_t ProbeComPorts(ISerialDevices& devices, uint32_t heldOpen) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comms/serial_device.h"
+#include "core/port_presence.h"
 #include "core/serial_port_map.h"
 
 #include <cstdint>
@@ -30,13 +31,20 @@ private:
     ISerialDeviceFactory& factory_;
 };
 
+// Opens and closes `device` (null: none): present when it opens and answers
+// the modem-status query; unsuitable when it opens but the query is not
+// supported (ENOTTY, EINVAL: a tty without modem lines); absent otherwise.
+PortPresence ProbeDevice(ISerialDevice* device);
+
 // Present means: the device opens and answers the modem-status query. Opens
 // and closes each port 1 to 16 once; the result has bit n-1 set for each
 // present COMn and the highest present number in the upper 16 bits.
 // `heldOpen` (bit n-1 for COMn) are ports this program holds open: they
 // cannot be opened a second time and count as present.
 uint32_t ProbeComPorts(ISerialDevices& devices, uint32_t heldOpen = 0);
-// Whether one port is present, by the same test.
+// What one port is, by the same test.
+PortPresence ProbeComPortPresence(ISerialDevices& devices, int port);
+// Whether one port is present.
 bool ProbeComPort(ISerialDevices& devices, int port);
 
 } // namespace zn

@@ -61,15 +61,17 @@ termios2 TermiosFromSettings(const SerialLineSettings& settings) {
     termios2 t{}; // all processing off: the line carries no data we read or write
     const tcflag_t speed = SpeedFlag(settings.baudRate);
     // HUPCL drops DTR and RTS when the device is closed, so a closed port no
-    // longer feeds the contacts.
-    t.c_cflag =
-        CLOCAL | CREAD | HUPCL | speed | DataBitsFlag(settings.dataBits) | ParityFlags(settings.parity);
+    // longer feeds the contacts. No CREAD: nothing reads the line, and noise
+    // on it would fill the input buffer until the kernel throttles it.
+    t.c_cflag = CLOCAL | HUPCL | speed | DataBitsFlag(settings.dataBits) | ParityFlags(settings.parity);
     t.c_ispeed = static_cast<speed_t>(settings.baudRate);
     t.c_ospeed = static_cast<speed_t>(settings.baudRate);
     // Linux knows one stop bit or more: CSTOPB gives two, or one and a half
     // with 5 data bits, which is what the UART does for "1.5" anyway.
     if (settings.stopBits != 0) t.c_cflag |= CSTOPB;
-    if (settings.flowControl == 1) t.c_cflag |= CRTSCTS;
+    // No CRTSCTS for RTS/CTS handshake (flowControl 1): the kernel would
+    // drop RTS, which feeds the CTS contact, whenever it throttled the input.
+    // The setting means "raise RTS", which Configure does itself.
     if (settings.flowControl == 2) t.c_iflag |= IXON | IXOFF;
     t.c_cc[VSTART] = 17;
     t.c_cc[VSTOP] = 19;

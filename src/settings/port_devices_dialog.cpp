@@ -10,8 +10,8 @@
 namespace zn {
 
 TPortDevicesDialog::TPortDevicesDialog(const SerialPortMap& map, const QStringList& candidates,
-                                       std::function<bool(const QString&)> present, QWidget* parent)
-    : QDialog(parent), present_(std::move(present)) {
+                                       std::function<PortPresence(const QString&)> presence, QWidget* parent)
+    : QDialog(parent), presence_(std::move(presence)) {
     setObjectName(QStringLiteral("PortDevicesDialog"));
     setWindowTitle(QStringLiteral("Schnittstellen zuordnen"));
     auto* main = new QVBoxLayout(this);
@@ -54,10 +54,10 @@ TPortDevicesDialog::TPortDevicesDialog(const SerialPortMap& map, const QStringLi
 
 void TPortDevicesDialog::ShowState(int index) {
     const QString device = Devices[static_cast<size_t>(index)]->currentText().trimmed();
-    const bool there = present_ && present_(device);
+    const PortPresence presence = presence_ ? presence_(device) : PortPresence::Absent;
     QLabel* state = States[static_cast<size_t>(index)];
-    state->setText(there ? QStringLiteral("vorhanden") : QStringLiteral("nicht vorhanden"));
-    state->setStyleSheet(there ? QString() : QStringLiteral("color: #c00000;"));
+    state->setText(PortDeviceStateText(device, presence));
+    state->setStyleSheet(presence == PortPresence::Present ? QString() : QStringLiteral("color: #c00000;"));
 }
 
 SerialPortMap TPortDevicesDialog::Map() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/port_presence.h"
 #include "core/serial_port_map.h"
 
 #include <QDialog>
@@ -18,9 +19,10 @@ class TPortDevicesDialog : public QDialog {
     Q_OBJECT
 public:
     // `candidates`: the serial devices found on this machine, offered in every
-    // row; `present` tells whether a device is there now.
+    // row; `presence` tells whether a device is there now and fit for contacts.
     TPortDevicesDialog(const SerialPortMap& map, const QStringList& candidates,
-                       std::function<bool(const QString& device)> present, QWidget* parent = nullptr);
+                       std::function<PortPresence(const QString& device)> presence,
+                       QWidget* parent = nullptr);
 
     // The numbers as edited; an empty row is the default device.
     SerialPortMap Map() const;
@@ -30,7 +32,7 @@ public:
 
 private:
     void ShowState(int index);
-    std::function<bool(const QString&)> present_;
+    std::function<PortPresence(const QString&)> presence_;
 };
 
 } // namespace zn

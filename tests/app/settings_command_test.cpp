@@ -1,4 +1,5 @@
 #include "comms/com_port.h"
+#include "comms/linux_serial_device.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/label_3d.h"
 #include "print/print_preview.h"
@@ -12,6 +13,9 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <cerrno>
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 using namespace zn;
 using namespace zn::test;
@@ -180,4 +184,52 @@ TEST_F(SettingsCommand, CertificatePrintedAfterTheDialogShowsTheChangedLayout) {
     EXPECT_EQ(it->y1, 2000);
     EXPECT_LT(it->x1, 1050); // centred on 105 mm
     EXPECT_GT(it->x1, 1050 - 800);
+}
+
+// A device without modem lines (a pseudo-terminal) is "nicht geeignet" in the
+// port's tooltip and in the device dialog; a CDC-ACM device (a by-id link to
+// a "ttyACM0") is there, with the note that its CTS reports nothing.
+TEST(SettingsCommandDevices, UnsuitableAndCtsSilentDevicesAreSaid) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    const QString pty = QString::fromLocal8Bit(ptsname(master));
+    Workbench wb;
+    QSettings(wb.SettingsPath(), QSettings::IniFormat).setValue("Schnittstellen/COM4", pty);
+    // The pseudo-terminal opens for real, the rest as in the other tests.
+    struct PtyDevices : ISerialDeviceFactory {
+        FakeSerialDevices& others;
+        QString pty;
+        PtyDevices(FakeSerialDevices& o, QString p) : others(o), pty(std::move(p)) {}
+        std::unique_ptr<ISerialDevice> Create(const QString& device) override {
+            if (device == pty) return std::make_unique<LinuxSerialDevice>(device, QStringList{});
+            return others.Create(device);
+        }
+    } devices(wb.serial, pty);
+    TPlatform platform = wb.Platform();
+    platform.serial = &devices;
+    TFormMain form(platform);
+    auto* cfg = new TCfgDialog(form.AvailablePorts, &form.CertificateLines, &form);
+    form.SetSettingsDialog(cfg);
+    EXPECT_EQ(form.PortDeviceHint(4), pty + " – nicht geeignet");
+
+    ASSERT_TRUE(QDir(wb.dir.path()).mkpath("by-id"));
+    wb.Touch("ttyACM0");
+    const QString acm = wb.Path("by-id/usb-Arduino_Uno_85735-if00");
+    ASSERT_TRUE(QFile::link(wb.Path("ttyACM0"), acm));
+    bool shown = false;
+    wb.modal.handle = [&](QDialog& d) -> std::optional<int> {
+        auto* dialog = qobject_cast<TPortDevicesDialog*>(&d);
+        if (!dialog) return std::nullopt;
+        shown = true;
+        EXPECT_EQ(dialog->States[3]->text(), "nicht geeignet");
+        dialog->Devices[12]->setCurrentText(acm);
+        EXPECT_EQ(dialog->States[12]->text(),
+                  "vorhanden – CTS (Pin 7/8) meldet hier nichts, Kontakt an DSR (Pin 4/6) anschließen");
+        return QDialog::Rejected;
+    };
+    cfg->bDevices->click();
+    EXPECT_TRUE(shown);
+    close(master);
 }
