@@ -59,7 +59,6 @@ bool Call(const QDBusMessage& call, QDeadlineTimer deadline, QDBusMessage& reply
     qCInfo(lcReaderPriority) << call.member() << reply.errorName() << reply.errorMessage();
     switch (QDBusError(reply).type()) {
     case QDBusError::ServiceUnknown:
-    case QDBusError::NameHasNoOwner:
         why = QStringLiteral("RealtimeKit fehlt");
         break;
     case QDBusError::NoReply:

@@ -16,13 +16,13 @@ TEST(ReaderPriority, RealtimeKitGetsTheThreadOnceTheTimeLimitIsWithinItsMaximum)
     EXPECT_EQ(RaiseReaderPriority(system), "Echtzeit-Priorität (RealtimeKit)");
     EXPECT_EQ(system.Log(), QStringList({"rttime 200000/200000", "rtkit 4711 10"}));
 
-    // A lower limit the user set is kept (a hard limit cannot be raised
-    // again); the priority stays within what the service grants.
+    // A lower soft limit the user set is kept; the priority stays within
+    // what the service grants.
     FakeThreadPriority lower;
     lower.realtimeKit = RealtimeKitGrant{5, 200000};
-    lower.limits[LimitKind::RealtimeTime] = {20000, 50000};
+    lower.limits[LimitKind::RealtimeTime] = {100000, kUnlimited};
     EXPECT_EQ(RaiseReaderPriority(lower), "Echtzeit-Priorität (RealtimeKit)");
-    EXPECT_EQ(lower.Log(), QStringList({"rttime 20000/50000", "rtkit 4711 5"}));
+    EXPECT_EQ(lower.Log(), QStringList({"rttime 100000/200000", "rtkit 4711 5"}));
 }
 
 TEST(ReaderPriority, WithoutRealtimeKitFifoWithinTheRtprioLimit) {
