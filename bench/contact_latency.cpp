@@ -98,8 +98,9 @@ public:
             if (pid == 0) {
                 prctl(PR_SET_PDEATHSIG, SIGKILL);
                 alarm(seconds);
-                for (volatile uint64_t n = 0;; n = n + 1) {
-                }
+                volatile uint64_t spins = 0;
+                for (;;)
+                    spins = spins + 1;
             }
             if (pid > 0) pids_.push_back(pid);
         }
