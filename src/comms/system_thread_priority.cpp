@@ -1,11 +1,10 @@
 #include "comms/system_thread_priority.h"
 
-#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QDBusVariant>
 #include <QLoggingCategory>
-#include <QVariantMap>
 #include <cerrno>
 #include <pthread.h>
 #include <sched.h>
@@ -91,16 +90,20 @@ bool SystemThreadPriority::SetLimit(LimitKind kind, const ResourceLimit& limit) 
 }
 
 std::optional<RealtimeKitGrant> SystemThreadPriority::AskRealtimeKit(QDeadlineTimer deadline, QString& why) {
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("GetAll"));
-    call << kService;
-    QDBusMessage reply;
-    if (!Call(call, deadline, reply, why)) return std::nullopt;
-    const QVariantMap properties = qdbus_cast<QVariantMap>(reply.arguments().value(0));
-    RealtimeKitGrant grant;
-    grant.maxRealtimePriority = properties.value(QStringLiteral("MaxRealtimePriority")).toInt();
-    grant.rtTimeUSecMax = properties.value(QStringLiteral("RTTimeUSecMax")).toLongLong();
-    return grant;
+    // One property at a time: RealtimeKit answers Get, not GetAll.
+    const auto property = [&](const QString& name) -> std::optional<QVariant> {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        call << kService << name;
+        QDBusMessage reply;
+        if (!Call(call, deadline, reply, why)) return std::nullopt;
+        return reply.arguments().value(0).value<QDBusVariant>().variant();
+    };
+    const std::optional<QVariant> priority = property(QStringLiteral("MaxRealtimePriority"));
+    if (!priority) return std::nullopt;
+    const std::optional<QVariant> rtTime = property(QStringLiteral("RTTimeUSecMax"));
+    if (!rtTime) return std::nullopt;
+    return RealtimeKitGrant{priority->toInt(), rtTime->toLongLong()};
 }
 
 bool SystemThreadPriority::MakeThreadRealtime(uint64_t threadId, uint32_t priority, QDeadlineTimer deadline,
