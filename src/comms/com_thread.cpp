@@ -19,9 +19,9 @@ TComThread::TComThread(TComPort* owner, ISerialDevice* device, ITickSource* cloc
     : owner_(owner), device_(device), clock_(clock), eventMask_(eventMask), priority_(priority) {
     device_->SetEventMask(eventMask_);
     device_->SetClock(clock_);
-    // Inherits the main thread's scheduling; run() raises it. (A Qt priority
-    // would put it explicitly into the normal scheduler, where it means
-    // nothing under Linux.)
+    // Inherits the main thread's scheduling; run() raises it. (Qt's
+    // TimeCriticalPriority sets the normal scheduler explicitly, where a
+    // priority means nothing under Linux.)
     start();
 }
 
