@@ -197,9 +197,17 @@ void TFormMain::BeginLockOut(int lane, uint32_t begin) {
     (lane == 0 ? TimerGesperrt1 : TimerGesperrt2)->start(std::clamp(kLockOutMs - passed, 0, kLockOutMs));
 }
 
-void TFormMain::ComPort1Open(TComPort*) {
+void TFormMain::ComPort1Open(TComPort* Sender) {
     Contacts.Clear();
     Led1->show();
+    // The reader says which priority it got once it has asked (within 0.5 s).
+    Sender->OnPriority = [this](TComPort*) {
+        QStringList tip{Led1->toolTip().section(u'\n', 0, 0)};
+        for (const TComPort* port : {ComPort1, ComPort2})
+            if (port->Connected() && !port->ReaderPriority().isEmpty())
+                tip << QStringLiteral("COM%1: %2").arg(port->Port).arg(port->ReaderPriority());
+        Led1->setToolTip(tip.join(u'\n'));
+    };
 }
 
 void TFormMain::ComPort1Close(TComPort*) {

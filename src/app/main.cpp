@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/platform_qt.h"
 #include "comms/system_serial_devices.h"
+#include "comms/system_thread_priority.h"
 #include "print/form_pp.h"
 #include "settings/cfg_dialog.h"
 #include "settings/dlg_yes_no.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     zn::DialogExec modal;
     zn::QtFileDialogs files;
     zn::SystemSerialDeviceFactory serial;
+    zn::SystemThreadPriority priority;
     const zn::TPlatform platform{&clock,
                                  &sound,
                                  &shell,
@@ -26,7 +28,9 @@ int main(int argc, char* argv[]) {
                                  zn::UserSettingsFactory(),
                                  &files,
                                  &serial,
-                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)};
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                 {},
+                                 &priority};
 
     zn::TFormMain formMain(platform);
     // The dialogs and the preview window belong to the main window: they go

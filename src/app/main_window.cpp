@@ -151,6 +151,7 @@ void TFormMain::FormCreate() {
         for (TComPort* port : {ComPort1, ComPort2}) {
             port->SetDevices(serialDevices_.get());
             port->SetTickSource(platform_.clock);
+            port->SetPrioritySystem(platform_.priority);
         }
     }
     EnumerateComPorts();

@@ -14,6 +14,7 @@ class QSettings;
 namespace zn {
 
 class ISerialDeviceFactory;
+class IThreadPrioritySystem;
 
 // Everything the console does to the outside world goes through these small
 // interfaces, so tests drive the real main window without a display, a speaker,
@@ -77,6 +78,9 @@ struct TPlatform {
     // pages), first hit wins; empty: the working folder, the program's and
     // the installed data folder.
     QStringList dataFiles{};
+    // How the ports' reader threads raise their priority; without it they
+    // run at normal priority.
+    IThreadPrioritySystem* priority = nullptr;
 };
 
 } // namespace zn

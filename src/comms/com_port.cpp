@@ -49,7 +49,8 @@ void TComPort::Open() {
     if (connected_) Close();
     CreateHandle();
     ApplySettings();
-    thread_ = std::make_unique<TComThread>(this, device_.get(), clock_, EventMask(Events));
+    readerPriority_.clear();
+    thread_ = std::make_unique<TComThread>(this, device_.get(), clock_, EventMask(Events), priority_);
     connected_ = true;
     if (OnOpen) OnOpen(this);
 }
@@ -138,6 +139,12 @@ void TComPort::DispatchEvents(uint32_t mask, uint32_t status, uint32_t tick) {
 void TComPort::ThreadFailed(const SerialError& error) {
     qCWarning(lcComPort) << "COM" << Port << deviceName_ << "failed:" << error.text;
     if (OnFail) OnFail(this, error);
+}
+
+void TComPort::PriorityKnown(const QString& text) {
+    qCInfo(lcComPort) << "COM" << Port << "reader:" << text;
+    readerPriority_ = text;
+    if (OnPriority) OnPriority(this);
 }
 
 } // namespace zn

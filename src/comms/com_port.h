@@ -13,6 +13,7 @@
 namespace zn {
 
 class ITickSource;
+class IThreadPrioritySystem;
 class TComThread;
 
 enum TBaudRate {
@@ -73,6 +74,11 @@ public:
     // with each change; both must outlive the port.
     void SetDevices(ISerialDevices* devices) { devices_ = devices; }
     void SetTickSource(ITickSource* clock) { clock_ = clock; }
+    // The system calls with which the reader thread raises itself as it
+    // starts (see RaiseReaderPriority); must outlive the port. nullptr, the
+    // default, switches the raising off: the reader runs at the main thread's
+    // priority. Takes effect at the next Open.
+    void SetPrioritySystem(IThreadPrioritySystem* system) { priority_ = system; }
 
     // --- published properties (a change takes effect at the next Open) ---
     TBaudRate BaudRate = br9600;
@@ -91,6 +97,9 @@ public:
     TNotifyEvent OnTxEmpty, OnBreak, OnRing, OnCTS, OnDSR, OnRLSD, OnRxFlag, OnError;
     TNotifyEvent OnOpen, OnClose;
     TFailEvent OnFail;
+    // Beyond the component's own events: the reader thread has raised its
+    // priority (within 0.5 s of Open); ReaderPriority() says to what.
+    TNotifyEvent OnPriority;
     int Tag = 0;
 
     void Open();
@@ -108,6 +117,10 @@ public:
     uint32_t EventStatus() const { return eventStatus_; }
     // The device name of the open port, or of the last failed attempt.
     QString DeviceName() const { return deviceName_; }
+    // The priority the reader thread got, for the operator ("Echtzeit-
+    // Priorität (SCHED_FIFO 10)"); empty until OnPriority, and while the
+    // raising is off.
+    QString ReaderPriority() const { return readerPriority_; }
     // Why the last Open failed (code 0 when it did not).
     SerialError LastError() const { return lastError_; }
 
@@ -129,9 +142,11 @@ private:
     // Called by the reader thread's hand-over, on the main thread.
     void DispatchEvents(uint32_t mask, uint32_t status, uint32_t tick);
     void ThreadFailed(const SerialError& error);
+    void PriorityKnown(const QString& text);
 
     ISerialDevices* devices_ = nullptr;
     ITickSource* clock_ = nullptr;
+    IThreadPrioritySystem* priority_ = nullptr;
     std::unique_ptr<ISerialDevice> device_;
     std::unique_ptr<TComThread> thread_;
     bool connected_ = false;
@@ -140,6 +155,7 @@ private:
     uint32_t eventStatus_ = 0;
     int holds_ = 0;
     QString deviceName_;
+    QString readerPriority_;
     SerialError lastError_;
 };
 

@@ -1,6 +1,7 @@
 #include "comms/com_thread.h"
 
 #include "comms/com_port.h"
+#include "comms/reader_priority.h"
 #include "core/tick_source.h"
 
 #include <chrono>
@@ -13,11 +14,15 @@ namespace {
 constexpr auto kStopRetry = std::chrono::milliseconds(5);
 } // namespace
 
-TComThread::TComThread(TComPort* owner, ISerialDevice* device, ITickSource* clock, uint32_t eventMask)
-    : owner_(owner), device_(device), clock_(clock), eventMask_(eventMask) {
+TComThread::TComThread(TComPort* owner, ISerialDevice* device, ITickSource* clock, uint32_t eventMask,
+                       IThreadPrioritySystem* priority)
+    : owner_(owner), device_(device), clock_(clock), eventMask_(eventMask), priority_(priority) {
     device_->SetEventMask(eventMask_);
     device_->SetClock(clock_);
-    start(QThread::TimeCriticalPriority);
+    // Inherits the main thread's scheduling; run() raises it. (Qt's
+    // TimeCriticalPriority sets the normal scheduler explicitly, where a
+    // priority means nothing under Linux.)
+    start();
 }
 
 TComThread::~TComThread() {
@@ -36,6 +41,15 @@ void TComThread::Stop() {
 }
 
 void TComThread::run() {
+    if (priority_) {
+        // Before the first wait, which reports the changes since Open: one
+        // that comes while RealtimeKit is asked (0.5 s at most) is kept, only
+        // its instant is taken when the wait begins.
+        const QString text = RaiseReaderPriority(*priority_);
+        TComPort* owner = owner_;
+        QMetaObject::invokeMethod(
+            &mainThreadContext_, [owner, text] { owner->PriorityKnown(text); }, Qt::QueuedConnection);
+    }
     SerialError failure;
     bool failed = false;
     while (!stop_) {

@@ -13,6 +13,7 @@
 namespace zn {
 
 class ITickSource;
+class IThreadPrioritySystem;
 class TComPort;
 
 // The reader thread of one open port. It blocks in the device's wait, takes
@@ -20,11 +21,15 @@ class TComPort;
 // with its instant and waits again at once: a change that follows while the
 // main thread is still busy with the one before keeps its own instant. The
 // main thread fires the port's events of the queued changes one at a time, in
-// order, so the handlers of one port never overlap.
+// order, so the handlers of one port never overlap. Before its first wait it
+// raises its own priority (never the main thread's) and tells the port which
+// it got.
 class TComThread : public QThread {
 public:
-    // Created on the main thread by TComPort::Open; starts at once.
-    TComThread(TComPort* owner, ISerialDevice* device, ITickSource* clock, uint32_t eventMask);
+    // Created on the main thread by TComPort::Open; starts at once. Without
+    // `priority` the thread runs at the priority of the main thread.
+    TComThread(TComPort* owner, ISerialDevice* device, ITickSource* clock, uint32_t eventMask,
+               IThreadPrioritySystem* priority);
     // Stops the thread, waits for its end and then fires the changes still
     // queued (even while the port holds its events): a change seen before the
     // close is never dropped.
@@ -58,6 +63,7 @@ private:
     ISerialDevice* device_;
     ITickSource* clock_;
     uint32_t eventMask_;
+    IThreadPrioritySystem* priority_;
     std::atomic<bool> stop_{false};
 
     std::mutex mutex_;

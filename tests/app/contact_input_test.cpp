@@ -223,6 +223,20 @@ TEST_F(ContactInput, AFailedAdapterIsReportedAndOfferedAgainWhenItIsBack) {
     EXPECT_FALSE(form->TimerPortCheck->isActive());
 }
 
+TEST_F(ContactInput, Led1SaysWhichPriorityEachReaderGot) {
+    {
+        QSettings store(wb.SettingsPath(), QSettings::IniFormat);
+        store.setValue("Port2", 256 + 2); // lane 2 on a port of its own
+        store.setValue("Schnittstellen/COM2", "sim:COM2");
+    }
+    wb.priority.fifoError = EPERM;
+    wb.priority.limits[LimitKind::Nice] = {31, 31};
+    Create();
+    PumpUntil([&] { return form->Led1->toolTip().count(u'\n') == 2; });
+    EXPECT_EQ(form->Led1->toolTip(), "START-LS blockieren (Alt+S)\nCOM1: erhöhte Priorität (nice -11)\n"
+                                     "COM2: erhöhte Priorität (nice -11)");
+}
+
 TEST_F(ContactInput, AMissingPermissionNamesTheGroupToJoin) {
     wb.serial.refuse = EACCES;
     form = wb.MakeForm();

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/platform.h"
+#include "comms/fake_thread_priority.h"
 #include "comms/linux_serial_device.h"
 #include "comms/serial_devices.h"
 #include "comms/simulated_serial.h"
@@ -202,6 +203,8 @@ public:
     FakeModal modal;
     FakeFileDialogs files;
     FakeSerialDevices serial;
+    // The reader threads ask it, never the system, for their priority.
+    FakeThreadPriority priority;
     // Where the journal is kept; empty: none (most tests).
     QString dataFolder;
 
@@ -222,7 +225,8 @@ public:
                          &files,
                          &serial,
                          dataFolder,
-                         QStringList{dir.path()}};
+                         QStringList{dir.path()},
+                         &priority};
     }
 
     void Touch(const QString& name) {

@@ -1,4 +1,5 @@
 #include "comms/com_port.h"
+#include "comms/fake_thread_priority.h"
 #include "comms/simulated_serial.h"
 #include "core/tick_source.h"
 
@@ -10,6 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <thread>
 
 namespace zn {
 namespace {
@@ -161,6 +163,27 @@ TEST_F(ComPortTest, ChangesWhileTheMainThreadIsBusyKeepTheirOwnInstants) {
     port.ReleaseEvents();
     ASSERT_TRUE(PumpUntil([&] { return ticks.size() == 2; }));
     EXPECT_EQ(ticks, QList<uint32_t>({5000u, 5005u}));
+}
+
+// Off unless a system is given; then the reader raises itself (never the
+// main thread) before its first wait and the port tells on the main thread.
+TEST_F(ComPortTest, TheReaderRaisesItselfBeforeItsFirstWaitAndTellsThePort) {
+    int told = 0;
+    port.OnPriority = [&](TComPort*) { ++told; };
+    OpenAndWait();
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(told, 0);
+    port.Close();
+
+    test::FakeThreadPriority system;
+    port.SetPrioritySystem(&system);
+    OpenAndWait();
+    EXPECT_EQ(system.Log(), QStringList({"fifo 10"}));
+    EXPECT_NE(system.Caller(), std::this_thread::get_id());
+    ASSERT_TRUE(PumpUntil([&] { return told == 1; }));
+    EXPECT_EQ(port.ReaderPriority(), "Echtzeit-Priorität (SCHED_FIFO 10)");
+    port.Close();
 }
 
 TEST_F(ComPortTest, CloseFiresTheChangesStillQueued) {
