@@ -1,5 +1,6 @@
 #include "app/board_window.h"
 #include "controls/bit_btn_with_color.h"
+#include "controls/digit.h"
 #include "controls/fit_label.h"
 #include "test_platform.h"
 
@@ -11,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLayout>
 #include <QScreen>
 #include <QSettings>
 #include <QTcpSocket>
@@ -226,7 +228,9 @@ void ExpectFits(TFormBoard* board, const char* where) {
         EXPECT_GT(right.left(), rectOf(board->Digits[0][4]).right());
     }
     EXPECT_FALSE(rectOf(board->LastRun[0]).intersects(rectOf(board->LastRun[1])));
-    if (board->Qr->isVisibleTo(board)) EXPECT_TRUE(area.contains(rectOf(board->Qr)));
+    if (board->Qr->isVisibleTo(board)) {
+        EXPECT_TRUE(area.contains(rectOf(board->Qr)));
+    }
 }
 
 } // namespace
