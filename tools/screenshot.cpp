@@ -67,6 +67,11 @@ zn::BoardState BoardPicture(uint32_t now) {
     zn::ApplyBoardEvent(state, event(CompetitionEventKind::Reset, 2));
     const zn::BoardState afterReset = state;
     zn::ApplyBoardEvent(state, event(CompetitionEventKind::RunStarted, 2, now - 18340));
+    zn::CompetitionEvent stop = event(CompetitionEventKind::LaneStopped, 2);
+    stop.lane = 1;
+    stop.timeMs = 17520;
+    stop.newText = QStringLiteral("17,52");
+    zn::ApplyBoardEvent(state, stop);
     // The picture shows the last run beside the running pair, as in the
     // moment of the start; the board itself clears it then.
     state.lastRun = afterReset.lastRun;

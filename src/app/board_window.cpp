@@ -68,7 +68,7 @@ void TFormBoard::Build() {
     main_->setSizeConstraint(QLayout::SetNoConstraint);
     Title = MakeLabel(this, QStringLiteral("Title"), Qt::AlignCenter);
     main_->addWidget(Title);
-    auto* lanes = new QGridLayout;
+    auto* lanes = lanes_ = new QGridLayout;
     for (int lane = 0; lane < 2; ++lane) {
         TeamName[lane] = MakeLabel(this, QStringLiteral("TeamName%1").arg(lane + 1), Qt::AlignCenter);
         lanes->addWidget(TeamName[lane], 0, lane);
@@ -233,13 +233,15 @@ void TFormBoard::Scale() {
     const int gap = std::max(2, h / 120);
     main_->setContentsMargins(gap * 2, gap, gap * 2, gap);
     main_->setSpacing(gap);
+    // Room between the lanes, so that their lines never run into each other.
+    lanes_->setHorizontalSpacing(gap * 4);
     font(Title, h / 16, true);
     // Digits as tall as a quarter of the board, at most 11/20 as wide, with
     // segments an eighth of their width: legible from the back rows. A lane
     // has half the width: five digits, the comma (a sixth of the height) and
     // six gaps must fit in it.
     const int dh = std::max(h / 4, 40);
-    const int lane = (width() - 5 * gap) / 2;
+    const int lane = (width() - 8 * gap) / 2;
     const int digitGap = std::max(2, dh / 40);
     const int dw = std::max(8, std::min(dh * 11 / 20, (lane - dh / 6 - 6 * digitGap) / 5));
     for (int l = 0; l < 2; ++l) {

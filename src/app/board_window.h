@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+class QGridLayout;
 class QLabel;
 class QTimer;
 class QVBoxLayout;
@@ -76,6 +77,7 @@ private:
     std::array<QWidget*, 2> digitRows_{};
     std::array<QLabel*, 2> commas_{};
     QVBoxLayout* main_ = nullptr;
+    QGridLayout* lanes_ = nullptr;
     QImage qr_; // the code with its quiet zone, one pixel a module
 };
 

@@ -23,6 +23,13 @@ bool AnyName(const QList<FitLine>& lines) {
     return std::any_of(lines.begin(), lines.end(), [](const FitLine& l) { return !l.name.isEmpty(); });
 }
 
+// Qt elides a text whose fractional width rounds to exactly `width`; a
+// name that fits by its measured advance stays whole.
+QString Elided(const QFontMetrics& fm, const QString& name, int width) {
+    if (fm.horizontalAdvance(name) <= width) return name;
+    return fm.elidedText(name, Qt::ElideRight, std::max(width, 0));
+}
+
 } // namespace
 
 TFitLabel::TFitLabel(QWidget* parent) : QLabel(parent) {
@@ -73,8 +80,7 @@ TFitLabel::Shown TFitLabel::Fit() const {
         QString text;
         // Kerning across the joins can add a pixel or two: give way until it fits.
         for (int name = c.name;; name -= 2) {
-            const QString elided =
-                line.name.isEmpty() ? QString() : fm.elidedText(line.name, Qt::ElideRight, std::max(name, 0));
+            const QString elided = Elided(fm, line.name, name);
             text = line.head + elided + line.tail;
             if (lines_.size() > 1 || fm.horizontalAdvance(text) <= avail || name <= 0) break;
         }
@@ -123,7 +129,7 @@ void TFitLabel::paintEvent(QPaintEvent* event) {
         const QRect row(x, y, area.right() - x + 1, fm.lineSpacing());
         p.drawText(row, Qt::AlignLeft | Qt::AlignVCenter, line.head);
         p.drawText(row.adjusted(c.head, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                   fm.elidedText(line.name, Qt::ElideRight, c.name));
+                   Elided(fm, line.name, c.name));
         p.drawText(row.adjusted(c.head + c.name, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, line.tail);
         y += fm.lineSpacing();
     }
