@@ -45,10 +45,12 @@ QString PageHead(const ResultPageInput& in) {
     s += QStringLiteral("\ttd {text-align: center}\r\n");
     s += QStringLiteral("\ttd:first-child + td {text-align: left}\r\n");
     s += QStringLiteral("\ttd:last-child {font-weight: bold}\r\n");
-    // A phone (under 640 CSS pixels) gets 16 px text and no dashed borders
-    // to waste its width; a PC shows the page as it always did.
-    s += QStringLiteral("\t@media (max-width: 640px) {body, table {font-size: 16px} h1 {font-size: 22px} "
-                        "td, th {border-width: 0; padding: 3px 2px}}\r\n");
+    // A phone (under 640 CSS pixels) gets 16 px text, no dashed borders to
+    // waste its width and headings that may break ("Gesamtzeit" stays on a
+    // 390 px screen); a PC shows the page as it always did.
+    s += QStringLiteral(
+        "\t@media (max-width: 640px) {body, table {font-size: 16px} h1 {font-size: 22px} "
+        "td, th {border-width: 0; padding: 3px 1px} th {font-size: 12px; overflow-wrap: anywhere}}\r\n");
     s += QStringLiteral("</STYLE></HEAD>\r\n<BODY>\r\n");
     // The red mark between the titles is drawn, not taken from a symbol
     // font: a font the reader's system lacks shows a plain letter instead.
