@@ -114,5 +114,5 @@ TEST(ResultPage, WithoutTitlesTheListNamesThePage) {
     EXPECT_FALSE(page.contains("<h1>"));
     EXPECT_TRUE(page.contains("<META name=viewport content=\"width=device-width, initial-scale=1\">"));
     in.title1 = "Pokal";
-    EXPECT_TRUE(ResultPageText(in).contains("<TITLE>Zeitnahme Pokal | </TITLE>"));
+    EXPECT_TRUE(ResultPageText(in).contains("<TITLE>Zeitnahme Pokal |  </TITLE>"));
 }
