@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Renders the live page with the example competition in headless Chromium and
-# saves it as docs/live_page.png. Builds nothing: point it at a build folder
-# that holds bin/zeitnahme-live-demo (default: build).
+# Renders the live page with the example competition in headless Chromium, as
+# a PC shows it (1280 x 800, docs/live_page.png) and as a phone does (390 x 844,
+# docs/live_page_phone.png). Builds nothing: point it at a build folder that
+# holds bin/zeitnahme-live-demo (default: build).
 #   scripts/screenshot_live.sh [build-folder] [port]
 set -euo pipefail
 
@@ -9,7 +10,6 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 port="${2:-18080}"
 demo="$build/bin/zeitnahme-live-demo"
-out="$root/docs/live_page.png"
 
 if [[ ! -x "$demo" ]]; then
   echo "$demo fehlt: erst bauen (cmake --build $build --target zeitnahme-live-demo)" >&2
@@ -21,7 +21,7 @@ if [[ -z "$browser" ]]; then
   exit 0
 fi
 
-"$demo" --port "$port" --seconds 30 &
+"$demo" --port "$port" --seconds 60 &
 demo_pid=$!
 trap 'kill "$demo_pid" 2>/dev/null || true' EXIT
 
@@ -32,6 +32,10 @@ for _ in $(seq 50); do
 done
 
 # The virtual time budget lets the page's first polls and clock frames run.
-"$browser" --headless --disable-gpu --no-sandbox --hide-scrollbars --window-size=1280,800 \
-  --virtual-time-budget=2000 --screenshot="$out" "http://127.0.0.1:$port/" 2>/dev/null
-echo "$out"
+shoot() {
+  "$browser" --headless --disable-gpu --no-sandbox --hide-scrollbars --window-size="$1" \
+    --virtual-time-budget=2000 --screenshot="$2" "http://127.0.0.1:$port/" 2>/dev/null
+  echo "$2"
+}
+shoot 1280,800 "$root/docs/live_page.png"
+shoot 390,844 "$root/docs/live_page_phone.png"

@@ -2,7 +2,8 @@
 // can be looked at (and photographed) without a console:
 //   zeitnahme-live-demo [--port 8080] [--seconds 10]
 // Lane 1 runs, lane 2 has stopped, the last pair's times, the best time and
-// the top five of the qualification are shown.
+// the top five of the qualification are shown; some names are as long as a
+// district's longest, so that a phone shows how they give way.
 #include "core/board_state.h"
 #include "core/protocol_row.h"
 #include "live/live_server.h"
@@ -35,14 +36,14 @@ struct Team {
 
 // Teams 1-6 have run once; 7 and 8 are on the track.
 const Team kTeams[] = {
-    {"1", "FF Kronvik", "21,84", "0", "21,84"},
+    {"1", "Freiwillige Feuerwehr Oberlangenhausen-Süd", "21,84", "0", "21,84"},
     {"2", "FF Zevezodid", "23,10", "5", "28,10"},
     {"3", "FF Mühlbach", "22,47", "0", "22,47"},
     {"4", "FF Žďár", "24,95", "0", "24,95"},
     {"5", "FF Ober-Rozodiroz", "20,93", "10", "30,93"},
     {"6", "FF Niederau", "22,05", "0", "22,05"},
-    {"7", "FF Lindenbach", "", "", ""},
-    {"8", "FF Hohenstein", "", "", ""},
+    {"7", "Jugendfeuerwehr Niederkirchberg-Altstadt", "", "", ""},
+    {"8", "Werkfeuerwehr Chemiepark Rheinufer Nord", "", "", ""},
 };
 
 zn::BoardState DemoState(uint32_t now) {

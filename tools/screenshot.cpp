@@ -1,12 +1,14 @@
 // Renders the main window at its design size 1006 x 615 into a PNG, with two
 // example teams on the lanes and a run in progress, without sound or settings;
-// with a second file name also the spectator board at 1280 x 720.
+// with a second file name also the spectator board at a projector's
+// 1920 x 1080, with names as long as real ones.
 #include "app/board_window.h"
 #include "app/demo_console.h"
 #include "app/main_window.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/led.h"
 #include "controls/sort_grid.h"
+#include "core/board_state.h"
 #include "core/protocol_row.h"
 
 #include <QApplication>
@@ -24,6 +26,58 @@ public:
     uint32_t TickCount() override { return now; }
     void Sleep(int ms) override { now += static_cast<uint32_t>(ms); }
 };
+
+// Four teams of a district's qualification; 1 and 2 have run, 3 and 4 are
+// on the track.
+zn::BoardState BoardPicture(uint32_t now) {
+    using zn::CompetitionEventKind;
+    const QStringList names{QStringLiteral("1 Freiwillige Feuerwehr Oberlangenhausen"),
+                            QStringLiteral("2 Löschzug Wettkampfgruppe Süd-Ost"),
+                            QStringLiteral("3 Jugendfeuerwehr Niederkirchberg"),
+                            QStringLiteral("4 Werkfeuerwehr Chemiepark Rheinufer")};
+    QList<QStringList> protocol{QStringList(zn::ProtocolHeaders.begin(), zn::ProtocolHeaders.end())};
+    protocol << QStringList{"1", names[0].mid(2), "A", "", "23,45", "0", "23,45", "", "", "", "23,45"}
+             << QStringList{"2", names[1].mid(2), "A", "", "", "", "", "24,91", "5", "29,91", "29,91"}
+             << QStringList{"3", names[2].mid(2)} << QStringList{"4", names[3].mid(2)};
+    QList<QStringList> result{QStringList(zn::ResultHeaders.begin(), zn::ResultHeaders.end())};
+    result << QStringList{"1", names[0], "A", "23,45", "0", "23,45"}
+           << QStringList{"2", names[1], "A", "24,91", "5", "29,91"};
+    zn::BoardState state;
+    const auto event = [&](CompetitionEventKind kind, int first = 0, uint32_t tick = 0) {
+        zn::CompetitionEvent e;
+        e.kind = kind;
+        e.team = names[first];
+        e.team2 = names[first + 1];
+        e.tick = tick;
+        return e;
+    };
+    zn::CompetitionEvent loaded = event(CompetitionEventKind::ListsLoaded);
+    loaded.lists = {{2, protocol}, {3, result}};
+    loaded.stageTag = 13;
+    loaded.listTitle = QStringLiteral("Kreisausscheid Vorlauf");
+    zn::ApplyBoardEvent(state, loaded);
+    zn::ApplyBoardEvent(state, event(CompetitionEventKind::RunStarted, 0, now - 90000));
+    for (int lane = 0; lane < 2; ++lane) {
+        zn::CompetitionEvent stop = event(CompetitionEventKind::LaneStopped);
+        stop.lane = lane;
+        stop.timeMs = lane == 0 ? 23456 : 24912;
+        stop.newText = lane == 0 ? QStringLiteral("23,45") : QStringLiteral("24,91");
+        zn::ApplyBoardEvent(state, stop);
+    }
+    zn::ApplyBoardEvent(state, event(CompetitionEventKind::Reset, 2));
+    const zn::BoardState afterReset = state;
+    zn::ApplyBoardEvent(state, event(CompetitionEventKind::RunStarted, 2, now - 18340));
+    zn::CompetitionEvent stop = event(CompetitionEventKind::LaneStopped, 2);
+    stop.lane = 1;
+    stop.timeMs = 17520;
+    stop.newText = QStringLiteral("17,52");
+    zn::ApplyBoardEvent(state, stop);
+    // The picture shows the last run beside the running pair, as in the
+    // moment of the start; the board itself clears it then.
+    state.lastRun = afterReset.lastRun;
+    state.showLastRun = true;
+    return state;
+}
 
 } // namespace
 
@@ -61,7 +115,10 @@ int main(int argc, char* argv[]) {
         form.ToggleBoard();
         zn::TFormBoard* board = form.FormBoard;
         board->showNormal();
-        board->resize(1280, 720);
+        // Offscreen the only screen is 800 x 600; the picture is the projector's.
+        board->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        board->resize(1920, 1080);
+        board->ShowState(BoardPicture(clock.now));
         board->ShowClocks();
         QApplication::processEvents();
         if (!board->grab().save(boardOut)) {

@@ -90,6 +90,8 @@ void TFormMain::PlaceBoard(int screenIndex, bool fullScreen) {
     if (!target) return;
     const QRect area = target->availableGeometry();
     FormBoard->setScreen(target);
+    // Never larger than its screen, whatever it shows or a saved size says.
+    FormBoard->setMaximumSize(target->geometry().size());
     FormBoard->resize(FormBoard->size().boundedTo(area.size()));
     FormBoard->move(area.center() - QPoint(FormBoard->width() / 2, FormBoard->height() / 2));
     if (fullScreen)
@@ -106,7 +108,12 @@ void TFormMain::SaveBoardPlace() {
     store->setValue(QStringLiteral("Bildschirm"),
                     FormBoard->screen() ? FormBoard->screen()->name() : QString());
     store->setValue(QStringLiteral("Vollbild"), FormBoard->isFullScreen());
-    if (!FormBoard->isFullScreen()) store->setValue(QStringLiteral("Groesse"), FormBoard->size());
+    if (!FormBoard->isFullScreen()) {
+        const QScreen* screen = FormBoard->screen();
+        const QSize size =
+            screen ? FormBoard->size().boundedTo(screen->availableGeometry().size()) : FormBoard->size();
+        store->setValue(QStringLiteral("Groesse"), size);
+    }
 }
 
 } // namespace zn

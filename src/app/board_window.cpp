@@ -1,6 +1,7 @@
 #include "app/board_window.h"
 
 #include "controls/digit.h"
+#include "controls/fit_label.h"
 #include "controls/qt_color.h"
 #include "core/run_time.h"
 
@@ -25,11 +26,10 @@ namespace {
 constexpr int kTickMs = 50;
 const QString kSpectatorStyle = QStringLiteral("background-color: black; color: white;");
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, Qt::Alignment align) {
-    auto* label = new QLabel(parent);
+TFitLabel* MakeLabel(QWidget* parent, const QString& name, Qt::Alignment align) {
+    auto* label = new TFitLabel(parent);
     label->setObjectName(name);
     label->setAlignment(align);
-    label->setTextFormat(Qt::PlainText);
     return label;
 }
 
@@ -60,17 +60,20 @@ TFormBoard::TFormBoard(ITickSource* clock, QWidget* parent) : QWidget(parent, Qt
     ShowState(state_);
 }
 
+// The lanes share one grid, so both teams, both clocks and both result lines
+// stand on the same rows whatever their texts.
 void TFormBoard::Build() {
-    auto* main = new QVBoxLayout(this);
+    main_ = new QVBoxLayout(this);
+    // The window's size is the screen's business, never its contents'.
+    main_->setSizeConstraint(QLayout::SetNoConstraint);
     Title = MakeLabel(this, QStringLiteral("Title"), Qt::AlignCenter);
-    main->addWidget(Title);
-    auto* lanes = new QHBoxLayout;
+    main_->addWidget(Title);
+    auto* lanes = lanes_ = new QGridLayout;
     for (int lane = 0; lane < 2; ++lane) {
-        auto* column = new QVBoxLayout;
         TeamName[lane] = MakeLabel(this, QStringLiteral("TeamName%1").arg(lane + 1), Qt::AlignCenter);
-        TeamName[lane]->setWordWrap(true);
-        column->addWidget(TeamName[lane]);
+        lanes->addWidget(TeamName[lane], 0, lane);
         auto* row = new QWidget(this);
+        row->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         auto* digits = new QHBoxLayout(row);
         digits->setContentsMargins(0, 0, 0, 0);
         digits->addStretch(1);
@@ -84,68 +87,77 @@ void TFormBoard::Build() {
             Digits[lane][i] = d;
             digits->addWidget(d);
             if (i == 2) {
-                auto* comma = MakeLabel(row, QStringLiteral("Comma%1").arg(lane + 1), Qt::AlignBottom);
-                comma->setText(QStringLiteral(","));
+                auto* comma = new QLabel(QStringLiteral(","), row);
+                comma->setObjectName(QStringLiteral("Comma%1").arg(lane + 1));
+                comma->setAlignment(Qt::AlignBottom | Qt::AlignHCenter);
                 comma->setStyleSheet(QStringLiteral("color: yellow;"));
+                commas_[lane] = comma;
                 digits->addWidget(comma);
             }
         }
         digits->addStretch(1);
         digitRows_[lane] = row;
-        column->addWidget(row, 1);
+        lanes->addWidget(row, 1, lane);
         LaneResult[lane] = MakeLabel(this, QStringLiteral("LaneResult%1").arg(lane + 1), Qt::AlignCenter);
         LastRun[lane] = MakeLabel(this, QStringLiteral("LastRun%1").arg(lane + 1), Qt::AlignCenter);
         LastRun[lane]->setStyleSheet(QStringLiteral("color: #9fd3ff;"));
-        column->addWidget(LaneResult[lane]);
-        column->addWidget(LastRun[lane]);
-        lanes->addLayout(column, 1);
+        lanes->addWidget(LaneResult[lane], 2, lane);
+        lanes->addWidget(LastRun[lane], 3, lane);
+        lanes->setColumnStretch(lane, 1);
     }
-    main->addLayout(lanes, 3);
+    main_->addLayout(lanes);
     FalseStart = MakeLabel(this, QStringLiteral("FalseStart"), Qt::AlignCenter);
-    FalseStart->setText(QStringLiteral("FEHLSTART"));
+    FalseStart->SetLine(QStringLiteral("FEHLSTART"));
     FalseStart->setStyleSheet(QStringLiteral("color: white; background-color: #c00000;"));
     FalseStart->hide();
-    main->addWidget(FalseStart);
+    main_->addWidget(FalseStart);
     auto* bottom = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     Best = MakeLabel(this, QStringLiteral("Best"), Qt::AlignLeft | Qt::AlignVCenter);
     Top = MakeLabel(this, QStringLiteral("Top"), Qt::AlignLeft | Qt::AlignTop);
-    Top->setStyleSheet(QStringLiteral("font-family: 'Liberation Mono', monospace;"));
+    // The list gives way to a false start: it shows the rows that fit.
+    Top->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     left->addWidget(Best);
     left->addWidget(Top, 1);
     bottom->addLayout(left, 1);
     auto* right = new QVBoxLayout;
-    Qr = MakeLabel(this, QStringLiteral("Qr"), Qt::AlignRight | Qt::AlignBottom);
+    Qr = new QLabel(this);
+    Qr->setObjectName(QStringLiteral("Qr"));
+    Qr->setAlignment(Qt::AlignRight | Qt::AlignBottom);
     Address = MakeLabel(this, QStringLiteral("Address"), Qt::AlignRight | Qt::AlignBottom);
     Qr->hide();
     Address->hide();
     right->addWidget(Qr, 1);
     right->addWidget(Address);
-    bottom->addLayout(right);
-    main->addLayout(bottom, 2);
+    bottom->addLayout(right, 1);
+    main_->addLayout(bottom, 1);
 }
 
 void TFormBoard::ShowState(const BoardState& state) {
     state_ = state;
-    Title->setText(state.listTitle);
+    Title->SetLine(QString(), state.listTitle);
     for (size_t lane = 0; lane < 2; ++lane) {
-        TeamName[lane]->setText(state.lanes[lane].team);
-        LaneResult[lane]->setText(LaneLine(state.lanes[lane]));
+        TeamName[lane]->SetLine(QString(), state.lanes[lane].team);
+        LaneResult[lane]->SetLine(LaneLine(state.lanes[lane]));
         const BoardLane& last = state.lastRun[lane];
-        LastRun[lane]->setText(state.showLastRun && !last.time.isEmpty()
-                                   ? QStringLiteral("Letzter Lauf: %1 – %2").arg(last.team, LaneLine(last))
-                                   : QString());
+        if (state.showLastRun && !last.time.isEmpty())
+            LastRun[lane]->SetLine(QStringLiteral("Letzter Lauf: "), last.team,
+                                   QStringLiteral(" – ") + LaneLine(last));
+        else
+            LastRun[lane]->SetLine(QString());
     }
     FalseStart->setVisible(state.phase == BoardState::FalseStart);
-    Best->setText(state.bestTime.isEmpty()
-                      ? QString()
-                      : QStringLiteral("Bestzeit: %1   %2").arg(state.bestTime, state.bestTeam));
-    QStringList lines;
+    if (state.bestTime.isEmpty())
+        Best->SetLine(QString());
+    else
+        Best->SetLine(QStringLiteral("Bestzeit: %1   ").arg(state.bestTime), state.bestTeam);
+    QList<FitLine> lines;
     for (int r = 1; r < state.top.size(); ++r) {
         const QStringList& row = state.top[r];
-        lines << QStringLiteral("%1  %2  %3").arg(row.value(0), 3).arg(row.value(1), -28).arg(row.value(5));
+        lines.append({QStringLiteral("%1  ").arg(row.value(0).trimmed(), 2), row.value(1).trimmed(),
+                      QStringLiteral("  ") + row.value(5).trimmed()});
     }
-    Top->setText(lines.join(QChar(u'\n')));
+    Top->SetLines(lines);
     UpdateTick();
     ShowClocks();
 }
@@ -180,9 +192,10 @@ void TFormBoard::ShowDigits(int lane, int32_t ms) {
 }
 
 void TFormBoard::SetLiveAddress(const QString& address, int qrSize, const std::vector<uint8_t>& qrDark) {
-    Address->setText(address);
+    Address->SetLine(QString(), address);
     Address->setVisible(!address.isEmpty());
     if (address.isEmpty() || qrSize <= 0) {
+        qr_ = QImage();
         Qr->hide();
         return;
     }
@@ -194,40 +207,61 @@ void TFormBoard::SetLiveAddress(const QString& address, int qrSize, const std::v
         for (int x = 0; x < qrSize; ++x)
             if (qrDark[static_cast<size_t>(y * qrSize + x)])
                 image.setPixel(x + quiet, y + quiet, qRgb(0, 0, 0));
-    Qr->setPixmap(QPixmap::fromImage(image.scaled(image.width() * 4, image.height() * 4)));
+    qr_ = image;
+    ScaleQr();
     Qr->show();
 }
 
-// Everything grows with the window: readable from 30 m on a projector.
+// Whole pixels a module, about a fifth of the board's height: scanned from
+// the stands, and still beside the result list on a 600-line screen.
+void TFormBoard::ScaleQr() {
+    if (qr_.isNull()) return;
+    const int module = std::max(1, std::max(height(), 200) / 5 / qr_.width());
+    Qr->setPixmap(QPixmap::fromImage(qr_.scaled(qr_.width() * module, qr_.height() * module)));
+}
+
+// Everything grows with the window's height, readable from 30 m on a
+// projector; what is too wide for half the width gives way in its label.
 void TFormBoard::Scale() {
     const int h = std::max(height(), 200);
-    const auto font = [](QLabel* label, int px, bool bold) {
+    const auto font = [](QWidget* label, int px, bool bold) {
         QFont f = label->font();
         f.setPixelSize(std::max(px, 8));
         f.setBold(bold);
         label->setFont(f);
     };
+    const int gap = std::max(2, h / 120);
+    main_->setContentsMargins(gap * 2, gap, gap * 2, gap);
+    main_->setSpacing(gap);
+    // Room between the lanes, so that their lines never run into each other.
+    lanes_->setHorizontalSpacing(gap * 4);
     font(Title, h / 16, true);
-    for (int lane = 0; lane < 2; ++lane) {
-        font(TeamName[lane], h / 14, true);
-        font(LaneResult[lane], h / 20, true);
-        font(LastRun[lane], h / 26, false);
-        // Digits as tall as a quarter of the board, half as wide, with
-        // segments an eighth of their width: legible from the back rows.
-        const int dh = std::max(h / 4, 40);
-        const int dw = std::min(dh * 11 / 20, width() / 2 / 7);
-        for (TDigit* d : Digits[static_cast<size_t>(lane)]) {
+    // Digits as tall as a quarter of the board, at most 11/20 as wide, with
+    // segments an eighth of their width: legible from the back rows. A lane
+    // has half the width: five digits, the comma (a sixth of the height) and
+    // six gaps must fit in it.
+    const int dh = std::max(h / 4, 40);
+    const int lane = (width() - 8 * gap) / 2;
+    const int digitGap = std::max(2, dh / 40);
+    const int dw = std::max(8, std::min(dh * 11 / 20, (lane - dh / 6 - 6 * digitGap) / 5));
+    for (int l = 0; l < 2; ++l) {
+        font(TeamName[l], h / 14, true);
+        font(LaneResult[l], h / 20, true);
+        font(LastRun[l], h / 26, false);
+        for (TDigit* d : Digits[static_cast<size_t>(l)]) {
             d->setFixedSize(dw, dh);
             d->SetThickness(std::max(3, dw / 8));
         }
-        if (auto* comma = digitRows_[lane]->findChild<QLabel*>(QStringLiteral("Comma%1").arg(lane + 1)))
-            font(comma, dh / 2, true);
-        digitRows_[lane]->setMinimumHeight(dh);
+        font(commas_[l], dh / 2, true);
+        commas_[l]->setFixedSize(dh / 6, dh);
+        digitRows_[l]->layout()->setSpacing(digitGap);
+        digitRows_[l]->setFixedHeight(dh);
     }
     font(FalseStart, h / 8, true);
     font(Best, h / 20, true);
     font(Top, h / 28, false);
     font(Address, h / 30, false);
+    ScaleQr();
 }
 
 void TFormBoard::resizeEvent(QResizeEvent* event) {

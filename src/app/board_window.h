@@ -3,22 +3,28 @@
 #include "core/board_state.h"
 #include "core/tick_source.h"
 
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <functional>
 
+class QGridLayout;
 class QLabel;
 class QTimer;
+class QVBoxLayout;
 
 namespace zn {
 
 class TDigit;
+class TFitLabel;
 
 // "Anzeigetafel": the run for spectators on a projector or a second screen.
 // Both lanes' teams, their clocks in seven-segment digits, each lane's time,
 // penalty and total, the last run after a reset, the best time and the top of
 // the result list; high contrast, scaled to the window, no controls. It only
-// shows what it is given: closing it never touches the timing.
+// shows what it is given: closing it never touches the timing. It is laid out
+// for the window it has: names give way ("…"), never the window, so a long
+// name cannot push lane 2 or the QR code off the screen.
 class TFormBoard : public QWidget {
     Q_OBJECT
 public:
@@ -35,15 +41,15 @@ public:
     // The board was closed by its window.
     std::function<void()> OnClosed;
 
-    QLabel* Title = nullptr;
-    std::array<QLabel*, 2> TeamName{};
+    TFitLabel* Title = nullptr;
+    std::array<TFitLabel*, 2> TeamName{};
     std::array<std::array<TDigit*, 5>, 2> Digits{};
-    std::array<QLabel*, 2> LaneResult{};
-    std::array<QLabel*, 2> LastRun{};
-    QLabel* FalseStart = nullptr;
-    QLabel* Best = nullptr;
-    QLabel* Top = nullptr;
-    QLabel* Address = nullptr;
+    std::array<TFitLabel*, 2> LaneResult{};
+    std::array<TFitLabel*, 2> LastRun{};
+    TFitLabel* FalseStart = nullptr;
+    TFitLabel* Best = nullptr;
+    TFitLabel* Top = nullptr;
+    TFitLabel* Address = nullptr;
     QLabel* Qr = nullptr;
     QTimer* Tick = nullptr;
 
@@ -63,11 +69,16 @@ private:
     void UpdateTick();
     void ShowDigits(int lane, int32_t ms);
     void Scale();
+    void ScaleQr();
 
     ITickSource* clock_;
     BoardState state_;
     std::array<int32_t, 2> shownMs_{};
     std::array<QWidget*, 2> digitRows_{};
+    std::array<QLabel*, 2> commas_{};
+    QVBoxLayout* main_ = nullptr;
+    QGridLayout* lanes_ = nullptr;
+    QImage qr_; // the code with its quiet zone, one pixel a module
 };
 
 } // namespace zn

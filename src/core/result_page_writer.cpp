@@ -16,12 +16,18 @@ QString PageHead(const ResultPageInput& in) {
     const QString app = HtmlEscape(in.applicationTitle);
     const QString t1 = HtmlEscape(in.title1);
     const QString t2 = HtmlEscape(in.title2);
+    // Without the competition's titles (the live page has none) the list
+    // and its caption name the page, and no empty heading stands above them.
+    const bool titled = !in.title1.trimmed().isEmpty() || !in.title2.trimmed().isEmpty();
     QString s;
     s += QStringLiteral("<HTML>\r\n<HEAD>\r\n");
     s += QStringLiteral("<!-- Ergebnisliste der Kronvik Zeitnahme -->\r\n");
-    s += QStringLiteral("<TITLE>") + app + u' ' + t1 + QStringLiteral(" | ") + t2 +
+    s += QStringLiteral("<TITLE>") + app + u' ' +
+         (titled ? t1 + QStringLiteral(" | ") + t2
+                 : QStringList{HtmlEscape(in.listTitle), HtmlEscape(in.listCaption)}.join(u' ').trimmed()) +
          QStringLiteral("</TITLE>\r\n");
     s += QStringLiteral("<META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\">\r\n");
+    s += QStringLiteral("<META name=viewport content=\"width=device-width, initial-scale=1\">\r\n");
     s += QStringLiteral("<META name=keywords content=\"") + app + QStringLiteral("\">\r\n");
     s += QStringLiteral("<STYLE type=text/css>\r\n");
     s += QStringLiteral("body {font-family: Verdana, Arial, Helvetica, sans-serif; font-size: 12px; "
@@ -39,11 +45,18 @@ QString PageHead(const ResultPageInput& in) {
     s += QStringLiteral("\ttd {text-align: center}\r\n");
     s += QStringLiteral("\ttd:first-child + td {text-align: left}\r\n");
     s += QStringLiteral("\ttd:last-child {font-weight: bold}\r\n");
+    // A phone (under 640 CSS pixels) gets 16 px text, no dashed borders to
+    // waste its width and headings that may break ("Gesamtzeit" stays on a
+    // 390 px screen); a PC shows the page as it always did.
+    s += QStringLiteral(
+        "\t@media (max-width: 640px) {body, table {font-size: 16px} h1 {font-size: 22px} "
+        "td, th {border-width: 0; padding: 3px 1px} th {font-size: 12px; overflow-wrap: anywhere}}\r\n");
     s += QStringLiteral("</STYLE></HEAD>\r\n<BODY>\r\n");
     // The red mark between the titles is drawn, not taken from a symbol
     // font: a font the reader's system lacks shows a plain letter instead.
-    s += QStringLiteral("<h1><center><i>") + t1 + QStringLiteral("</i> ") + kTitleMark +
-         QStringLiteral("<i>") + t2 + QStringLiteral("</i></h1>\r\n");
+    if (titled)
+        s += QStringLiteral("<h1><center><i>") + t1 + QStringLiteral("</i> ") + kTitleMark +
+             QStringLiteral("<i>") + t2 + QStringLiteral("</i></h1>\r\n");
     s += QStringLiteral("<H3><center>") + HtmlEscape(in.listTitle) + QStringLiteral("<BR>") +
          HtmlEscape(in.listCaption) + QStringLiteral("</H3>\r\n");
     return s;

@@ -1,14 +1,20 @@
 #include "app/board_window.h"
 #include "controls/bit_btn_with_color.h"
+#include "controls/digit.h"
+#include "controls/fit_label.h"
 #include "test_platform.h"
 
 #include "live/live_server.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLayout>
+#include <QScreen>
+#include <QSettings>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QToolButton>
@@ -162,4 +168,117 @@ TEST_F(Board, LivePageFollowsTheConsoleAndTheBoardShowsItsAddress) {
     form->SetLivePage(false, port);
     EXPECT_FALSE(form->LiveServer());
     EXPECT_FALSE(board->Address->isVisibleTo(board));
+}
+
+namespace {
+
+// Team names as long as the longest of a district's lists (40 characters).
+const QStringList kLongNames{
+    "Freiwillige Feuerwehr Oberlangenhausen 1", "Löschzug Wettkampfgruppe Süd-Ost Bärental",
+    "Jugendfeuerwehr Niederkirchberg-Altstadt", "Werkfeuerwehr Chemiepark Rheinufer Nord"};
+
+class BoardOnScreens : public ::testing::Test {
+protected:
+    Workbench wb;
+    std::unique_ptr<TFormMain> form;
+
+    void SetUp() override { form = wb.MakeForm(); }
+    void TearDown() override { form.reset(); }
+
+    // The teams in the time protocol; run 1 recorded, the next pair named.
+    void RunFirstPair(const QStringList& names) {
+        QList<QStringList> rows{ProtocolHeaderRow()};
+        for (int i = 0; i < names.size(); ++i)
+            rows << QStringList{QString::number(i + 1), names[i]};
+        FillList(form->SortGrid2, rows);
+        form->SelectDatenbank(form->DatenbanknachVorlauf2);
+        form->RebuildLaneLists();
+        form->UpdateCommandStates();
+        QTest::mouseClick(form->bSTART, Qt::LeftButton);
+        wb.clock.now += 23456;
+        QTest::keyClick(form.get(), Qt::Key_1);
+        wb.clock.now += 1000;
+        QTest::keyClick(form.get(), Qt::Key_2);
+        QTest::keyClick(form.get(), Qt::Key_0);
+    }
+    TFormBoard* Open() {
+        QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
+        return form->FormBoard;
+    }
+};
+
+// Every line of the board inside the board, drawn within its label's width.
+void ExpectFits(TFormBoard* board, const char* where) {
+    SCOPED_TRACE(where);
+    board->layout()->activate();
+    const QRect area = board->rect();
+    for (TFitLabel* label : board->findChildren<TFitLabel*>()) {
+        if (!label->isVisibleTo(board)) continue;
+        const QRect r(label->mapTo(board, QPoint(0, 0)), label->size());
+        EXPECT_TRUE(area.contains(r)) << label->objectName().toStdString();
+        EXPECT_LE(label->Fit().width, label->contentsRect().width()) << label->objectName().toStdString();
+    }
+    const auto rectOf = [board](QWidget* w) { return QRect(w->mapTo(board, QPoint(0, 0)), w->size()); };
+    for (int i = 0; i < 5; ++i) {
+        const QRect left = rectOf(board->Digits[0][i]);
+        const QRect right = rectOf(board->Digits[1][i]);
+        EXPECT_TRUE(area.contains(left) && area.contains(right));
+        EXPECT_EQ(left.bottom(), right.bottom()) << "both clocks on one baseline";
+        EXPECT_GE(left.height(), area.height() / 4) << "readable from 30 m";
+        EXPECT_GT(right.left(), rectOf(board->Digits[0][4]).right());
+    }
+    EXPECT_FALSE(rectOf(board->LastRun[0]).intersects(rectOf(board->LastRun[1])));
+    if (board->Qr->isVisibleTo(board)) {
+        EXPECT_TRUE(area.contains(rectOf(board->Qr)));
+    }
+}
+
+} // namespace
+
+TEST_F(BoardOnScreens, LongNamesFitTheProjectorTheTelevisionAndTheLaptop) {
+    ASSERT_TRUE(Workbench::ShowActive(*form));
+    form->SetLivePage(true, 0); // the QR code in the corner
+    RunFirstPair(kLongNames);
+    TFormBoard* board = Open();
+    ASSERT_TRUE(board);
+    ASSERT_EQ(QGuiApplication::screens().size(), 3);
+    for (int screen : {1, 2, 0}) {
+        board->OnScreenChosen(screen);
+        const QSize size = QGuiApplication::screens()[screen]->geometry().size();
+        // Full screen is the window system's answer, delivered as an event.
+        for (int i = 0; i < 50 && board->size() != size; ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        ASSERT_EQ(board->size(), size);
+        EXPECT_LE(board->layout()->minimumSize().width(), size.width());
+        EXPECT_LE(board->layout()->minimumSize().height(), size.height());
+        ExpectFits(board, qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
+        // The names give way, the times stay whole.
+        const TFitLabel::Shown last = board->LastRun[1]->Fit();
+        ASSERT_EQ(last.lines.size(), 1);
+        EXPECT_TRUE(last.lines[0].endsWith("Gesamt 24,45")) << last.lines[0].toStdString();
+        EXPECT_EQ(board->TeamName[0]->text(), "3 " + kLongNames[2]);
+    }
+    EXPECT_TRUE(board->LastRun[0]->Fit().lines[0].contains(u'…'));
+}
+
+// A name pasted by mistake: the window stays on its screen, and so does the
+// size it saves.
+TEST_F(BoardOnScreens, AHugeNameNeverWidensTheWindowNorItsSavedSize) {
+    {
+        QSettings store(wb.SettingsPath(), QSettings::IniFormat);
+        store.setValue("Anzeigetafel/Bildschirm", "Laptop");
+        store.setValue("Anzeigetafel/Vollbild", false);
+        store.setValue("Anzeigetafel/Groesse", QSize(32767, 600)); // what a longer name once saved
+    }
+    ASSERT_TRUE(Workbench::ShowActive(*form));
+    TFormBoard* board = Open();
+    ASSERT_TRUE(board);
+    RunFirstPair({QString(3000, u'W'), "Zwei", "Drei", "Vier"});
+    EXPECT_FALSE(board->isFullScreen());
+    EXPECT_LE(board->width(), 800);
+    ExpectFits(board, "a window on the laptop");
+    QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier); // closed: saves its place
+    EXPECT_LE(
+        QSettings(wb.SettingsPath(), QSettings::IniFormat).value("Anzeigetafel/Groesse").toSize().width(),
+        800);
 }

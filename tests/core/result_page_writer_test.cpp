@@ -103,3 +103,16 @@ TEST(ResultPage, WriteReportsFailure) {
     EXPECT_FALSE(bad.ok);
     EXPECT_EQ(bad.errorText, "Der Schreibfehler der Datei: " + dir.filePath("fehlt/Ergebnis.html"));
 }
+
+// The live page's list has no competition titles: the list and its caption
+// name it, and it is laid out for a phone's width.
+TEST(ResultPage, WithoutTitlesTheListNamesThePage) {
+    ResultPageInput in = ResultPage();
+    in.title1 = in.title2 = " ";
+    const QString page = ResultPageText(in);
+    EXPECT_TRUE(page.contains("<TITLE>Zeitnahme Finale Ergebnis</TITLE>"));
+    EXPECT_FALSE(page.contains("<h1>"));
+    EXPECT_TRUE(page.contains("<META name=viewport content=\"width=device-width, initial-scale=1\">"));
+    in.title1 = "Pokal";
+    EXPECT_TRUE(ResultPageText(in).contains("<TITLE>Zeitnahme Pokal |  </TITLE>"));
+}
