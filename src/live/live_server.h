@@ -23,7 +23,8 @@ QrMatrix QrCodeFor(const QString& text);
 // console's clocks never wait for it. Routes: "/" the board page (it polls
 // "/state.json" about four times a second and runs the clocks itself from the
 // start instant), "/state.json", "/ergebnis" the shown result list as the
-// HTML export writes it. GET and HEAD only; anything else is refused.
+// HTML export writes it. GET and HEAD only; anything else is refused. What
+// one client and all of them may cost is in LiveLimits (live_tcp_server.h).
 class TLiveServer {
 public:
     static constexpr int kMaxConnections = 512;
