@@ -1,9 +1,9 @@
 #include "live/live_server.h"
 
+#include "live/live_address.h"
 #include "live/live_http.h"
 #include "live/live_tcp_server.h"
 
-#include <QNetworkInterface>
 #include <QThread>
 #include <atomic>
 #include <future>
@@ -122,18 +122,11 @@ void TLiveServer::SetState(const BoardState& state) {
 }
 
 QString TLiveServer::Address() const {
-    for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces()) {
-        const auto flags = nic.flags();
-        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning) ||
-            flags.testFlag(QNetworkInterface::IsLoopBack))
-            continue;
-        for (const QNetworkAddressEntry& entry : nic.addressEntries()) {
-            const QHostAddress ip = entry.ip();
-            if (ip.protocol() == QAbstractSocket::IPv4Protocol && !ip.isLoopback())
-                return QStringLiteral("http://%1:%2/").arg(ip.toString()).arg(Port());
-        }
-    }
-    return QStringLiteral("http://localhost:%1/").arg(Port());
+    return ChooseLiveAddresses(LocalInterfaces(), Port()).preferred;
+}
+
+QStringList TLiveServer::Addresses() const {
+    return ChooseLiveAddresses(LocalInterfaces(), Port()).all;
 }
 
 } // namespace zn

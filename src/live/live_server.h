@@ -4,6 +4,7 @@
 #include "core/tick_source.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -44,8 +45,12 @@ public:
     // The board as the main thread last saw it; copied, thread-safe.
     void SetState(const BoardState& state);
 
-    // "http://<this machine's address in the local network>:<port>/".
+    // "http://<this machine's address in the local network>:<port>/"
+    // (ChooseLiveAddresses in live_address.h says which address).
     QString Address() const;
+    // Every address the page answers on, the preferred one first, each with
+    // its interface: "http://192.168.178.20:8080/ (wlan0)".
+    QStringList Addresses() const;
 
 private:
     struct Impl;
