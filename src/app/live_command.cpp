@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSettings>
+#include <QStatusBar>
 #include <QToolButton>
 
 namespace zn {
@@ -71,30 +72,45 @@ void TFormMain::SetLivePage(bool on, uint16_t port) {
     if (live_) live_->Stop();
     live_.reset();
     StatusPanelLive->hide();
+    StatusPanelLive->setToolTip(QString());
     if (on) {
         live_ = std::make_unique<TLiveServer>(platform_.clock);
         live_->SetState(Board());
         QString error;
         if (!live_->Start(port, &error)) {
             live_.reset();
-            StatusPanelLive->setText(QStringLiteral("Live-Seite aus: %1").arg(error));
+            // The reason is longer than the status bar leaves it: whole in the tooltip.
+            const QString notice = QStringLiteral("Live-Seite aus: %1").arg(error);
+            StatusPanelLive->setText(notice);
+            StatusPanelLive->setToolTip(notice);
             StatusPanelLive->show();
         }
     }
+    // Ticked and remembered only when something listens.
+    const bool running = live_ != nullptr;
     {
         const QSignalBlocker quiet(LiveSeite1);
-        LiveSeite1->setChecked(on);
+        LiveSeite1->setChecked(running);
     }
     if (FormBoard) ShowLiveAddress(FormBoard);
     if (platform_.settings) {
         if (auto store = platform_.settings()) {
             store->beginGroup(kLiveGroup);
-            store->setValue(QStringLiteral("Aktiv"), on);
+            store->setValue(QStringLiteral("Aktiv"), running);
             store->setValue(QStringLiteral("Port"), port);
         }
     }
-    StatusPanel1->setText(live_ ? QStringLiteral(" Live-Seite: %1").arg(live_->Address())
-                                : StatusPanel1->text());
+    // The message panel is rewritten by the next message (a loaded workbook):
+    // the addresses stay in the status bar's tooltip.
+    if (running) {
+        StatusPanel1->setText(QStringLiteral(" Live-Seite: %1").arg(live_->Address()));
+        QStringList all = live_->Addresses();
+        if (all.isEmpty()) all << live_->Address() + QStringLiteral(" (nur dieser Rechner)");
+        StatusBar1->setToolTip(
+            QStringLiteral("Live-Seite (ohne Passwort, für jeden im Netz):\n%1").arg(all.join(u'\n')));
+    } else {
+        StatusBar1->setToolTip(QString());
+    }
 }
 
 void TFormMain::ShowLiveAddress(TFormBoard* board) {

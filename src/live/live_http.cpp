@@ -5,11 +5,6 @@
 #include "core/stages.h"
 
 #include <QFile>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
-#include <QTcpSocket>
-#include <QTimer>
-#include <unistd.h>
 
 // Q_INIT_RESOURCE has to run outside any namespace.
 static void InitLiveQrc() {
@@ -70,15 +65,13 @@ LiveAnswer Text(int status, const QString& text) {
 
 } // namespace
 
-LiveAnswer LiveRoute(QHttpServerRequest::Method method, const QString& path, qsizetype requestBytes,
-                     qsizetype maxRequestBytes, const LiveSource& source) {
-    if (requestBytes > maxRequestBytes) return Text(413, QStringLiteral("Anfrage zu groß."));
-    if (method != QHttpServerRequest::Method::Get && method != QHttpServerRequest::Method::Head) {
+LiveAnswer LiveRoute(const QByteArray& method, const QByteArray& path, const LiveSource& source) {
+    if (method != "GET" && method != "HEAD") {
         LiveAnswer a = Text(405, QStringLiteral("Diese Seite kann nur gelesen werden."));
         a.headers.append(std::pair<QByteArray, QByteArray>("Allow", "GET, HEAD"));
         return a;
     }
-    if (path == u"/") {
+    if (path == "/") {
         // The page's own script and styles only; it asks nothing of other sites.
         return {200,
                 kHtml,
@@ -86,11 +79,11 @@ LiveAnswer LiveRoute(QHttpServerRequest::Method method, const QString& path, qsi
                 {{"Content-Security-Policy", "default-src 'self'; script-src 'unsafe-inline'; style-src "
                                              "'unsafe-inline'; img-src 'self' data:"}}};
     }
-    if (path == u"/state.json") {
+    if (path == "/state.json") {
         const std::shared_ptr<const BoardState> state = source.State();
         return {200, "application/json", BoardJson(*state, source.Now()), {{"Cache-Control", "no-store"}}};
     }
-    if (path == u"/ergebnis") {
+    if (path == "/ergebnis") {
         const std::shared_ptr<const BoardState> state = source.State();
         // No script may run on a page made of list texts.
         return {200,
@@ -103,78 +96,105 @@ LiveAnswer LiveRoute(QHttpServerRequest::Method method, const QString& path, qsi
     return Text(404, QStringLiteral("Diese Seite gibt es nicht. Die Anzeige steht unter „/“."));
 }
 
-LiveTcpServer::LiveTcpServer(int maxConnections, qsizetype maxUnanswered, QObject* parent)
-    : QTcpServer(parent), maxConnections_(maxConnections), maxUnanswered_(maxUnanswered) {
-    setMaxPendingConnections(maxConnections);
+LiveAnswer LiveRefusal(int status, const QString& text) {
+    return Text(status, text);
 }
 
-void LiveTcpServer::incomingConnection(qintptr handle) {
-    if (open_ >= maxConnections_) {
-        qCInfo(lcLive) << "connection refused:" << open_ << "open";
-        ::close(static_cast<int>(handle));
-        return;
+std::optional<LiveRequestHead> ParseRequestHead(QByteArrayView head) {
+    QList<QByteArrayView> lines;
+    for (qsizetype from = 0; from <= head.size();) {
+        qsizetype end = head.indexOf('\n', from);
+        if (end < 0) end = head.size();
+        QByteArrayView line = head.sliced(from, end - from);
+        if (line.endsWith('\r')) line.chop(1);
+        lines.append(line);
+        from = end + 1;
     }
-    auto* socket = new QTcpSocket(this);
-    if (!socket->setSocketDescriptor(handle)) {
-        delete socket;
-        ::close(static_cast<int>(handle));
-        return;
-    }
-    ++open_;
-    connect(socket, &QObject::destroyed, this, [this] { --open_; });
-    // Owned by the socket and connected to it as receiver, so that they keep
-    // working even when the HTTP layer has dropped its own connections to a
-    // socket that sent garbage.
-    const auto cut = [socket] {
-        socket->abort();
-        socket->deleteLater();
-    };
-    auto* idle = new QTimer(socket);
-    idle->setSingleShot(true);
-    idle->setInterval(kIdleMs);
-    connect(idle, &QTimer::timeout, socket, cut);
-    idle->start();
-    // Connected before the HTTP layer's own reader, so this sees each chunk
-    // before it is parsed; the HTTP layer resets the count with each answer.
-    connect(socket, &QTcpSocket::readyRead, socket, [socket, idle, cut, max = maxUnanswered_] {
-        idle->start();
-        const qsizetype unanswered = socket->property("znUnanswered").toLongLong() + socket->bytesAvailable();
-        socket->setProperty("znUnanswered", unanswered);
-        if (unanswered > max) {
-            qCInfo(lcLive) << "request too large from" << socket->peerAddress();
-            // After the HTTP layer's reader has taken this chunk, which it
-            // would otherwise read from a closed socket.
-            QTimer::singleShot(0, socket, cut);
+    // "GET /state.json HTTP/1.1": three parts, one space apart.
+    const QByteArrayView first = lines.value(0);
+    const qsizetype space1 = first.indexOf(' ');
+    const qsizetype space2 = space1 < 0 ? -1 : first.indexOf(' ', space1 + 1);
+    if (space1 <= 0 || space2 <= space1 + 1 || first.indexOf(' ', space2 + 1) >= 0) return std::nullopt;
+    LiveRequestHead r;
+    r.method = first.first(space1).toByteArray();
+    for (char c : r.method)
+        if (c < 'A' || c > 'Z') return std::nullopt;
+    const QByteArrayView target = first.sliced(space1 + 1, space2 - space1 - 1);
+    for (char c : target)
+        if (static_cast<unsigned char>(c) <= ' ' || c == 0x7f) return std::nullopt;
+    const QByteArrayView version = first.sliced(space2 + 1);
+    if (version != "HTTP/1.1" && version != "HTTP/1.0") return std::nullopt;
+    const qsizetype query = target.indexOf('?');
+    r.path = (query < 0 ? target : target.first(query)).toByteArray();
+
+    bool close = false;
+    bool keepAlive = false;
+    bool lengthSeen = false;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArrayView line = lines[i];
+        if (line.isEmpty()) continue;
+        const qsizetype colon = line.indexOf(':');
+        if (colon <= 0) return std::nullopt;
+        const QByteArray name = line.first(colon).toByteArray().toLower();
+        if (name.contains(' ') || name.contains('\t')) return std::nullopt;
+        const QByteArray value = line.sliced(colon + 1).toByteArray().trimmed();
+        if (name == "connection") {
+            for (const QByteArray& token : value.toLower().split(',')) {
+                const QByteArray t = token.trimmed();
+                close = close || t == "close";
+                keepAlive = keepAlive || t == "keep-alive";
+                r.upgrade = r.upgrade || t == "upgrade";
+            }
+        } else if (name == "upgrade") {
+            r.upgrade = true;
+        } else if (name == "transfer-encoding") {
+            r.contentLength = -1;
+        } else if (name == "content-length") {
+            bool ok = false;
+            const qint64 length = value.toLongLong(&ok);
+            // Two lengths that differ leave the body's end unknown.
+            if (!ok || length < 0 || (lengthSeen && length != r.contentLength && r.contentLength >= 0))
+                return std::nullopt;
+            if (r.contentLength >= 0) r.contentLength = length;
+            lengthSeen = true;
         }
-    });
-    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    addPendingConnection(socket);
+    }
+    r.keepAlive = version == "HTTP/1.1" ? !close : keepAlive && !close;
+    return r;
 }
 
-LiveHttpServer::LiveHttpServer(const LiveSource& source, qsizetype maxRequestBytes, QObject* parent)
-    : QAbstractHttpServer(parent), source_(source), maxRequestBytes_(maxRequestBytes) {}
-
-bool LiveHttpServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
-    socket->setProperty("znUnanswered", 0);
-    qsizetype bytes = request.url().toString().size() + request.body().size();
-    for (const auto& [key, value] : request.headers())
-        bytes += key.size() + value.size() + 4;
-    const LiveAnswer a = LiveRoute(request.method(), request.url().path(), bytes, maxRequestBytes_, source_);
-    QHttpServerResponder responder = makeResponder(request, socket);
-    responder.writeStatusLine(static_cast<QHttpServerResponder::StatusCode>(a.status));
-    responder.writeHeader("Content-Type", a.contentType);
-    responder.writeHeader("Content-Length", QByteArray::number(a.body.size()));
-    responder.writeHeader("X-Content-Type-Options", "nosniff");
-    responder.writeHeader("Referrer-Policy", "no-referrer");
+QByteArray LiveResponseBytes(const LiveAnswer& a, bool head, bool keepAlive) {
+    const char* reason = "OK";
+    switch (a.status) {
+    case 400:
+        reason = "Bad Request";
+        break;
+    case 404:
+        reason = "Not Found";
+        break;
+    case 405:
+        reason = "Method Not Allowed";
+        break;
+    case 413:
+        reason = "Content Too Large";
+        break;
+    case 503:
+        reason = "Service Unavailable";
+        break;
+    default:
+        break;
+    }
+    QByteArray out;
+    out.reserve(a.body.size() + 512);
+    out += "HTTP/1.1 " + QByteArray::number(a.status) + ' ' + reason + "\r\n";
+    out += "Content-Type: " + a.contentType + "\r\n";
+    out += "Content-Length: " + QByteArray::number(a.body.size()) + "\r\n";
+    out += "X-Content-Type-Options: nosniff\r\nReferrer-Policy: no-referrer\r\n";
     for (const auto& [key, value] : a.headers)
-        responder.writeHeader(key, value);
-    // HEAD: the same headers, the body left out.
-    responder.writeBody(request.method() == QHttpServerRequest::Method::Head ? QByteArray() : a.body);
-    return true;
-}
-
-void LiveHttpServer::missingHandler(const QHttpServerRequest&, QTcpSocket* socket) {
-    socket->abort(); // never reached: every request has an answer above
+        out += key + ": " + value + "\r\n";
+    out += keepAlive ? "Connection: keep-alive\r\n\r\n" : "Connection: close\r\n\r\n";
+    if (!head) out += a.body;
+    return out;
 }
 
 } // namespace zn

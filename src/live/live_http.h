@@ -3,13 +3,13 @@
 #include "core/board_state.h"
 #include "core/tick_source.h"
 
-#include <QAbstractHttpServer>
 #include <QByteArray>
-#include <QHttpServerRequest>
+#include <QByteArrayView>
+#include <QList>
 #include <QLoggingCategory>
-#include <QTcpServer>
 #include <memory>
 #include <mutex>
+#include <optional>
 
 namespace zn {
 
@@ -25,12 +25,28 @@ public:
     // The board as last set; never null.
     std::shared_ptr<const BoardState> State() const;
     uint32_t Now() const { return clock_->TickCount(); }
+    ITickSource* Clock() const { return clock_; }
 
 private:
     ITickSource* clock_;
     mutable std::mutex mutex_;
     std::shared_ptr<const BoardState> state_ = std::make_shared<const BoardState>();
 };
+
+// A request's line and headers as far as this server cares.
+struct LiveRequestHead {
+    QByteArray method; // as sent: "GET", "HEAD", ...
+    QByteArray path;   // the target without its query
+    bool keepAlive = true;
+    bool upgrade = false;     // asks for another protocol (WebSocket)
+    qint64 contentLength = 0; // -1: a body of unknown length (chunked)
+};
+
+// `head` is the request line and the header lines, without the blank line
+// that ends them; lines end in CRLF or LF. None when it is not HTTP/1.x.
+// HTTP/1.1 keeps the connection unless it says "Connection: close"; HTTP/1.0
+// closes it unless it says "Connection: keep-alive".
+std::optional<LiveRequestHead> ParseRequestHead(QByteArrayView head);
 
 // One answer of the fixed route table.
 struct LiveAnswer {
@@ -40,45 +56,15 @@ struct LiveAnswer {
     QList<std::pair<QByteArray, QByteArray>> headers; // besides type and length
 };
 
-// The answer to `method` for `path`; `requestBytes` is the request's size
-// (target, headers and body). Nothing in a request names a file: the three
-// paths are the whole table.
-LiveAnswer LiveRoute(QHttpServerRequest::Method method, const QString& path, qsizetype requestBytes,
-                     qsizetype maxRequestBytes, const LiveSource& source);
+// The answer to `method` for `path`. Nothing in a request names a file: the
+// three paths are the whole table.
+LiveAnswer LiveRoute(const QByteArray& method, const QByteArray& path, const LiveSource& source);
 
-// Accepts at most `maxConnections` sockets at a time; one more is closed at
-// once, so a flood of connections cannot eat the console's file handles.
-// A connection that sends more than `maxUnanswered` bytes without getting an
-// answer, or stays silent for kIdleMs, is cut.
-class LiveTcpServer final : public QTcpServer {
-public:
-    LiveTcpServer(int maxConnections, qsizetype maxUnanswered, QObject* parent = nullptr);
-    int OpenConnections() const { return open_; }
+// A status-only answer with a German text, for requests that never reach the
+// route table (too large, not HTTP).
+LiveAnswer LiveRefusal(int status, const QString& text);
 
-    // A phone that sleeps keeps its socket; 30 s frees the slot without
-    // troubling a page that polls four times a second.
-    static constexpr int kIdleMs = 30000;
-
-protected:
-    void incomingConnection(qintptr handle) override;
-
-private:
-    int maxConnections_;
-    qsizetype maxUnanswered_;
-    int open_ = 0;
-};
-
-class LiveHttpServer final : public QAbstractHttpServer {
-public:
-    LiveHttpServer(const LiveSource& source, qsizetype maxRequestBytes, QObject* parent = nullptr);
-
-protected:
-    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
-    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
-
-private:
-    const LiveSource& source_;
-    qsizetype maxRequestBytes_;
-};
+// The answer as it goes over the wire; HEAD gets the headers without the body.
+QByteArray LiveResponseBytes(const LiveAnswer& answer, bool head, bool keepAlive);
 
 } // namespace zn

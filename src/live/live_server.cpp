@@ -1,8 +1,9 @@
 #include "live/live_server.h"
 
+#include "live/live_address.h"
 #include "live/live_http.h"
+#include "live/live_tcp_server.h"
 
-#include <QNetworkInterface>
 #include <QThread>
 #include <atomic>
 #include <future>
@@ -48,15 +49,12 @@ protected:
         // the clock get the cores first and the page answers a little later.
         if (setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19) != 0)
             qCInfo(lcLive) << "server thread keeps its priority";
-        // bind() makes the HTTP layer the socket server's parent.
-        LiveHttpServer http(source_, TLiveServer::kMaxRequestBytes);
-        auto* tcp = new LiveTcpServer(TLiveServer::kMaxConnections, 2 * TLiveServer::kMaxRequestBytes, &http);
-        if (!tcp->listen(QHostAddress::Any, port_)) {
-            ready_.set_value({false, port_, ListenError(*tcp, port_)});
+        LiveTcpServer tcp(source_, LiveLimits{});
+        if (!tcp.listen(QHostAddress::Any, port_)) {
+            ready_.set_value({false, port_, ListenError(tcp, port_)});
             return;
         }
-        http.bind(tcp);
-        ready_.set_value({true, tcp->serverPort(), {}});
+        ready_.set_value({true, tcp.serverPort(), {}});
         exec();
     }
 
@@ -67,6 +65,9 @@ private:
 };
 
 } // namespace
+
+static_assert(LiveLimits{}.maxConnections == TLiveServer::kMaxConnections);
+static_assert(LiveLimits{}.maxRequestBytes == TLiveServer::kMaxRequestBytes);
 
 struct TLiveServer::Impl {
     explicit Impl(ITickSource* clock) : source(clock) {}
@@ -121,18 +122,11 @@ void TLiveServer::SetState(const BoardState& state) {
 }
 
 QString TLiveServer::Address() const {
-    for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces()) {
-        const auto flags = nic.flags();
-        if (!flags.testFlag(QNetworkInterface::IsUp) || !flags.testFlag(QNetworkInterface::IsRunning) ||
-            flags.testFlag(QNetworkInterface::IsLoopBack))
-            continue;
-        for (const QNetworkAddressEntry& entry : nic.addressEntries()) {
-            const QHostAddress ip = entry.ip();
-            if (ip.protocol() == QAbstractSocket::IPv4Protocol && !ip.isLoopback())
-                return QStringLiteral("http://%1:%2/").arg(ip.toString()).arg(Port());
-        }
-    }
-    return QStringLiteral("http://localhost:%1/").arg(Port());
+    return ChooseLiveAddresses(LocalInterfaces(), Port()).preferred;
+}
+
+QStringList TLiveServer::Addresses() const {
+    return ChooseLiveAddresses(LocalInterfaces(), Port()).all;
 }
 
 } // namespace zn

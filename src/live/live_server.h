@@ -4,6 +4,7 @@
 #include "core/tick_source.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -23,7 +24,8 @@ QrMatrix QrCodeFor(const QString& text);
 // console's clocks never wait for it. Routes: "/" the board page (it polls
 // "/state.json" about four times a second and runs the clocks itself from the
 // start instant), "/state.json", "/ergebnis" the shown result list as the
-// HTML export writes it. GET and HEAD only; anything else is refused.
+// HTML export writes it. GET and HEAD only; anything else is refused. What
+// one client and all of them may cost is in LiveLimits (live_tcp_server.h).
 class TLiveServer {
 public:
     static constexpr int kMaxConnections = 512;
@@ -43,8 +45,12 @@ public:
     // The board as the main thread last saw it; copied, thread-safe.
     void SetState(const BoardState& state);
 
-    // "http://<this machine's address in the local network>:<port>/".
+    // "http://<this machine's address in the local network>:<port>/"
+    // (ChooseLiveAddresses in live_address.h says which address).
     QString Address() const;
+    // Every address the page answers on, the preferred one first, each with
+    // its interface: "http://192.168.178.20:8080/ (wlan0)".
+    QStringList Addresses() const;
 
 private:
     struct Impl;

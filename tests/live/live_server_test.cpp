@@ -1,5 +1,6 @@
 #include "live/live_http.h"
 #include "live/live_server.h"
+#include "live/live_tcp_server.h"
 
 #include "core/protocol_row.h"
 
@@ -290,6 +291,30 @@ TEST_F(LiveServerTest, AKeptConnectionIsAnsweredPastSixteenKilobytes) {
     }
 }
 
+// A client that reads to the end waits for the close; HTTP/1.0 asks for it
+// unless it says keep-alive.
+TEST_F(LiveServerTest, ClosesAfterTheAnswerWhenTheRequestAsksForIt) {
+    for (const QByteArray request :
+         {"GET /state.json HTTP/1.0\r\n\r\n",
+          "GET /state.json HTTP/1.1\r\nHost: test\r\nConnection: close\r\n\r\n",
+          "HEAD / HTTP/1.1\r\nHost: test\r\nConnection: Keep-Alive, Close\r\n\r\n"}) {
+        Client c(Port());
+        c.Send(request);
+        const std::optional<Reply> r = c.Read(request.startsWith("HEAD"));
+        ASSERT_TRUE(r) << request.constData();
+        EXPECT_EQ(r->status, 200) << request.constData();
+        EXPECT_EQ(r->headers.value("connection"), "close") << request.constData();
+        EXPECT_TRUE(c.Closed()) << request.constData();
+    }
+    Client kept(Port());
+    for (int i = 0; i < 2; ++i) {
+        kept.Send("GET /state.json HTTP/1.0\r\nConnection: keep-alive\r\n\r\n");
+        const std::optional<Reply> r = kept.Read();
+        ASSERT_TRUE(r) << i;
+        EXPECT_EQ(r->headers.value("connection"), "keep-alive");
+    }
+}
+
 TEST(LiveServer, ATakenPortIsRefusedWithAReasonAndStopFreesIt) {
     FakeTicks clock;
     TLiveServer first(&clock);
@@ -315,10 +340,10 @@ TEST(LiveServer, ATakenPortIsRefusedWithAReasonAndStopFreesIt) {
 TEST(LiveServer, ConnectionsBeyondTheLimitAreClosedAtOnce) {
     FakeTicks clock;
     LiveSource source(&clock);
-    LiveHttpServer http(source, 8192);
-    auto& tcp = *new LiveTcpServer(2, 16384, &http);
+    LiveLimits limits;
+    limits.maxConnections = 2;
+    LiveTcpServer tcp(source, limits);
     ASSERT_TRUE(tcp.listen(QHostAddress::LocalHost));
-    http.bind(&tcp);
     QTcpSocket a, b, c;
     for (QTcpSocket* s : {&a, &b})
         s->connectToHost(QHostAddress::LocalHost, tcp.serverPort());
