@@ -46,7 +46,13 @@ QByteArray ResultBytes(const BoardState& state) {
     ResultPageInput page;
     page.applicationTitle = ApplicationTitle();
     page.listTitle = state.listTitle;
-    page.listCaption = QStringLiteral("Ergebnis");
+    // Named like the console's list: "Vorlauf Gesamt-Ergebnis".
+    const int stage = StageOfTag(state.stageTag);
+    const int kind = ShownResultList(state);
+    const QString entry = EntryCaption(StageTag(stage, kind));
+    page.listCaption = stage >= 1 && stage <= kStageCount && !entry.isEmpty()
+                           ? StageNames[static_cast<size_t>(stage - 1)] + u' ' + entry
+                           : QStringLiteral("Ergebnis");
     page.rows = rows;
     for (const QStringList& row : rows)
         page.colCount = std::max(page.colCount, static_cast<int>(row.size()));

@@ -238,6 +238,7 @@ TEST_F(LiveServerTest, TeamNamesComeOutIntactInJsonAndEscapedInTheResultPage) {
                               "d&quot;"));         // ü in Windows-1252
     EXPECT_TRUE(page.contains("\x8E&#271;\xE1r")); // Ž and á in 1252, ď as a reference
     EXPECT_TRUE(page.contains("21.50")) << "times with a comma are published with a point";
+    EXPECT_TRUE(page.contains("Vorlauf Qualifikations-Ergebnis")) << "named after its stage and list";
 }
 
 TEST_F(LiveServerTest, RefusesOversizedAndMalformedRequestsAndKeepsServing) {
