@@ -26,7 +26,7 @@ QString PageHead(const ResultPageInput& in) {
          (titled ? t1 + QStringLiteral(" | ") + t2
                  : QStringList{HtmlEscape(in.listTitle), HtmlEscape(in.listCaption)}.join(u' ').trimmed()) +
          QStringLiteral("</TITLE>\r\n");
-    s += QStringLiteral("<META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\">\r\n");
+    s += QStringLiteral("<META http-equiv=Content-Type content=\"text/html; charset=windows-1252\">\r\n");
     s += QStringLiteral("<META name=viewport content=\"width=device-width, initial-scale=1\">\r\n");
     s += QStringLiteral("<META name=keywords content=\"") + app + QStringLiteral("\">\r\n");
     s += QStringLiteral("<STYLE type=text/css>\r\n");

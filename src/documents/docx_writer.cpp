@@ -322,12 +322,10 @@ Built NewDocument(const WordDocumentInput& input) {
 } // namespace
 
 QString WordField(const QString& cell) {
-    const bool quoted =
-        std::any_of(cell.begin(), cell.end(), [](QChar c) { return c.unicode() <= 0x20 || c == u'"'; });
-    if (!quoted) return cell;
     QString field = cell;
-    field.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + field + u'"';
+    for (QChar& c : field)
+        if (c.unicode() < 0x20) c = u' ';
+    return field;
 }
 
 bool IsWordPackage(const QString& file) {

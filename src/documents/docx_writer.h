@@ -16,9 +16,9 @@ struct WordDocumentInput {
     int colCount = 0;
 };
 
-// A cell as the document's table shows it: in double quotes (inner ones
-// doubled) when it holds a blank, a tab or another control character, or a
-// double quote, so "FF Nord" becomes "\"FF Nord\"" and an empty cell stays empty.
+// A cell as the document's table shows it: its plain text, a control
+// character (a tab, a line break; XML carries most of them not at all) as a
+// blank, so "FF \"Nord\"" stays as it is.
 QString WordField(const QString& cell);
 
 // True when the file is a Word document of the kind written here (a .docx

@@ -86,13 +86,13 @@ protected:
 
 } // namespace
 
-TEST(WordField, QuotesCellsWithBlanksControlCharactersOrQuotes) {
+// A table cell holds the plain text, never a CSV-quoted field.
+TEST(WordField, IsThePlainTextWithControlCharactersAsBlanks) {
     EXPECT_EQ(WordField(""), "");
     EXPECT_EQ(WordField("Süd&Ost"), "Süd&Ost");
-    EXPECT_EQ(WordField("a b"), "\"a b\"");
-    EXPECT_EQ(WordField("a\tb"), "\"a\tb\"");
-    EXPECT_EQ(WordField(QString("a") + QChar(1)), QString("\"a") + QChar(1) + "\"");
-    EXPECT_EQ(WordField("x\"y"), "\"x\"\"y\"");
+    EXPECT_EQ(WordField("FF Höchstädt \"Ost\""), "FF Höchstädt \"Ost\"");
+    EXPECT_EQ(WordField("a\tb"), "a b");
+    EXPECT_EQ(WordField(QString("a") + QChar(1)), "a ");
 }
 
 TEST_F(DocxWriter, NewDocumentHoldsTheTextBlockAndTheRowsAsATable) {
@@ -106,8 +106,8 @@ TEST_F(DocxWriter, NewDocumentHoldsTheTextBlockAndTheRowsAsATable) {
               (QStringList{"Kreisausscheid | FF Musterstadt", "Vorlauf Kreis", "Zeitenprotokoll", ""}));
     ASSERT_EQ(body.table.size(), 4) << "every row, the empty last one too";
     EXPECT_EQ(body.table[0], (QStringList{"Nr.", "Name", "Zeit"}));
-    EXPECT_EQ(body.table[1], (QStringList{"7", "\"Löschzug Süd & Ost\"", "21,50"}));
-    EXPECT_EQ(body.table[2], (QStringList{"12", "\"FF \"\"Nord\"\"\"", ""}));
+    EXPECT_EQ(body.table[1], (QStringList{"7", "Löschzug Süd & Ost", "21,50"}));
+    EXPECT_EQ(body.table[2], (QStringList{"12", "FF \"Nord\"", ""}));
     EXPECT_EQ(body.table[3], (QStringList{"", "", ""}));
     EXPECT_EQ(body.headerRows, 1);
     EXPECT_TRUE(body.endsWithSection);
@@ -129,7 +129,7 @@ TEST_F(DocxWriter, TemplateKeepsItsPartsAndTakesTheTableAtTheEnd) {
     EXPECT_EQ(body.paragraphsBefore.mid(1, 3),
               (QStringList{"Kreisausscheid | FF Musterstadt", "Vorlauf Kreis", "Zeitenprotokoll"}));
     ASSERT_EQ(body.table.size(), 4);
-    EXPECT_EQ(body.table[1][1], "\"Löschzug Süd & Ost\"");
+    EXPECT_EQ(body.table[1][1], "Löschzug Süd & Ost");
     // The header and footer stay attached to the section, which stays last.
     EXPECT_TRUE(body.endsWithSection);
     const pugi::xml_node section = doc.child("w:document").child("w:body").child("w:sectPr");
