@@ -125,6 +125,8 @@ void TFormMain::SetWorkbookTarget(const QString& path) {
 
 void TFormMain::FileSaved(const QString& path, const QString& type) {
     if (IsWorkbookTarget(path)) SetWorkbookTarget(path);
+    // Every save says what it wrote, so the operator knows which file to hand on.
+    ShowBriefNote(QStringLiteral(" Gespeichert: ") + QDir::toNativeSeparators(path));
     CompetitionEvent saved;
     saved.kind = CompetitionEventKind::FileSaved;
     saved.fileName = path;

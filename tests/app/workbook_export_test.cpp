@@ -91,6 +91,7 @@ protected:
 TEST_F(ListExport, WorkbookFromTheSaveDialogHoldsTheListsAndTheFinalHasThreeSheets) {
     SaveAs(wb.Path("Kreis"), 1);
     const QString file = wb.Path("Kreis.xlsx");
+    EXPECT_EQ(form->StatusPanel1->text(), " Gespeichert: " + QDir::toNativeSeparators(file));
     EXPECT_EQ(SheetNames(file), AllSheets());
     EXPECT_TRUE(SharedStrings(file).contains("Löschzug Süd & Ost"));
     EXPECT_TRUE(SharedStrings(file).contains("FF \"Nord\""));
@@ -210,6 +211,7 @@ TEST_F(ListExport, WordButtonOpensTheListOnTheTemplateAndTheDialogSavesIt) {
     Old(form->WordTemplatePath);
     SaveAs(wb.Path("Protokoll"), 2);
     const QString saved = wb.Path("Protokoll.docx");
+    EXPECT_EQ(form->StatusPanel1->text(), " Gespeichert: " + QDir::toNativeSeparators(saved));
     EXPECT_EQ(wb.shell.opened.size(), 1);
     EXPECT_EQ(TableRows(saved).size(), 3);
     EXPECT_FALSE(PackagePartNames(saved).contains("word/header1.xml"));
