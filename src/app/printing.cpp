@@ -45,11 +45,27 @@ void TFormMain::SetPreviewWindow(TFormPP* preview) {
     FormPP->Tell = [this](const QString& text, bool error) { TellOperator(text, error); };
 }
 
+namespace {
+
+// Whether a row below the header names a team (column 1).
+bool HasTeamRow(const TSortGrid* list) {
+    for (int row = 1; row < list->RowCount(); ++row)
+        if (!list->GetCell(1, row).trimmed().isEmpty()) return true;
+    return false;
+}
+
+} // namespace
+
 void TFormMain::sbGramotyClick(QObject* sender) {
     const bool certificates = sender == sbGramoty;
     if (!FormPP || RefuseDuringRun(certificates ? QStringLiteral("Urkunden drucken")
                                                 : QStringLiteral("Protokoll drucken")))
         return;
+    if (certificates && !HasTeamRow(CurrentList)) {
+        // A certificate with no team on it would be " sek." and the date.
+        TellOperator(QStringLiteral("Die Liste enthält keine Mannschaft: keine Urkunden zu drucken."), false);
+        return;
+    }
     FormPP->PrintPreview1->Tag = certificates ? 1 : 0;
     const int maxPage = certificates ? std::max(1, CurrentList->RowCount() - 1) : 1;
     Printer->setFromTo(1, maxPage);

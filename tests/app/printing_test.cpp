@@ -158,6 +158,19 @@ TEST_F(Printing, CertificatesFollowThePrintDialogsRowsAndPrintToAFile) {
     EXPECT_EQ(InkedPages(pdf, pngs.path()), 6);
 }
 
+TEST_F(Printing, AListWithoutTeamsPrintsNoCertificateAndSaysWhy) {
+    ShowResults(0);
+    wb.modal.handle = [this](QDialog& d) -> std::optional<int> {
+        if (!qobject_cast<QPrintDialog*>(&d)) return std::nullopt; // the message box
+        dialogs << d.objectName();
+        return QDialog::Accepted;
+    };
+    form->sbGramoty->click();
+    EXPECT_TRUE(dialogs.isEmpty());
+    EXPECT_FALSE(wb.preview->isVisible());
+    EXPECT_EQ(wb.modal.messages, QStringList{"Die Liste enthält keine Mannschaft: keine Urkunden zu drucken."});
+}
+
 TEST_F(Printing, LandscapeSurvivesRecompositionAndCancelShowsNothing) {
     ShowResults(3);
     form->sbPrint->click(); // the dialog is cancelled
