@@ -68,9 +68,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The libraries the binaries link come from dpkg-shlibdeps; the plugins Qt
-# loads at run time (windowing, the journal's SQLite driver) are named here.
+# loads at run time (windowing, the journal's SQLite driver) are named here,
+# and the Liberation fonts: the certificates' default "Times New Roman" is
+# printed in its metric-compatible Liberation Serif, so lines keep their width.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2")
 # RealtimeKit grants the contact readers real-time priority without root, so
 # a busy laptop does not delay a contact's instant (p99 4 ms late without it).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "rtkit")
