@@ -34,7 +34,7 @@ constexpr int kWebType = 3;
 // At start-up: the dialogs offer the types that are really read and written,
 // and the files beside the program go where they can be written.
 void TFormMain::PrepareResultFiles() {
-    OpenFilter = ExcelTypeName + QStringLiteral(" (*.xlsx *.xls *.ods)");
+    OpenFilter = ExcelTypeName + QStringLiteral(" (*.xlsx *.xlsm *.xls *.ods)");
     SaveFilter = ExcelTypeName + QStringLiteral(" (*.xlsx);;") + WordTypeName +
                  QStringLiteral(" (*.docx);;") + WebTypeName + QStringLiteral(" (*.html);;") + TextTypeName +
                  QStringLiteral(" (*.txt)");

@@ -282,7 +282,7 @@ TEST_F(ResultFiles, FailedLoadDoesNotBecomeTheWorkbookTarget) {
     wb.files.accept = false;
     QTest::mouseClick(form->sbLoad, Qt::LeftButton);
     EXPECT_TRUE(wb.modal.messages.isEmpty());
-    EXPECT_EQ(wb.files.shownFilter, "MS Excel (*.xlsx *.xls *.ods)");
+    EXPECT_EQ(wb.files.shownFilter, "MS Excel (*.xlsx *.xlsm *.xls *.ods)");
 
     // A load that did not happen must not become the target of "save as workbook".
     wb.files.accept = true;
