@@ -46,6 +46,28 @@ QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
+// Excel writes characters XML cannot carry as "_xHHHH_" ("FF Nord_x000D_"
+// for a line break typed into the cell; "_x005F_" for an underscore that would
+// start such an escape). Decoded, and every control character (escaped or
+// not) becomes a blank: a list cell is one line.
+QString Unescaped(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'_' && i + 6 < text.size() && text[i + 1] == u'x' && text[i + 6] == u'_') {
+            bool ok = false;
+            const uint code = text.mid(i + 2, 4).toUInt(&ok, 16);
+            if (ok) {
+                out += code < 0x20 ? QChar(u' ') : QChar(static_cast<char16_t>(code));
+                i += 6;
+                continue;
+            }
+        }
+        out += text[i].unicode() < 0x20 ? QChar(u' ') : text[i];
+    }
+    return out;
+}
+
 // The text of a string item: its <t> and the <t> of its runs, not the
 // phonetic reading (<rPh>) of East Asian texts. Runs do not nest.
 QString ItemText(pugi::xml_node item) {
@@ -59,7 +81,7 @@ QString ItemText(pugi::xml_node item) {
             EachChild(c, "t", [&](pugi::xml_node t) { text += Text(t.child_value()); });
         }
     }
-    return text;
+    return Unescaped(text);
 }
 
 class Package {
@@ -210,7 +232,8 @@ QString CellText(pugi::xml_node c, const SheetContext& cx, bool& hasValue) {
                    ? cx.strings[static_cast<size_t>(index)]
                    : QString();
     }
-    if (type == "str" || type == "e") return Text(raw);
+    if (type == "str") return Unescaped(Text(raw));
+    if (type == "e") return Text(raw);
     if (type == "b") {
         return BoolText(std::string_view(raw) == "1" || std::string_view(raw) == "true", cx.locale);
     }

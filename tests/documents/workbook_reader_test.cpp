@@ -195,7 +195,8 @@ TEST_F(WorkbookFiles, XlsxCellKindsAndPositions) {
     WriteSheetXlsx(path,
                    "<row r=\"1\"><c r=\"A1\" t=\"b\"><v>1</v></c><c t=\"b\"><v>0</v></c>"
                    "<c t=\"e\"><v>#DIV/0!</v></c><c t=\"inlineStr\"><is><r><t>Lösch</t></r><r><t>zug</t></r>"
-                   "</is></c></row><row><c><v>-3</v></c></row>");
+                   "</is></c></row><row><c><v>-3</v></c>"
+                   "<c t=\"inlineStr\"><is><t>FF Nord_x000D_\n_x005F_x0041_ _x00C4_</t></is></c></row>");
     const WorkbookSheets read = ReadWorkbook(path, kGerman);
     ASSERT_TRUE(read.ok()) << read.error.toStdString();
     const SheetCells& s = read.sheets[0];
@@ -204,6 +205,8 @@ TEST_F(WorkbookFiles, XlsxCellKindsAndPositions) {
     EXPECT_EQ(s.Cell(0, 2), "#DIV/0!");
     EXPECT_EQ(s.Cell(0, 3), "Löschzug");
     EXPECT_EQ(s.Cell(1, 0), "-3");
+    // Excel's escapes decoded; the line break typed into the cell is a blank.
+    EXPECT_EQ(s.Cell(1, 1), "FF Nord  _x0041_ Ä");
 }
 
 // Broken files give the message and no lists; the sanitizers watch for the rest.
