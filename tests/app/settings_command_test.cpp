@@ -13,9 +13,6 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <cerrno>
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 using namespace zn;
 using namespace zn::test;
@@ -190,11 +187,9 @@ TEST_F(SettingsCommand, CertificatePrintedAfterTheDialogShowsTheChangedLayout) {
 // port's tooltip and in the device dialog; a CDC-ACM device (a by-id link to
 // a "ttyACM0") is there, with the note that its CTS reports nothing.
 TEST(SettingsCommandDevices, UnsuitableAndCtsSilentDevicesAreSaid) {
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(grantpt(master), 0);
-    ASSERT_EQ(unlockpt(master), 0);
-    const QString pty = QString::fromLocal8Bit(ptsname(master));
+    const PseudoTerminal terminal;
+    ASSERT_FALSE(terminal.path.isEmpty());
+    const QString pty = terminal.path;
     Workbench wb;
     QSettings(wb.SettingsPath(), QSettings::IniFormat).setValue("Schnittstellen/COM4", pty);
     // The pseudo-terminal opens for real, the rest as in the other tests.
@@ -231,5 +226,4 @@ TEST(SettingsCommandDevices, UnsuitableAndCtsSilentDevicesAreSaid) {
     };
     cfg->bDevices->click();
     EXPECT_TRUE(shown);
-    close(master);
 }

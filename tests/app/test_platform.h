@@ -22,10 +22,13 @@
 #include <QTest>
 #include <QToolButton>
 #include <atomic>
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace zn::test {
 
@@ -284,6 +287,26 @@ public:
 };
 
 // A shown main window of its own for each test, with the test doubles.
+// A pseudo-terminal, a tty without modem lines that tests may open freely,
+// closed again at the end of its scope. `path` is its device ("/dev/pts/3"),
+// empty when none could be made.
+class PseudoTerminal {
+public:
+    PseudoTerminal() : master_(posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0)
+            path = QString::fromLocal8Bit(ptsname(master_));
+    }
+    ~PseudoTerminal() {
+        if (master_ >= 0) close(master_);
+    }
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+    QString path;
+
+private:
+    int master_;
+};
+
 class ShownForm : public ::testing::Test {
 protected:
     Workbench wb;
