@@ -146,6 +146,7 @@ bool TFormMain::ExportWordDocument(int mode, const QString& fileName) {
     input.listCaption = LabelErgebnis->text();
     input.rows = RowsOf(CurrentList->Store());
     input.colCount = CurrentList->ColCount();
+    input.protocolLayout = CurrentList == SortGrid1 || CurrentList == SortGrid2;
 
     const QString shownName = (Hint.isEmpty() ? LabelErgebnis->text() : Hint) + QStringLiteral(".docx");
     const QString target = mode == 0 ? QDir(ResultFolder.folder).filePath(shownName)

@@ -1,5 +1,6 @@
 #include "documents/docx_writer.h"
 
+#include "documents/word_table_widths.h"
 #include "documents/workbook_writer_files.h"
 
 #include <QDir>
@@ -22,6 +23,8 @@ constexpr int kA4Short = 11906;
 constexpr int kA4Long = 16838;
 constexpr int kMargin = 1134;
 constexpr int kPortraitColumns = 6;
+// A time protocol: Nr., Name, Klasse, Q., three of each lane, Bestzeit.
+constexpr int kProtocolColumns = 11;
 
 // XML 1.0 cannot carry control characters other than tab, line feed and
 // carriage return; a cell pasted from elsewhere may hold one.
@@ -47,7 +50,7 @@ public:
 
     void Paragraph(const QString& text) { Text(Block("p"), text, false); }
 
-    void Table(const ListRows& rows, int colCount) {
+    void Table(const ListRows& rows, int colCount, bool laneBlocks) {
         pugi::xml_node tbl = Block("tbl");
         pugi::xml_node props = Child(tbl, "tblPr");
         Set(Child(props, "tblW"), {{"w", "0"}, {"type", "auto"}});
@@ -55,10 +58,11 @@ public:
         for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"})
             Set(Child(borders, side), {{"val", "single"}, {"sz", "4"}, {"space", "0"}, {"color", "auto"}});
         Set(Child(props, "tblLayout"), {{"type", "autofit"}});
-        const QList<int> widths = ColumnWidths(rows, colCount);
+        const QList<int> widths = WordColumnWidths(rows, colCount, textWidth_);
         pugi::xml_node grid = Child(tbl, "tblGrid");
         for (int w : widths)
             Set(Child(grid, "gridCol"), {{"w", std::to_string(w)}});
+        if (laneBlocks && colCount == kProtocolColumns) LaneBlocks(tbl, widths);
         for (int r = 0; r < rows.size(); ++r) {
             pugi::xml_node tr = Child(tbl, "tr");
             // The header row comes again at the top of every page.
@@ -80,6 +84,29 @@ public:
     void SetTextWidth(int twips) { textWidth_ = twips; }
 
 private:
+    // The protocol's row above the header: 4 columns of the team, 3 of each
+    // lane, and "Bestzeit" under an empty block.
+    void LaneBlocks(pugi::xml_node tbl, const QList<int>& widths) {
+        pugi::xml_node tr = Child(tbl, "tr");
+        Child(Child(tr, "trPr"), "tblHeader");
+        const std::pair<const char*, int> blocks[] = {{"Mannschaft", 4}, {"Bahn 1", 3}, {"Bahn 2", 3}, {"", 1}};
+        int first = 0;
+        for (const auto& [title, span] : blocks) {
+            int width = 0;
+            for (int c = first; c < first + span; ++c)
+                width += widths[c];
+            first += span;
+            pugi::xml_node props = Child(Child(tr, "tc"), "tcPr");
+            Set(Child(props, "tcW"), {{"w", std::to_string(width)}, {"type", "dxa"}});
+            if (span > 1) Set(Child(props, "gridSpan"), {{"val", std::to_string(span)}});
+            pugi::xml_node p = Child(props.parent(), "p");
+            pugi::xml_node pPr = Child(p, "pPr");
+            Set(Child(pPr, "spacing"), {{"before", "0"}, {"after", "0"}});
+            Set(Child(pPr, "jc"), {{"val", "center"}});
+            Text(p, QString::fromUtf8(title), true);
+        }
+    }
+
     std::string Name(const char* local) const { return prefix_.empty() ? local : prefix_ + ':' + local; }
 
     pugi::xml_node Block(const char* local) {
@@ -100,22 +127,6 @@ private:
         pugi::xml_node t = Child(run, "t");
         t.append_attribute("xml:space").set_value("preserve");
         t.text().set(XmlText(text).constData());
-    }
-
-    // The text width shared out by the longest text of each column, so names
-    // get the room and "Nr." does not; Word fits them again when it opens.
-    QList<int> ColumnWidths(const ListRows& rows, int colCount) const {
-        QList<int> longest(colCount, 3);
-        for (const QStringList& row : rows)
-            for (int c = 0; c < colCount; ++c)
-                longest[c] = std::max(longest[c], static_cast<int>(WordField(CellOf(row, c)).size()));
-        int sum = 0;
-        for (int l : longest)
-            sum += l;
-        QList<int> widths;
-        for (int l : longest)
-            widths << std::max(1, textWidth_ * l / std::max(1, sum));
-        return widths;
     }
 
     pugi::xml_node body_;
@@ -160,7 +171,7 @@ void WriteContent(pugi::xml_document& doc, const WordDocumentInput& input) {
     writer.Paragraph(input.listTitle);
     writer.Paragraph(input.listCaption);
     writer.Paragraph(QString());
-    writer.Table(input.rows, input.colCount);
+    writer.Table(input.rows, input.colCount, input.protocolLayout);
 }
 
 QByteArray NewDocumentXml(int colCount) {

@@ -14,6 +14,7 @@ struct WordDocumentInput {
     QString listCaption; // caption of LabelErgebnis, the shown list's name
     ListRows rows;       // header first
     int colCount = 0;
+    bool protocolLayout = false; // the lane blocks labelled above the header
 };
 
 // A cell as the document's table shows it: its plain text, a control
@@ -27,7 +28,9 @@ bool IsWordPackage(const QString& file);
 
 // Four lines ("Title1 | Title2", the list title, the list caption, an empty
 // line) and a table of every row with colCount columns, the header row
-// repeated on each page. With a template (a .docx) they go at the end of its
+// repeated on each page; a protocol's header has "Mannschaft", "Bahn 1" and
+// "Bahn 2" above its column groups, as on screen. The columns are as wide as
+// their texts need (see WordColumnWidths). With a template (a .docx) they go at the end of its
 // body, and its styles, headers, footers and page setup stay as they were;
 // without one (empty name) into a new document. An existing file is replaced
 // only by a complete document.
