@@ -11,14 +11,6 @@ namespace zn {
 
 Q_LOGGING_CATEGORY(lcPaper, "zn.print.paper", QtWarningMsg)
 
-namespace {
-
-TColor FromQColor(const QColor& c) {
-    return RGBColor(c.red(), c.green(), c.blue());
-}
-
-} // namespace
-
 TPaperPreview::TPaperPreview(QWidget* parent)
     : QWidget(parent), shadowColor_(FromQColor(palette().color(QPalette::Dark))) {
     // Every pixel is painted each time, so the paper does not flicker

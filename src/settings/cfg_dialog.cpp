@@ -19,7 +19,8 @@ namespace {
 
 // The left column holds the three groups; the page preview fills the right.
 constexpr int kColumnLeft = 4;
-constexpr int kColumnWidth = 265;
+// 290 pixels: the contact mode lists need 87 to show "Wechseln" whole.
+constexpr int kColumnWidth = 290;
 // Lists of ports and lines show up to 20 entries before they scroll: 16 ports
 // give 33 port entries, the 18 certificate lines nearly fit.
 constexpr int kVisibleRows = 20;
@@ -93,10 +94,10 @@ void TCfgDialog::BuildTitleGroup() {
     group->setGeometry(kColumnLeft, 0, kColumnWidth, 66);
     Title1 = new QLineEdit(QStringLiteral("Zozaridu Ziveve Zoz"), group);
     Title1->setObjectName(QStringLiteral("Title1"));
-    Title1->setGeometry(24, 16, 233, 21);
+    Title1->setGeometry(24, 16, 258, 21);
     Title2 = new QLineEdit(QStringLiteral("Freiwillige Feuerwehr"), group);
     Title2->setObjectName(QStringLiteral("Title2"));
-    Title2->setGeometry(24, 40, 233, 21);
+    Title2->setGeometry(24, 40, 258, 21);
     AddLabel(QStringLiteral("1."), group, 8, 19, Title1);
     AddLabel(QStringLiteral("2."), group, 8, 43, Title2);
 }
@@ -115,17 +116,17 @@ void TCfgDialog::BuildPortGroup() {
     for (QComboBox* list : {static_cast<QComboBox*>(cbPort1), static_cast<QComboBox*>(cbPort2)})
         list->setMaxVisibleItems(kVisibleRows);
     const QStringList modes{QStringLiteral("Ein"), QStringLiteral("Aus"), QStringLiteral("Wechseln")};
-    cbAlg1 = AddList(group, "cbAlg1", QRect(196, 16, 62, 21), modes);
-    cbAlg2 = AddList(group, "cbAlg2", QRect(196, 42, 62, 21), modes);
+    cbAlg1 = AddList(group, "cbAlg1", QRect(196, 16, 87, 21), modes);
+    cbAlg2 = AddList(group, "cbAlg2", QRect(196, 42, 87, 21), modes);
     cbAlg1->setEnabled(false);
     cbAlg2->setEnabled(false);
     AddLabel(QStringLiteral("Bahn1:"), group, 8, 19, cbPort1);
     AddLabel(QStringLiteral("Bahn2:"), group, 8, 45, cbPort2);
-    AddLabel(QStringLiteral("Kontakt:"), group, 154, 19, cbAlg1);
+    AddLabel(QStringLiteral("Kontakt:"), group, 150, 19, cbAlg1);
 
     bDevices = new QPushButton(QStringLiteral("Geräte …"), group);
     bDevices->setObjectName(QStringLiteral("bDevices"));
-    bDevices->setGeometry(152, 68, 106, 23);
+    bDevices->setGeometry(177, 68, 106, 23);
     bDevices->setToolTip(QStringLiteral("Schnittstellen anderen Geräten zuordnen"));
     bDevices->hide();
 }
@@ -137,7 +138,7 @@ void TCfgDialog::BuildCertificateGroup() {
     cbON = new QCheckBox(group);
     cbON->setObjectName(QStringLiteral("cbON"));
     cbON->setGeometry(8, 18, 17, 17);
-    cbWho = AddList(group, "cbWho", QRect(28, 16, 229, 21),
+    cbWho = AddList(group, "cbWho", QRect(28, 16, 254, 21),
                     {QStringLiteral("Platz"), QStringLiteral("Mannschaft"), QStringLiteral("Klasse"),
                      QStringLiteral("Ubungszeit"), QStringLiteral("Fehler"), QStringLiteral("Gesamtzeit"),
                      QStringLiteral("Datum"), QStringLiteral("Dateiname")});
@@ -147,7 +148,7 @@ void TCfgDialog::BuildCertificateGroup() {
 
     Edit1 = new QLineEdit(group);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(52, 42, 205, 21);
+    Edit1->setGeometry(52, 42, 230, 21);
     AddLabel(QStringLiteral("Zeile:"), group, 8, 45, Edit1);
 
     seLeft = new QSpinBox(group);
@@ -163,11 +164,11 @@ void TCfgDialog::BuildCertificateGroup() {
     AddLabel(QStringLiteral("Oben:"), group, 140, 71, seTop);
     AddLabel(QStringLiteral("mm"), group, 236, 71);
 
-    cbAlign = AddList(group, "cbAlign", QRect(76, 94, 90, 21),
+    cbAlign = AddList(group, "cbAlign", QRect(80, 94, 90, 21),
                       {QStringLiteral("Links"), QStringLiteral("Zentriert"), QStringLiteral("Rechts")});
     AddLabel(QStringLiteral("Ausrichtung:"), group, 8, 97, cbAlign);
-    cbZoom = AddList(group, "cbZoom", QRect(207, 94, 50, 21), {QStringLiteral("A4"), QStringLiteral("A3")});
-    AddLabel(QStringLiteral("Papier:"), group, 170, 97, cbZoom);
+    cbZoom = AddList(group, "cbZoom", QRect(222, 94, 60, 21), {QStringLiteral("A4"), QStringLiteral("A3")});
+    AddLabel(QStringLiteral("Papier:"), group, 180, 97, cbZoom);
 
     bFont = new TBitBtnWithColor(group);
     bFont->setObjectName(QStringLiteral("bFont"));
@@ -178,6 +179,15 @@ void TCfgDialog::BuildCertificateGroup() {
     design.setPixelSize(32);
     design.setBold(true);
     bFont->setFont(design);
+
+    bColor = new QPushButton(QStringLiteral("Farbe …"), group);
+    bColor->setObjectName(QStringLiteral("bColor"));
+    bColor->setGeometry(165, 122, 118, 23);
+    bColor->setToolTip(QStringLiteral("Farbe der Zeile wählen"));
+    lFontFace = new QLabel(group);
+    lFontFace->setObjectName(QStringLiteral("lFontFace"));
+    lFontFace->setGeometry(165, 147, 118, 26);
+    lFontFace->setWordWrap(true);
 }
 
 void TCfgDialog::FormCreate(uint32_t availablePorts) {
@@ -205,6 +215,7 @@ void TCfgDialog::ConnectHandlers() {
     connect(cbZoom, &QComboBox::currentIndexChanged, this, &TCfgDialog::sePosChange);
     connect(Edit1, &QLineEdit::textEdited, this, &TCfgDialog::Edit1KeyUp);
     connect(bFont, &QAbstractButton::clicked, this, &TCfgDialog::bFontClick);
+    connect(bColor, &QPushButton::clicked, this, &TCfgDialog::bColorClick);
     PaperPreview1->OnPaint = [this](TPaperPreview*, QPainter& canvas, const QRect& pageRect) {
         PaperPreview1Paint(canvas, pageRect);
     };

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QMouseEvent;
 class QPainter;
@@ -37,12 +38,12 @@ public:
 class TCfgDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 549;
+    static constexpr int kClientWidth = 574;
     static constexpr int kClientHeight = 380;
 
     TCfgDialog(uint32_t availablePorts, CertificateLayout* layout, QWidget* owner = nullptr);
 
-    // Runs a dialog of its own (the font dialog) modally; gives the result code.
+    // Runs a dialog of its own (the font or colour dialog) modally; gives the result code.
     std::function<int(QDialog&)> ExecDialog;
     // The main window's list title, shown for "Dateiname".
     std::function<QString()> ListTitle;
@@ -67,6 +68,8 @@ public:
     QSpinBox* seTop = nullptr;
     QComboBox* cbAlign = nullptr;
     TBitBtnWithColor* bFont = nullptr;
+    QPushButton* bColor = nullptr; // "Farbe …": the line's colour
+    QLabel* lFontFace = nullptr;   // the face a missing font prints in
     QComboBox* cbZoom = nullptr;
     TPaperPreview* PaperPreview1 = nullptr;
     QPushButton* OKBtn = nullptr;
@@ -90,6 +93,7 @@ public:
     void sePosChange();
     void Edit1KeyUp();
     void bFontClick();
+    void bColorClick();
     void PaperPreview1Paint(QPainter& canvas, const QRect& pageRect);
     void PaperPreview1MouseDown(QMouseEvent* event);
     void cbPortChange();
@@ -113,6 +117,10 @@ private:
     void LoadLine(int index);
     // 1 for "A4" (1 mm per preview pixel), 2 for "A3".
     int Zoom() const;
+    // The line's font on bFont, and what the note beside it says of its face.
+    void ShowFont(const QFont& font);
+    // The line's colour on bFont and on bColor's swatch.
+    void ShowColor(TColor color);
 };
 
 } // namespace zn

@@ -4,10 +4,15 @@
 #include "settings/cfg_dialog.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QDate>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
@@ -82,8 +87,8 @@ void TCfgDialog::StoreLine(int index) {
 
 void TCfgDialog::LoadLine(int index) {
     const CertificateLine& line = (*Layout)[static_cast<size_t>(index)];
-    bFont->setFont(FontOf(line));
-    bFont->SetFontColor(line.fontColor);
+    ShowFont(FontOf(line));
+    ShowColor(line.fontColor);
     Edit1->setText(line.text);
     cbON->setChecked(line.printOn == 1);
     cbAlign->setCurrentIndex(line.align);
@@ -114,17 +119,64 @@ void TCfgDialog::Edit1KeyUp() {
 }
 
 // The button shows the font at twice its printed size, so the dialog gets
-// half of it and the chosen size comes back doubled.
+// half of it and the chosen size comes back doubled. A family this machine
+// lacks ("Times New Roman" on most Linux machines) is offered as the face it
+// prints in; what the operator leaves as offered (family, style, size) stays
+// as stored, so OK without a change never turns a line into another font.
 void TCfgDialog::bFontClick() {
-    QFont shown = bFont->font();
-    shown.setPointSize(std::max(1, PointSizeOf(shown) / 2));
-    QFontDialog dialog(shown, this);
+    const QFont stored = bFont->font();
+    QFont offered = stored;
+    offered.setPointSize(std::max(1, PointSizeOf(stored) / 2));
+    const QString face = QFontInfo(offered).family();
+    const bool substituted = face.compare(stored.family(), Qt::CaseInsensitive) != 0;
+    if (substituted) offered.setFamily(face);
+    QFontDialog dialog(offered, this);
     dialog.setObjectName(QStringLiteral("FontDialog1"));
+    if (substituted)
+        dialog.setWindowTitle(
+            QStringLiteral("Schriftart – „%1“ fehlt, gedruckt wird „%2“").arg(stored.family(), face));
+    const QFont before = dialog.currentFont();
     const int result = ExecDialog ? ExecDialog(dialog) : dialog.exec();
     if (result != QDialog::Accepted) return;
-    QFont chosen = dialog.currentFont();
-    chosen.setPointSize(PointSizeOf(chosen) * 2);
-    bFont->setFont(chosen);
+    const QFont after = dialog.currentFont();
+    QFont chosen = stored;
+    if (after.family() != before.family()) chosen.setFamily(after.family());
+    if (after.bold() != before.bold() || after.italic() != before.italic()) {
+        chosen.setBold(after.bold());
+        chosen.setItalic(after.italic());
+    }
+    if (after.underline() != before.underline()) chosen.setUnderline(after.underline());
+    if (after.strikeOut() != before.strikeOut()) chosen.setStrikeOut(after.strikeOut());
+    if (PointSizeOf(after) != PointSizeOf(before)) chosen.setPointSize(PointSizeOf(after) * 2);
+    ShowFont(chosen);
+}
+
+void TCfgDialog::bColorClick() {
+    QColorDialog dialog(ToQColor(bFont->FontColor()), this);
+    dialog.setObjectName(QStringLiteral("ColorDialog1"));
+    dialog.setWindowTitle(QStringLiteral("Farbe der Zeile"));
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    const int result = ExecDialog ? ExecDialog(dialog) : dialog.exec();
+    if (result != QDialog::Accepted) return;
+    ShowColor(FromQColor(dialog.currentColor()));
+}
+
+void TCfgDialog::ShowFont(const QFont& font) {
+    bFont->setFont(font);
+    const QString face = QFontInfo(font).family();
+    const bool substituted = face.compare(font.family(), Qt::CaseInsensitive) != 0;
+    lFontFace->setText(substituted ? QStringLiteral("Gedruckt als %1").arg(face) : QString());
+    bFont->setToolTip(substituted ? QStringLiteral("„%1“ ist auf diesem Rechner nicht installiert und "
+                                                   "wird als „%2“ gedruckt.")
+                                        .arg(font.family(), face)
+                                  : QString());
+}
+
+void TCfgDialog::ShowColor(TColor color) {
+    bFont->SetFontColor(color);
+    QPixmap swatch(12, 12);
+    swatch.fill(ToQColor(color));
+    bColor->setIcon(QIcon(swatch));
 }
 
 int TCfgDialog::Zoom() const {

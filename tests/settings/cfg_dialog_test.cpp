@@ -4,8 +4,13 @@
 
 #include <QCheckBox>
 #include <QDate>
+#include <QColorDialog>
 #include <QFontDialog>
+#include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -234,4 +239,85 @@ TEST(CfgDialog, PreviewDrawsPrintedLinesGreenUnprintedRedAndTheSelectedOneWhereT
     d.dlg.PaperPreview1->render(&image);
     EXPECT_GT(InkIn(image, QRect(75, 150, 30, h)).green, 0);
     EXPECT_EQ(InkIn(image, QRect(150, 300, 60, h)).green, 0);
+}
+// A line's font the machine lacks stays the line's font through OK without a
+// change, and through a change of the size alone; the note names the face
+// that prints instead.
+TEST(CfgDialog, FontDialogKeepsAMissingFamilyAndItsStyleUnlessChanged) {
+    Dialog d;
+    d.Select(1);
+    d.layout[0].fontName = QStringLiteral("Zeitnahme Festschrift");
+    d.layout[0].fontStyle = kFontBold | kFontItalic;
+    d.layout[0].fontSize = 16;
+    d.Select(0);
+    EXPECT_TRUE(d.dlg.lFontFace->text().startsWith("Gedruckt als ")) << d.dlg.lFontFace->text().toStdString();
+    int newSize = 0;
+    d.dlg.ExecDialog = [&](QDialog& dialog) {
+        auto& fonts = dynamic_cast<QFontDialog&>(dialog);
+        EXPECT_TRUE(fonts.windowTitle().contains("Zeitnahme Festschrift"));
+        if (newSize) {
+            QFont f = fonts.currentFont();
+            f.setPointSize(newSize);
+            fonts.setCurrentFont(f);
+        }
+        return int(QDialog::Accepted);
+    };
+    QTest::mouseClick(d.dlg.bFont, Qt::LeftButton);
+    d.Select(1);
+    EXPECT_EQ(d.layout[0].fontName, "Zeitnahme Festschrift");
+    EXPECT_EQ(d.layout[0].fontStyle, kFontBold | kFontItalic);
+    EXPECT_EQ(d.layout[0].fontSize, 16);
+
+    d.Select(0);
+    newSize = 20;
+    QTest::mouseClick(d.dlg.bFont, Qt::LeftButton);
+    d.Select(1);
+    EXPECT_EQ(d.layout[0].fontName, "Zeitnahme Festschrift");
+    EXPECT_EQ(d.layout[0].fontSize, 20);
+}
+
+TEST(CfgDialog, ColourChoiceReachesTheSelectedLineOnlyOnOk) {
+    Dialog d;
+    int answer = QDialog::Rejected;
+    d.dlg.ExecDialog = [&](QDialog& dialog) {
+        dynamic_cast<QColorDialog&>(dialog).setCurrentColor(QColor(255, 0, 0));
+        return answer;
+    };
+    const TColor before = d.layout[0].fontColor;
+    QTest::mouseClick(d.dlg.bColor, Qt::LeftButton);
+    d.Select(1);
+    EXPECT_EQ(d.layout[0].fontColor, before);
+    d.Select(0);
+    answer = QDialog::Accepted;
+    QTest::mouseClick(d.dlg.bColor, Qt::LeftButton);
+    d.Select(1);
+    EXPECT_EQ(d.layout[0].fontColor, clRed);
+    EXPECT_NE(d.layout[1].fontColor, clRed);
+}
+
+// "Wechseln" shows whole, and no control of a group covers another or
+// reaches past its group.
+TEST(CfgDialog, ContactModesShowWholeAndNoControlsOverlap) {
+    Dialog d;
+    d.dlg.show();
+    d.dlg.cbAlg1->setEnabled(true);
+    d.dlg.cbAlg1->setCurrentText("Wechseln");
+    QStyleOptionComboBox option;
+    option.initFrom(d.dlg.cbAlg1);
+    option.currentText = d.dlg.cbAlg1->currentText();
+    const QRect field = d.dlg.cbAlg1->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                              QStyle::SC_ComboBoxEditField, d.dlg.cbAlg1);
+    EXPECT_GE(field.width(), d.dlg.cbAlg1->fontMetrics().horizontalAdvance("Wechseln"));
+    for (QGroupBox* group : d.dlg.findChildren<QGroupBox*>()) {
+        QList<QWidget*> shown;
+        for (QWidget* w : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible()) shown << w;
+        for (int i = 0; i < shown.size(); ++i) {
+            EXPECT_TRUE(group->rect().contains(shown[i]->geometry())) << shown[i]->objectName().toStdString();
+            for (int j = i + 1; j < shown.size(); ++j)
+                EXPECT_FALSE(shown[i]->geometry().intersects(shown[j]->geometry()))
+                    << group->title().toStdString() << ": " << shown[i]->objectName().toStdString() << " "
+                    << shown[j]->objectName().toStdString();
+        }
+    }
 }
