@@ -196,12 +196,13 @@ TEST_F(ListExport, WordButtonOpensTheListOnTheTemplateAndTheDialogSavesIt) {
     const QString opened = wb.Path("Vorlauf Kreis.docx");
     EXPECT_EQ(wb.shell.opened, QStringList{opened});
     EXPECT_EQ(ReadPackagePart(opened, "word/header1.xml"), ReadPackagePart(kTemplate, "word/header1.xml"));
-    // The shown list (the team database after the load), every row.
+    // The shown list (the team database after the load), every row, under
+    // the lane blocks' labels.
     QStringList header;
     for (const QString& h : ProtocolHeaderRow())
         header << h;
     EXPECT_EQ(TableRows(opened).join('\n').toStdString(),
-              QStringList({header.join('|'), "7|Löschzug Süd & Ost|A||21,50|0|21,50||||",
+              QStringList({"Mannschaft|Bahn 1|Bahn 2|", header.join('|'), "7|Löschzug Süd & Ost|A||21,50|0|21,50||||",
                            "12|FF \"Nord\"|B||||||||"})
                   .join('\n')
                   .toStdString());
@@ -213,7 +214,7 @@ TEST_F(ListExport, WordButtonOpensTheListOnTheTemplateAndTheDialogSavesIt) {
     const QString saved = wb.Path("Protokoll.docx");
     EXPECT_EQ(form->StatusPanel1->text(), " Gespeichert: " + QDir::toNativeSeparators(saved));
     EXPECT_EQ(wb.shell.opened.size(), 1);
-    EXPECT_EQ(TableRows(saved).size(), 3);
+    EXPECT_EQ(TableRows(saved).size(), 4);
     EXPECT_FALSE(PackagePartNames(saved).contains("word/header1.xml"));
     EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join('\n').toStdString();
 }
