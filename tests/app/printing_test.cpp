@@ -164,6 +164,16 @@ TEST_F(Printing, ProtocolOfFortyTeamsIsPreviewedAndSavedAsPdfWithEveryName) {
     ASSERT_GE(Preview()->PageCount(), 1);
     EXPECT_TRUE(Texts(0).contains(TeamName(1)));
     EXPECT_TRUE(Texts(0).contains(form->PanelDate->text()));
+    // The frame keeps 16 mm left and 6 mm right inside the page the printer
+    // prints on (Qt's PDF printer keeps 10 pt of the sheet around it).
+    const PageBox page = Preview()->PageArea();
+    EXPECT_EQ(page.left, 35);
+    const std::vector<PageOp>& ops = Preview()->Pages().Items(0).ops;
+    const auto frame =
+        std::find_if(ops.begin(), ops.end(), [](const PageOp& op) { return op.kind == PageOp::opRect; });
+    ASSERT_NE(frame, ops.end());
+    EXPECT_EQ(frame->x1, page.left + 160);
+    EXPECT_EQ(frame->x2, page.right - 60);
 
     const QString pdf = wb.Path(QStringLiteral("protokoll.pdf"));
     wb.files.chosen = pdf;
