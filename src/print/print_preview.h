@@ -43,8 +43,9 @@ public:
     explicit TPrintPreview(QWidget* parent = nullptr);
     ~TPrintPreview() override;
 
-    // The printer it prints to and takes its resolution and orientation from;
-    // null (or a printer that is not valid) counts as no printer installed.
+    // The printer it prints to and takes its resolution and margins from; it
+    // gets the paper and orientation with ApplyPrinterSetup. Null (or a
+    // printer that is not valid) counts as no printer installed.
     void SetPrinter(QPrinter* printer);
     QPrinter* Printer() const { return printer_; }
     bool PrinterInstalled() const;

@@ -45,13 +45,8 @@ bool TPrintPreview::ApplyPrinterSetup() {
         if (orientation_ == poLandscape) std::swap(w, h);
         size = QPageSize(QSizeF(w / 100.0, h / 100.0), QPageSize::Millimeter);
     }
-    // Setting the size it already has would drop the margins the printer
-    // keeps around it.
-    bool taken = true;
-    if (!printer_->pageLayout().pageSize().isEquivalentTo(size)) taken = printer_->setPageSize(size);
+    const bool taken = ApplyPageSetup(*printer_, size, orientation_ == poLandscape);
     if (!taken) qCWarning(lcPrint) << "paper size refused:" << size.name();
-    printer_->setPageOrientation(orientation_ == poLandscape ? QPageLayout::Landscape
-                                                             : QPageLayout::Portrait);
     UpdateDeviceMetrics();
     return taken;
 }

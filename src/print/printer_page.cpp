@@ -9,15 +9,18 @@ QPageSize PageSizeOf(TPaperType paper) {
     return QPageSize(QPageSize::id(PaperSizeTable[paper].code));
 }
 
-bool ApplyPageSetup(QPrinter& printer, const PageSetup& setup) {
-    const QPageSize size = PageSizeOf(setup.paper);
+bool ApplyPageSetup(QPrinter& printer, const QPageSize& size, bool landscape) {
     // Setting the size it already has would drop the margins the printer
     // keeps around it.
     bool taken = true;
     if (size.isValid() && !printer.pageLayout().pageSize().isEquivalentTo(size))
         taken = printer.setPageSize(size);
-    printer.setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     return taken;
+}
+
+bool ApplyPageSetup(QPrinter& printer, const PageSetup& setup) {
+    return ApplyPageSetup(printer, PageSizeOf(setup.paper), setup.landscape);
 }
 
 void TakePageSetup(const QPrinter& printer, PageSetup& setup) {

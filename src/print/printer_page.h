@@ -11,7 +11,9 @@ namespace zn {
 // The printer's name for a paper of the table; a custom size for pCustom.
 QPageSize PageSizeOf(TPaperType paper);
 
-// Gives the printer the paper and orientation; false when it refuses the paper.
+// Gives the printer the paper (its portrait size) and orientation; false when
+// it refuses the paper.
+bool ApplyPageSetup(QPrinter& printer, const QPageSize& size, bool landscape);
 bool ApplyPageSetup(QPrinter& printer, const PageSetup& setup);
 
 // The printer's orientation, and its paper when it is one of the offered
