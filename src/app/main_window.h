@@ -313,6 +313,8 @@ public:
     // the certificates of the shown list.
     void sbGramotyClick(QObject* sender);
     void Drucker1Click();
+    // The paper and orientation kept for the preview's Tag (0 protocol, else certificates).
+    PageSetup& PageSetupOf(int tag);
 
     // The journal (competition_journal.cpp): opens the day's journal and, after
     // a session that did not end, offers to rebuild the lists from it.

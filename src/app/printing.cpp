@@ -1,17 +1,20 @@
 // Printing: the protocol and the certificates of the shown list go through
-// the preview window; the printer is chosen in the print dialog or with
-// "Drucker" (Alt+D).
+// the preview window; the printer is chosen in the print dialog, the paper
+// and orientation of each kind of document in the window or with "Drucker"
+// (Alt+D).
 #include "app/main_window.h"
 
 #include "controls/sort_grid.h"
 #include "print/form_pp.h"
+#include "print/page_setup_dialog.h"
 #include "print/print_preview.h"
+#include "print/printer_page.h"
 
 #include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
-#include <QPageSetupDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
@@ -33,6 +36,7 @@ void TFormMain::SetPreviewWindow(TFormPP* preview) {
         source.layout = &CertificateLines;
         source.firstRow = PrintFirstRow;
         source.lastRow = PrintLastRow;
+        source.page = &PageSetupOf(FormPP->PrintPreview1->Tag);
         return source;
     };
     FormPP->AskPdfFileName = [this](QString& name) {
@@ -43,6 +47,19 @@ void TFormMain::SetPreviewWindow(TFormPP* preview) {
         return platform_.files->GetSaveFileName(QStringLiteral("PDF-Datei (*.pdf)"), index, folder, name);
     };
     FormPP->Tell = [this](const QString& text, bool error) { TellOperator(text, error); };
+    FormPP->Ask = [this](const QString& question) {
+        QMessageBox box(QMessageBox::Warning, kAppTitle, question, QMessageBox::Yes | QMessageBox::Cancel,
+                        this);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+        box.setDefaultButton(QMessageBox::Cancel);
+        return platform_.modal->Exec(box) == QMessageBox::Yes;
+    };
+}
+
+PageSetup& TFormMain::PageSetupOf(int tag) {
+    const PrintKind kind = tag != 0 ? PrintKind::Certificates : PrintKind::Protocol;
+    return Settings.pages[static_cast<size_t>(kind)];
 }
 
 namespace {
@@ -67,6 +84,10 @@ void TFormMain::sbGramotyClick(QObject* sender) {
         return;
     }
     FormPP->PrintPreview1->Tag = certificates ? 1 : 0;
+    // The print dialog shows this document's paper and orientation, and
+    // what is changed there stays with this document.
+    PageSetup& page = PageSetupOf(FormPP->PrintPreview1->Tag);
+    ApplyPageSetup(*Printer, page);
     const int maxPage = certificates ? std::max(1, CurrentList->RowCount() - 1) : 1;
     Printer->setFromTo(1, maxPage);
     Printer->setPrintRange(QPrinter::AllPages);
@@ -75,6 +96,7 @@ void TFormMain::sbGramotyClick(QObject* sender) {
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);
     dialog.setMinMax(1, maxPage);
     if (platform_.modal->Exec(dialog) != QDialog::Accepted) return;
+    TakePageSetup(*Printer, page);
     const bool range = Printer->printRange() == QPrinter::PageRange && Printer->fromPage() > 0;
     PrintFirstRow = range ? Printer->fromPage() : 1;
     PrintLastRow = range ? Printer->toPage() : maxPage;
@@ -88,22 +110,17 @@ void TFormMain::sbGramotyClick(QObject* sender) {
     FormPP->activateWindow();
 }
 
-// The printer, its paper and orientation for all later printing. The page
-// set-up dialog serves only printers of the system; with none (a PDF printer)
-// the print dialog chooses them instead.
+// The paper and orientation of the protocol and of the certificates, for
+// every printer: the system's page set-up refuses Qt's own PDF printer, and a
+// choice for the printer would carry one document's orientation into the
+// other's. The printer itself is chosen in the print dialog.
 void TFormMain::Drucker1Click() {
     if (RefuseDuringRun(QStringLiteral("Drucker"))) return;
-    if (Printer->outputFormat() == QPrinter::NativeFormat) {
-        QPageSetupDialog dialog(Printer.get(), this);
-        dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
-        platform_.modal->Exec(dialog);
-        return;
-    }
-    QPrintDialog dialog(Printer.get(), this);
+    TPageSetupDialog dialog(Settings.pages, this);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
-    dialog.setWindowTitle(QStringLiteral("Drucker einrichten"));
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
-    platform_.modal->Exec(dialog);
+    if (platform_.modal->Exec(dialog) != QDialog::Accepted) return;
+    Settings.pages = dialog.Chosen();
+    if (FormPP && FormPP->isVisible()) FormPP->ComposePages();
 }
 
 } // namespace zn

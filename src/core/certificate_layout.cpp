@@ -120,4 +120,13 @@ void ApplyCertificateDefaults(CertificateLayout& layout) {
     }
 }
 
+QString CertificateLineName(int line) {
+    static const std::array<QString, kPrintedValueLines> kValueNames{
+        QStringLiteral("Platz"),      QStringLiteral("Mannschaft"), QStringLiteral("Klasse"),
+        QStringLiteral("Ubungszeit"), QStringLiteral("Fehler"),     QStringLiteral("Gesamtzeit"),
+        QStringLiteral("Datum"),      QStringLiteral("Dateiname")};
+    if (line >= 0 && line < kPrintedValueLines) return kValueNames[static_cast<size_t>(line)];
+    return QStringLiteral("%1. Zeile").arg(line - kPrintedValueLines + 1);
+}
+
 } // namespace zn

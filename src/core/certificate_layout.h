@@ -44,4 +44,8 @@ QByteArray EncodeCertificateLayout(const CertificateLayout& layout);
 // Lines that have a font name are left as they are.
 void ApplyCertificateDefaults(CertificateLayout& layout);
 
+// The line's name as the settings dialog lists it: "Platz" ... "Dateiname"
+// for lines 0-7, "1. Zeile" ... "10. Zeile" for lines 8-17.
+QString CertificateLineName(int line);
+
 } // namespace zn

@@ -1,5 +1,6 @@
 #include "core/printed_pages.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zn {
@@ -50,7 +51,8 @@ int32_t CertificateFontSize(int32_t points) {
 }
 
 void ComposeCertificates(IPageDocument& doc, const PrintTable& table, CertificateLayout& layout, int first,
-                         int last, const QString& date, const QString& listTitle) {
+                         int last, const QString& date, const QString& listTitle,
+                         std::vector<PlacedLine>* placed) {
     for (int row = first; row <= last; ++row) {
         IPageCanvas* canvas = doc.Canvas();
         if (!canvas) return;
@@ -68,10 +70,28 @@ void ComposeCertificates(IPageDocument& doc, const PrintTable& table, Certificat
             double x = line.leftMm * 10.0;
             if (line.align == 1) x -= canvas->TextWidth(line.text) / 2.0;
             if (line.align == 2) x -= canvas->TextWidth(line.text);
-            canvas->TextOut(static_cast<int>(std::nearbyint(x)), line.topMm * 10, line.text);
+            const int left = static_cast<int>(std::nearbyint(x));
+            const int top = line.topMm * 10;
+            canvas->TextOut(left, top, line.text);
+            if (placed)
+                placed->push_back({i, row,
+                                   PageBox{left, top, left + canvas->TextWidth(line.text),
+                                           top + canvas->TextHeight(line.text)}});
         }
         if (row != last) doc.NewPage();
     }
+}
+
+std::vector<int> LinesOutside(const std::vector<PlacedLine>& placed, const PageBox& area) {
+    std::vector<int> lines;
+    for (const PlacedLine& p : placed) {
+        const PageBox& b = p.box;
+        if (b.left < area.left || b.top < area.top || b.right > area.right || b.bottom > area.bottom)
+            lines.push_back(p.line);
+    }
+    std::sort(lines.begin(), lines.end());
+    lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+    return lines;
 }
 
 } // namespace zn

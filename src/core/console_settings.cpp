@@ -48,11 +48,37 @@ void ReadPortDevices(const QSettings& store, SerialPortMap& map) {
     }
 }
 
+const QString kPageGroup = QStringLiteral("Seite");
+const QString kKindKeys[kPrintKindCount] = {QStringLiteral("Protokoll"), QStringLiteral("Urkunden")};
+const QString kPortrait = QStringLiteral("Hoch");
+const QString kLandscape = QStringLiteral("Quer");
+
+void ReadPageSetups(const QSettings& store, std::array<PageSetup, kPrintKindCount>& pages) {
+    for (int kind = 0; kind < kPrintKindCount; ++kind) {
+        const QString key = kPageGroup + QLatin1Char('/') + kKindKeys[kind];
+        PageSetup& page = pages[static_cast<size_t>(kind)];
+        if (const auto paper = PaperByName(store.value(key + QStringLiteral("Papier")).toString()))
+            page.paper = *paper;
+        const QString format = store.value(key + QStringLiteral("Format")).toString().trimmed();
+        if (format == kLandscape || format == kPortrait) page.landscape = format == kLandscape;
+    }
+}
+
+void WritePageSetups(QSettings& store, const std::array<PageSetup, kPrintKindCount>& pages) {
+    for (int kind = 0; kind < kPrintKindCount; ++kind) {
+        const QString key = kPageGroup + QLatin1Char('/') + kKindKeys[kind];
+        const PageSetup& page = pages[static_cast<size_t>(kind)];
+        store.setValue(key + QStringLiteral("Papier"), PaperName(page.paper));
+        store.setValue(key + QStringLiteral("Format"), page.landscape ? kLandscape : kPortrait);
+    }
+}
+
 } // namespace
 
 bool ReadConsoleSettings(const QSettings& store, ConsoleSettings& s) {
     if (store.allKeys().isEmpty()) return false;
     ReadPortDevices(store, s.portDevices);
+    ReadPageSetups(store, s.pages);
 
     const auto port1 = ReadInt(store, QStringLiteral("Port1"));
     if (!port1) return true;
@@ -117,6 +143,7 @@ void WriteConsoleSettings(QSettings& store, const ConsoleSettings& s) {
     store.remove(kPortGroup);
     for (auto it = s.portDevices.Overrides().cbegin(); it != s.portDevices.Overrides().cend(); ++it)
         store.setValue(kPortGroup + QStringLiteral("/COM%1").arg(it.key()), it.value());
+    WritePageSetups(store, s.pages);
 }
 
 } // namespace zn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/page_setup.h"
 #include "core/serial_port_map.h"
 
 #include <QByteArray>
@@ -37,6 +38,10 @@ struct ConsoleSettings {
     // ("COM1" = "/dev/serial/by-id/..."), read on its own, so a broken value
     // of the other settings never loses it.
     SerialPortMap portDevices;
+    // The paper and orientation of each kind of printout (PrintKind), in the
+    // group "Seite" ("ProtokollPapier" = "A3", "UrkundenFormat" = "Quer"),
+    // read on its own like the devices; a value not understood keeps A4 portrait.
+    std::array<PageSetup, kPrintKindCount> pages{};
 };
 
 // Reads the values in their fixed order into `s`. A missing integer, a value

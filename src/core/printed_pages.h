@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace zn {
 
@@ -40,11 +41,23 @@ bool ComposeProtocol(IPageDocument& doc, const PrintTable& table, const PageBox&
 // points x 2.54, halves to even.
 int32_t CertificateFontSize(int32_t points);
 
+// Where one certificate line was set on its page, in the page's unit from the
+// sheet's top-left corner.
+struct PlacedLine {
+    int line = 0; // 0-17
+    int row = 0;  // the table row the page is for
+    PageBox box;
+};
+
 // One certificate page for each table row first..last (none when last <
 // first), the printed lines placed from the paper's top-left corner. Lines
 // 0-7 print the row's values, the date and the list title, and keep the text
-// printed last in the layout.
+// printed last in the layout. Each line set is added to `placed` when given.
 void ComposeCertificates(IPageDocument& doc, const PrintTable& table, CertificateLayout& layout, int first,
-                         int last, const QString& date, const QString& listTitle);
+                         int last, const QString& date, const QString& listTitle,
+                         std::vector<PlacedLine>* placed = nullptr);
+
+// The lines (sorted, each once) whose text reaches outside `area` on some page.
+std::vector<int> LinesOutside(const std::vector<PlacedLine>& placed, const PageBox& area);
 
 } // namespace zn

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -20,8 +21,15 @@ namespace zn {
 namespace {
 
 constexpr int kToolbarHeight = 29;
-// 0.1 mm per inch, for the printable area in the page's unit.
-constexpr int kLoMetricPerInch = 254;
+// The protocol's frame keeps 16 mm to the left and 6 mm to the other edges of
+// the page the printer prints on (in 0.1 mm, the window's unit).
+constexpr int kProtocolMarginLeft = 160;
+constexpr int kProtocolMargin = 60;
+
+// A length of the window's unit (0.1 mm) in millimetres: "4,2".
+QString Millimetres(int tenths) {
+    return QLocale(QLocale::German).toString(tenths / 10.0, 'f', 1);
+}
 
 } // namespace
 
@@ -68,9 +76,8 @@ void TFormPP::BuildForm() {
     LabelPapir = label(QStringLiteral("LabelPapir"), QStringLiteral("Papier:"));
     cbPapir = new QComboBox(Panel1);
     cbPapir->setObjectName(QStringLiteral("cbPapir"));
-    cbPapir->addItems({QStringLiteral("A4"), QStringLiteral("A3")});
-    LabelPapir->hide();
-    cbPapir->hide();
+    for (TPaperType paper : kOfferedPapers)
+        cbPapir->addItem(PaperName(paper));
     bPdf = new QPushButton(QStringLiteral("PDF speichern"), Panel1);
     bPdf->setObjectName(QStringLiteral("bPdf"));
     bPdf->setToolTip(QStringLiteral("Die Seiten als PDF-Datei speichern"));
@@ -84,10 +91,10 @@ void TFormPP::BuildForm() {
     PrintPreview1->setObjectName(QStringLiteral("PrintPreview1"));
     PrintPreview1->setFrameShape(QFrame::NoFrame);
     PrintPreview1->SetUnits(mmLoMetric);
-    PrintPreview1->SetMarginLeft(160);
-    PrintPreview1->SetMarginRight(60);
-    PrintPreview1->SetMarginTop(60);
-    PrintPreview1->SetMarginBottom(60);
+    PrintPreview1->SetMarginLeft(kProtocolMarginLeft);
+    PrintPreview1->SetMarginRight(kProtocolMargin);
+    PrintPreview1->SetMarginTop(kProtocolMargin);
+    PrintPreview1->SetMarginBottom(kProtocolMargin);
     PrintPreview1->Font.name = QStringLiteral("Arial");
     PrintPreview1->OnChange = [this](TPrintPreview*) { SyncPageSpin(); };
 
@@ -122,33 +129,33 @@ void TFormPP::showEvent(QShowEvent* event) {
 
 void TFormPP::ComposePages() {
     TPrintPreview* pv = PrintPreview1;
-    if (pv->PrinterInstalled()) {
-        // The page is the printer's printable area, in its orientation; a
-        // changed orientation reaches the printer through the preview, so
-        // "Quer" survives this step.
-        QPrinter* printer = pv->Printer();
-        pv->SetOrientation(printer->pageLayout().orientation() == QPageLayout::Landscape ? poLandscape
-                                                                                         : poPortrait);
-        pv->UpdateDeviceMetrics();
-        pv->SetPaperWidth(printer->width() * kLoMetricPerInch / pv->PrinterDpiX());
-        pv->SetPaperHeight(printer->height() * kLoMetricPerInch / pv->PrinterDpiY());
-        pv->SetPaperType(pCustom);
-    }
-    {
-        const QSignalBlocker block(cbOri);
-        cbOri->setCurrentIndex(pv->Orientation() == poLandscape ? 1 : 0);
-    }
+    PrintSource source = Source ? Source() : PrintSource{};
+    // Each kind of document has its own paper and orientation: "Quer" for the
+    // protocol leaves the certificates upright.
+    const PageSetup setup = source.page ? *source.page : ownPage_;
+    pv->SetOrientation(setup.landscape ? poLandscape : poPortrait);
+    pv->SetPaperType(setup.paper);
+    if (!pv->ApplyPrinterSetup())
+        Say(QStringLiteral("Der Drucker bietet das Papier „%1“ nicht an.").arg(PaperName(setup.paper)), true);
+    ShowPageSetup(setup);
+    // The protocol's frame stays inside the page the printer prints on, as
+    // it did when a page was only that part of the sheet.
+    const PageBox page = pv->PageArea();
+    pv->SetMarginLeft(page.left + kProtocolMarginLeft);
+    pv->SetMarginTop(page.top + kProtocolMargin);
+    pv->SetMarginRight(pv->PaperWidth() - page.right + kProtocolMargin);
+    pv->SetMarginBottom(pv->PaperHeight() - page.bottom + kProtocolMargin);
     // The job's name for the printer queue and the PDF's title.
     pv->PrintJobTitle = pv->Tag != 0 ? QStringLiteral("Urkunden") : QStringLiteral("Protokoll");
     const PageBox r = pv->MarginRect();
-    PrintSource source = Source ? Source() : PrintSource{};
+    placed_.clear();
     bool composed = true;
     try {
         pv->BeginDoc();
         if (pv->Tag != 0) {
             if (source.layout)
                 ComposeCertificates(*pv, source.table, *source.layout, source.firstRow, source.lastRow,
-                                    source.date, source.listTitle);
+                                    source.date, source.listTitle, &placed_);
         } else {
             composed = ComposeProtocol(*pv, source.table, r, source.listTitle, source.dateCaption);
         }
@@ -168,6 +175,19 @@ void TFormPP::ComposePages() {
     sePage->setEnabled(pv->PageCount() > 1);
 }
 
+void TFormPP::ShowPageSetup(const PageSetup& setup) {
+    const QSignalBlocker blockOri(cbOri);
+    const QSignalBlocker blockPaper(cbPapir);
+    cbOri->setCurrentIndex(setup.landscape ? 1 : 0);
+    cbPapir->setCurrentIndex(std::max<int>(0, cbPapir->findText(PaperName(setup.paper))));
+}
+
+void TFormPP::ChangePageSetup(const std::function<void(PageSetup&)>& change) {
+    const PrintSource source = Source ? Source() : PrintSource{};
+    change(source.page ? *source.page : ownPage_);
+    ComposePages();
+}
+
 void TFormPP::SyncPageSpin() {
     if (PrintPreview1->CurrentPage() < 1) return;
     const QSignalBlocker block(sePage);
@@ -184,8 +204,27 @@ void TFormPP::Button1Click() {
             true);
         return;
     }
+    if (!LinesInside(pv->PrintableArea(), QStringLiteral("den Bereich, den der Drucker bedrucken kann,"),
+                     QStringLiteral("Trotzdem drucken?")))
+        return;
     pv->Print();
     if (pv->Aborted()) Say(QStringLiteral("Der Druck wurde abgebrochen."), true);
+}
+
+bool TFormPP::LinesInside(const PageBox& area, const QString& where, const QString& action) {
+    if (PrintPreview1->Tag == 0) return true;
+    const std::vector<int> outside = LinesOutside(placed_, area);
+    if (outside.empty()) return true;
+    QStringList names;
+    for (int line : outside)
+        names << QStringLiteral("„%1“").arg(CertificateLineName(line));
+    const QString question =
+        QStringLiteral("Diese Zeilen der Urkunde reichen über %1 hinaus und würden abgeschnitten: %2.\n"
+                       "Bedruckt wird von %3 bis %4 mm von links und von %5 bis %6 mm von oben; in den "
+                       "Einstellungen lassen sich die Zeilen verschieben.\n\n%7")
+            .arg(where, names.join(QStringLiteral(", ")), Millimetres(area.left), Millimetres(area.right),
+                 Millimetres(area.top), Millimetres(area.bottom), action);
+    return Ask && Ask(question);
 }
 
 void TFormPP::cbZoomChange() {
@@ -211,18 +250,21 @@ void TFormPP::sePageChange() {
 }
 
 void TFormPP::cbOriChange() {
-    PrintPreview1->SetOrientation(cbOri->currentIndex() == 1 ? poLandscape : poPortrait);
-    ComposePages();
+    const bool landscape = cbOri->currentIndex() == 1;
+    ChangePageSetup([landscape](PageSetup& setup) { setup.landscape = landscape; });
 }
 
 void TFormPP::cbPapirChange() {
-    PrintPreview1->SetPaperType(cbPapir->currentIndex() == 1 ? pA3 : pA4);
-    ComposePages();
+    const TPaperType paper = PaperByName(cbPapir->currentText()).value_or(pA4);
+    ChangePageSetup([paper](PageSetup& setup) { setup.paper = paper; });
 }
 
 void TFormPP::bPdfClick() {
     TPrintPreview* pv = PrintPreview1;
     if (pv->PageCount() == 0 || !AskPdfFileName) return;
+    if (!LinesInside(PageBox{0, 0, pv->PaperWidth(), pv->PaperHeight()},
+                     QStringLiteral("den Rand des Papiers"), QStringLiteral("Trotzdem speichern?")))
+        return;
     const PrintSource source = Source ? Source() : PrintSource{};
     QString name = pv->Tag != 0 ? QStringLiteral("Urkunden") : QStringLiteral("Protokoll");
     if (!source.listTitle.isEmpty()) name += QLatin1Char(' ') + source.listTitle;

@@ -35,15 +35,17 @@ public:
 
 // Records pages as vector drawings (BeginDoc, draw on Canvas, NewPage, EndDoc),
 // shows one at a time on a sheet of paper in a scrollable, zoomable view, and
-// prints any range of them. All lengths are in `Units`.
+// prints any range of them. All lengths are in `Units`, from the sheet's
+// top-left corner: a page is the whole sheet and prints at its real size.
 class TPrintPreview : public QFrame, public IPageDocument {
     Q_OBJECT
 public:
     explicit TPrintPreview(QWidget* parent = nullptr);
     ~TPrintPreview() override;
 
-    // The printer it prints to and takes its resolution and orientation from;
-    // null (or a printer that is not valid) counts as no printer installed.
+    // The printer it prints to and takes its resolution and margins from; it
+    // gets the paper and orientation with ApplyPrinterSetup. Null (or a
+    // printer that is not valid) counts as no printer installed.
     void SetPrinter(QPrinter* printer);
     QPrinter* Printer() const { return printer_; }
     bool PrinterInstalled() const;
@@ -117,6 +119,14 @@ public:
 
     void UpdateDeviceMetrics();
     void UpdateLayout();
+    // Gives the printer this paper and orientation; false when it refuses the
+    // paper. Nothing is done while it prints.
+    bool ApplyPrinterSetup();
+    // The part of the sheet the printer reaches (inside its least margins) and
+    // the part it prints a page on (inside its page margins), in Units from
+    // the sheet's top-left corner; without a printer, the whole sheet.
+    PageBox PrintableArea() const;
+    PageBox PageArea() const;
 
     // The page store, for reading pages back.
     TMetaFileList& Pages() { return pages_; }
@@ -137,9 +147,7 @@ private:
     void PlaceChildren();
     void ScrollPaper();
     bool PrintProgress(int page, int done, int total);
-    void ApplyPrinterSetup();
-    // The paper is the printer's printable area in its current orientation.
-    bool TakenFromPrinter() const;
+    PageBox SheetInside(bool leastMargins) const;
     void PaperPaint(QPainter& canvas, const QRect& pageRect);
     void PaperMouseDown(QMouseEvent* event);
     void PaperMouseMove(QMouseEvent* event);

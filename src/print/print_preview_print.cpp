@@ -2,6 +2,8 @@
 // pages sent to the printer, and the pages written into a PDF file.
 #include "print/print_preview.h"
 
+#include "print/printer_page.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
@@ -26,9 +28,6 @@ void TPrintPreview::UpdateDeviceMetrics() {
         printerDpiX_ = screenDpi_;
         printerDpiY_ = screenDpi_;
     } else {
-        if (state_ != psPrinting && printer_->printerState() != QPrinter::Active)
-            printer_->setPageOrientation(orientation_ == poLandscape ? QPageLayout::Landscape
-                                                                     : QPageLayout::Portrait);
         printerDpiX_ = printer_->logicalDpiX();
         printerDpiY_ = printer_->logicalDpiY();
     }
@@ -36,34 +35,47 @@ void TPrintPreview::UpdateDeviceMetrics() {
     pagePixelHeight_ = ConvertUnits(paperHeight_, printerDpiY_, units_, mmPixel);
 }
 
-void TPrintPreview::ApplyPrinterSetup() {
-    if (!PrinterInstalled()) return;
-    QPageSize size;
-    if (paperType_ != pCustom) size = QPageSize(QPageSize::id(PaperSizeTable[paperType_].code));
-    const bool fromPrinter = paperType_ == pCustom && TakenFromPrinter();
-    if (fromPrinter) {
-        // The page is the printer's own printable area (as the preview window
-        // composes it): a custom paper of that size would be smaller than the
-        // sheet, and the next composition would shrink it again.
-    } else if (!size.isValid() || size.id() == QPageSize::Custom) {
+bool TPrintPreview::ApplyPrinterSetup() {
+    if (!PrinterInstalled() || printer_->printerState() == QPrinter::Active) return true;
+    QPageSize size = PageSizeOf(paperType_);
+    if (!size.isValid() || size.id() == QPageSize::Custom) {
         // The printer takes the size portrait, in mm, and turns it itself.
-        int w = ConvertUnits(paperWidth_, printerDpiX_, units_, mmLoMetric);
-        int h = ConvertUnits(paperHeight_, printerDpiY_, units_, mmLoMetric);
+        int w = ConvertUnits(paperWidth_, printerDpiX_, units_, mmHiMetric);
+        int h = ConvertUnits(paperHeight_, printerDpiY_, units_, mmHiMetric);
         if (orientation_ == poLandscape) std::swap(w, h);
-        size = QPageSize(QSizeF(w / 10.0, h / 10.0), QPageSize::Millimeter);
+        size = QPageSize(QSizeF(w / 100.0, h / 100.0), QPageSize::Millimeter);
     }
-    if (!fromPrinter && !printer_->setPageSize(size))
-        qCWarning(lcPrint) << "paper size refused:" << size.name();
-    printer_->setPageOrientation(orientation_ == poLandscape ? QPageLayout::Landscape
-                                                             : QPageLayout::Portrait);
+    const bool taken = ApplyPageSetup(*printer_, size, orientation_ == poLandscape);
+    if (!taken) qCWarning(lcPrint) << "paper size refused:" << size.name();
+    UpdateDeviceMetrics();
+    return taken;
 }
 
-bool TPrintPreview::TakenFromPrinter() const {
-    const auto loMetric = [this](int value, int dpi) { return ConvertUnits(value, dpi, units_, mmLoMetric); };
-    const int w = printer_->width() * 254 / printer_->logicalDpiX();
-    const int h = printer_->height() * 254 / printer_->logicalDpiY();
-    return std::abs(loMetric(paperWidth_, printerDpiX_) - w) <= 1 &&
-           std::abs(loMetric(paperHeight_, printerDpiY_) - h) <= 1;
+PageBox TPrintPreview::SheetInside(bool leastMargins) const {
+    PageBox box{0, 0, paperWidth_, paperHeight_};
+    if (!PrinterInstalled()) return box;
+    QPageLayout layout = printer_->pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF m = leastMargins ? layout.minimumMargins() : layout.margins();
+    const auto x = [this](double mm) {
+        return ConvertUnits(qRound(mm * 100), printerDpiX_, mmHiMetric, units_);
+    };
+    const auto y = [this](double mm) {
+        return ConvertUnits(qRound(mm * 100), printerDpiY_, mmHiMetric, units_);
+    };
+    box.left = x(m.left());
+    box.top = y(m.top());
+    box.right -= x(m.right());
+    box.bottom -= y(m.bottom());
+    return box;
+}
+
+PageBox TPrintPreview::PrintableArea() const {
+    return SheetInside(true);
+}
+
+PageBox TPrintPreview::PageArea() const {
+    return SheetInside(false);
 }
 
 bool TPrintPreview::PrintProgress(int page, int done, int total) {
@@ -91,16 +103,19 @@ void TPrintPreview::PrintPages(int from, int to) {
     Fire(OnBeforePrint);
 
     bool aborted = false;
+    const bool wasFullPage = printer_->fullPage();
     QPainter painter;
     try {
         ApplyPrinterSetup();
-        // The whole sheet in the coordinates of the printable area, which
-        // start at its top-left corner: the pages are drawn from the paper's
-        // edge like on the screen, whatever margins the printer keeps.
-        const QPageLayout layout = printer_->pageLayout();
-        const int dpi = printer_->resolution();
-        const QRect paint = layout.paintRectPixels(dpi);
-        const QRectF r = QRectF(layout.fullRectPixels(dpi)).translated(-paint.topLeft());
+        // The painter starts at the sheet's corner and a page covers the
+        // whole sheet at its real size, so that every line lands on its
+        // millimetres from the paper's edge whatever margins the printer
+        // keeps (stretched onto the sheet, a page of the printable area
+        // moved a line at 200 mm by 7 mm on A4).
+        printer_->setFullPage(true);
+        const QRectF sheet = printer_->pageLayout().fullRect(QPageLayout::Millimeter);
+        const double pixelsPerMm = printer_->resolution() / 25.4;
+        const QRectF r(0, 0, sheet.width() * pixelsPerMm, sheet.height() * pixelsPerMm);
         printer_->setDocName(PrintJobTitle);
         if (!painter.begin(printer_)) throw EAbortPrint{};
         for (int p = from; p <= to; ++p) {
@@ -127,7 +142,10 @@ void TPrintPreview::PrintPages(int from, int to) {
         painter.end();
     }
     // A printer whose engine failed to start stays active and keeps its title.
-    if (printer_->printerState() != QPrinter::Active) printer_->setDocName(QString());
+    if (printer_->printerState() != QPrinter::Active) {
+        printer_->setDocName(QString());
+        printer_->setFullPage(wasFullPage);
+    }
     state_ = psIdle;
 }
 
@@ -154,7 +172,9 @@ bool TPrintPreview::SavePdf(const QString& fileName, QString* error) {
         QPageLayout(QPageSize(mm, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&writer)) return fail(QStringLiteral("PDF-Ausgabe nicht möglich"));
-    const QRectF r(0, 0, writer.width(), writer.height());
+    // The sheet at its real size (whole pixels would cut up to 0.02 mm).
+    const double pixelsPerMm = writer.resolution() / 25.4;
+    const QRectF r(0, 0, mm.width() * pixelsPerMm, mm.height() * pixelsPerMm);
     for (int i = 0; i < PageCount(); ++i) {
         if (i > 0) writer.newPage();
         pages_.Items(i).Play(painter, r);

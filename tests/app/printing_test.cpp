@@ -1,3 +1,4 @@
+#include "print/page_setup_dialog.h"
 #include "print/print_preview.h"
 #include "test_platform.h"
 
@@ -7,8 +8,10 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QToolButton>
+#include <QXmlStreamReader>
 
 using namespace zn;
 using namespace zn::test;
@@ -27,6 +30,46 @@ std::optional<QString> PdfText(const QString& pdf) {
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The sheets of a PDF and its lines of text with their boxes, in mm from the
+// sheet's top-left corner, as pdftotext -bbox-layout finds them.
+struct PdfLayout {
+    struct Line {
+        QString text;
+        double left, top, right, bottom;
+    };
+    QList<QSizeF> sheets;
+    QList<Line> lines;
+
+    const Line* Find(const QString& text) const {
+        for (const Line& line : lines)
+            if (line.text == text) return &line;
+        return nullptr;
+    }
+};
+
+std::optional<PdfLayout> PdfLines(const QString& pdf) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) return std::nullopt;
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    PdfLayout out;
+    QXmlStreamReader xml(p.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        const auto mm = [&](const char* name) {
+            return xml.attributes().value(QLatin1String(name)).toDouble() * 25.4 / 72;
+        };
+        if (xml.name() == u"page") out.sheets << QSizeF(mm("width"), mm("height"));
+        if (xml.name() == u"line")
+            out.lines << PdfLayout::Line{{}, mm("xMin"), mm("yMin"), mm("xMax"), mm("yMax")};
+        if (xml.name() == u"word" && !out.lines.isEmpty()) {
+            QString& text = out.lines.last().text;
+            text += (text.isEmpty() ? QString() : QStringLiteral(" ")) + xml.readElementText();
+        }
+    }
+    return out;
 }
 
 // Renders every page (pdftoppm) and counts those with ink on them.
@@ -84,6 +127,17 @@ protected:
 
     TPrintPreview* Preview() { return wb.preview->PrintPreview1; }
 
+    // Message boxes are answered `yes` or cancelled; their texts are kept.
+    QStringList questions;
+    void AnswerQuestions(bool yes) {
+        wb.modal.handle = [this, yes](QDialog& d) -> std::optional<int> {
+            auto* box = qobject_cast<QMessageBox*>(&d);
+            if (!box) return std::nullopt;
+            questions << box->text();
+            return yes ? QMessageBox::Yes : QMessageBox::Cancel;
+        };
+    }
+
     QStringList Texts(int page) {
         QStringList out;
         for (const PageOp& op : Preview()->Pages().Items(page).ops)
@@ -110,6 +164,16 @@ TEST_F(Printing, ProtocolOfFortyTeamsIsPreviewedAndSavedAsPdfWithEveryName) {
     ASSERT_GE(Preview()->PageCount(), 1);
     EXPECT_TRUE(Texts(0).contains(TeamName(1)));
     EXPECT_TRUE(Texts(0).contains(form->PanelDate->text()));
+    // The frame keeps 16 mm left and 6 mm right inside the page the printer
+    // prints on (Qt's PDF printer keeps 10 pt of the sheet around it).
+    const PageBox page = Preview()->PageArea();
+    EXPECT_EQ(page.left, 35);
+    const std::vector<PageOp>& ops = Preview()->Pages().Items(0).ops;
+    const auto frame =
+        std::find_if(ops.begin(), ops.end(), [](const PageOp& op) { return op.kind == PageOp::opRect; });
+    ASSERT_NE(frame, ops.end());
+    EXPECT_EQ(frame->x1, page.left + 160);
+    EXPECT_EQ(frame->x2, page.right - 60);
 
     const QString pdf = wb.Path(QStringLiteral("protokoll.pdf"));
     wb.files.chosen = pdf;
@@ -191,4 +255,155 @@ TEST_F(Printing, LandscapeSurvivesRecompositionAndCancelShowsNothing) {
     ASSERT_TRUE(Workbench::ShowActive(*form));
     QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);
     EXPECT_EQ(dialogs, QStringList{"PrinterSetupDialog1"});
+}
+
+namespace {
+
+// The sheet's millimetres: a line left-aligned 30 mm in and 20 mm down, one
+// centred in the middle, one right-aligned 10 mm from the right and 20 mm
+// from the bottom edge; where a stretched page would drift the most.
+struct EdgeLines {
+    int width, height;
+    void Into(CertificateLayout& layout) const {
+        for (CertificateLine& line : layout)
+            line.printOn = 0;
+        const auto set = [&](int i, const char* text, int align, int left, int top) {
+            CertificateLine& line = layout[static_cast<size_t>(i)];
+            line = layout[0];
+            line.printOn = 1;
+            line.text = QString::fromLatin1(text);
+            line.align = static_cast<uint8_t>(align);
+            line.leftMm = left;
+            line.topMm = top;
+        };
+        set(8, "Links", 0, 30, 20);
+        set(9, "Mitte", 1, width / 2, height / 2);
+        set(10, "Rechts", 2, width - 10, height - 20);
+    }
+    void Check(const QString& pdf, const char* how) const {
+        SCOPED_TRACE(how);
+        const std::optional<PdfLayout> found = PdfLines(pdf);
+        if (!found) GTEST_SKIP() << "pdftotext is not installed";
+        ASSERT_EQ(found->sheets.size(), 1);
+        EXPECT_NEAR(found->sheets[0].width(), width, 0.5);
+        EXPECT_NEAR(found->sheets[0].height(), height, 0.5);
+        const PdfLayout::Line* left = found->Find("Links");
+        const PdfLayout::Line* middle = found->Find("Mitte");
+        const PdfLayout::Line* right = found->Find("Rechts");
+        ASSERT_TRUE(left && middle && right);
+        EXPECT_NEAR(left->left, 30, 0.5);
+        EXPECT_NEAR(left->top, 20, 0.5);
+        EXPECT_NEAR((middle->left + middle->right) / 2, width / 2, 0.5);
+        EXPECT_NEAR(middle->top, height / 2, 0.5);
+        EXPECT_NEAR(right->right, width - 10, 0.5);
+        EXPECT_NEAR(right->top, height - 20, 0.5);
+    }
+};
+
+} // namespace
+
+TEST_F(Printing, CertificateLinesLandOnTheirMillimetresOnEveryPaperSavedAndPrinted) {
+    ShowResults(2);
+    AcceptPrintDialog(1, 1);
+    form->sbGramoty->click();
+    const auto check = [&](const EdgeLines& sheet, const QString& name) {
+        sheet.Into(form->CertificateLines);
+        AcceptPrintDialog(1, 1);
+        form->sbGramoty->click();
+        ASSERT_EQ(Preview()->PageCount(), 1);
+        wb.files.chosen = wb.Path(name + QStringLiteral(" gespeichert.pdf"));
+        wb.preview->bPdf->click();
+        sheet.Check(wb.files.chosen, "PDF speichern");
+        const QString printed = wb.Path(name + QStringLiteral(" gedruckt.pdf"));
+        form->Printer->setOutputFileName(printed);
+        wb.preview->Button1->click();
+        sheet.Check(printed, "Drucken");
+        EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join('\n').toStdString();
+    };
+    check({210, 297}, QStringLiteral("A4"));
+
+    wb.preview->cbOri->setCurrentIndex(1); // "Quer"
+    check({297, 210}, QStringLiteral("A4 quer"));
+
+    // A3 upright through the page set-up of "Drucker" (Alt+D).
+    wb.modal.handle = [](QDialog& d) -> std::optional<int> {
+        auto* setup = qobject_cast<TPageSetupDialog*>(&d);
+        if (!setup) return std::nullopt;
+        setup->Paper[1]->setCurrentText(QStringLiteral("A3"));
+        setup->Portrait[1]->setChecked(true);
+        return QDialog::Accepted;
+    };
+    ASSERT_TRUE(Workbench::ShowActive(*form));
+    QCoreApplication::processEvents(); // the preview's activation is still under way
+    QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(wb.preview->cbPapir->currentText(), "A3");
+    EXPECT_EQ(wb.preview->cbOri->currentIndex(), 0);
+    check({297, 420}, QStringLiteral("A3"));
+}
+
+TEST_F(Printing, ALineOutsideThePrintableAreaIsReportedBeforePrinting) {
+    ShowResults(2);
+    // A printer that cannot reach the outer 5 mm of the sheet.
+    QPageLayout layout = form->Printer->pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    layout.setMinimumMargins(QMarginsF(5, 5, 5, 5));
+    layout.setMargins(QMarginsF(5, 5, 5, 5));
+    ASSERT_TRUE(form->Printer->setPageLayout(layout));
+    AcceptPrintDialog(1, 1);
+    form->sbGramoty->click();
+    const QString pdf = wb.Path(QStringLiteral("urkunde.pdf"));
+    form->Printer->setOutputFileName(pdf);
+
+    AnswerQuestions(false);
+    wb.preview->Button1->click();
+    ASSERT_EQ(questions.size(), 1);
+    // The first-run layout sets "Platz" at 0 mm, "Mannschaft" 16 mm down.
+    EXPECT_TRUE(questions[0].contains("„Platz“")) << questions[0].toStdString();
+    EXPECT_FALSE(questions[0].contains("„Mannschaft“")) << questions[0].toStdString();
+    EXPECT_TRUE(questions[0].contains("von 5,0 bis 292,0 mm von oben")) << questions[0].toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    AnswerQuestions(true);
+    wb.preview->Button1->click();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(QFile::exists(pdf));
+
+    // A PDF of its own has the whole sheet: nothing to ask.
+    wb.files.chosen = wb.Path(QStringLiteral("urkunde gespeichert.pdf"));
+    wb.preview->bPdf->click();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_TRUE(QFile::exists(wb.files.chosen));
+}
+
+TEST_F(Printing, EachKindOfDocumentKeepsItsPaperAndOrientationAlsoAfterARestart) {
+    const auto print = [this](QToolButton* button) {
+        ShowResults(3);
+        AcceptPrintDialog();
+        button->click();
+        ASSERT_TRUE(wb.preview->isVisible());
+    };
+    const auto sheet = [this] { return QSize(Preview()->PaperWidth(), Preview()->PaperHeight()); };
+    print(form->sbPrint);
+    wb.preview->cbOri->setCurrentIndex(1);
+    EXPECT_EQ(sheet(), QSize(2970, 2100));
+
+    print(form->sbGramoty);
+    EXPECT_EQ(sheet(), QSize(2100, 2970));
+    EXPECT_EQ(wb.preview->cbOri->currentIndex(), 0);
+    EXPECT_EQ(form->Printer->pageLayout().orientation(), QPageLayout::Portrait);
+    wb.preview->cbPapir->setCurrentText(QStringLiteral("A5"));
+    EXPECT_EQ(sheet(), QSize(1480, 2100));
+
+    print(form->sbPrint);
+    EXPECT_EQ(sheet(), QSize(2970, 2100));
+    EXPECT_EQ(wb.preview->cbPapir->currentText(), "A4");
+    EXPECT_EQ(form->Printer->pageLayout().orientation(), QPageLayout::Landscape);
+
+    form.reset();
+    form = wb.MakeForm();
+    form->show();
+    print(form->sbGramoty);
+    EXPECT_EQ(sheet(), QSize(1480, 2100));
+    print(form->sbPrint);
+    EXPECT_EQ(sheet(), QSize(2970, 2100));
 }

@@ -205,3 +205,24 @@ TEST_F(ConsoleSettingsTest, PortDevicesSurviveABrokenValueAndComeBackAlike) {
     ReadConsoleSettings(store, back);
     EXPECT_EQ(back.portDevices.Overrides(), (QMap<int, QString>{{1, "sim:COM1"}}));
 }
+
+TEST_F(ConsoleSettingsTest, PageSetupsPerDocumentSurviveABrokenValueAndComeBackAlike) {
+    store.setValue("Port1", "kaputt");
+    store.setValue("Seite/ProtokollPapier", "a3 ");
+    store.setValue("Seite/ProtokollFormat", "Quer");
+    store.setValue("Seite/UrkundenPapier", "B7"); // not offered: A4
+    store.setValue("Seite/UrkundenFormat", "schief");
+    ConsoleSettings s;
+    ReadConsoleSettings(store, s);
+    EXPECT_EQ(s.pages[0], (PageSetup{pA3, true}));
+    EXPECT_EQ(s.pages[1], (PageSetup{pA4, false}));
+
+    s.width = s.height = s.left = s.top = 0;
+    s.pages[1] = {pLetter, true};
+    s.pages[0] = {pA5, false};
+    WriteConsoleSettings(store, s);
+    EXPECT_EQ(store.value("Seite/UrkundenFormat").toString(), "Quer");
+    ConsoleSettings back;
+    ReadConsoleSettings(store, back);
+    EXPECT_EQ(back.pages, s.pages);
+}

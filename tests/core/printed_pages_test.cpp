@@ -226,3 +226,29 @@ TEST(CertificatePages, OnePagePerRowWithTheRowsValuesPlaced) {
     EXPECT_TRUE(none.pages.front().empty());
     EXPECT_EQ(none.pages.size(), 1u);
 }
+
+TEST(CertificatePages, PlacedLinesOutsideAnAreaAreNamedOnce) {
+    CertificateLayout layout{};
+    ApplyCertificateDefaults(layout); // lines 0-7, 30 mm in, 0, 16, ... 112 mm down
+    layout[5].align = 2;
+    layout[5].leftMm = 200;
+    FakeDocument doc;
+    const PrintTable table{6, 4, [](int c, int r) { return QStringLiteral("c%1r%2").arg(c).arg(r); }};
+    std::vector<PlacedLine> placed;
+    ComposeCertificates(doc, table, layout, 1, 3, "d", "t", &placed);
+    ASSERT_EQ(placed.size(), 3u * 8u);
+    const PlacedLine& total = placed[5];
+    EXPECT_EQ(total.line, 5);
+    EXPECT_EQ(total.row, 1);
+    // "c5r1 sek." is 9 characters of 15 units, 30 units high, ending at 200 mm
+    EXPECT_EQ(total.box.left, 2000 - 9 * 15);
+    EXPECT_EQ(total.box.right, 2000);
+    EXPECT_EQ(total.box.top, 800);
+    EXPECT_EQ(total.box.bottom, 830);
+
+    // The area's edges belong to it: a line ending on them is inside.
+    EXPECT_TRUE(LinesOutside(placed, PageBox{0, 0, 2000, 1150}).empty());
+    EXPECT_EQ(LinesOutside(placed, PageBox{1, 0, 2000, 1150}), std::vector<int>{}); // lines start at 300
+    EXPECT_EQ(LinesOutside(placed, PageBox{0, 1, 1999, 1149}), (std::vector<int>{0, 5, 7}));
+    EXPECT_EQ(LinesOutside(placed, PageBox{301, 0, 2100, 1150}), (std::vector<int>{0, 1, 2, 3, 4, 6, 7}));
+}
