@@ -283,6 +283,7 @@ void TFormMain::FormDestroy() {
         FormPP->Source = nullptr;
         FormPP->AskPdfFileName = nullptr;
         FormPP->Tell = nullptr;
+        FormPP->Saved = nullptr;
         FormPP->Ask = nullptr;
     }
     // The first port closes with its handlers; the second is closed as the

@@ -47,6 +47,7 @@ void TFormMain::SetPreviewWindow(TFormPP* preview) {
         return platform_.files->GetSaveFileName(QStringLiteral("PDF-Datei (*.pdf)"), index, folder, name);
     };
     FormPP->Tell = [this](const QString& text, bool error) { TellOperator(text, error); };
+    FormPP->Saved = [this](const QString& file) { FileSaved(file, QStringLiteral("PDF-Datei")); };
     FormPP->Ask = [this](const QString& question) {
         QMessageBox box(QMessageBox::Warning, kAppTitle, question, QMessageBox::Yes | QMessageBox::Cancel,
                         this);

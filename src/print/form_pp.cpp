@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QPrinter>
@@ -82,10 +84,13 @@ void TFormPP::BuildForm() {
     bPdf->setObjectName(QStringLiteral("bPdf"));
     bPdf->setToolTip(QStringLiteral("Die Seiten als PDF-Datei speichern"));
 
+    LabelSaved = new QLabel(Panel1);
+    LabelSaved->setObjectName(QStringLiteral("LabelSaved"));
+
     for (QWidget* w : std::initializer_list<QWidget*>{Button1, LabelZoom, cbZoom, LabelPage, sePage, LabelOri,
                                                       cbOri, LabelPapir, cbPapir, bPdf})
         bar->addWidget(w);
-    bar->addStretch(1);
+    bar->addWidget(LabelSaved, 1);
 
     PrintPreview1 = new TPrintPreview(this);
     PrintPreview1->setObjectName(QStringLiteral("PrintPreview1"));
@@ -272,7 +277,15 @@ void TFormPP::bPdfClick() {
     if (!AskPdfFileName(name)) return;
     if (!name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) name += QStringLiteral(".pdf");
     QString error;
-    if (!pv->SavePdf(name, &error)) Say(error, true);
+    if (!pv->SavePdf(name, &error)) {
+        LabelSaved->clear();
+        Say(error, true);
+        return;
+    }
+    const QString shown = QDir::toNativeSeparators(name);
+    LabelSaved->setText(QStringLiteral("Gespeichert: ") + QFileInfo(name).fileName());
+    LabelSaved->setToolTip(shown);
+    if (Saved) Saved(name);
 }
 
 void TFormPP::Say(const QString& text, bool error) {

@@ -56,6 +56,7 @@ public:
     QLabel* LabelPapir = nullptr;
     QComboBox* cbPapir = nullptr;
     QPushButton* bPdf = nullptr;
+    QLabel* LabelSaved = nullptr; // "Gespeichert: <file>" after "PDF speichern"
     TPrintPreview* PrintPreview1 = nullptr;
 
     // Read at each composition.
@@ -64,6 +65,8 @@ public:
     std::function<bool(QString& name)> AskPdfFileName;
     // A message for the operator.
     std::function<void(const QString& text, bool error)> Tell;
+    // A PDF file was written.
+    std::function<void(const QString& file)> Saved;
     // A question before printing or saving; false (or unset) is "no".
     std::function<bool(const QString& question)> Ask;
 
