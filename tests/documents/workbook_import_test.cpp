@@ -55,7 +55,7 @@ TEST(WorkbookImport, RowsWithAnEmptyFirstCellBelongToTheList) {
     results.Set(6, 2, "neben der Liste");
     const ImportedLists got = ImportLists(Book({results, results, results}), kCols, "x.xlsx");
     ASSERT_TRUE(got.ok());
-    EXPECT_EQ(got.lists[2].size(), 5); // header, place 1 and three rows without a place
+    ASSERT_EQ(got.lists[2].size(), 5); // header, place 1 and three rows without a place
     EXPECT_EQ(got.lists[2][4], QStringList({"", "ohne Platz 5"}));
 }
 
