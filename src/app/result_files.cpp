@@ -97,7 +97,7 @@ bool TFormMain::SaveProtocolFile() {
 // stays until the file is written, whatever else the status bar shows.
 bool TFormMain::SaveAutomatically(const QString& fileName, const TSortGrid* list) {
     const ListRows rows = RowsOf(list->Store());
-    if (!HasDataRows(rows)) return true;
+    if (!HasDataRows(rows, list->ColCount())) return true;
     const WriteResult result = SaveListText(fileName, rows, list->ColCount());
     if (result.ok) {
         failedSaves_.remove(fileName);

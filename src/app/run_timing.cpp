@@ -291,7 +291,11 @@ void TFormMain::UpdateCommandStates() {
     bSTART->setEnabled(canStart);
     bSTART->SetColor(canStart ? kStartColor : clBtnFace);
 
-    const bool dataPresent = CurrentList->RowCount() > 1 && !CurrentList->GetCell(0, 1).isEmpty();
+    // Any data row with a cell filled: a qualification whose teams have no
+    // time yet has rows without a place, and those are saved and printed too.
+    bool dataPresent = false;
+    for (int r = 1; r < CurrentList->RowCount() && !dataPresent; ++r)
+        dataPresent = !CurrentList->Store().IsRowEmpty(r, CurrentList->ColCount());
     for (QToolButton* b : {sbSave, sbExcel, sbSaveX, sbHTML, sbWord, sbPrint, sbCLS, sbClsAll})
         b->setEnabled(dataPresent);
     // The list menu is the only way from an empty list (a qualification

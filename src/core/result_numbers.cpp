@@ -16,9 +16,11 @@ std::optional<double> ParseSeconds(const QString& text, QChar separator) {
     static const QRegularExpression shape(
         QStringLiteral("^[+-]?(\\d+(\\x{1}\\d*)?|\\x{1}\\d+)([eE][+-]?\\d+)?$"));
     QString t = text.trimmed();
-    // Normalise the separator to a marker that no text holds, so the shape check
-    // does not depend on which character the desktop uses.
+    // Both separators become a marker that no text holds, so the shape check
+    // allows one of them, never one of each.
     t.replace(separator, QChar(1));
+    t.replace(u',', QChar(1));
+    t.replace(u'.', QChar(1));
     if (!shape.match(t).hasMatch()) return std::nullopt;
     t.replace(QChar(1), u'.');
     bool ok = false;

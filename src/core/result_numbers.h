@@ -7,14 +7,18 @@
 namespace zn {
 
 // Times and penalties are kept as text: seconds with two decimals and the
-// system's decimal separator ("21,50" on a German desktop).
+// system's decimal separator ("21,50" on a German desktop). They are read
+// with either separator: a workbook or list written on a desktop of another
+// locale holds "21.50" where this one writes "21,50", and a time read as no
+// number would silently drop its team from the results.
 
 // The separator the operator types and the lists show.
 QChar SystemDecimalSeparator();
 
-// Seconds from a cell: optional sign, digits, at most one separator, optional
-// exponent; blanks around the number are allowed. The other separator is
-// refused, so "21.50" is no number on a desktop that writes "21,50".
+// Seconds from a cell: optional sign, digits, at most one decimal separator
+// ("," or "." whatever `separator` is), optional exponent; blanks around the
+// number are allowed. There are no thousands separators, so "1.234" is
+// 1.234 s and "1.234,5" is no number. `separator` is the console's own.
 std::optional<double> ParseSeconds(const QString& text, QChar separator);
 
 // Computations take a cell that does not parse as 0.

@@ -4,11 +4,21 @@
 
 namespace zn {
 
+namespace {
+
+// The test is on the raw text: a cell of blanks still counts as filled.
+bool HasText(const QStringList& row, int colCount) {
+    for (int c = 0; c < colCount; ++c)
+        if (!CellOf(row, c).isEmpty()) return true;
+    return false;
+}
+
+} // namespace
+
 QString ListText(const ListRows& rows, int colCount) {
     QString text;
     for (const QStringList& row : rows) {
-        // The test is on the raw text: a "Nr." of blanks still counts as filled.
-        if (CellOf(row, 0).isEmpty()) continue;
+        if (!HasText(row, colCount)) continue;
         for (int c = 0; c < colCount; ++c) {
             const QString cell = CellOf(row, c);
             text += cell.isEmpty() ? QStringLiteral(" ") : cell;
@@ -19,9 +29,9 @@ QString ListText(const ListRows& rows, int colCount) {
     return text;
 }
 
-bool HasDataRows(const ListRows& rows) {
+bool HasDataRows(const ListRows& rows, int colCount) {
     for (qsizetype r = 1; r < rows.size(); ++r) {
-        if (!CellOf(rows.at(r), 0).isEmpty()) return true;
+        if (HasText(rows.at(r), colCount)) return true;
     }
     return false;
 }

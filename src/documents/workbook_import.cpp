@@ -4,19 +4,28 @@
 #include "core/stages.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace zn {
 
 namespace {
 
-// The number of sheet rows that make the list: column 1 is walked from the
-// top, and the second of two empty cells in a row ends it before the pair.
+// Nothing stands in the list's columns of this sheet row.
+bool IsEmptyRow(const SheetCells& sheet, int row, int cols) {
+    const auto r = sheet.rows.find(row);
+    return r == sheet.rows.end() || r->second.empty() || r->second.begin()->first >= cols;
+}
+
+// The number of sheet rows that make the list: the rows are walked from the
+// top, and the second of two rows with nothing in the list's columns ends it
+// before the pair. A row with its first cell empty belongs to the list: a
+// result row without a place, a team without a number.
 // -1 when the sheet runs on past the rows that were kept.
-int ListLength(const SheetCells& sheet) {
+int ListLength(const SheetCells& sheet, int cols) {
     const int last = sheet.rows.empty() ? -1 : sheet.rows.rbegin()->first;
     int empties = 0;
     for (int r = 0; r <= last + 2; ++r) {
-        if (!sheet.Cell(r, 0).isEmpty()) {
+        if (!IsEmptyRow(sheet, r, cols)) {
             empties = 0;
             continue;
         }
@@ -84,7 +93,8 @@ ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>
         const SheetCells empty;
         const SheetCells& sheet =
             i < static_cast<int>(sheets.sheets.size()) ? sheets.sheets[static_cast<size_t>(i)] : empty;
-        const int length = ListLength(sheet);
+        const int cols = colCounts[static_cast<size_t>(i)];
+        const int length = ListLength(sheet, cols);
         if (length < 0) {
             out.lists.clear();
             out.error = WorkbookErrorText(
@@ -93,7 +103,6 @@ ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>
                               .arg(kMaxWorkbookRows));
             return out;
         }
-        const int cols = colCounts[static_cast<size_t>(i)];
         ListRows rows;
         rows.reserve(std::max(2, length));
         for (int r = 0; r < std::max(2, length); ++r) {
@@ -145,7 +154,12 @@ LoadedCompetition CompetitionOfWorkbook(const WorkbookSheets& sheets, const std:
     }
     FillBlankProtocolHeaders(out.lists[0]);
     FillBlankProtocolHeaders(out.lists[1]);
+    // The team list shares the protocol's layout; its times are numbers in a
+    // workbook too.
+    ReformatProtocolTimes(out.lists[0], separator);
     ReformatProtocolTimes(out.lists[1], separator);
+    ReformatResultTimes(out.lists[2], separator);
+    ReformatResultTimes(out.lists[3], separator);
     return out;
 }
 
@@ -179,8 +193,10 @@ void FillBlankProtocolHeaders(ListRows& rows) {
         if (IsBlank(rows[0][c])) rows[0][c] = ProtocolHeaders[static_cast<size_t>(c)];
 }
 
-void ReformatProtocolTimes(ListRows& rows, QChar separator) {
-    for (int col : {pc::Zeit1, pc::Gesamt1, pc::Zeit2, pc::Gesamt2, pc::Bestzeit}) {
+namespace {
+
+void ReformatTimes(ListRows& rows, std::initializer_list<int> columns, QChar separator) {
+    for (int col : columns) {
         for (int r = 1; r < rows.size(); ++r) {
             const QString text = CellOf(rows[r], col);
             if (IsBlank(text)) continue;
@@ -190,6 +206,16 @@ void ReformatProtocolTimes(ListRows& rows, QChar separator) {
             rows[r][col] = FormatSeconds(*seconds, separator);
         }
     }
+}
+
+} // namespace
+
+void ReformatProtocolTimes(ListRows& rows, QChar separator) {
+    ReformatTimes(rows, {pc::Zeit1, pc::Gesamt1, pc::Zeit2, pc::Gesamt2, pc::Bestzeit}, separator);
+}
+
+void ReformatResultTimes(ListRows& rows, QChar separator) {
+    ReformatTimes(rows, {rc::Uebungszeit, rc::Gesamtzeit}, separator);
 }
 
 } // namespace zn

@@ -17,9 +17,10 @@ struct ImportedLists {
 };
 
 // Turns the sheets into the lists' rows: sheet i gives list i with
-// colCounts[i - 1] columns. Column 1 is walked from the top; two empty cells
-// in a row end the list before them (a single one does not), and a list has
-// at least 2 rows. Then the first sheet row is dropped for lists 1 and 2 (a
+// colCounts[i - 1] columns. The rows are walked from the top; two rows in a
+// row with nothing in the list's columns end the list before them (a single
+// one does not; a row with only its first cell empty, a result without a
+// place, goes on), and a list has at least 2 rows. Then the first sheet row is dropped for lists 1 and 2 (a
 // title line above the header) and the second one for lists 3 and 4, as the
 // grid deletes a row: a list of two rows keeps both and only its row 1 is
 // emptied. A sheet whose column 1 runs on past kMaxWorkbookRows is refused.
@@ -48,8 +49,8 @@ struct LoadedCompetition {
 // the team list and the time protocol share their layout, so one that is
 // missing gets the other's teams (number, name, class, mark; no times), and
 // both missing or the result lists missing are left empty with their headers.
-// Then the blank headers of lists 1 and 2 are filled and the protocol's times
-// get two decimals. A workbook with no list at all is refused.
+// Then the blank headers of lists 1 and 2 are filled and the times of every
+// list get two decimals (a number cell reads "21,5"). A workbook with no list at all is refused.
 LoadedCompetition CompetitionOfWorkbook(const WorkbookSheets& sheets, const std::array<int, 4>& colCounts,
                                         const QString& fileName, QChar separator);
 
@@ -64,7 +65,10 @@ void FillBlankProtocolHeaders(ListRows& rows);
 // The time protocol's times, totals and best time (columns 4, 6, 7, 9, 10)
 // are rewritten with two decimals: "21,5" -> "21,50". A cell that is no
 // number stops its column there, the rows below keep their text; the other
-// columns go on.
+// columns go on. Either separator is read, the console's is written: a
+// workbook written under another locale ("21.50") shows "21,50".
 void ReformatProtocolTimes(ListRows& rows, QChar separator);
+// The same for the results' Übungszeit and Gesamtzeit (columns 4 and 6).
+void ReformatResultTimes(ListRows& rows, QChar separator);
 
 } // namespace zn

@@ -1,11 +1,13 @@
 #include "documents/workbook_writer.h"
 
+#include "core/result_numbers.h"
 #include "core/stages.h"
 #include "documents/workbook_writer_files.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <xlsxwriter.h>
 
@@ -157,12 +159,16 @@ lxw_error WriteSheet(lxw_workbook* wb, const WorkbookSheet& sheet, const QString
         return e;
     for (int r = 0; r < sheet.rows.size(); ++r) {
         for (int c = 0; c < sheet.colCount; ++c) {
-            // Texts stay texts: a time "21,50" must not turn into a number a
-            // program of another locale reads as 2150.
-            const QByteArray text = CellOf(sheet.rows[r], c).toUtf8();
-            const lxw_error e =
-                worksheet_write_string(ws, rows.of(r), static_cast<lxw_col_t>(c), text.constData(),
-                                       formats.of(r, sheet.timeColumns.contains(c)));
+            const QString text = CellOf(sheet.rows[r], c);
+            const auto col = static_cast<lxw_col_t>(c);
+            lxw_format* format = formats.of(r, sheet.timeColumns.contains(c));
+            // A number cell holds no decimal separator: "21,50" written here is
+            // 21.5 to a spreadsheet and to this console under any locale.
+            const std::optional<double> number = r == 0 ? std::nullopt : CellNumber(sheet, c, text);
+            const QByteArray utf8 = text.toUtf8();
+            const lxw_error e = number
+                                    ? worksheet_write_number(ws, rows.of(r), col, *number, format)
+                                    : worksheet_write_string(ws, rows.of(r), col, utf8.constData(), format);
             if (e != LXW_NO_ERROR) return e;
         }
     }
@@ -202,6 +208,23 @@ QList<int> WorkbookTimeColumns(int sheet) {
     return {rc::Uebungszeit, rc::Gesamtzeit};
 }
 
+QList<int> WorkbookNumberColumns(int sheet) {
+    if (sheet <= 1) return {pc::Nr, pc::Fehler1, pc::Fehler2};
+    return {rc::Platz, rc::Fehler};
+}
+
+bool IsPlainNumber(const QString& text) {
+    static const QRegularExpression plain(QStringLiteral("^-?(0|[1-9]\\d*)([.,]\\d+)?$"));
+    // Longer digit strings are no count or time and lose digits as a number.
+    return text.size() <= 15 && plain.match(text).hasMatch();
+}
+
+std::optional<double> CellNumber(const WorkbookSheet& sheet, int col, const QString& text) {
+    if (sheet.timeColumns.contains(col)) return ParseSeconds(text, u'.');
+    if (sheet.numberColumns.contains(col) && IsPlainNumber(text)) return ParseSeconds(text, u'.');
+    return std::nullopt;
+}
+
 WorkbookExport ListsWorkbook(const std::array<ListRows, 4>& lists, const std::array<int, 4>& colCounts,
                              bool finalEnabled, const QString& title, const QString& subject) {
     WorkbookExport book;
@@ -210,7 +233,8 @@ WorkbookExport ListsWorkbook(const std::array<ListRows, 4>& lists, const std::ar
     const int sheets = finalEnabled ? 3 : 4;
     for (int i = 0; i < sheets; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        book.sheets.append({ListNames[at], lists[at], colCounts[at], WorkbookTimeColumns(i)});
+        book.sheets.append(
+            {ListNames[at], lists[at], colCounts[at], WorkbookTimeColumns(i), WorkbookNumberColumns(i)});
     }
     return book;
 }

@@ -1,17 +1,20 @@
 // Writing the lists into a workbook that exists: its sheet XML is edited in a
 // copy of the package, since the library that makes new workbooks cannot open
 // one.
+#include "core/result_numbers.h"
 #include "documents/workbook_writer.h"
 #include "documents/workbook_writer_files.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QMap>
 #include <pugixml.hpp>
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,6 +88,56 @@ QString FolderOf(const QString& part) {
     return folder == QStringLiteral(".") ? QString() : folder;
 }
 
+// Time cells shown in the general format ("21,5") get the format "0.00"
+// ("21,50"), as in a new workbook; a format the organiser chose stays. The
+// styles part lists the cell formats (cellXfs); a time cell's format is copied
+// once with the number format 2, the built-in "0.00".
+class TimeStyles {
+public:
+    // False when the workbook has no styles part this can read: the cells then
+    // keep their formats.
+    bool Load(const QByteArray& bytes) {
+        if (!doc_.load_buffer(bytes.constData(), static_cast<size_t>(bytes.size()), kParse)) return false;
+        const pugi::xml_node root = doc_.document_element();
+        const std::string prefix = PrefixOf(root, kSheetNs, "");
+        xfs_ = root.child(Qualified(prefix, "cellXfs").c_str());
+        const std::string xf = Qualified(prefix, "xf");
+        for (pugi::xml_node x : xfs_.children(xf.c_str()))
+            xfList_.push_back(x);
+        return !xfList_.empty();
+    }
+
+    // The format index a time cell of format `style` is written with.
+    unsigned For(unsigned style) {
+        if (style >= xfList_.size() || xfList_[style].attribute("numFmtId").as_uint() != kGeneral)
+            return style;
+        if (const auto done = copies_.find(style); done != copies_.end()) return done->second;
+        pugi::xml_node copy = xfs_.append_copy(xfList_[style]);
+        SetAttribute(copy, "numFmtId", "2");
+        SetAttribute(copy, "applyNumberFormat", "1");
+        const auto index = static_cast<unsigned>(xfList_.size() + copies_.size());
+        copies_[style] = index;
+        SetAttribute(xfs_, "count", std::to_string(index + 1).c_str());
+        return index;
+    }
+
+    bool Changed() const { return !copies_.empty(); }
+    QByteArray Bytes() const { return Serialise(doc_); }
+
+private:
+    static constexpr unsigned kGeneral = 0;
+    static void SetAttribute(pugi::xml_node node, const char* name, const char* value) {
+        pugi::xml_attribute a = node.attribute(name);
+        if (!a) a = node.append_attribute(name);
+        a.set_value(value);
+    }
+
+    pugi::xml_document doc_;
+    pugi::xml_node xfs_;
+    std::vector<pugi::xml_node> xfList_;
+    std::map<unsigned, unsigned> copies_; // format -> its copy with "0.00"
+};
+
 // The qualified names of the worksheet elements, with the document's prefix.
 struct SheetNames {
     explicit SheetNames(const std::string& p)
@@ -97,8 +150,9 @@ struct SheetNames {
 // The rows and cells of one worksheet, edited in place.
 class SheetEditor {
 public:
-    explicit SheetEditor(pugi::xml_document& doc)
-        : root_(doc.document_element()), n_(PrefixOf(root_, kSheetNs, "")) {
+    // `timeStyles`: where time cells get their "0.00"; none keeps every format.
+    SheetEditor(pugi::xml_document& doc, TimeStyles* timeStyles)
+        : root_(doc.document_element()), n_(PrefixOf(root_, kSheetNs, "")), timeStyles_(timeStyles) {
         data_ = root_.child(n_.sheetData.c_str());
         if (!data_) data_ = root_.append_child(n_.sheetData.c_str());
         // Rows and cells may leave their numbers implicit; write them out.
@@ -125,13 +179,15 @@ public:
         const int rows = static_cast<int>(sheet.rows.size());
         for (int r = 0; r < rows; ++r) {
             const int sheetRow = ownLayout && r == 0 ? 1 : kFirstBlockRow + r;
-            for (int c = 0; c < sheet.colCount; ++c)
-                SetText(sheetRow, c + 1, CellOf(sheet.rows[r], c));
+            for (int c = 0; c < sheet.colCount; ++c) {
+                const QString text = CellOf(sheet.rows[r], c);
+                std::optional<double> number = r == 0 ? std::nullopt : CellNumber(sheet, c, text);
+                if (!number && r > 0 && IsNumberCell(sheetRow, c + 1) && IsPlainNumber(text))
+                    number = ParseSeconds(text, u'.');
+                SetValue(sheetRow, c + 1, text, number, r > 0 && sheet.timeColumns.contains(c));
+            }
         }
-        // The rest of an older, longer list (column A filled right below).
-        for (int row = kFirstBlockRow + rows; HasValue(row, 1); ++row)
-            for (int c = 0; c < sheet.colCount; ++c)
-                SetText(row, c + 1, QString());
+        ClearOlderRows(kFirstBlockRow + rows, sheet.colCount);
         DropBrokenSharedFormulas();
         UpdateDimension(kFirstBlockRow + std::max(rows, 1) - 1, sheet.colCount);
     }
@@ -167,6 +223,29 @@ private:
         return c;
     }
 
+    // The rest of an older, longer list below the block, as far as loading
+    // reads a list: to the second of two rows without a value in its columns.
+    void ClearOlderRows(int from, int colCount) {
+        const int last = rows_.empty() ? 0 : rows_.rbegin()->first;
+        int empties = 0;
+        for (int row = from; row <= last && empties < 2; ++row) {
+            bool filled = false;
+            for (int c = 1; c <= colCount && !filled; ++c)
+                filled = HasValue(row, c);
+            empties = filled ? 0 : empties + 1;
+            for (int c = 1; filled && c <= colCount; ++c)
+                SetValue(row, c, QString(), std::nullopt, false);
+        }
+    }
+
+    // A number the organiser's workbook holds (a formula's number too).
+    bool IsNumberCell(int rowNumber, int col) {
+        const pugi::xml_node row = Row(rowNumber, false);
+        const pugi::xml_node c = row ? Cell(row, col, false) : pugi::xml_node();
+        const std::string type = c.attribute("t").value();
+        return c.child(n_.v.c_str()) && (type.empty() || type == "n");
+    }
+
     // What the loader reads as filled: a value of any kind.
     bool HasValue(int rowNumber, int col) {
         const pugi::xml_node row = Row(rowNumber, false);
@@ -176,8 +255,10 @@ private:
         return *c.child(n_.is.c_str()).child(n_.t.c_str()).text().get() != '\0';
     }
 
-    // The cell keeps its format ("s"); its value, formula and type go.
-    void SetText(int rowNumber, int col, const QString& text) {
+    // The cell keeps its format ("s"), a time cell in the general format
+    // takes "0.00"; its value, formula and type go. With a number it holds
+    // that number, else the text.
+    void SetValue(int rowNumber, int col, const QString& text, std::optional<double> number, bool time) {
         pugi::xml_node row = Row(rowNumber, !text.isEmpty());
         if (!row) return;
         pugi::xml_node c = Cell(row, col, !text.isEmpty());
@@ -191,6 +272,19 @@ private:
         c.remove_attribute("t");
         if (text.isEmpty()) {
             if (!c.attribute("s")) row.remove_child(c);
+            return;
+        }
+        if (number) {
+            if (time && timeStyles_) {
+                const unsigned style = timeStyles_->For(c.attribute("s").as_uint());
+                if (style != 0 || c.attribute("s")) {
+                    if (!c.attribute("s")) c.append_attribute("s");
+                    c.attribute("s").set_value(style);
+                }
+            }
+            // The shortest text that reads back as the same double: "21.5".
+            const QByteArray value = QByteArray::number(*number, 'g', QLocale::FloatingPointShortest);
+            c.append_child(n_.v.c_str()).text().set(value.constData());
             return;
         }
         c.append_attribute("t").set_value("inlineStr");
@@ -231,6 +325,7 @@ private:
 
     pugi::xml_node root_;
     SheetNames n_;
+    TimeStyles* timeStyles_ = nullptr;
     pugi::xml_node data_;
     std::map<int, pugi::xml_node> rows_; // by sheet row number
     std::vector<std::string> brokenShared_;
@@ -263,6 +358,7 @@ struct SheetList {
     pugi::xml_document rels;
     QStringList parts;
     QStringList names;
+    QString stylesPart; // empty when the workbook has none
 };
 
 bool ReadSheets(Package& pkg, SheetList& list) {
@@ -271,11 +367,15 @@ bool ReadSheets(Package& pkg, SheetList& list) {
     const std::optional<QByteArray> rels = pkg.Part(RelsOf(pkg.workbookPart));
     if (!rels || !Load(list.rels, *rels)) return false;
     QMap<QString, QString> targets;
-    for (pugi::xml_node r : list.rels.document_element().children("Relationship"))
+    for (pugi::xml_node r : list.rels.document_element().children("Relationship")) {
         // Ends the same in the transitional and the strict form of the format.
-        if (QString::fromUtf8(r.attribute("Type").value()).endsWith(QStringLiteral("/worksheet")))
-            targets[QString::fromUtf8(r.attribute("Id").value())] =
-                ResolvePart(FolderOf(pkg.workbookPart), QString::fromUtf8(r.attribute("Target").value()));
+        const QString type = QString::fromUtf8(r.attribute("Type").value());
+        const QString target =
+            ResolvePart(FolderOf(pkg.workbookPart), QString::fromUtf8(r.attribute("Target").value()));
+        if (type.endsWith(QStringLiteral("/worksheet")))
+            targets[QString::fromUtf8(r.attribute("Id").value())] = target;
+        if (type.endsWith(QStringLiteral("/styles"))) list.stylesPart = target;
+    }
     const pugi::xml_node root = list.workbook.document_element();
     const std::string p = PrefixOf(root, kSheetNs, "");
     const std::string rIdName = Qualified(PrefixOf(root, kRelNs, "r"), "id");
@@ -391,6 +491,10 @@ bool Edit(Package& pkg, const WorkbookExport& book) {
         if (pkg.reason.isEmpty()) pkg.reason = QStringLiteral("Die Datei ist keine lesbare Arbeitsmappe");
         return false;
     }
+    TimeStyles styles;
+    const std::optional<QByteArray> stylesBytes =
+        list.stylesPart.isEmpty() ? std::nullopt : ReadPackagePart(pkg.file, list.stylesPart);
+    const bool haveStyles = stylesBytes && styles.Load(*stylesBytes);
     for (int i = 0; i < book.sheets.size(); ++i) {
         const bool added = i >= list.parts.size();
         const QString part = added ? AddSheet(pkg, list, book.sheets[i].name, types) : list.parts[i];
@@ -408,13 +512,14 @@ bool Edit(Package& pkg, const WorkbookExport& book) {
                 pkg.reason = QStringLiteral("Das Tabellenblatt %1 ist beschädigt").arg(i + 1);
             return false;
         }
-        SheetEditor editor(sheet);
+        SheetEditor editor(sheet, haveStyles ? &styles : nullptr);
         editor.WriteBlock(book.sheets[i], i >= 2);
         pkg.replaced.append(
             {part, (added ? QByteArray(R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)")
                           : QByteArray()) +
                        Serialise(sheet)});
     }
+    if (styles.Changed()) pkg.replaced.append({list.stylesPart, styles.Bytes()});
     DropCalcChain(pkg, list, types);
     SetProperties(pkg, book);
     pkg.replaced.append({pkg.workbookPart, Serialise(list.workbook)});

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace zn;
 using namespace zn::test;
@@ -67,10 +68,11 @@ TEST_F(ResultFiles, TextFileHoldsTheShownListByteForByte) {
     const QString file = wb.Path("liste.txt");
     ASSERT_TRUE(form->SaveListAsText(file));
     // One byte for "Ü" (Windows-1252); every field ends with a tab; a row
-    // without a place is left out, one holding a blank is not.
+    // without a place is a row of the list like one holding a blank.
     EXPECT_EQ(wb.Read(file), QByteArray("Platz\tMannschaft\tKlasse\t\xDC"
                                         "bungszeit\tFehler\tGesamtzeit\t\r\n"
                                         "1\tOst\t \t21,50\t0\t21,50\t\r\n"
+                                        " \tohne Platz\t \t30,00\t0\t30,00\t\r\n"
                                         " \tGast\t \t \t \t \t\r\n"));
 }
 
@@ -338,4 +340,52 @@ TEST_F(ResultFiles, WebPageIsWrittenBesideTheProgramAndOpened) {
     EXPECT_TRUE(wb.shell.opened.isEmpty());
     ASSERT_EQ(wb.modal.messages.size(), 1);
     EXPECT_TRUE(wb.modal.messages[0].startsWith("Der Schreibfehler der Datei: "));
+}
+
+// A qualification of two placed teams and six qualified ones without a time:
+// text, web page and workbook carry all eight, and the workbook loads back as
+// it was written.
+TEST_F(ResultFiles, QualifiedTeamsWithoutATimeGoOutAndComeBackWithEveryRow) {
+    QList<QStringList> teams{{"1", "Eins", "A", "v", "20,00", "0", "20,00", "", "", "", "20,00"},
+                             {"2", "Zwei", "A", "v", "22,00", "0", "22,00", "", "", "", "22,00"}};
+    for (int n = 3; n <= 8; ++n)
+        teams.append({QString::number(n), QStringLiteral("Ohne Zeit %1").arg(n), "A", "v"});
+    ShowProtocol(teams);
+    FillList(form->SortGrid3, {ResultHeaderRow()});
+    form->StageEntry(19)->trigger();
+    form->StageEntry(13)->trigger();
+    const ListRows shown = RowsOf(form->SortGrid3->Store());
+    ASSERT_EQ(shown.size(), 9);
+    ASSERT_EQ(shown[3].value(rc::Platz), "");
+
+    const std::pair<const char*, int> saves[] = {{"liste.txt", 4}, {"seite.html", 3}, {"mappe.xlsx", 1}};
+    for (const auto& [name, type] : saves) {
+        wb.files.chosen = wb.Path(name);
+        wb.files.chosenIndex = type;
+        QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    }
+    const QByteArray text = wb.Read(wb.Path("liste.txt"));
+    EXPECT_EQ(text.count("\r\n"), 9);
+    EXPECT_TRUE(text.endsWith(" \tOhne Zeit 8\tA\t \t \t \t\r\n"));
+    const QByteArray page = wb.Read(wb.Path("seite.html"));
+    for (int n = 3; n <= 8; ++n)
+        EXPECT_TRUE(page.contains(QStringLiteral("Ohne Zeit %1").arg(n).toUtf8())) << n;
+
+    FillList(form->SortGrid3, {ResultHeaderRow()});
+    wb.files.chosen = wb.Path("mappe.xlsx");
+    QTest::mouseClick(form->sbLoad, Qt::LeftButton);
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join(" ").toStdString();
+    EXPECT_EQ(RowsOf(form->SortGrid3->Store()), shown);
+}
+
+// No qualified team has a time yet: row 1 has no place, and the list can
+// still be saved, printed and cleaned up.
+TEST_F(ResultFiles, AQualificationWithoutTimesCanStillBeSavedPrintedAndRemoved) {
+    ShowProtocol({{"1", "Eins", "A", "v"}, {"2", "Zwei", "A", "v"}});
+    FillList(form->SortGrid3, {ResultHeaderRow()});
+    form->StageEntry(19)->trigger();
+    form->StageEntry(13)->trigger();
+    ASSERT_EQ(form->SortGrid3->RowCount(), 3);
+    for (QToolButton* b : {form->sbSave, form->sbPrint, form->sbCLS, form->sbClsAll})
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 }

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QToolButton>
@@ -37,7 +38,32 @@ protected:
         return {RowsOf(form->SortGrid1->Store()), RowsOf(form->SortGrid2->Store()),
                 RowsOf(form->SortGrid3->Store()), RowsOf(form->SortGrid4->Store())};
     }
+    void SaveWorkbook(const QString& path) {
+        wb.files.chosen = path;
+        wb.files.chosenIndex = 1;
+        QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    }
 };
+
+// The console with another locale until the end of the scope, then the
+// German one the tests run with.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~LocaleScope() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    LocaleScope(const LocaleScope&) = delete;
+    LocaleScope& operator=(const LocaleScope&) = delete;
+};
+
+// The lists with every decimal point of a time ("21.50") a comma.
+std::array<ListRows, 4> WithDecimalComma(std::array<ListRows, 4> lists) {
+    static const QRegularExpression time(QStringLiteral("^\\d+\\.\\d\\d$"));
+    for (ListRows& list : lists)
+        for (QStringList& row : list)
+            for (QString& cell : row)
+                if (time.match(cell).hasMatch()) cell.replace(u'.', u',');
+    return lists;
+}
 
 } // namespace
 
@@ -182,4 +208,39 @@ TEST_F(WorkbookLoad, LoadIsOneJournalEvent) {
     ASSERT_EQ(loaded.lists.size(), 4u);
     for (const ListContent& list : loaded.lists)
         EXPECT_EQ(list.rows, AllLists()[static_cast<size_t>(list.list - 1)]) << list.list;
+}
+
+// A workbook written by a console with a decimal point ("1.21") and loaded by
+// a German one, and back: every time stays a time, and "Ergebnislisten
+// erzeugen" gives the same results on either side.
+TEST_F(WorkbookLoad, WrittenUnderOneLocaleLoadedUnderTheOtherGivesTheSameResults) {
+    std::array<ListRows, 4> pointed;
+    {
+        const LocaleScope c(QLocale::c());
+        const QList<QStringList> protocol{
+            ProtocolHeaderRow(),
+            {"1", "Eins", "A", "v", "21.50", "0", "21.50", "20.75", "5", "25.75", "21.50"},
+            {"2", "Zwei", "B", "", "1.21", "0", "1.21", "", "", "", "1.21"},
+            {"3", "Drei", "A", "v"}};
+        FillList(form->SortGrid1, protocol);
+        FillList(form->SortGrid2, protocol);
+        FillList(form->SortGrid3, {ResultHeaderRow()});
+        FillList(form->SortGrid4, {ResultHeaderRow()});
+        form->StageEntry(19)->trigger();
+        pointed = AllLists();
+        ASSERT_EQ(pointed[3].size(), 3) << "both timed teams are in the overall result";
+        SaveWorkbook(wb.Path("Vorlauf.xlsx"));
+    }
+    const std::array<ListRows, 4> german = WithDecimalComma(pointed);
+    Load(wb.Path("Vorlauf.xlsx"));
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join(" ").toStdString();
+    EXPECT_TRUE(AllLists() == german);
+    form->StageEntry(19)->trigger();
+    EXPECT_TRUE(AllLists() == german);
+
+    SaveWorkbook(wb.Path("Zurück.xlsx"));
+    const LocaleScope c(QLocale::c());
+    Load(wb.Path("Zurück.xlsx"));
+    form->StageEntry(19)->trigger();
+    EXPECT_TRUE(AllLists() == pointed);
 }

@@ -104,3 +104,15 @@ TEST(Generate, AMarkOfBlanksIsNoMark) {
     EXPECT_EQ(Column(lists.qualification, rc::Mannschaft), (QStringList{"C"}));
     EXPECT_EQ(Column(lists.overall, rc::Mannschaft), (QStringList{"C", "B", "A"}));
 }
+
+// A protocol written on a desktop with a decimal point ("21.50") and loaded
+// on a German one: every team keeps its time and its place.
+TEST(Generate, TimesWithTheOtherSeparatorStillRank) {
+    const auto lists = GenerateResultLists(Input({
+        {"1", "A", "", "v", "21.50", "0", "21.50", "", "", "", "21.50"},
+        {"2", "B", "", "", "1.21", "0", "1.21", "", "", "", "1.21"},
+    }));
+    EXPECT_EQ(Column(lists.overall, rc::Mannschaft), (QStringList{"A", "B"}));
+    EXPECT_EQ(Column(lists.overall, rc::Platz), (QStringList{"1", "2"}));
+    EXPECT_EQ(Column(lists.qualification, rc::Platz), QStringList{"1"});
+}

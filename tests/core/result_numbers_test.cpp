@@ -4,15 +4,22 @@
 
 using namespace zn;
 
-TEST(ResultNumbers, ParsesWithTheGivenSeparatorOnly) {
+// A workbook or list written under another locale holds "1.21" where this
+// console writes "1,21": both are the same time, whichever the console uses.
+TEST(ResultNumbers, ParsesEitherDecimalSeparatorButOnlyOne) {
     EXPECT_EQ(ParseSeconds("21,50", u','), 21.5);
     EXPECT_EQ(ParseSeconds(" 3 ", u','), 3.0);
     EXPECT_EQ(ParseSeconds(",5", u','), 0.5);
     EXPECT_EQ(ParseSeconds("3,", u','), 3.0); // separator typed, decimals not yet
     EXPECT_EQ(ParseSeconds("21.50", u'.'), 21.5);
     EXPECT_EQ(ParseSeconds("-1,5", u','), -1.5);
-    EXPECT_FALSE(ParseSeconds("21.50", u',')); // the other separator is no number
-    EXPECT_FALSE(ParseSeconds("21,50", u'.'));
+    EXPECT_EQ(ParseSeconds("21.50", u','), 21.5);
+    EXPECT_EQ(ParseSeconds("21,50", u'.'), 21.5);
+    EXPECT_EQ(ParseSeconds(".5", u','), 0.5);
+    EXPECT_EQ(ParseSeconds("1.234", u','), 1.234); // no thousands separator
+    EXPECT_FALSE(ParseSeconds("1.234,5", u','));
+    EXPECT_FALSE(ParseSeconds("1,5.", u'.'));
+    EXPECT_FALSE(ParseSeconds("1,2.3", u','));
     EXPECT_FALSE(ParseSeconds("", u','));
     EXPECT_FALSE(ParseSeconds("   ", u','));
     EXPECT_FALSE(ParseSeconds("1,2,3", u','));
@@ -30,6 +37,8 @@ TEST(ResultNumbers, UnreadableCountsAsZeroOrSortsLast) {
 
 TEST(ResultNumbers, RunTimesAboveZeroAndWholePenaltiesFromZeroOn) {
     EXPECT_EQ(RunSeconds("0,01", u','), 0.01);
+    EXPECT_EQ(RunSeconds("1.21", u','), 1.21);
+    EXPECT_FALSE(RunSeconds("0.00", u','));
     EXPECT_FALSE(RunSeconds("0,00", u','));
     EXPECT_FALSE(RunSeconds("-2,00", u','));
     EXPECT_FALSE(RunSeconds("x", u','));
@@ -38,6 +47,8 @@ TEST(ResultNumbers, RunTimesAboveZeroAndWholePenaltiesFromZeroOn) {
     EXPECT_EQ(WholePenalty(" 3,00 ", u','), 3.0);
     EXPECT_FALSE(WholePenalty("-1", u','));
     EXPECT_FALSE(WholePenalty("2,5", u','));
+    EXPECT_FALSE(WholePenalty("2.5", u','));
+    EXPECT_EQ(WholePenalty("3.00", u','), 3.0);
     EXPECT_FALSE(WholePenalty("", u','));
 }
 

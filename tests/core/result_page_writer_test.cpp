@@ -62,7 +62,8 @@ TEST(ResultPage, CellTexts) {
     EXPECT_EQ(PageCellText(" -3,5 ", 5, u','), " -3.5 ");
     EXPECT_EQ(PageCellText("1,234,5", 4, u','), "1,234,5");
     EXPECT_EQ(PageCellText("Müller, Hans", 1, u','), "&nbsp;Müller, Hans");
-    EXPECT_EQ(PageCellText("1,5", 4, u'.'), "1,5") << "no number where the point separates";
+    EXPECT_EQ(PageCellText("1,5", 4, u'.'), "1.5") << "a time written under another locale";
+    EXPECT_EQ(PageCellText("1,5.0", 4, u'.'), "1,5.0");
     EXPECT_EQ(PageCellText("  ", 3, u','), "&nbsp;");
     EXPECT_EQ(PageCellText("", 1, u','), "&nbsp;&nbsp;");
     EXPECT_EQ(PageCellText("A&B <Ost>", 1, u','), "&nbsp;A&amp;B &lt;Ost&gt;");

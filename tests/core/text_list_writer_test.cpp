@@ -29,10 +29,14 @@ TEST(TextList, GoldenTimeProtocol) {
     EXPECT_EQ(ListTextBytes(ProtocolSample(), pc::Count), Fixture("result_list.txt"));
 }
 
-TEST(TextList, EmptyHeaderRowGivesNoHeaderLine) {
-    const ListRows rows{{}, {"3", "A", "", "v"}};
-    EXPECT_EQ(ListText(rows, 4), "3\tA\t \tv\t\r\n");
+// A row is left out only when nothing stands in the list's columns: a
+// qualified team without a time has no place, and it is a row of the list.
+TEST(TextList, OnlyRowsWithNothingInThemAreLeftOut) {
+    const ListRows rows{{}, {"3", "A", "", "v"}, {"", "", "", "", "x"}, {"", "ohne Platz"}};
+    EXPECT_EQ(ListText(rows, 4), "3\tA\t \tv\t\r\n \tohne Platz\t \t \t\r\n");
     EXPECT_EQ(ListText({{}}, 4), "");
+    EXPECT_TRUE(HasDataRows({{"Platz"}, {"", "ohne Platz"}}, 2));
+    EXPECT_FALSE(HasDataRows({{"Platz"}, {"", "", "außerhalb"}}, 2));
 }
 
 TEST(TextList, ResultListInCp1252AndUtf8WhenItDoesNotFit) {

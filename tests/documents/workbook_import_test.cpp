@@ -46,6 +46,19 @@ TEST(WorkbookImport, EndRuleAndDroppedRow) {
     EXPECT_EQ(FirstColumn(got.lists[3]), FirstColumn(got.lists[2]));
 }
 
+// A result without a place (first cell empty) is a row of the list; two rows
+// with nothing in the list's columns still end it, whatever stands beside.
+TEST(WorkbookImport, RowsWithAnEmptyFirstCellBelongToTheList) {
+    SheetCells results = Column({"Platz", "Titel", "1", "", "", "", "", "", "Notiz"});
+    for (int r : {3, 4, 5})
+        results.Set(r, 1, QStringLiteral("ohne Platz %1").arg(r));
+    results.Set(6, 2, "neben der Liste");
+    const ImportedLists got = ImportLists(Book({results, results, results}), kCols, "x.xlsx");
+    ASSERT_TRUE(got.ok());
+    ASSERT_EQ(got.lists[2].size(), 5); // header, place 1 and three rows without a place
+    EXPECT_EQ(got.lists[2][4], QStringList({"", "ohne Platz 5"}));
+}
+
 // Every row gets the list's own column count; cells further right stay out.
 TEST(WorkbookImport, ColumnsFollowTheList) {
     SheetCells sheet = Column({"T", "H", "1"});
@@ -144,7 +157,7 @@ TEST(WorkbookImport, MissingListsAreBuiltFromWhatTheWorkbookHas) {
     const std::array<int, 4> cols{pc::Count, pc::Count, rc::Count, rc::Count};
     const LoadedCompetition one = CompetitionOfWorkbook(Book({teams}), cols, "x.xlsx", u',');
     ASSERT_TRUE(one.ok());
-    EXPECT_EQ(one.lists[0][1].mid(0, 5), QStringList({"1", "Nord", "", "v", "21,5"}));
+    EXPECT_EQ(one.lists[0][1].mid(0, 5), QStringList({"1", "Nord", "", "v", "21,50"}));
     EXPECT_EQ(one.lists[0][0][pc::Name], ProtocolHeaders[pc::Name]);
     ListRows protocol = one.lists[0];
     protocol[1][pc::Zeit1].clear();
@@ -186,5 +199,7 @@ TEST(WorkbookImport, MissingListsAreBuiltFromWhatTheWorkbookHas) {
     const LoadedCompetition four =
         CompetitionOfWorkbook(Book({teams, times, results, results}), cols, "x.xlsx", u',');
     EXPECT_EQ(LoadedListsNote(four.origins), QString());
-    EXPECT_EQ(four.lists[0][1][pc::Zeit1], "21,5"); // only the protocol's times are rewritten
+    // The team list's times get two decimals too: a workbook holds them as
+    // numbers, which read "21,5".
+    EXPECT_EQ(four.lists[0][1][pc::Zeit1], "21,50");
 }

@@ -36,6 +36,8 @@ QString Text(const pugi::xml_node& n) {
 struct CellBack {
     QString text;
     bool isText = false;
+    bool isNumber = false; // a value without a text type: no t="s", "inlineStr" or "str"
+    double number = 0;
     QString numberFormat;
     bool bold = false;
     QString border; // style of the left border line
@@ -67,7 +69,7 @@ public:
         for (pugi::xml_node b : ss.child("borders").children("border"))
             borders << QString::fromUtf8(b.child("left").attribute("style").value());
         for (pugi::xml_node xf : ss.child("cellXfs").children("xf"))
-            xfs_.append({QString(), false, formats.value(xf.attribute("numFmtId").as_int()),
+            xfs_.append({QString(), false, false, 0, formats.value(xf.attribute("numFmtId").as_int()),
                          fontBold.value(xf.attribute("fontId").as_int()),
                          borders.value(xf.attribute("borderId").as_int())});
     }
@@ -84,6 +86,8 @@ public:
                 CellBack cell = xfs_.value(c.attribute("s").as_int());
                 const QString type = QString::fromUtf8(c.attribute("t").value());
                 cell.isText = type == "s" || type == "inlineStr";
+                cell.isNumber = (type.isEmpty() || type == "n") && c.child("v");
+                cell.number = c.child("v").text().as_double();
                 if (type == "s") cell.text = strings_.value(c.child("v").text().as_int());
                 if (type == "inlineStr") cell.text = Text(c.child("is").child("t"));
                 back.cells[QString::fromUtf8(c.attribute("r").value())] = cell;
@@ -138,9 +142,11 @@ protected:
 
 } // namespace
 
-TEST_F(WorkbookWriter, SheetsHoldATitleLineAndTheListsAsTextFromRowTwo) {
+TEST_F(WorkbookWriter, SheetsHoldATitleLineAndTheListsFromRowTwoNumbersAsNumbers) {
     const QString file = Path("Vorlauf.xlsx");
-    const WriteResult result = WriteNewWorkbook(file, Lists(false));
+    WorkbookExport lists = Lists(false);
+    lists.sheets[1].rows.append({"007", "Gast", "1", "", "n.a.", "", "", "30.5", "2", "32.5", "30.5"});
+    const WriteResult result = WriteNewWorkbook(file, lists);
     ASSERT_TRUE(result.ok) << result.reason.toStdString();
     const WorkbookBack book(file);
     EXPECT_EQ(book.names, QStringList(ListNames.begin(), ListNames.end()));
@@ -151,15 +157,29 @@ TEST_F(WorkbookWriter, SheetsHoldATitleLineAndTheListsAsTextFromRowTwo) {
     EXPECT_EQ(protocol.cells.value("A2").text, "Nr.");
     EXPECT_EQ(protocol.cells.value("B3").text, "Löschzug Süd & Ost");
     EXPECT_EQ(protocol.cells.value("B4").text, "FF \"Nord\"");
-    // Numbers stay texts, so "21,50" is never read as 2150 by another locale.
-    EXPECT_TRUE(protocol.cells.value("A3").isText);
-    EXPECT_EQ(protocol.cells.value("E3").text, "21,50");
-    EXPECT_EQ(protocol.cells.value("K3").text, "21,50");
+    // Numbers are numbers, whichever separator the list was written with, so
+    // that a spreadsheet computes with them; texts stay texts.
+    const auto number = [&](const QString& ref) {
+        const CellBack cell = protocol.cells.value(ref);
+        return cell.isNumber ? QString::number(cell.number) : QStringLiteral("text ") + cell.text;
+    };
+    EXPECT_EQ(number("A3"), "7");
+    EXPECT_EQ(number("E3"), "21.5");
+    EXPECT_EQ(number("F3"), "0");
+    EXPECT_EQ(number("K3"), "21.5");
+    EXPECT_EQ(number("D3"), "text Q");
+    EXPECT_EQ(number("A5"), "text 007") << "a number with a leading zero would lose it";
+    EXPECT_EQ(number("C5"), "text 1") << "a class is a name";
+    EXPECT_EQ(number("E5"), "text n.a.");
+    EXPECT_EQ(number("H5"), "30.5");
+    EXPECT_EQ(number("I5"), "2");
+    EXPECT_EQ(number("J5"), "32.5");
+    EXPECT_EQ(number("A2"), "text Nr.");
     // The short row is padded: its empty cells carry the border of the block.
     ASSERT_TRUE(protocol.cells.contains("K4"));
     EXPECT_EQ(protocol.cells.value("K4").border, "thin");
     EXPECT_FALSE(protocol.cells.contains("L2")) << "no cell beyond the list's columns";
-    EXPECT_FALSE(protocol.cells.contains("A5")) << "no row beyond the list's rows";
+    EXPECT_FALSE(protocol.cells.contains("A6")) << "no row beyond the list's rows";
 
     // A result sheet: header in row 1, the title line in row 2 (which loading
     // drops there), the places from row 3.
@@ -167,6 +187,10 @@ TEST_F(WorkbookWriter, SheetsHoldATitleLineAndTheListsAsTextFromRowTwo) {
     EXPECT_EQ(overall.cells.value("F1").text, ResultHeaders[rc::Gesamtzeit]);
     EXPECT_EQ(overall.cells.value("A2").text, "Vorlauf Kreis – Gesamt-Ergebnis");
     EXPECT_EQ(overall.cells.value("B3").text, "Löschzug Süd & Ost");
+    EXPECT_TRUE(overall.cells.value("A3").isNumber);
+    EXPECT_TRUE(overall.cells.value("E3").isNumber);
+    EXPECT_EQ(overall.cells.value("F3").number, 21.5);
+    EXPECT_EQ(overall.cells.value("F3").numberFormat, "0.00");
 }
 
 TEST_F(WorkbookWriter, TimeColumnsHaveTwoDecimalsHeaderIsBoldWithHeavierBorder) {
@@ -309,7 +333,7 @@ TEST_F(WorkbookWriter, IntoAnExistingWorkbookFromRowTwoKeepingEverythingAround) 
     ASSERT_TRUE(read.ok()) << read.error.toStdString();
     ASSERT_EQ(read.sheets.size(), 4u);
     EXPECT_EQ(read.sheets[0].Cell(1, 1), "Name");
-    EXPECT_EQ(read.sheets[1].Cell(2, 10), "21,50");
+    EXPECT_EQ(read.sheets[1].Cell(2, 10), "21,5") << "a number, shown in the reader's locale";
     EXPECT_EQ(read.sheets[3].Cell(2, 1), "Löschzug Süd & Ost");
 
     const pugi::xml_document core = Part(file, "docProps/core.xml");
@@ -330,25 +354,98 @@ TEST_F(WorkbookWriter, IntoSomethingThatIsNoWorkbookFailsAndLeavesIt) {
     EXPECT_TRUE(OldKept());
 }
 
-TEST_F(WorkbookWriter, NewWorkbookLoadsBackAsTheLists) {
-    const QString file = Path("Vorlauf Kreis.xlsx");
-    const WorkbookExport book = Lists(false);
-    ASSERT_TRUE(WriteNewWorkbook(file, book).ok);
-    const ImportedLists back = ImportLists(ReadWorkbook(file, QLocale(QLocale::German, QLocale::Germany)),
-                                           {pc::Count, pc::Count, rc::Count, rc::Count}, file);
-    ASSERT_TRUE(back.ok()) << back.error.toStdString();
-    ASSERT_EQ(back.lists.size(), 4u);
-    for (int i = 0; i < 4; ++i) {
-        ListRows written = book.sheets[i].rows;
-        for (QStringList& row : written)
-            EnsureColumns(row, book.sheets[i].colCount);
-        // The database and the protocol come back whole; the results lose
-        // their header to the import's row rule, never a place.
-        const ListRows& read = back.lists[static_cast<std::size_t>(i)];
-        if (i < 2) {
-            EXPECT_EQ(read, written) << i;
-        }
-        ASSERT_EQ(read.size(), written.size()) << i;
-        EXPECT_EQ(read.mid(1), written.mid(1)) << i;
+namespace {
+
+// The lists as a console of this separator shows them: times with its
+// separator and two decimals.
+ListRows Shown(ListRows rows, const WorkbookSheet& sheet, QChar separator) {
+    for (int r = 1; r < rows.size(); ++r) {
+        EnsureColumns(rows[r], sheet.colCount);
+        for (int c : sheet.timeColumns)
+            rows[r][c].replace(u',', separator);
     }
+    EnsureColumns(rows[0], sheet.colCount);
+    return rows;
+}
+
+} // namespace
+
+// Written by a German console, loaded by a German one or one with a decimal
+// point: every list comes back, its times as times of the loading console,
+// and a qualified team without a time (no place) is a row like any other.
+TEST_F(WorkbookWriter, NewWorkbookLoadsBackAsTheListsUnderEitherLocale) {
+    const QString file = Path("Vorlauf Kreis.xlsx");
+    WorkbookExport book = Lists(false);
+    for (const char* name : {"Ohne Zeit 1", "Ohne Zeit 2", "Ohne Zeit 3"})
+        book.sheets[2].rows.append({"", name, "A", "", "", ""});
+    ASSERT_TRUE(WriteNewWorkbook(file, book).ok);
+    for (const QLocale& locale : {QLocale(QLocale::German, QLocale::Germany), QLocale::c()}) {
+        const QChar separator = locale.decimalPoint().front();
+        const LoadedCompetition back = CompetitionOfWorkbook(
+            ReadWorkbook(file, locale), {pc::Count, pc::Count, rc::Count, rc::Count}, file, separator);
+        ASSERT_TRUE(back.ok()) << back.error.toStdString();
+        for (int i = 0; i < 4; ++i) {
+            const WorkbookSheet& sheet = book.sheets[i];
+            EXPECT_EQ(back.lists[static_cast<std::size_t>(i)], Shown(sheet.rows, sheet, separator))
+                << i << " " << locale.name().toStdString();
+        }
+    }
+}
+
+// A shorter list written into the workbook: the older rows below it go,
+// also those without a place, so loading gives the list that was written.
+TEST_F(WorkbookWriter, IntoTheWorkbookAShorterListLeavesNoOlderRowBehind) {
+    const QString file = Path("Vorlauf.xlsx");
+    WorkbookExport book = Lists(false);
+    for (const char* name : {"Ohne Zeit 1", "Ohne Zeit 2", "Ohne Zeit 3"})
+        book.sheets[2].rows.append({"", name, "A", "", "", ""});
+    ASSERT_TRUE(WriteNewWorkbook(file, book).ok);
+    book.sheets[2].rows.resize(2);
+    ASSERT_TRUE(WriteIntoWorkbook(file, book).ok);
+    const ImportedLists back =
+        ImportLists(ReadWorkbook(file, QLocale::c()), {pc::Count, pc::Count, rc::Count, rc::Count}, file);
+    ASSERT_TRUE(back.ok()) << back.error.toStdString();
+    EXPECT_EQ(back.lists[2].size(), 2);
+}
+
+// The organiser's numbers stay numbers: "Nr." and a class typed as numbers,
+// a time cell with the organiser's own format keeps it, one in the general
+// format gets "0.00" without losing its font.
+TEST_F(WorkbookWriter, IntoTheOrganisersWorkbookNumbersStayNumbers) {
+    const QString file = Path("Vorlauf.xlsx");
+    lxw_workbook* wb = workbook_new(QFile::encodeName(file).constData());
+    lxw_worksheet* ws = workbook_add_worksheet(wb, "Meldungen");
+    lxw_format* bold = workbook_add_format(wb);
+    format_set_bold(bold);
+    lxw_format* thousandths = workbook_add_format(wb);
+    format_set_num_format(thousandths, "0.000");
+    worksheet_write_string(ws, 1, 0, "Nr.", nullptr);
+    worksheet_write_number(ws, 2, 0, 3, nullptr);
+    worksheet_write_string(ws, 2, 1, "Alt", nullptr);
+    worksheet_write_number(ws, 2, 2, 1, nullptr);
+    worksheet_write_number(ws, 2, 4, 20.5, thousandths);
+    worksheet_write_number(ws, 2, 6, 20.5, bold);
+    ASSERT_EQ(workbook_close(wb), LXW_NO_ERROR);
+
+    WorkbookExport book = Lists(false);
+    book.sheets[0].rows = {ProtocolHeader(),
+                           {"7", "Nord", "1", "", "21,50", "0", "21,50", "", "", "", "21,50"}};
+    ASSERT_TRUE(WriteIntoWorkbook(file, book).ok);
+    const SheetBack teams = WorkbookBack(file).Sheet(1);
+    for (const char* ref : {"A3", "C3", "E3", "G3", "K3"})
+        EXPECT_TRUE(teams.cells.value(ref).isNumber) << ref;
+    EXPECT_EQ(teams.cells.value("A3").number, 7);
+    EXPECT_EQ(teams.cells.value("E3").number, 21.5);
+    EXPECT_EQ(teams.cells.value("E3").numberFormat, "0.000");
+    EXPECT_EQ(teams.cells.value("G3").numberFormat, "0.00");
+    EXPECT_TRUE(teams.cells.value("G3").bold);
+    EXPECT_EQ(teams.cells.value("K3").numberFormat, "0.00");
+    EXPECT_TRUE(teams.cells.value("B3").isText);
+    EXPECT_EQ(teams.cells.value("C3").numberFormat, "General");
+
+    const WorkbookSheets read = ReadWorkbook(file, QLocale(QLocale::German, QLocale::Germany));
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    EXPECT_EQ(read.sheets[0].Cell(2, 0), "7");
+    EXPECT_EQ(read.sheets[0].Cell(2, 2), "1");
+    EXPECT_EQ(read.sheets[0].Cell(2, 6), "21,5");
 }
