@@ -179,6 +179,8 @@ TEST_F(Printing, ProtocolOfFortyTeamsIsPreviewedAndSavedAsPdfWithEveryName) {
     wb.files.chosen = pdf;
     wb.preview->bPdf->click();
     EXPECT_EQ(wb.files.shownFilter, "PDF-Datei (*.pdf)");
+    EXPECT_EQ(wb.preview->LabelSaved->text(), "Gespeichert: protokoll.pdf");
+    EXPECT_EQ(form->StatusPanel1->text(), " Gespeichert: " + QDir::toNativeSeparators(pdf));
     const std::optional<QString> text = PdfText(pdf);
     if (!text) GTEST_SKIP() << "pdftotext is not installed";
     for (int i = 1; i <= 40; ++i)
