@@ -16,7 +16,7 @@ int ListLength(const SheetCells& sheet) {
     const int last = sheet.rows.empty() ? -1 : sheet.rows.rbegin()->first;
     int empties = 0;
     for (int r = 0; r <= last + 2; ++r) {
-        if (!sheet.Cell(r, 0).isEmpty()) {
+        if (!sheet.Cell(r, 0).isEmpty() || sheet.Unevaluated(r, 0)) {
             empties = 0;
             continue;
         }
@@ -25,6 +25,20 @@ int ListLength(const SheetCells& sheet) {
         return r - 1;
     }
     return sheet.beyondRowLimit ? -1 : last + 1;
+}
+
+// A formula without its stored result in a cell the list takes: its value is
+// unknown, and loading the cell empty would lose a team or a time silently.
+// The row the import drops (a title line) is not taken.
+bool NeedsUnevaluated(const SheetCells& sheet, int length, int cols, int droppedRow) {
+    for (const auto& [row, col] : sheet.unevaluated)
+        if (row < std::max(2, length) && col < cols && !(row == droppedRow && length > 2)) return true;
+    return false;
+}
+
+QString SheetLabel(const SheetCells& sheet, int list) {
+    return sheet.name.isEmpty() ? QString::number(list + 1)
+                                : QString::fromUtf8("\u201E%1\u201C").arg(sheet.name);
 }
 
 // The grid's DeleteRow: a list keeps its header and one row, which is only
@@ -79,28 +93,37 @@ QString NameList(const QStringList& names) {
 ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>& colCounts,
                           const QString& fileName) {
     ImportedLists out;
-    const int count = std::min(sheets.sheetCount, kWorkbookListSheets);
+    const int count = std::min(static_cast<int>(sheets.sheets.size()), kWorkbookListSheets);
     for (int i = 0; i < count; ++i) {
-        const SheetCells empty;
-        const SheetCells& sheet =
-            i < static_cast<int>(sheets.sheets.size()) ? sheets.sheets[static_cast<size_t>(i)] : empty;
+        const SheetCells& sheet = sheets.sheets[static_cast<size_t>(i)];
+        if (sheet.absent) {
+            out.lists.emplace_back(); // built like a blank list
+            continue;
+        }
         const int length = ListLength(sheet);
         if (length < 0) {
             out.lists.clear();
             out.error = WorkbookErrorText(
                 fileName, QString::fromUtf8("Die Tabelle %1 hat mehr als %2 Zeilen; so lang ist keine Liste.")
-                              .arg(i + 1)
+                              .arg(SheetLabel(sheet, i))
                               .arg(kMaxWorkbookRows));
             return out;
         }
         const int cols = colCounts[static_cast<size_t>(i)];
+        if (NeedsUnevaluated(sheet, length, cols, i < 2 ? 0 : 1)) {
+            out.lists.clear();
+            out.error = WorkbookErrorText(fileName, UnevaluatedFormulasReason());
+            return out;
+        }
         ListRows rows;
         rows.reserve(std::max(2, length));
         for (int r = 0; r < std::max(2, length); ++r) {
             QStringList row;
             row.reserve(cols);
+            // " Männer " is the class "Männer": blanks around a text are
+            // the typist's, blanks inside it belong to it.
             for (int c = 0; c < cols; ++c)
-                row << sheet.Cell(r, c);
+                row << sheet.Cell(r, c).trimmed();
             rows << row;
         }
         // Lists 1 and 2 lose a title line above their header, lists 3 and 4
@@ -109,6 +132,11 @@ ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>
         out.lists.push_back(std::move(rows));
     }
     return out;
+}
+
+QString UnevaluatedFormulasReason() {
+    return QString::fromUtf8("Formeln ohne gespeicherte Werte – bitte in der Tabellenkalkulation öffnen "
+                             "und speichern");
 }
 
 LoadedCompetition CompetitionOfWorkbook(const WorkbookSheets& sheets, const std::array<int, 4>& colCounts,
@@ -187,7 +215,7 @@ void ReformatProtocolTimes(ListRows& rows, QChar separator) {
             const std::optional<double> seconds = ParseSeconds(text, separator);
             if (!seconds) break;
             EnsureColumns(rows[r], col + 1);
-            rows[r][col] = FormatSeconds(*seconds, separator);
+            rows[r][col] = FormatSeconds(RoundedToHundredths(*seconds), separator);
         }
     }
 }

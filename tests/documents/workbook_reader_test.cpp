@@ -151,10 +151,11 @@ TEST(WorkbookReader, LibreOfficeValuesComeAsShown) {
         {QString::fromUtf8("Währung"), {"12,5"}},
         {"Datum", {date}},
         {"Datum mit Uhrzeit", {date + " 09:30"}},
-        {"Uhrzeit", {"09:30"}},
-        {"Uhrzeit mit Sekunden", {"00:01:23"}},
-        {"Dauer", {"25:30:00"}},
-        {"Laufzeit", {"00:00:21,5"}},
+        // Time formats that show seconds are run times, in seconds.
+        {"Uhrzeit", {"34200,00"}},
+        {"Uhrzeit mit Sekunden", {"83,00"}},
+        {"Dauer", {"91800,00"}},
+        {"Laufzeit", {"21,50"}},
         {"Formel", {"43"}},
         {"Textformel", {"Bahn 1"}},
         {"Klasse", {"A", "A", "A"}}, // one cell repeated over three columns
