@@ -31,17 +31,24 @@ ListSheetChoice ChooseListSheets(const std::vector<WorkbookTab>& tabs) {
     for (size_t i = 0; i < named.size(); ++i)
         named[i] = SheetNamed(tabs, ListNames[i]);
 
+    // The lists without a sheet of their name take the visible sheets that
+    // carry no list's name, in order.
+    std::vector<int> unnamed;
+    for (int at : visible)
+        if (std::find(named.begin(), named.end(), at) == named.end()) unnamed.push_back(at);
+
     ListSheetChoice choice;
     QStringList moved;
+    size_t next = 0;
     for (size_t i = 0; i < named.size(); ++i) {
-        const int byPosition = i < visible.size() ? visible[i] : -1;
-        if (named[i] >= 0) {
-            choice.sheet[i] = named[i];
-            if (named[i] != byPosition)
-                moved << QStringLiteral("%1 aus Tabelle %2").arg(ListNames[i]).arg(named[i] + 1);
-        } else if (byPosition >= 0 && std::find(named.begin(), named.end(), byPosition) == named.end()) {
-            choice.sheet[i] = byPosition;
+        if (named[i] < 0) {
+            if (next < unnamed.size()) choice.sheet[i] = unnamed[next++];
+            continue;
         }
+        choice.sheet[i] = named[i];
+        const int byPosition = i < visible.size() ? visible[i] : -1;
+        if (named[i] != byPosition)
+            moved << QStringLiteral("%1 aus Tabelle %2").arg(ListNames[i]).arg(named[i] + 1);
     }
     if (!moved.isEmpty())
         choice.note =

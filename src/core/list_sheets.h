@@ -25,9 +25,9 @@ struct ListSheetChoice {
 // The console writes the lists as sheets named after ListNames, and an
 // organiser's helper sheet (hidden, often in front) or a reordered workbook
 // must not make a helper the team list or swap two lists. A list takes the
-// sheet with its name (blanks around it and case do not count); a list
-// without one takes the visible sheet at its position, unless that sheet
-// carries another list's name. Hidden sheets are never taken by position.
+// sheet with its name (blanks around it and case do not count); the lists
+// without one take the visible sheets that carry no list's name, in order.
+// Hidden sheets are never taken but by their name.
 ListSheetChoice ChooseListSheets(const std::vector<WorkbookTab>& tabs);
 
 } // namespace zn

@@ -13,7 +13,8 @@ namespace {
 // top, and the second of two empty cells in a row ends it before the pair.
 // -1 when the sheet runs on past the rows that were kept.
 int ListLength(const SheetCells& sheet) {
-    const int last = sheet.rows.empty() ? -1 : sheet.rows.rbegin()->first;
+    int last = sheet.rows.empty() ? -1 : sheet.rows.rbegin()->first;
+    if (!sheet.unevaluated.empty()) last = std::max(last, sheet.unevaluated.rbegin()->first);
     int empties = 0;
     for (int r = 0; r <= last + 2; ++r) {
         if (!sheet.Cell(r, 0).isEmpty() || sheet.Unevaluated(r, 0)) {

@@ -74,9 +74,11 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
                    "anderes Office-Dokument (Code %1).")
             .arg(opened);
     }
+    // libfreexl 1.0 opens a workbook saved with a password (a FILEPASS
+    // record) as FREEXL_OK without a handle; one only obfuscated it reports.
     unsigned int info = 0;
-    if (freexl_get_info(xls.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
-        info == FREEXL_BIFF_OBFUSCATED)
+    if (!xls.handle || (freexl_get_info(xls.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
+                        info == FREEXL_BIFF_OBFUSCATED))
         return QString::fromUtf8("Die Arbeitsmappe ist mit einem Kennwort geschützt.");
     if (freexl_get_info(xls.handle, FREEXL_BIFF_SHEET_COUNT, &info) != FREEXL_OK)
         return QString::fromUtf8("Die Tabellen der Arbeitsmappe sind nicht zu finden.");
@@ -89,6 +91,7 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
     }
     const ListSheetChoice choice = StartListSheets(tabs, out);
     int valueCells = 0;
+    bool timeCells = false;
     for (size_t i = 0; i < out.sheets.size(); ++i) {
         const int at = choice.sheet[i];
         if (at < 0) continue;
@@ -106,10 +109,16 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
                 if (freexl_get_cell_value(xls.handle, r, c, &cell) != FREEXL_OK) continue;
                 if (cell.type == FREEXL_CELL_NULL) continue;
                 ++valueCells;
+                timeCells = timeCells || cell.type == FREEXL_CELL_TIME;
                 out.sheets[i].Set(static_cast<int>(r), c, CellText(cell, locale));
             }
         }
         if (rows > lastRow) out.sheets[i].beyondRowLimit = true;
+    }
+    if (timeCells) {
+        if (!out.note.isEmpty()) out.note += u';';
+        out.note += QString::fromUtf8(" Zeitzellen der .xls-Datei nur auf ganze Sekunden gelesen – für "
+                                      "Hundertstel als .xlsx oder .ods speichern");
     }
     return LoadedOrReason(out, valueCells);
 }

@@ -15,8 +15,9 @@ namespace zn::workbook {
 
 namespace {
 
-// A time that shows seconds is a run time (a lane's "0:00:21,50", a column
-// formatted "mm:ss,00"); a time without them ("hh:mm") is a clock time.
+// A time that shows seconds or counts elapsed time is a run time (a lane's
+// "0:00:21,50", a column formatted "mm:ss,00" or "[h]:mm"); a time without
+// them ("hh:mm") is a clock time.
 enum class DateKind { None, Date, ClockTime, RunTime, DateTime };
 
 // "x:row" and "row" are the same element to us.
@@ -169,7 +170,8 @@ DateKind KindOfCode(QString code) {
     if ((date || month) && time) return DateKind::DateTime;
     if (date || month) return DateKind::Date;
     if (!time) return DateKind::None;
-    return seconds ? DateKind::RunTime : DateKind::ClockTime;
+    // "[h]:mm" counts on past a day: a duration, no time of day.
+    return seconds || elapsed ? DateKind::RunTime : DateKind::ClockTime;
 }
 
 DateKind KindOfBuiltIn(int id) {
