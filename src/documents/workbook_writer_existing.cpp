@@ -1,6 +1,7 @@
 // Writing the lists into a workbook that exists: its sheet XML is edited in a
 // copy of the package, since the library that makes new workbooks cannot open
 // one.
+#include "core/list_sheets.h"
 #include "documents/workbook_writer.h"
 #include "documents/workbook_writer_files.h"
 
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zn {
@@ -263,6 +265,7 @@ struct SheetList {
     pugi::xml_document rels;
     QStringList parts;
     QStringList names;
+    std::vector<WorkbookTab> tabs;
 };
 
 bool ReadSheets(Package& pkg, SheetList& list) {
@@ -283,6 +286,8 @@ bool ReadSheets(Package& pkg, SheetList& list) {
     const std::string sheetName = Qualified(p, "sheet");
     for (pugi::xml_node s : root.child(sheetsName.c_str()).children(sheetName.c_str())) {
         list.names << QString::fromUtf8(s.attribute("name").value());
+        const std::string_view state = s.attribute("state").value();
+        list.tabs.push_back({list.names.back(), state == "hidden" || state == "veryHidden"});
         list.parts << targets.value(QString::fromUtf8(s.attribute(rIdName.c_str()).value()));
     }
     return true;
@@ -391,12 +396,17 @@ bool Edit(Package& pkg, const WorkbookExport& book) {
         if (pkg.reason.isEmpty()) pkg.reason = QStringLiteral("Die Datei ist keine lesbare Arbeitsmappe");
         return false;
     }
+    // The lists go into the sheets the import takes them from, so a hidden
+    // helper sheet or a reordered workbook keeps its other sheets.
+    const ListSheetChoice choice = ChooseListSheets(list.tabs);
     for (int i = 0; i < book.sheets.size(); ++i) {
-        const bool added = i >= list.parts.size();
-        const QString part = added ? AddSheet(pkg, list, book.sheets[i].name, types) : list.parts[i];
+        const int at =
+            static_cast<size_t>(i) < choice.sheet.size() ? choice.sheet[static_cast<size_t>(i)] : -1;
+        const bool added = at < 0;
+        const QString part = added ? AddSheet(pkg, list, book.sheets[i].name, types) : list.parts[at];
         if (part.isEmpty()) {
             pkg.reason =
-                QStringLiteral("Das Tabellenblatt %1 ist kein Arbeitsblatt").arg(list.names.value(i));
+                QStringLiteral("Das Tabellenblatt %1 ist kein Arbeitsblatt").arg(list.names.value(at));
             return false;
         }
         pugi::xml_document sheet;
