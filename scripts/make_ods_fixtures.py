@@ -14,6 +14,12 @@ itself, into tests/data/workbooks/:
                        (.xlsx, every cell as text, the time columns "0.00"),
                        opened and saved again by LibreOffice: the way an
                        organiser's .ods most often comes back to the console
+  Kennwort.ods,        a team list saved with the password "geheim" (through a
+  Kennwort.xls         Basic macro in LibreOffice's private profile: the command
+                       line cannot give a password)
+  Zeiten.xls           run times in time formats ("mm:ss,00" 1:05,25,
+                       "h:mm:ss,00" 0:00:21,50), a clock time "hh:mm" and 20.005,
+                       as a legacy Excel workbook
 
 Formate.ods is written as a flat OpenDocument file (.fods) and converted; the
 export is made by scripts/export_workbook_fixture.cpp, compiled here against
@@ -132,12 +138,86 @@ def formate_fods():
             f'{rows}</table:table></office:spreadsheet></office:body></office:document>\n')
 
 
-def convert(source, work, name):
-    """LibreOffice saves `source` as tests/data/workbooks/<name>."""
-    env = dict(os.environ, HOME=os.path.join(work, "home"))  # a profile of its own
-    subprocess.run(["soffice", "--headless", "--convert-to", "ods", "--outdir", work, source],
+TEAMS_FODS = [[string("Nr."), string("Name")], [cell("float", 1), string("Löschzug Nord")]]
+ZEITEN = [[cell("time", "PT00H01M05.25S", "Laufzeit", "01:05,25"), cell("time", "PT00H00M21.5S", "Stunden", "0:00:21,50"),
+           cell("time", "PT09H30M00S", "Uhr", "09:30"), cell("float", 20.005, None, "20,005")]]
+ZEITEN_STYLES = """
+<number:time-style style:name="Laufzeit" number:truncate-on-overflow="false"><number:minutes
+  number:style="long"/><number:text>:</number:text><number:seconds number:style="long"
+  number:decimal-places="2"/></number:time-style>
+<number:time-style style:name="Stunden"><number:hours/><number:text>:</number:text><number:minutes
+  number:style="long"/><number:text>:</number:text><number:seconds number:style="long"
+  number:decimal-places="2"/></number:time-style>
+<number:time-style style:name="Uhr"><number:hours number:style="long"/><number:text>:</number:text>
+  <number:minutes number:style="long"/></number:time-style>
+"""
+
+
+def fods(name, rows, data_styles="", cell_styles=()):
+    styles = "".join(f'<style:style style:name="z{s}" style:family="table-cell" style:data-style-name="{s}"/>'
+                     for s in cell_styles)
+    body = "".join(f"<table:table-row>{''.join(r)}</table:table-row>" for r in rows)
+    return (f'<?xml version="1.0" encoding="UTF-8"?>\n<office:document {NS} office:version="1.3" '
+            'office:mimetype="application/vnd.oasis.opendocument.spreadsheet">'
+            f'<office:automatic-styles>{data_styles}{styles}</office:automatic-styles>'
+            f'<office:body><office:spreadsheet><table:table table:name="{name}">'
+            f'{body}</table:table></office:spreadsheet></office:body></office:document>\n')
+
+
+# storeToURL with a password; the macro goes into the private profile's
+# standard library, which the first conversion has created.
+PASSWORD_MACRO = """<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE script:module PUBLIC "-//OpenOffice.org//DTD OfficeDocument 1.0//EN" "module.dtd">
+<script:module xmlns:script="http://openoffice.org/2000/script" script:name="Module1" script:language="StarBasic">
+Sub SaveWithPassword(src As String, dst As String, flt As String)
+  Dim opening(0) As New com.sun.star.beans.PropertyValue
+  opening(0).Name = &quot;Hidden&quot;
+  opening(0).Value = True
+  doc = StarDesktop.loadComponentFromURL(ConvertToURL(src), &quot;_blank&quot;, 0, opening())
+  Dim saving(1) As New com.sun.star.beans.PropertyValue
+  saving(0).Name = &quot;FilterName&quot;
+  saving(0).Value = flt
+  saving(1).Name = &quot;Password&quot;
+  saving(1).Value = &quot;geheim&quot;
+  doc.storeToURL(ConvertToURL(dst), saving())
+  doc.close(True)
+End Sub
+</script:module>
+"""
+
+
+def save_with_password(source, work, name, filter_name):
+    env = dict(os.environ, HOME=os.path.join(work, "home"))
+    user = os.path.join(work, "home", ".config", "libreoffice", "4", "user")
+    module = os.path.join(user, "basic", "Standard", "Module1.xba")
+    if not os.path.exists(module + ".ok"):
+        # The first start that runs a macro puts the default library back
+        # over the profile's: it runs the default's empty Main.
+        subprocess.run(["soffice", "--headless", "macro:///Standard.Module1.Main"], check=True, env=env,
+                       stdout=subprocess.DEVNULL)
+        open(module + ".ok", "w").close()
+    with open(module, "w", encoding="utf-8") as f:
+        f.write(PASSWORD_MACRO)
+    # Nor may the profile's packed copy come back over it.
+    shutil.rmtree(os.path.join(user, "pack"), ignore_errors=True)
+    target = os.path.join(OUT, name)
+    if os.path.exists(target):
+        os.remove(target)
+    subprocess.run(["soffice", "--headless",
+                    f'macro:///Standard.Module1.SaveWithPassword("{source}","{target}","{filter_name}")'],
                    check=True, env=env, stdout=subprocess.DEVNULL)
-    shutil.copyfile(os.path.splitext(source)[0] + ".ods", os.path.join(OUT, name))
+    if not os.path.exists(target):
+        sys.exit(f"LibreOffice hat {target} nicht geschrieben")
+    print("geschrieben:", target)
+
+
+def convert(source, work, name):
+    """LibreOffice saves `source` as tests/data/workbooks/<name> (.ods or .xls)."""
+    env = dict(os.environ, HOME=os.path.join(work, "home"))  # a profile of its own
+    kind = os.path.splitext(name)[1][1:]
+    subprocess.run(["soffice", "--headless", "--convert-to", kind, "--outdir", work, source],
+                   check=True, env=env, stdout=subprocess.DEVNULL)
+    shutil.copyfile(os.path.splitext(source)[0] + "." + kind, os.path.join(OUT, name))
     print("geschrieben:", os.path.join(OUT, name))
 
 
@@ -168,6 +248,16 @@ def main():
         subprocess.run([build_exporter(build, work), os.path.join(ROOT, "examples", "Vorlauf.xlsx"), exported],
                        check=True, env=env)
         convert(exported, work, "Vorlauf_export.ods")
+
+        zeiten = os.path.join(work, "Zeiten.fods")
+        with open(zeiten, "w", encoding="utf-8") as f:
+            f.write(fods("Zeiten", ZEITEN, ZEITEN_STYLES, ["Laufzeit", "Stunden", "Uhr"]))
+        convert(zeiten, work, "Zeiten.xls")
+        teams = os.path.join(work, "Kennwort.fods")
+        with open(teams, "w", encoding="utf-8") as f:
+            f.write(fods("Mannschafts-Datenbank", TEAMS_FODS))
+        save_with_password(teams, work, "Kennwort.ods", "calc8")
+        save_with_password(teams, work, "Kennwort.xls", "MS Excel 97")
 
 
 if __name__ == "__main__":

@@ -44,8 +44,8 @@ int ReadForConsole(const char* localeName, const char* path) {
     return sheets.ok() ? kExitOk : kExitRefused;
 }
 
-// By hand: every kept cell as "sheet row column: text", from 1 as the
-// spreadsheet counts.
+// By hand: which sheet each list comes from, then every kept cell as "list
+// row column: text", from 1 as the spreadsheet counts.
 int PrintCells(const char* path) {
     const zn::WorkbookSheets sheets = zn::ReadWorkbookHere(QFile::decodeName(path), QLocale());
     if (!sheets.ok()) {
@@ -53,10 +53,20 @@ int PrintCells(const char* path) {
         return kExitRefused;
     }
     Print(stdout, QStringLiteral("Tabellen: %1").arg(sheets.sheetCount));
+    if (!sheets.note.isEmpty()) Print(stdout, sheets.note.trimmed());
     for (size_t s = 0; s < sheets.sheets.size(); ++s) {
-        for (const auto& [row, cols] : sheets.sheets[s].rows)
+        const zn::SheetCells& sheet = sheets.sheets[s];
+        Print(stdout, sheet.absent
+                          ? QStringLiteral("Liste %1: keine Tabelle").arg(s + 1)
+                          : QString::fromUtf8("Liste %1: Tabelle \u201E%2\u201C").arg(s + 1).arg(sheet.name));
+        for (const auto& [row, cols] : sheet.rows)
             for (const auto& [col, text] : cols)
                 Print(stdout, QStringLiteral("%1 %2 %3: %4").arg(s + 1).arg(row + 1).arg(col + 1).arg(text));
+        for (const auto& [row, col] : sheet.unevaluated)
+            Print(stdout, QStringLiteral("%1 %2 %3: Formel ohne gespeicherten Wert")
+                              .arg(s + 1)
+                              .arg(row + 1)
+                              .arg(col + 1));
         if (sheets.sheets[s].beyondRowLimit)
             Print(stdout, QStringLiteral("%1: mehr als %2 Zeilen").arg(s + 1).arg(zn::kMaxWorkbookRows));
     }

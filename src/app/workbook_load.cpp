@@ -55,7 +55,12 @@ bool TFormMain::LoadWorkbook(const QString& fileName) {
         grid->SetSelectionRect(TGridRect{0, 1, grid->ColCount() - 1, 1});
     }
     ApplyLoadedLists(fileName);
-    if (const QString note = LoadedListsNote(loaded.origins); !note.isEmpty()) StatusPanel1->setText(note);
+    // Lists built for missing sheets, and sheets taken by name against their
+    // order: the operator checks them before the first run.
+    QStringList notes;
+    if (const QString note = LoadedListsNote(loaded.origins); !note.isEmpty()) notes << note;
+    if (!sheets.note.isEmpty()) notes << sheets.note;
+    if (!notes.isEmpty()) StatusPanel1->setText(notes.join(u';'));
     ProtocolChanged();
     return true;
 }

@@ -4,11 +4,13 @@
 // its styles interface served it drops time, percentage and currency cells
 // and the text results of formulas: a team list would lose cells without a
 // word. Here every value type comes through.
+#include "documents/ods_styles.h"
 #include "documents/workbook_formats.h"
 
 #include <QDateTime>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
@@ -16,6 +18,7 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zn::workbook {
 
@@ -71,11 +74,20 @@ struct Names {
         lineBreak = text + "line-break";
         note = text + "note";
         extValueType = calcext + "value-type";
+        tableName = table + "name";
+        styleName = table + "style-name";
+        formula = table + "formula";
+        column = table + "table-column";
+        columns = table + "table-columns";
+        columnGroup = table + "table-column-group";
+        headerColumns = table + "table-header-columns";
+        defaultCellStyle = table + "default-cell-style-name";
     }
     std::string body, spreadsheet, annotation, valueType, value, dateValue, timeValue, booleanValue,
         stringValue;
     std::string sheet, row, headerRows, rowGroup, rows, cell, coveredCell, rowsRepeated, columnsRepeated;
     std::string paragraph, spaces, spaceCount, tab, lineBreak, note, extValueType;
+    std::string tableName, styleName, formula, column, columns, columnGroup, headerColumns, defaultCellStyle;
 };
 
 QString Utf8(const char* s) {
@@ -125,9 +137,9 @@ QString CellParagraphs(pugi::xml_node cell, const Names& n) {
     return text;
 }
 
-// "PT25H30M00S", "-PT00H00M21.5S", "P1DT2H": milliseconds; empty for
-// anything with years or months, which have no fixed length.
-std::optional<qint64> DurationMs(std::string_view s) {
+// "PT25H30M00S", "-PT00H00M21.5S", "P1DT2H": seconds; empty for anything
+// with years or months, which have no fixed length.
+std::optional<double> DurationSeconds(std::string_view s) {
     bool negative = false;
     if (!s.empty() && s.front() == '-') {
         negative = true;
@@ -165,8 +177,7 @@ std::optional<qint64> DurationMs(std::string_view s) {
     }
     // A century of hours is no time a spreadsheet shows as one.
     if (!any || !std::isfinite(ms) || ms > 3.2e12) return {};
-    const qint64 whole = std::llround(ms);
-    return negative ? -whole : whole;
+    return (negative ? -ms : ms) / 1000.0;
 }
 
 // "2026-06-13" or "2026-06-13T09:30:00.5": the date, and its time when it is
@@ -187,12 +198,35 @@ std::optional<QString> DateValueText(const QString& value, const QLocale& locale
 struct CellValue {
     bool hasValue = false; // an empty text cell has a value, an unused cell none
     QString text;
+    bool unevaluated = false; // a formula without its result
 };
 
+// A formula a script wrote without the result a spreadsheet program would
+// have stored beside it: no value type, or none of the value its type needs.
+bool Unevaluated(pugi::xml_node cell, const Names& n, std::string_view type) {
+    if (!cell.attribute(n.formula.c_str())) return false;
+    if (type == "float" || type == "percentage" || type == "currency")
+        return !cell.attribute(n.value.c_str());
+    if (type == "date") return !cell.attribute(n.dateValue.c_str());
+    if (type == "time") return !cell.attribute(n.timeValue.c_str());
+    if (type == "boolean") return !cell.attribute(n.booleanValue.c_str());
+    if (type == "string") return !cell.attribute(n.stringValue.c_str()) && !cell.child(n.paragraph.c_str());
+    return true;
+}
+
+// A time: as seconds with hundredths when its format shows seconds (or is
+// unknown: a list holds run times, not clock times), else as a clock time.
+QString TimeValueText(double seconds, OdsTimeStyle style, const QLocale& locale) {
+    if (style == OdsTimeStyle::ClockTime) return TimeText(std::llround(seconds * 1000.0), locale);
+    return SecondsText(seconds, locale);
+}
+
 // The cell's value as the sheet shows it in `locale`; the shown paragraphs
-// when the value attribute cannot be read.
-CellValue ReadCell(pugi::xml_node cell, const Names& n, const QLocale& locale) {
+// when the value attribute cannot be read. `style` is the time format of the
+// cell's style.
+CellValue ReadCell(pugi::xml_node cell, const Names& n, const QLocale& locale, OdsTimeStyle style) {
     const std::string_view type = cell.attribute(n.valueType.c_str()).value();
+    if (Unevaluated(cell, n, type)) return {false, {}, true};
     const pugi::xml_node p = cell.child(n.paragraph.c_str());
     if (type.empty()) return {bool(p), CellParagraphs(cell, n)};
     // A formula that failed keeps 0 as its value and shows "#DIV/0!" and the like.
@@ -203,12 +237,16 @@ CellValue ReadCell(pugi::xml_node cell, const Names& n, const QLocale& locale) {
         const pugi::xml_attribute value = cell.attribute(n.value.c_str());
         bool ok = false;
         const double number = Utf8(value.value()).toDouble(&ok);
-        if (ok && std::isfinite(number)) text = NumberText(number, locale);
+        // A number with a time format is a fraction of a day, as in .xlsx.
+        if (ok && std::isfinite(number))
+            text = type == "float" && style != OdsTimeStyle::None
+                       ? TimeValueText(number * 86400.0, style, locale)
+                       : NumberText(number, locale);
     } else if (type == "date") {
         text = DateValueText(Utf8(cell.attribute(n.dateValue.c_str()).value()), locale);
     } else if (type == "time") {
-        if (const auto ms = DurationMs(cell.attribute(n.timeValue.c_str()).value()))
-            text = TimeText(*ms, locale);
+        if (const auto seconds = DurationSeconds(cell.attribute(n.timeValue.c_str()).value()))
+            text = TimeValueText(*seconds, style, locale);
     } else if (type == "boolean") {
         const std::string_view value = cell.attribute(n.booleanValue.c_str()).value();
         if (value == "true" || value == "false") text = BoolText(value == "true", locale);
@@ -222,10 +260,12 @@ CellValue ReadCell(pugi::xml_node cell, const Names& n, const QLocale& locale) {
 
 class SheetReader {
 public:
-    SheetReader(const Names& names, const QLocale& locale, SheetCells& cells, int& valueCells)
-        : n_(names), locale_(locale), cells_(cells), valueCells_(valueCells) {}
+    SheetReader(const Names& names, const OdsStyles& styles, const QLocale& locale, SheetCells& cells,
+                int& valueCells)
+        : n_(names), styles_(styles), locale_(locale), cells_(cells), valueCells_(valueCells) {}
 
-    // Rows may sit in header-row, row-group and rows containers, nested.
+    // Rows may sit in header-row, row-group and rows containers, nested;
+    // columns likewise.
     void Rows(pugi::xml_node parent) {
         for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
             const std::string_view name = c.name();
@@ -233,10 +273,31 @@ public:
                 Row(c);
             else if (name == n_.headerRows || name == n_.rowGroup || name == n_.rows)
                 Rows(c);
+            else if (name == n_.column)
+                Column(c);
+            else if (name == n_.columns || name == n_.columnGroup || name == n_.headerColumns)
+                Rows(c);
         }
     }
 
 private:
+    // A cell without a style of its own takes its column's: LibreOffice
+    // formats a whole time column this way.
+    void Column(pugi::xml_node column) {
+        const qint64 span = Repeat(column, n_.columnsRepeated);
+        const char* style = column.attribute(n_.defaultCellStyle.c_str()).value();
+        for (qint64 c = column_; c < column_ + span && c < kMaxWorkbookCols; ++c)
+            columnStyles_[static_cast<size_t>(c)] = style;
+        column_ += span;
+    }
+
+    OdsTimeStyle TimeStyle(pugi::xml_node cell, qint64 col) const {
+        const pugi::xml_attribute own = cell.attribute(n_.styleName.c_str());
+        if (own) return styles_.TimeStyleOfCell(own.value());
+        const char* column = col < kMaxWorkbookCols ? columnStyles_[static_cast<size_t>(col)] : nullptr;
+        return column ? styles_.TimeStyleOfCell(column) : OdsTimeStyle::None;
+    }
+
     // An office suite closes a sheet with a million empty rows of a thousand
     // empty cells, written once with a repeat count: only filled cells are
     // walked, and a filled row repeated past the limit stops at it.
@@ -249,10 +310,14 @@ private:
             if (name != n_.cell && !covered) continue;
             const qint64 span = Repeat(cell, n_.columnsRepeated);
             // The part of a merged cell hidden under its first cell shows nothing.
-            const CellValue value = covered ? CellValue{} : ReadCell(cell, n_, locale_);
-            if (value.hasValue) {
+            const CellValue value = covered ? CellValue{} : ReadCell(cell, n_, locale_, TimeStyle(cell, col));
+            if (value.hasValue || value.unevaluated) {
                 for (qint64 r = row_; r < row_ + repeat && r <= kMaxWorkbookRows; ++r) {
                     for (qint64 c = col; c < col + span && c < kMaxWorkbookCols; ++c) {
+                        if (value.unevaluated) {
+                            cells_.SetUnevaluated(static_cast<int>(r), static_cast<int>(c));
+                            continue;
+                        }
                         ++valueCells_;
                         cells_.Set(static_cast<int>(r), static_cast<int>(c), value.text);
                     }
@@ -264,10 +329,13 @@ private:
     }
 
     const Names& n_;
+    const OdsStyles& styles_;
     const QLocale& locale_;
     SheetCells& cells_;
     int& valueCells_;
     qint64 row_ = 0;
+    qint64 column_ = 0;
+    std::array<const char*, kMaxWorkbookCols> columnStyles_{};
 };
 
 bool Encrypted(const ZipPackage& zip) {
@@ -295,14 +363,31 @@ QString ReadOds(const QString& path, const QLocale& locale, WorkbookSheets& out)
 
     const pugi::xml_node root = doc.document_element();
     const Names n(root);
+    OdsStyles styles;
+    styles.Add(root);
+    // styles.xml holds the named cell styles and their formats; without it
+    // (a script's package) the automatic styles are all there is.
+    QByteArray stylesBytes;
+    pugi::xml_document stylesDoc;
+    if (zip.Has(QStringLiteral("styles.xml")) &&
+        zip.Read(QStringLiteral("styles.xml"), stylesBytes).isEmpty() &&
+        stylesDoc.load_buffer_inplace(stylesBytes.data(), static_cast<size_t>(stylesBytes.size())))
+        styles.Add(stylesDoc.document_element());
+
     const pugi::xml_node spreadsheet = root.child(n.body.c_str()).child(n.spreadsheet.c_str());
-    int valueCells = 0;
+    std::vector<pugi::xml_node> tables;
+    std::vector<WorkbookTab> tabs;
     for (pugi::xml_node table = spreadsheet.child(n.sheet.c_str()); table;
          table = table.next_sibling(n.sheet.c_str())) {
-        if (out.sheetCount++ >= kWorkbookListSheets) continue;
-        out.sheets.emplace_back();
-        SheetReader(n, locale, out.sheets.back(), valueCells).Rows(table);
+        tables.push_back(table);
+        tabs.push_back({Utf8(table.attribute(n.tableName.c_str()).value()),
+                        styles.HiddenTable(table.attribute(n.styleName.c_str()).value())});
     }
+    const ListSheetChoice choice = StartListSheets(tabs, out);
+    int valueCells = 0;
+    for (size_t i = 0; i < out.sheets.size(); ++i)
+        if (const int at = choice.sheet[i]; at >= 0)
+            SheetReader(n, styles, locale, out.sheets[i], valueCells).Rows(tables[static_cast<size_t>(at)]);
     return LoadedOrReason(out, valueCells);
 }
 

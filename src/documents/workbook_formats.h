@@ -1,15 +1,17 @@
 #pragma once
 
 // The readers of the three workbook formats behind ReadWorkbookHere (in the
-// reader program). Each fills `out.sheets` (the first four sheets) and
-// `out.sheetCount` and gives the reason in German when the file cannot be
-// read, else the empty text.
+// reader program). Each fills `out.sheets` (the sheets of the four lists,
+// StartListSheets) and `out.sheetCount` and gives the reason in German when
+// the file cannot be read, else the empty text.
 
+#include "core/list_sheets.h"
 #include "documents/workbook_reader.h"
 
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <vector>
 
 namespace zn::workbook {
 
@@ -39,6 +41,11 @@ private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
+
+// Chooses the lists' sheets among the workbook's `tabs` and sets up
+// `out.sheets` for them (named, or absent): the reader then fills out.sheets[i]
+// from the tab the choice gives for list i.
+ListSheetChoice StartListSheets(const std::vector<WorkbookTab>& tabs, WorkbookSheets& out);
 
 // "WAHR" / "FALSCH" in German, "TRUE" / "FALSE" otherwise, as a spreadsheet
 // shows a truth value.

@@ -10,8 +10,11 @@ namespace zn {
 
 namespace {
 
-// Nothing stands in the list's columns of this sheet row.
+// Nothing stands in the list's columns of this sheet row, not even a formula
+// without its stored result.
 bool IsEmptyRow(const SheetCells& sheet, int row, int cols) {
+    const auto formula = sheet.unevaluated.lower_bound({row, 0});
+    if (formula != sheet.unevaluated.end() && formula->first == row && formula->second < cols) return false;
     const auto r = sheet.rows.find(row);
     return r == sheet.rows.end() || r->second.empty() || r->second.begin()->first >= cols;
 }
@@ -22,7 +25,8 @@ bool IsEmptyRow(const SheetCells& sheet, int row, int cols) {
 // result row without a place, a team without a number.
 // -1 when the sheet runs on past the rows that were kept.
 int ListLength(const SheetCells& sheet, int cols) {
-    const int last = sheet.rows.empty() ? -1 : sheet.rows.rbegin()->first;
+    int last = sheet.rows.empty() ? -1 : sheet.rows.rbegin()->first;
+    if (!sheet.unevaluated.empty()) last = std::max(last, sheet.unevaluated.rbegin()->first);
     int empties = 0;
     for (int r = 0; r <= last + 2; ++r) {
         if (!IsEmptyRow(sheet, r, cols)) {
@@ -34,6 +38,20 @@ int ListLength(const SheetCells& sheet, int cols) {
         return r - 1;
     }
     return sheet.beyondRowLimit ? -1 : last + 1;
+}
+
+// A formula without its stored result in a cell the list takes: its value is
+// unknown, and loading the cell empty would lose a team or a time silently.
+// The row the import drops (a title line) is not taken.
+bool NeedsUnevaluated(const SheetCells& sheet, int length, int cols, int droppedRow) {
+    for (const auto& [row, col] : sheet.unevaluated)
+        if (row < std::max(2, length) && col < cols && !(row == droppedRow && length > 2)) return true;
+    return false;
+}
+
+QString SheetLabel(const SheetCells& sheet, int list) {
+    return sheet.name.isEmpty() ? QString::number(list + 1)
+                                : QString::fromUtf8("\u201E%1\u201C").arg(sheet.name);
 }
 
 // The grid's DeleteRow: a list keeps its header and one row, which is only
@@ -88,19 +106,26 @@ QString NameList(const QStringList& names) {
 ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>& colCounts,
                           const QString& fileName) {
     ImportedLists out;
-    const int count = std::min(sheets.sheetCount, kWorkbookListSheets);
+    const int count = std::min(static_cast<int>(sheets.sheets.size()), kWorkbookListSheets);
     for (int i = 0; i < count; ++i) {
-        const SheetCells empty;
-        const SheetCells& sheet =
-            i < static_cast<int>(sheets.sheets.size()) ? sheets.sheets[static_cast<size_t>(i)] : empty;
+        const SheetCells& sheet = sheets.sheets[static_cast<size_t>(i)];
+        if (sheet.absent) {
+            out.lists.emplace_back(); // built like a blank list
+            continue;
+        }
         const int cols = colCounts[static_cast<size_t>(i)];
         const int length = ListLength(sheet, cols);
         if (length < 0) {
             out.lists.clear();
             out.error = WorkbookErrorText(
                 fileName, QString::fromUtf8("Die Tabelle %1 hat mehr als %2 Zeilen; so lang ist keine Liste.")
-                              .arg(i + 1)
+                              .arg(SheetLabel(sheet, i))
                               .arg(kMaxWorkbookRows));
+            return out;
+        }
+        if (NeedsUnevaluated(sheet, length, cols, i < 2 ? 0 : 1)) {
+            out.lists.clear();
+            out.error = WorkbookErrorText(fileName, UnevaluatedFormulasReason());
             return out;
         }
         ListRows rows;
@@ -108,8 +133,10 @@ ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>
         for (int r = 0; r < std::max(2, length); ++r) {
             QStringList row;
             row.reserve(cols);
+            // " Männer " is the class "Männer": blanks around a text are
+            // the typist's, blanks inside it belong to it.
             for (int c = 0; c < cols; ++c)
-                row << sheet.Cell(r, c);
+                row << sheet.Cell(r, c).trimmed();
             rows << row;
         }
         // Lists 1 and 2 lose a title line above their header, lists 3 and 4
@@ -118,6 +145,11 @@ ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>
         out.lists.push_back(std::move(rows));
     }
     return out;
+}
+
+QString UnevaluatedFormulasReason() {
+    return QString::fromUtf8("Formeln ohne gespeicherte Werte – bitte in der Tabellenkalkulation öffnen "
+                             "und speichern");
 }
 
 LoadedCompetition CompetitionOfWorkbook(const WorkbookSheets& sheets, const std::array<int, 4>& colCounts,
@@ -203,7 +235,7 @@ void ReformatTimes(ListRows& rows, std::initializer_list<int> columns, QChar sep
             const std::optional<double> seconds = ParseSeconds(text, separator);
             if (!seconds) break;
             EnsureColumns(rows[r], col + 1);
-            rows[r][col] = FormatSeconds(*seconds, separator);
+            rows[r][col] = FormatSeconds(RoundedToHundredths(*seconds), separator);
         }
     }
 }

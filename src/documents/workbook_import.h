@@ -17,15 +17,21 @@ struct ImportedLists {
 };
 
 // Turns the sheets into the lists' rows: sheet i gives list i with
-// colCounts[i - 1] columns. The rows are walked from the top; two rows in a
-// row with nothing in the list's columns end the list before them (a single
-// one does not; a row with only its first cell empty, a result without a
-// place, goes on), and a list has at least 2 rows. Then the first sheet row is dropped for lists 1 and 2 (a
+// colCounts[i - 1] columns, its cell texts without blanks around them. The
+// rows are walked from the top; two rows in a row with nothing in the list's
+// columns end the list before them (a single one does not; a row with only
+// its first cell empty, a result without a place, goes on), and a list has at
+// least 2 rows. Then the first sheet row is dropped for lists 1 and 2 (a
 // title line above the header) and the second one for lists 3 and 4, as the
 // grid deletes a row: a list of two rows keeps both and only its row 1 is
-// emptied. A sheet whose column 1 runs on past kMaxWorkbookRows is refused.
+// emptied. A sheet whose column 1 runs on past kMaxWorkbookRows is refused,
+// and so is a workbook with a formula without its stored result among the
+// cells a list takes. A list without a sheet (absent) gives no rows.
 ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>& colCounts,
                           const QString& fileName);
+
+// Why a workbook whose lists hold formulas without stored results is refused.
+QString UnevaluatedFormulasReason();
 
 // Where a list of a loaded competition comes from.
 enum class ListOrigin {
@@ -63,7 +69,8 @@ QString LoadedListsNote(const std::array<ListOrigin, 4>& origins);
 void FillBlankProtocolHeaders(ListRows& rows);
 
 // The time protocol's times, totals and best time (columns 4, 6, 7, 9, 10)
-// are rewritten with two decimals: "21,5" -> "21,50". A cell that is no
+// are rewritten with two decimals, rounded as a spreadsheet shows them:
+// "21,5" -> "21,50", "20,005" -> "20,01". A cell that is no
 // number stops its column there, the rows below keep their text; the other
 // columns go on. Either separator is read, the console's is written: a
 // workbook written under another locale ("21.50") shows "21,50".

@@ -2,6 +2,8 @@
 
 #include "documents/workbook_formats.h"
 
+#include "core/list_sheets.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -22,6 +24,15 @@ void SheetCells::Set(int row, int col, const QString& text) {
     rows[row][col] = text;
 }
 
+void SheetCells::SetUnevaluated(int row, int col) {
+    if (row < 0 || col < 0 || col >= kMaxWorkbookCols) return;
+    if (row >= kMaxWorkbookRows) {
+        beyondRowLimit = true;
+        return;
+    }
+    unevaluated.insert({row, col});
+}
+
 QString SheetCells::Cell(int row, int col) const {
     const auto r = rows.find(row);
     if (r == rows.end()) return {};
@@ -40,6 +51,21 @@ QString NumberText(double value, const QLocale& locale) {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     return plain.toString(value, 'g', 15);
+}
+
+double RoundedToHundredths(double value) {
+    if (!std::isfinite(value) || std::abs(value) > 1.0e12) return value;
+    // The product is off by an ulp (20.005 * 100 = 2000.4999999999998);
+    // fifteen digits, as many as the spreadsheet keeps, give back 2000.5.
+    const double hundredths = QString::number(value * 100.0, 'g', 15).toDouble();
+    return std::round(hundredths) / 100.0;
+}
+
+QString SecondsText(double seconds, const QLocale& locale) {
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    const double rounded = RoundedToHundredths(seconds);
+    return plain.toString(rounded == 0 ? 0.0 : rounded, 'f', 2);
 }
 
 QString SerialDateText(double serial, bool from1904, bool hasDate, bool hasTime, const QLocale& locale) {
@@ -95,6 +121,22 @@ QString LoadedOrReason(const WorkbookSheets& out, int valueCells) {
     for (const SheetCells& s : out.sheets)
         loaded = loaded || !s.Empty() || s.beyondRowLimit;
     return valueCells > 0 && !loaded ? NothingLoadedReason() : QString();
+}
+
+ListSheetChoice StartListSheets(const std::vector<WorkbookTab>& tabs, WorkbookSheets& out) {
+    const ListSheetChoice choice = ChooseListSheets(tabs);
+    out.sheetCount = static_cast<int>(tabs.size());
+    out.note = choice.note;
+    size_t lists = 0;
+    for (size_t i = 0; i < choice.sheet.size(); ++i)
+        if (choice.sheet[i] >= 0) lists = i + 1;
+    out.sheets.assign(lists, SheetCells{});
+    for (size_t i = 0; i < lists; ++i) {
+        const int at = choice.sheet[i];
+        out.sheets[i].absent = at < 0;
+        if (at >= 0) out.sheets[i].name = tabs[static_cast<size_t>(at)].name;
+    }
+    return choice;
 }
 
 struct ZipPackage::Impl {

@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 #include <map>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace zn {
@@ -14,36 +16,50 @@ namespace zn {
 inline constexpr int kMaxWorkbookRows = 10000;
 // The lists have at most 11 columns; cells further right are not kept.
 inline constexpr int kMaxWorkbookCols = 64;
-// The first sheets of a workbook hold the four lists; later ones are not read.
+// A workbook holds at most the four lists; other sheets are not read.
 inline constexpr int kWorkbookListSheets = 4;
 
 // The cells of one sheet that hold something, as text, by row and column
 // (both from 0).
 struct SheetCells {
     std::map<int, std::map<int, QString>> rows;
+    // Formulas without a stored result (a workbook written by a script and
+    // never opened in a spreadsheet program): what they show is unknown.
+    std::set<std::pair<int, int>> unevaluated;
     // A cell with a value lay at row kMaxWorkbookRows or below.
     bool beyondRowLimit = false;
+    QString name;        // the sheet's name in the workbook
+    bool absent = false; // the workbook has no sheet for this list
 
     // Keeps cells inside the limits; an empty text stores nothing.
     void Set(int row, int col, const QString& text);
     QString Cell(int row, int col) const;
-    bool Empty() const { return rows.empty(); }
+    void SetUnevaluated(int row, int col);
+    bool Unevaluated(int row, int col) const { return unevaluated.count({row, col}) > 0; }
+    bool Empty() const { return rows.empty() && unevaluated.empty(); }
 };
 
 struct WorkbookSheets {
     // German, for the operator, naming the file and the reason; empty when the
     // workbook was read.
     QString error;
-    int sheetCount = 0;
-    std::vector<SheetCells> sheets; // the first kWorkbookListSheets
+    // German, for the status bar: lists taken by their sheet names against
+    // the sheets' order (ChooseListSheets); empty when names and order agree.
+    QString note;
+    int sheetCount = 0; // every sheet of the workbook, hidden ones too
+    // The sheet of list 1, 2, ... up to the last list the workbook has a sheet
+    // for; a list between without one has an `absent` entry.
+    std::vector<SheetCells> sheets;
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads the first four sheets of an .xlsx, .ods or .xls workbook (told apart
-// by their contents, not by the name). Cell values come as the spreadsheet
-// shows them in this locale: numbers as the locale writes them, dates as its
-// short date, times as its short time (with seconds when they are not 0),
-// formulas by their last computed value. Never throws.
+// Reads the sheets of the four lists of an .xlsx, .ods or .xls workbook (told
+// apart by their contents, not by the name), chosen by ChooseListSheets. Cell
+// values come as the spreadsheet shows them in this locale: numbers as the
+// locale writes them, dates as its short date, formulas by their last computed
+// value. A cell formatted as a time with seconds is a run time and comes as
+// seconds with hundredths ("65,25" for 1:05,25); one formatted as a clock time
+// without seconds as the locale's short time ("09:30"). Never throws.
 //
 // The reading runs in the reader program beside this one (kWorkbookReaderName):
 // the libraries that parse a workbook have crashed on files an office suite
@@ -87,6 +103,12 @@ QString WorkbookErrorText(const QString& path, const QString& reason);
 QString NumberText(double value, const QLocale& locale);
 // `serial` counts days from 1899-12-30 (or 1904-01-01 when `from1904`).
 QString SerialDateText(double serial, bool from1904, bool hasDate, bool hasTime, const QLocale& locale);
+// A run time a spreadsheet keeps as a fraction of a day, in seconds rounded
+// to hundredths: 0.000755208333 days -> "65,25".
+QString SecondsText(double seconds, const QLocale& locale);
+// Hundredths as a spreadsheet shows them: half away from zero on the decimal
+// value, so 20.005 (stored as 20.00499999...) is 20.01.
+double RoundedToHundredths(double value);
 // A time of day or a duration in milliseconds: the locale's short time
 // ("09:30"), with seconds and their fraction where they are not 0
 // ("00:01:23", "00:00:21,5"); hours past a day are counted on ("25:30:00").

@@ -11,7 +11,7 @@ namespace {
 
 // The tag opens and closes the stream, so output cut off by a crash after
 // the last sheet is still told apart from a complete answer.
-constexpr char kTag[] = "ZN-MAPPE-1";
+constexpr char kTag[] = "ZN-MAPPE-2";
 constexpr QDataStream::Version kVersion = QDataStream::Qt_6_4;
 
 // A sheet keeps at most kMaxWorkbookRows x kMaxWorkbookCols cells.
@@ -24,15 +24,18 @@ QByteArray EncodeSheets(const WorkbookSheets& sheets) {
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(kVersion);
     out.writeRawData(kTag, sizeof kTag);
-    out << sheets.error << qint32(sheets.sheetCount) << quint32(sheets.sheets.size());
+    out << sheets.error << sheets.note << qint32(sheets.sheetCount) << quint32(sheets.sheets.size());
     for (const SheetCells& sheet : sheets.sheets) {
         quint32 cells = 0;
         for (const auto& [row, cols] : sheet.rows)
             cells += quint32(cols.size());
-        out << sheet.beyondRowLimit << cells;
+        out << sheet.name << sheet.absent << sheet.beyondRowLimit << cells;
         for (const auto& [row, cols] : sheet.rows)
             for (const auto& [col, text] : cols)
                 out << qint32(row) << qint32(col) << text;
+        out << quint32(sheet.unevaluated.size());
+        for (const auto& [row, col] : sheet.unevaluated)
+            out << qint32(row) << qint32(col);
     }
     out.writeRawData(kTag, sizeof kTag);
     return bytes;
@@ -46,7 +49,7 @@ std::optional<WorkbookSheets> DecodeSheets(const QByteArray& bytes) {
     WorkbookSheets out;
     qint32 sheetCount = 0;
     quint32 kept = 0;
-    in >> out.error >> sheetCount >> kept;
+    in >> out.error >> out.note >> sheetCount >> kept;
     if (in.status() != QDataStream::Ok || sheetCount < 0 || kept > quint32(kWorkbookListSheets) ||
         kept > quint32(sheetCount))
         return {};
@@ -54,7 +57,7 @@ std::optional<WorkbookSheets> DecodeSheets(const QByteArray& bytes) {
     out.sheets.resize(kept);
     for (SheetCells& sheet : out.sheets) {
         quint32 cells = 0;
-        in >> sheet.beyondRowLimit >> cells;
+        in >> sheet.name >> sheet.absent >> sheet.beyondRowLimit >> cells;
         if (in.status() != QDataStream::Ok || cells > kMaxCells) return {};
         for (quint32 i = 0; i < cells; ++i) {
             qint32 row = 0;
@@ -63,6 +66,16 @@ std::optional<WorkbookSheets> DecodeSheets(const QByteArray& bytes) {
             in >> row >> col >> text;
             if (in.status() != QDataStream::Ok) return {};
             sheet.Set(row, col, text);
+        }
+        quint32 formulas = 0;
+        in >> formulas;
+        if (in.status() != QDataStream::Ok || formulas > kMaxCells) return {};
+        for (quint32 i = 0; i < formulas; ++i) {
+            qint32 row = 0;
+            qint32 col = 0;
+            in >> row >> col;
+            if (in.status() != QDataStream::Ok) return {};
+            sheet.SetUnevaluated(row, col);
         }
     }
     if (in.readRawData(tag, sizeof tag) != int(sizeof tag) || memcmp(tag, kTag, sizeof tag) != 0 ||

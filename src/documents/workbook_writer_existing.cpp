@@ -1,6 +1,7 @@
 // Writing the lists into a workbook that exists: its sheet XML is edited in a
 // copy of the package, since the library that makes new workbooks cannot open
 // one.
+#include "core/list_sheets.h"
 #include "core/result_numbers.h"
 #include "documents/workbook_writer.h"
 #include "documents/workbook_writer_files.h"
@@ -16,6 +17,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zn {
@@ -359,6 +361,7 @@ struct SheetList {
     QStringList parts;
     QStringList names;
     QString stylesPart; // empty when the workbook has none
+    std::vector<WorkbookTab> tabs;
 };
 
 bool ReadSheets(Package& pkg, SheetList& list) {
@@ -383,6 +386,8 @@ bool ReadSheets(Package& pkg, SheetList& list) {
     const std::string sheetName = Qualified(p, "sheet");
     for (pugi::xml_node s : root.child(sheetsName.c_str()).children(sheetName.c_str())) {
         list.names << QString::fromUtf8(s.attribute("name").value());
+        const std::string_view state = s.attribute("state").value();
+        list.tabs.push_back({list.names.back(), state == "hidden" || state == "veryHidden"});
         list.parts << targets.value(QString::fromUtf8(s.attribute(rIdName.c_str()).value()));
     }
     return true;
@@ -495,12 +500,17 @@ bool Edit(Package& pkg, const WorkbookExport& book) {
     const std::optional<QByteArray> stylesBytes =
         list.stylesPart.isEmpty() ? std::nullopt : ReadPackagePart(pkg.file, list.stylesPart);
     const bool haveStyles = stylesBytes && styles.Load(*stylesBytes);
+    // The lists go into the sheets the import takes them from, so a hidden
+    // helper sheet or a reordered workbook keeps its other sheets.
+    const ListSheetChoice choice = ChooseListSheets(list.tabs);
     for (int i = 0; i < book.sheets.size(); ++i) {
-        const bool added = i >= list.parts.size();
-        const QString part = added ? AddSheet(pkg, list, book.sheets[i].name, types) : list.parts[i];
+        const int at =
+            static_cast<size_t>(i) < choice.sheet.size() ? choice.sheet[static_cast<size_t>(i)] : -1;
+        const bool added = at < 0;
+        const QString part = added ? AddSheet(pkg, list, book.sheets[i].name, types) : list.parts[at];
         if (part.isEmpty()) {
             pkg.reason =
-                QStringLiteral("Das Tabellenblatt %1 ist kein Arbeitsblatt").arg(list.names.value(i));
+                QStringLiteral("Das Tabellenblatt %1 ist kein Arbeitsblatt").arg(list.names.value(at));
             return false;
         }
         pugi::xml_document sheet;

@@ -7,6 +7,7 @@
 #include <QTime>
 
 #include <freexl.h>
+#include <vector>
 
 namespace zn::workbook {
 
@@ -38,9 +39,12 @@ QString CellText(const FreeXL_CellValue& cell, const QLocale& locale) {
         return locale.toString(at.date(), QLocale::ShortFormat) + u' ' +
                locale.toString(at.time(), QLocale::ShortFormat);
     }
-    case FREEXL_CELL_TIME:
-        return locale.toString(QTime::fromString(QString::fromLatin1(cell.value.text_value), Qt::ISODate),
-                               QLocale::ShortFormat);
+    case FREEXL_CELL_TIME: {
+        // The library gives whole seconds ("00:01:05" of 1:05,25) and does
+        // not say whether the format shows them; a list holds run times.
+        const QTime at = QTime::fromString(QString::fromLatin1(cell.value.text_value), Qt::ISODate);
+        return at.isValid() ? SecondsText(at.msecsSinceStartOfDay() / 1000.0, locale) : QString();
+    }
     default:
         return {};
     }
@@ -70,21 +74,32 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
                    "anderes Office-Dokument (Code %1).")
             .arg(opened);
     }
+    // libfreexl 1.0 opens a workbook saved with a password (a FILEPASS
+    // record) as FREEXL_OK without a handle; one only obfuscated it reports.
     unsigned int info = 0;
-    if (freexl_get_info(xls.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
-        info == FREEXL_BIFF_OBFUSCATED)
+    if (!xls.handle || (freexl_get_info(xls.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
+                        info == FREEXL_BIFF_OBFUSCATED))
         return QString::fromUtf8("Die Arbeitsmappe ist mit einem Kennwort geschützt.");
     if (freexl_get_info(xls.handle, FREEXL_BIFF_SHEET_COUNT, &info) != FREEXL_OK)
         return QString::fromUtf8("Die Tabellen der Arbeitsmappe sind nicht zu finden.");
-    out.sheetCount = static_cast<int>(info);
+    // The library does not tell hidden sheets.
+    std::vector<WorkbookTab> tabs;
+    for (unsigned int i = 0; i < info && i < 65536; ++i) {
+        const char* name = nullptr;
+        freexl_get_worksheet_name(xls.handle, static_cast<unsigned short>(i), &name);
+        tabs.push_back({name ? QString::fromUtf8(name) : QString(), false});
+    }
+    const ListSheetChoice choice = StartListSheets(tabs, out);
     int valueCells = 0;
-    for (int i = 0; i < out.sheetCount && i < kWorkbookListSheets; ++i) {
-        out.sheets.emplace_back();
+    bool timeCells = false;
+    for (size_t i = 0; i < out.sheets.size(); ++i) {
+        const int at = choice.sheet[i];
+        if (at < 0) continue;
         unsigned int rows = 0;
         unsigned short cols = 0;
-        if (freexl_select_active_worksheet(xls.handle, static_cast<unsigned short>(i)) != FREEXL_OK ||
+        if (freexl_select_active_worksheet(xls.handle, static_cast<unsigned short>(at)) != FREEXL_OK ||
             freexl_worksheet_dimensions(xls.handle, &rows, &cols) != FREEXL_OK)
-            return QString::fromUtf8("Die Tabelle %1 ist beschädigt.").arg(i + 1);
+            return QString::fromUtf8("Die Tabelle %1 ist beschädigt.").arg(at + 1);
         // One row past the limit is enough to know the sheet goes beyond it.
         const unsigned int lastRow = std::min(rows, static_cast<unsigned int>(kMaxWorkbookRows) + 1);
         const unsigned short lastCol = std::min(cols, static_cast<unsigned short>(kMaxWorkbookCols));
@@ -94,10 +109,16 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
                 if (freexl_get_cell_value(xls.handle, r, c, &cell) != FREEXL_OK) continue;
                 if (cell.type == FREEXL_CELL_NULL) continue;
                 ++valueCells;
-                out.sheets.back().Set(static_cast<int>(r), c, CellText(cell, locale));
+                timeCells = timeCells || cell.type == FREEXL_CELL_TIME;
+                out.sheets[i].Set(static_cast<int>(r), c, CellText(cell, locale));
             }
         }
-        if (rows > lastRow) out.sheets.back().beyondRowLimit = true;
+        if (rows > lastRow) out.sheets[i].beyondRowLimit = true;
+    }
+    if (timeCells) {
+        if (!out.note.isEmpty()) out.note += u';';
+        out.note += QString::fromUtf8(" Zeitzellen der .xls-Datei nur auf ganze Sekunden gelesen – für "
+                                      "Hundertstel als .xlsx oder .ods speichern");
     }
     return LoadedOrReason(out, valueCells);
 }

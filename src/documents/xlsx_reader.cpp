@@ -15,7 +15,10 @@ namespace zn::workbook {
 
 namespace {
 
-enum class DateKind { None, Date, Time, DateTime };
+// A time that shows seconds or counts elapsed time is a run time (a lane's
+// "0:00:21,50", a column formatted "mm:ss,00" or "[h]:mm"); a time without
+// them ("hh:mm") is a clock time.
+enum class DateKind { None, Date, ClockTime, RunTime, DateTime };
 
 // "x:row" and "row" are the same element to us.
 std::string_view Local(const char* name) {
@@ -134,8 +137,10 @@ private:
 
 DateKind KindOfCode(QString code) {
     // Quoted texts, [colour] and [$-407] sections and escaped characters say
-    // nothing about dates.
+    // nothing about dates; [h], [mm] and [ss] are elapsed hours, minutes and
+    // seconds ("[mm]:ss.00", "[h]:mm").
     QString plain;
+    bool elapsed = false;
     for (qsizetype i = 0; i < code.size(); ++i) {
         const QChar c = code.at(i);
         if (c == u'"') {
@@ -143,6 +148,12 @@ DateKind KindOfCode(QString code) {
             i = end < 0 ? code.size() : end;
         } else if (c == u'[') {
             const qsizetype end = code.indexOf(u']', i + 1);
+            const QString inside = code.mid(i + 1, end < 0 ? -1 : end - i - 1).toLower();
+            if (!inside.isEmpty() &&
+                inside.count(u'h') + inside.count(u'm') + inside.count(u's') == inside.size()) {
+                plain += inside;
+                elapsed = true;
+            }
             i = end < 0 ? code.size() : end;
         } else if (c == u'\\' || c == u'_' || c == u'*') {
             ++i;
@@ -152,18 +163,24 @@ DateKind KindOfCode(QString code) {
     }
     if (plain.contains(QStringLiteral("general"))) return DateKind::None;
     const bool date = plain.contains(u'y') || plain.contains(u'd');
-    const bool time = plain.contains(u'h') || plain.contains(u's');
+    const bool seconds = plain.contains(u's');
+    const bool time = elapsed || seconds || plain.contains(u'h');
     // "m" alone is a month ("mm.yyyy"); beside hours or seconds a minute.
     const bool month = plain.contains(u'm') && !time;
     if ((date || month) && time) return DateKind::DateTime;
     if (date || month) return DateKind::Date;
-    return time ? DateKind::Time : DateKind::None;
+    if (!time) return DateKind::None;
+    // "[h]:mm" counts on past a day: a duration, no time of day.
+    return seconds || elapsed ? DateKind::RunTime : DateKind::ClockTime;
 }
 
 DateKind KindOfBuiltIn(int id) {
     if ((id >= 14 && id <= 17) || (id >= 27 && id <= 31) || (id >= 34 && id <= 36) || (id >= 50 && id <= 58))
         return DateKind::Date;
-    if ((id >= 18 && id <= 21) || (id >= 32 && id <= 33) || (id >= 45 && id <= 47)) return DateKind::Time;
+    // "h:mm AM/PM", "h:mm" and its East Asian form.
+    if (id == 18 || id == 20 || id == 32) return DateKind::ClockTime;
+    // With seconds: "h:mm:ss AM/PM", "h:mm:ss", "mm:ss", "[h]:mm:ss", "mmss.0".
+    if (id == 19 || id == 21 || id == 33 || (id >= 45 && id <= 47)) return DateKind::RunTime;
     if (id == 22) return DateKind::DateTime;
     return DateKind::None;
 }
@@ -246,8 +263,28 @@ QString CellText(pugi::xml_node c, const SheetContext& cx, bool& hasValue) {
     if (!ok) return Text(raw);
     const size_t style = Attr(c, "s").as_uint();
     const DateKind kind = style < cx.formats.size() ? cx.formats[style] : DateKind::None;
-    if (kind == DateKind::None) return NumberText(value, cx.locale);
-    return SerialDateText(value, cx.from1904, kind != DateKind::Time, kind != DateKind::Date, cx.locale);
+    switch (kind) {
+    case DateKind::None:
+        return NumberText(value, cx.locale);
+    case DateKind::RunTime:
+        return SecondsText(value * 86400.0, cx.locale);
+    case DateKind::ClockTime:
+        return SerialDateText(value, cx.from1904, false, true, cx.locale);
+    case DateKind::Date:
+    case DateKind::DateTime:
+        break;
+    }
+    return SerialDateText(value, cx.from1904, true, kind == DateKind::DateTime, cx.locale);
+}
+
+// A formula a script wrote without its result: no <v>, or an empty one where
+// the result is no text (openpyxl writes <f>A1+B1</f><v/>).
+bool Unevaluated(pugi::xml_node c) {
+    if (!Child(c, "f")) return false;
+    const std::string_view type = Attr(c, "t").value();
+    if (type == "inlineStr") return !Child(c, "is");
+    const pugi::xml_node v = Child(c, "v");
+    return !v || (*v.child_value() == '\0' && type != "str");
 }
 
 // Rows and cells may leave out their position; they then follow the one before.
@@ -263,6 +300,10 @@ void ReadSheet(const pugi::xml_document& doc, const SheetContext& cx, SheetCells
             int cellCol = col + 1;
             if (const char* ref = Attr(c, "r").value(); *ref) ParseRef(ref, cellRow, cellCol);
             col = cellCol;
+            if (Unevaluated(c)) {
+                cells.SetUnevaluated(cellRow, cellCol);
+                return;
+            }
             bool hasValue = false;
             const QString text = CellText(c, cx, hasValue);
             if (hasValue) ++valueCells;
@@ -306,19 +347,23 @@ QString ReadXlsx(const QString& path, const QLocale& locale, WorkbookSheets& out
     const SheetContext cx{strings, formats, date1904 == "1" || date1904 == "true", locale};
 
     std::vector<QString> sheetParts;
+    std::vector<WorkbookTab> tabs;
     EachChild(Child(root, "sheets"), "sheet", [&](pugi::xml_node s) {
         sheetParts.push_back(relations.value(Text(Attr(s, "id").value())).target);
+        const std::string_view state = Attr(s, "state").value();
+        tabs.push_back({Text(Attr(s, "name").value()), state == "hidden" || state == "veryHidden"});
     });
-    out.sheetCount = static_cast<int>(sheetParts.size());
+    const ListSheetChoice choice = StartListSheets(tabs, out);
     int valueCells = 0;
-    for (int i = 0; i < out.sheetCount && i < kWorkbookListSheets; ++i) {
-        const QString part = sheetParts[static_cast<size_t>(i)];
+    for (size_t i = 0; i < out.sheets.size(); ++i) {
+        const int at = choice.sheet[i];
+        if (at < 0) continue;
+        const QString part = sheetParts[static_cast<size_t>(at)];
         if (part.isEmpty())
-            return QString::fromUtf8("Die Tabelle %1 ist im Paket nicht zu finden.").arg(i + 1);
+            return QString::fromUtf8("Die Tabelle %1 ist im Paket nicht zu finden.").arg(at + 1);
         pugi::xml_document doc;
         if (QString reason = package.Parse(part, doc); !reason.isEmpty()) return reason;
-        out.sheets.emplace_back();
-        ReadSheet(doc, cx, out.sheets.back(), valueCells);
+        ReadSheet(doc, cx, out.sheets[i], valueCells);
     }
     return LoadedOrReason(out, valueCells);
 }

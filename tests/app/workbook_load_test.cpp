@@ -1,5 +1,6 @@
 #include "controls/bit_btn_with_color.h"
 #include "controls/sort_grid.h"
+#include "documents/workbook_packages.h"
 #include "journal/journal.h"
 #include "test_platform.h"
 
@@ -124,6 +125,40 @@ TEST_F(WorkbookLoad, BrokenFileChangesNothing) {
     EXPECT_EQ(form->windowTitle(), caption);
     EXPECT_FALSE(form->Startliste[5]->isEnabled());
     EXPECT_EQ(form->SaveFileName, good);
+}
+
+// Sheets named like the lists in another order load by their names, and the
+// status bar says that names and order disagree. A workbook whose lists hold
+// formulas without stored results is refused and changes nothing.
+TEST_F(WorkbookLoad, ListsComeByTheirSheetNamesAndFormulasWithoutValuesAreRefused) {
+    const auto team = [](const char* nr, const char* name) {
+        return QByteArray("<row r=\"2\"><c r=\"A2\" t=\"inlineStr\"><is><t>Nr.</t></is></c></row>"
+                          "<row r=\"3\"><c r=\"A3\"><v>") +
+               nr + "</v></c><c r=\"B3\" t=\"inlineStr\"><is><t>" + name + "</t></is></c></row>";
+    };
+    const QString swapped = wb.Path("Vorlauf.xlsx");
+    WriteXlsx(swapped,
+              {{"Zeitenprotokoll", team("7", "FF Süd")}, {"Mannschafts-Datenbank", team("1", "FF Nord")}});
+    Load(swapped);
+    EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join(" ").toStdString();
+    EXPECT_EQ(TeamRow(form->SortGrid1, "1").value(pc::Name), "FF Nord");
+    EXPECT_EQ(TeamRow(form->SortGrid2, "7").value(pc::Name), QString::fromUtf8("FF Süd"));
+    EXPECT_TRUE(form->StatusPanel1->text().endsWith(
+        "; Tabellen nach ihren Namen geladen, nicht nach ihrer Reihenfolge: Mannschafts-Datenbank aus "
+        "Tabelle 2, Zeitenprotokoll aus Tabelle 1"))
+        << form->StatusPanel1->text().toStdString();
+
+    const auto before = AllLists();
+    const QString script = wb.Path("Finale.xlsx");
+    WriteXlsx(script, {{"Mannschafts-Datenbank",
+                        team("1", "FF Nord") + "<row r=\"4\"><c r=\"A4\"><f>A3+1</f></c></row>"}});
+    Load(script);
+    ASSERT_EQ(wb.modal.messages.size(), 1);
+    EXPECT_TRUE(wb.modal.messages.front().endsWith(
+        "Formeln ohne gespeicherte Werte – bitte in der Tabellenkalkulation öffnen und speichern"))
+        << wb.modal.messages.front().toStdString();
+    EXPECT_TRUE(AllLists() == before);
+    EXPECT_EQ(form->SaveFileName, swapped);
 }
 
 // `zeitnahme "Vorlauf Kreis.xlsx"` from the file manager: a name relative to

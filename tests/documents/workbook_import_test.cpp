@@ -34,15 +34,16 @@ const std::array<int, 4> kCols{2, 2, 2, 2};
 } // namespace
 
 // One empty cell is a gap in the list, the second in a row ends it; a cell of
-// blanks is not empty. Lists 1 and 2 drop sheet row 1, lists 3 and 4 row 2.
+// blanks is not empty, but loads empty. Lists 1 and 2 drop sheet row 1, lists
+// 3 and 4 row 2.
 TEST(WorkbookImport, EndRuleAndDroppedRow) {
     const SheetCells sheet = Column({"Titel", "Kopf", "a", "", "b", " ", "c", "", "", "Notiz"});
     const ImportedLists got = ImportLists(Book({sheet, sheet, sheet, sheet}), kCols, "x.xlsx");
     ASSERT_TRUE(got.ok());
     ASSERT_EQ(got.lists.size(), 4u);
-    EXPECT_EQ(FirstColumn(got.lists[0]), QStringList({"Kopf", "a", "", "b", " ", "c"}));
+    EXPECT_EQ(FirstColumn(got.lists[0]), QStringList({"Kopf", "a", "", "b", "", "c"}));
     EXPECT_EQ(FirstColumn(got.lists[1]), FirstColumn(got.lists[0]));
-    EXPECT_EQ(FirstColumn(got.lists[2]), QStringList({"Titel", "a", "", "b", " ", "c"}));
+    EXPECT_EQ(FirstColumn(got.lists[2]), QStringList({"Titel", "a", "", "b", "", "c"}));
     EXPECT_EQ(FirstColumn(got.lists[3]), FirstColumn(got.lists[2]));
 }
 
@@ -110,6 +111,18 @@ TEST(WorkbookImport, RowLimit) {
     EXPECT_EQ(edge.lists[0].size(), kMaxWorkbookRows - 1);
 }
 
+// " Männer " is the class "Männer": blanks around a cell's text are dropped,
+// those inside it kept, in every list.
+TEST(WorkbookImport, CellTextsLoseTheBlanksAroundThem) {
+    SheetCells sheet = Column({"Titel", "Nr.", " 1 "});
+    sheet.Set(2, 1, QString::fromUtf8(" FF  Nord\u00A0"));
+    sheet.Set(2, 2, QString::fromUtf8(" Männer "));
+    const ImportedLists got = ImportLists(Book({sheet, sheet, sheet, sheet}), {3, 3, 3, 3}, "x.xlsx");
+    ASSERT_TRUE(got.ok());
+    for (const ListRows& list : got.lists)
+        EXPECT_EQ(list.back(), QStringList({"1", "FF  Nord", QString::fromUtf8("Männer")}));
+}
+
 TEST(WorkbookImport, BlankHeadersComeFromTheProtocol) {
     ListRows rows{{"Nr.", " ", "Gruppe"}, {"1", "Nord"}};
     FillBlankProtocolHeaders(rows);
@@ -143,6 +156,15 @@ TEST(WorkbookImport, ProtocolTimesGetTwoDecimalsUpToTheFirstUnreadable) {
     EXPECT_EQ(rows[3][pc::Zeit2], "18,4"); // below the unreadable cell: as it was
     EXPECT_EQ(rows[3][pc::Gesamt2], "18,4");
     EXPECT_EQ(rows[3][pc::Gesamt1], "19,13");
+
+    // Halves round away from zero on the decimal value, as the spreadsheet
+    // shows them: 20.005 is 20.00499999... as a double.
+    ListRows halves{rows[0], row("20,005", "0", "1,005"), row("0,125", "0", "19,994")};
+    ReformatProtocolTimes(halves, u',');
+    EXPECT_EQ(halves[1].mid(pc::Zeit1, 7),
+              QStringList({"20,01", "0", "20,01", "1,01", "0", "1,01", "20,01"}));
+    EXPECT_EQ(halves[2][pc::Zeit1], "0,13");
+    EXPECT_EQ(halves[2][pc::Zeit2], "19,99");
 }
 
 // A load replaces the whole competition: a list the workbook has no sheet for,

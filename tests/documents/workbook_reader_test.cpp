@@ -1,5 +1,6 @@
 #include "core/protocol_row.h"
 #include "documents/workbook_import.h"
+#include "documents/workbook_packages.h"
 #include "documents/workbook_reader.h"
 
 #include <QDate>
@@ -8,9 +9,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-#include <zip.h>
 
 using namespace zn;
+using namespace zn::test;
 
 // Failures show the texts, not their bytes.
 void PrintTo(const QString& text, std::ostream* os) {
@@ -49,38 +50,6 @@ std::vector<ListRows> ExpectedVorlauf() {
          Row({"2", "Löschzug Nord", "A", "21,5", "0", "21,5"}, r)},
         {resultHeader, Row({"1", "Wehr Mühlbach & Tal", "A", "19,8", "0", "19,8"}, r)},
     };
-}
-
-// A package of the given parts, for workbooks the fixtures do not cover.
-void WriteZip(const QString& path, const std::vector<std::pair<const char*, QByteArray>>& parts) {
-    int error = 0;
-    zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    ASSERT_NE(zip, nullptr);
-    for (const auto& [name, bytes] : parts) {
-        void* copy = malloc(static_cast<size_t>(bytes.size()));
-        memcpy(copy, bytes.constData(), static_cast<size_t>(bytes.size()));
-        zip_source_t* source = zip_source_buffer(zip, copy, static_cast<zip_uint64_t>(bytes.size()), 1);
-        ASSERT_GE(zip_file_add(zip, name, source, ZIP_FL_ENC_UTF_8), 0);
-    }
-    ASSERT_EQ(zip_close(zip), 0);
-}
-
-// The smallest .xlsx: one sheet whose <sheetData> is `rows`.
-void WriteSheetXlsx(const QString& path, const QByteArray& rows) {
-    const QByteArray main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
-    const QByteArray rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-    WriteZip(path, {{"[Content_Types].xml",
-                     "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
-                    {"_rels/.rels", "<Relationships><Relationship Id=\"r1\" Type=\"" + rel +
-                                        "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
-                    {"xl/workbook.xml",
-                     "<workbook xmlns=\"" + main + "\" xmlns:r=\"" + rel +
-                         "\"><sheets><sheet name=\"A\" sheetId=\"1\" r:id=\"s1\"/></sheets></workbook>"},
-                    {"xl/_rels/workbook.xml.rels",
-                     "<Relationships><Relationship Id=\"s1\" Type=\"" + rel +
-                         "/worksheet\" Target=\"worksheets/a.xml\"/></Relationships>"},
-                    {"xl/worksheets/a.xml",
-                     "<worksheet xmlns=\"" + main + "\"><sheetData>" + rows + "</sheetData></worksheet>"}});
 }
 
 class WorkbookFiles : public ::testing::Test {
@@ -151,10 +120,11 @@ TEST(WorkbookReader, LibreOfficeValuesComeAsShown) {
         {QString::fromUtf8("Währung"), {"12,5"}},
         {"Datum", {date}},
         {"Datum mit Uhrzeit", {date + " 09:30"}},
-        {"Uhrzeit", {"09:30"}},
-        {"Uhrzeit mit Sekunden", {"00:01:23"}},
-        {"Dauer", {"25:30:00"}},
-        {"Laufzeit", {"00:00:21,5"}},
+        // Time formats that show seconds are run times, in seconds.
+        {"Uhrzeit", {"34200,00"}},
+        {"Uhrzeit mit Sekunden", {"83,00"}},
+        {"Dauer", {"91800,00"}},
+        {"Laufzeit", {"21,50"}},
         {"Formel", {"43"}},
         {"Textformel", {"Bahn 1"}},
         {"Klasse", {"A", "A", "A"}}, // one cell repeated over three columns
@@ -308,4 +278,150 @@ TEST_F(WorkbookFiles, OdsRepeatsStopAtTheLimits) {
     EXPECT_EQ(s.Cell(1, kMaxWorkbookCols - 1), "7");
     EXPECT_EQ(s.Cell(2, 0), "A");
     EXPECT_EQ(s.Cell(kMaxWorkbookRows - 1, 0), "A");
+}
+
+// The lists are taken by their sheet names wherever the sheets stand: a hidden
+// helper sheet in front and a reordered workbook give the right lists, and the
+// operator is told that names and order disagree. Without the names a hidden
+// sheet is passed over.
+TEST_F(WorkbookFiles, ListSheetsAreTakenByTheirNames) {
+    const QString named = dir.filePath("namen.xlsx");
+    WriteXlsx(named, {{"Hilfe", "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>Hilfe</t></is></c></row>",
+                       "hidden"},
+                      {"Zeitenprotokoll", "<row r=\"3\"><c r=\"A3\"><v>7</v></c></row>"},
+                      {"Mannschafts-Datenbank", "<row r=\"3\"><c r=\"A3\"><v>1</v></c></row>"}});
+    const WorkbookSheets read = ReadWorkbook(named, kGerman);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    EXPECT_EQ(read.sheetCount, 3);
+    ASSERT_EQ(read.sheets.size(), 2u);
+    EXPECT_EQ(read.sheets[0].Cell(2, 0), "1");
+    EXPECT_EQ(read.sheets[1].Cell(2, 0), "7");
+    EXPECT_EQ(read.note, " Tabellen nach ihren Namen geladen, nicht nach ihrer Reihenfolge: "
+                         "Mannschafts-Datenbank aus Tabelle 3, Zeitenprotokoll aus Tabelle 2");
+
+    // An .ods hides a sheet by its table style.
+    const QString unnamed = dir.filePath("versteckt.ods");
+    const auto table = [](const char* name, const char* style, const char* text) {
+        return QByteArray("<table:table table:name=\"") + name + "\" table:style-name=\"" + style +
+               "\"><table:table-row><table:table-cell office:value-type=\"string\"><text:p>" + text +
+               "</text:p></table:table-cell></table:table-row></table:table>";
+    };
+    WriteOds(unnamed,
+             "<style:style style:name=\"ta1\" style:family=\"table\"><style:table-properties "
+             "table:display=\"true\"/>"
+             "</style:style><style:style style:name=\"ta2\" style:family=\"table\"><style:table-properties "
+             "table:display=\"false\"/></style:style>",
+             table("Hilfe", "ta2", "Hilfe") + table("Tabelle1", "ta1", "Nr.") +
+                 table("Tabelle2", "ta1", "Platz"));
+    const WorkbookSheets ods = ReadWorkbook(unnamed, kGerman);
+    ASSERT_TRUE(ods.ok()) << ods.error.toStdString();
+    ASSERT_EQ(ods.sheets.size(), 2u);
+    EXPECT_EQ(ods.sheets[0].Cell(0, 0), "Nr.");
+    EXPECT_EQ(ods.sheets[1].Cell(0, 0), "Platz");
+    EXPECT_EQ(ods.note, QString());
+}
+
+// A run time kept as a fraction of a day comes as seconds with hundredths
+// whenever its format shows seconds or counts elapsed time; a clock time
+// without seconds stays one.
+TEST_F(WorkbookFiles, TimeFormattedCellsComeAsSecondsWithHundredths) {
+    const QString xlsx = dir.filePath("zeiten.xlsx");
+    const QByteArray fraction = "0.000755208333333333"; // 1:05,25
+    WriteXlsx(
+        xlsx,
+        {{"Zeiten", "<row r=\"1\"><c s=\"1\"><v>" + fraction +
+                        "</v></c><c s=\"2\"><v>0.000248842592592593</v></c>"
+                        "<c s=\"3\"><v>0.395833333333333</v></c><c s=\"4\"><v>" +
+                        fraction +
+                        "</v></c>"
+                        "<c s=\"5\"><v>1.0625</v></c><c s=\"6\"><v>0.5</v></c></row>"}},
+        "<numFmts><numFmt numFmtId=\"165\" formatCode=\"[mm]:ss.00\"/><numFmt numFmtId=\"166\" "
+        "formatCode=\"h:mm:ss.00\"/><numFmt numFmtId=\"167\" formatCode=\"hh:mm\"/><numFmt numFmtId=\"168\" "
+        "formatCode=\"[h]:mm\"/></numFmts><cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"165\"/>"
+        "<xf numFmtId=\"166\"/><xf numFmtId=\"167\"/><xf numFmtId=\"21\"/><xf numFmtId=\"168\"/>"
+        "<xf numFmtId=\"20\"/></cellXfs>");
+    const WorkbookSheets read = ReadWorkbook(xlsx, kGerman);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    const std::map<int, QString> xlsxRow{{0, "65,25"}, {1, "21,50"},    {2, "09:30"},
+                                         {3, "65,25"}, {4, "91800,00"}, {5, "12:00"}};
+    EXPECT_EQ(read.sheets.at(0).rows.at(0), xlsxRow);
+
+    // In an .ods a time cell takes its format from its style or its column's;
+    // a number with a time format is a fraction of a day as in .xlsx.
+    const QString ods = dir.filePath("zeiten.ods");
+    WriteOds(
+        ods,
+        "<number:time-style style:name=\"N1\"><number:minutes/><number:text>:</number:text><number:seconds "
+        "number:decimal-places=\"2\"/></number:time-style><number:time-style "
+        "style:name=\"N2\"><number:hours/>"
+        "<number:text>:</number:text><number:minutes/></number:time-style><style:style style:name=\"ce1\" "
+        "style:family=\"table-cell\" style:data-style-name=\"N1\"/><style:style style:name=\"ce2\" "
+        "style:family=\"table-cell\" style:data-style-name=\"N2\"/>",
+        "<table:table table:name=\"Zeiten\"><table:table-column table:default-cell-style-name=\"ce1\"/>"
+        "<table:table-column table:number-columns-repeated=\"3\"/><table:table-row><table:table-cell "
+        "office:value-type=\"time\" office:time-value=\"PT00H01M05.25S\"/><table:table-cell "
+        "table:style-name=\"ce2\" office:value-type=\"time\" office:time-value=\"PT09H30M00S\"/>"
+        "<table:table-cell table:style-name=\"ce1\" office:value-type=\"float\" office:value=\"" +
+            fraction +
+            "\"/><table:table-cell office:value-type=\"time\" office:time-value=\"PT00H00M21.5S\"/>"
+            "</table:table-row></table:table>");
+    const WorkbookSheets fromOds = ReadWorkbook(ods, kGerman);
+    ASSERT_TRUE(fromOds.ok()) << fromOds.error.toStdString();
+    const std::map<int, QString> odsRow{{0, "65,25"}, {1, "09:30"}, {2, "65,25"}, {3, "21,50"}};
+    EXPECT_EQ(fromOds.sheets.at(0).rows.at(0), odsRow);
+
+    // The .xls library gives time cells in whole seconds only: the note says so.
+    const WorkbookSheets xls = ReadWorkbook(Fixture("Zeiten.xls"), kGerman);
+    ASSERT_TRUE(xls.ok()) << xls.error.toStdString();
+    EXPECT_EQ(xls.sheets.at(0).Cell(0, 0), "65,00");
+    EXPECT_EQ(xls.sheets.at(0).Cell(0, 3), "20,005");
+    EXPECT_TRUE(xls.note.contains("ganze Sekunden")) << xls.note.toStdString();
+}
+
+// A workbook written by a script and never opened in a spreadsheet program
+// keeps formulas without results. Where a list takes such a cell, the load is
+// refused with the reason; elsewhere the formula does not matter.
+TEST_F(WorkbookFiles, FormulasWithoutStoredValuesAreRefusedWhereAListTakesThem) {
+    const auto load = [&](const char* name, const QByteArray& rows) {
+        const QString path = dir.filePath(name);
+        WriteSheetXlsx(path, "<row r=\"2\"><c r=\"A2\" t=\"inlineStr\"><is><t>Nr.</t></is></c></row>"
+                             "<row r=\"3\"><c r=\"A3\"><v>1</v></c><c r=\"E3\"><v>21.5</v></c></row>" +
+                                 rows);
+        const WorkbookSheets read = ReadWorkbook(path, kGerman);
+        return read.ok() ? CompetitionOfWorkbook(read, kColCounts, path, u',')
+                         : LoadedCompetition{read.error, {}, {}};
+    };
+    const QString reason = UnevaluatedFormulasReason();
+    EXPECT_EQ(reason,
+              "Formeln ohne gespeicherte Werte – bitte in der Tabellenkalkulation öffnen und speichern");
+    const LoadedCompetition noValue = load("ohne.xlsx", "<row r=\"4\"><c r=\"A4\"><f>A3+1</f></c></row>");
+    EXPECT_TRUE(noValue.error.contains(reason)) << noValue.error.toStdString();
+    EXPECT_TRUE(noValue.error.contains("ohne.xlsx"));
+    // openpyxl writes an empty <v/> beside the formula.
+    EXPECT_FALSE(load("leer.xlsx", "<row r=\"3\"><c r=\"G3\"><f>E3+F3</f><v/></c></row>").ok());
+    // An empty text result is a result; a formula right of the list's 11
+    // columns or below its end is not taken.
+    EXPECT_TRUE(load("text.xlsx", "<row r=\"3\"><c r=\"B3\" t=\"str\"><f>\"\"</f><v></v></c></row>").ok());
+    EXPECT_TRUE(load("rechts.xlsx", "<row r=\"3\"><c r=\"L3\"><f>E3*2</f></c></row>").ok());
+    EXPECT_TRUE(load("unten.xlsx", "<row r=\"7\"><c r=\"B7\"><f>SUM(E3:E5)</f></c></row>").ok());
+
+    const QString ods = dir.filePath("formel.ods");
+    WriteOds(ods, {},
+             "<table:table table:name=\"Mannschafts-Datenbank\"><table:table-row/><table:table-row>"
+             "<table:table-cell office:value-type=\"string\"><text:p>Nr.</text:p></table:table-cell>"
+             "</table:table-row><table:table-row><table:table-cell table:formula=\"of:=ROW()-2\"/>"
+             "</table:table-row></table:table>");
+    const WorkbookSheets read = ReadWorkbook(ods, kGerman);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    EXPECT_TRUE(CompetitionOfWorkbook(read, kColCounts, ods, u',').error.contains(reason));
+}
+
+// Saved with a password by LibreOffice: the .ods and the .xls say so, as the
+// .xlsx does, in German and without a library's code.
+TEST(WorkbookReader, PasswordProtectedOdsAndXlsSaySo) {
+    for (const char* name : {"Kennwort.ods", "Kennwort.xls"}) {
+        const WorkbookSheets read = ReadWorkbook(Fixture(name), kGerman);
+        EXPECT_TRUE(read.error.endsWith("Die Arbeitsmappe ist mit einem Kennwort geschützt."))
+            << name << ": " << read.error.toStdString();
+    }
 }

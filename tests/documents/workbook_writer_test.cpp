@@ -1,5 +1,6 @@
 #include "core/stages.h"
 #include "documents/workbook_import.h"
+#include "documents/workbook_packages.h"
 #include "documents/workbook_reader.h"
 #include "documents/workbook_writer.h"
 #include "documents/workbook_writer_files.h"
@@ -448,4 +449,27 @@ TEST_F(WorkbookWriter, IntoTheOrganisersWorkbookNumbersStayNumbers) {
     EXPECT_EQ(read.sheets[0].Cell(2, 0), "7");
     EXPECT_EQ(read.sheets[0].Cell(2, 2), "1");
     EXPECT_EQ(read.sheets[0].Cell(2, 6), "21,5");
+}
+
+// The lists go back into the sheets they are loaded from: a hidden helper
+// sheet in front keeps its cells, and lists missing are added after the last.
+TEST_F(WorkbookWriter, IntoTheSheetsTheListsAreLoadedFrom) {
+    const QString file = Path("Helfer.xlsx");
+    test::WriteXlsx(file, {{"Hilfe", "<row r=\"1\"><c r=\"A1\"><v>42</v></c></row>", "hidden"},
+                           {ListNames[0].toUtf8(), {}},
+                           {ListNames[1].toUtf8(), {}}});
+    const WriteResult result = WriteIntoWorkbook(file, Lists(false));
+    ASSERT_TRUE(result.ok) << result.reason.toStdString();
+    QStringList names;
+    const pugi::xml_document workbook = Part(file, "xl/workbook.xml");
+    for (pugi::xml_node sheet : workbook.child("workbook").child("sheets").children("sheet"))
+        names << QString::fromUtf8(sheet.attribute("name").value());
+    EXPECT_EQ(names, (QStringList{"Hilfe", ListNames[0], ListNames[1], ListNames[2], ListNames[3]}));
+    EXPECT_FALSE(
+        ReadPackagePart(file, "xl/worksheets/s1.xml").value_or(QByteArray()).contains("<row r=\"2\""));
+    const WorkbookSheets read = ReadWorkbook(file, QLocale(QLocale::German, QLocale::Germany));
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    ASSERT_EQ(read.sheets.size(), 4u);
+    EXPECT_EQ(read.sheets[0].Cell(2, 1), "Löschzug Süd & Ost");
+    EXPECT_EQ(read.sheets[3].Cell(2, 1), "Löschzug Süd & Ost");
 }
