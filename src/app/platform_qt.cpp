@@ -19,7 +19,7 @@
 
 namespace zn {
 
-Q_LOGGING_CATEGORY(lcSound, "zeitnahme.sound", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcSound, "zn.app.sound", QtWarningMsg)
 
 SteadyTickSource::SteadyTickSource() {
     timer_.start();

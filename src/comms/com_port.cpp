@@ -9,7 +9,7 @@
 
 namespace zn {
 
-Q_LOGGING_CATEGORY(lcComPort, "zeitnahme.comms", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcComPort, "zn.comms.port", QtWarningMsg)
 
 namespace {
 

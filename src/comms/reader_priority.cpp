@@ -6,7 +6,7 @@
 
 namespace zn {
 
-Q_LOGGING_CATEGORY(lcReaderPriority, "zeitnahme.comms.priority", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcReaderPriority, "zn.comms.priority", QtWarningMsg)
 
 namespace {
 

@@ -22,7 +22,7 @@
 
 namespace zn {
 
-Q_LOGGING_CATEGORY(lcWorkbookInto, "zn.documents.workbook", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcWorkbookInto, "zn.documents.workbook.into", QtWarningMsg)
 
 namespace {
 
