@@ -52,11 +52,23 @@ class TSortGrid;
 
 // The operator console: lane titles and team choices at the top, the two
 // seven-segment timer panels, and the lists with their command buttons.
-// One class spread over several files by concern: main_window.cpp (building
-// the form, start-up, shut-down), main_layout.cpp (resize rules),
-// run_timing.cpp (the run cycle), console_keys.cpp (the hidden menu, the run
-// keys in every console window, notes in the status bar), results_table.cpp,
-// result_files.cpp, stage_lists.cpp (the lists).
+// One class spread over several files by concern:
+//   main_form.cpp        building the components
+//   main_window.cpp      start-up, shut-down, the data files
+//   window_layout.cpp    resize rules
+//   run_timing.cpp       the run cycle
+//   contact_ports.cpp    the contacts on the serial ports
+//   console_keys.cpp     the hidden menu, the run keys, notes in the status bar
+//   results_table.cpp    recording, corrections, ranking in the four grids
+//   stage_lists.cpp      the shown list and generating the results
+//   workbook_load.cpp    loading a workbook
+//   workbook_files.cpp   saving the lists as a workbook and a Word document
+//   result_files.cpp     the text files, the save dialog and the auto-save
+//   html_export.cpp      the shown list as a web page
+//   printing.cpp         protocol and certificates through the preview
+//   settings_command.cpp "Einstellungen"
+//   competition_journal.cpp, board_command.cpp, live_command.cpp
+//                        the journal, the spectator board and the live page
 class TFormMain : public QWidget {
     Q_OBJECT
 public:
@@ -281,7 +293,7 @@ public:
     void bSTOP2MouseDown();
     void bRESETMouseDown();
 
-    // Timing device input (contact_input.cpp).
+    // Timing device input (contact_ports.cpp).
     void EnumerateComPorts();
     // Start-up: the lanes' ports, one port for both lanes when they share it.
     void OpenComPorts();

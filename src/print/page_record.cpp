@@ -1,7 +1,7 @@
 #include "print/page_record.h"
 
 #include "controls/qt_color.h"
-#include "print/page_canvas.h"
+#include "print/recording_canvas.h"
 
 #include <QDataStream>
 #include <QFontMetricsF>

@@ -4,7 +4,7 @@
 #include "core/print_units.h"
 #include "core/printed_pages.h"
 #include "print/metafile_list.h"
-#include "print/page_canvas.h"
+#include "print/recording_canvas.h"
 
 #include <QFrame>
 #include <functional>

@@ -1,5 +1,5 @@
 #include "print/metafile_list.h"
-#include "print/page_canvas.h"
+#include "print/recording_canvas.h"
 #include "print/page_record.h"
 
 #include <QBuffer>

@@ -1,4 +1,4 @@
-#include "print/page_canvas.h"
+#include "print/recording_canvas.h"
 
 #include "core/print_units.h"
 
