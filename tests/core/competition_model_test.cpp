@@ -123,12 +123,20 @@ TEST_F(Model, ACommittedPenaltyIsOneEditWithItsOldAndNewText) {
     EXPECT_EQ(edit.team, "3 Nord");
     EXPECT_EQ(edit.oldText, "0");
     EXPECT_EQ(edit.newText, "5");
-    // Nothing typed since: a second commit emits nothing.
+    // Nothing typed since: a second commit emits nothing; the next typed
+    // cell is an edit of its own.
     model.CommitEdits();
     EXPECT_EQ(seen.events.size(), before + 1);
+    model.List(lkProtokoll).SetCell(pc::Fehler1, 3, "10");
+    model.NoteCellEdit(lkProtokoll, 3, pc::Fehler1, "5");
+    model.CommitCellEdit(lkProtokoll, 3, pc::Fehler1);
+    ASSERT_EQ(seen.events.size(), before + 2);
+    EXPECT_EQ(seen.Last().oldText, "5");
+    EXPECT_EQ(seen.Last().newText, "10");
 }
 
 TEST_F(Model, ARunningTeamsProtocolRowStaysAndAnotherRowGoes) {
+    EXPECT_FALSE(model.RowOnRunningLane(lkProtokoll, 3)); // between runs
     model.StartRun(1000);
     EXPECT_TRUE(model.RowOnRunningLane(lkProtokoll, 3)); // "  3 Nord" on lane 1
     EXPECT_FALSE(model.RemoveRow(lkProtokoll, 3));
