@@ -52,8 +52,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTemporaryDir temp(argc > 1 ? QDir(QString::fromLocal8Bit(argv[1])).filePath("journal-bench-XXXXXX")
                                 : QDir::tempPath() + "/journal-bench-XXXXXX");
-    zn::TJournal journal;
-    journal.Open(zn::TJournal::FileFor(temp.path(), QDate::currentDate()));
+    zn::EventJournal journal;
+    journal.Open(zn::EventJournal::FileFor(temp.path(), QDate::currentDate()));
     std::printf("journal: %s\n", qPrintable(journal.Path()));
     constexpr int kEvents = 600;
     std::vector<zn::CompetitionEvent> events;

@@ -374,9 +374,9 @@ private:
     std::shared_ptr<zn::SimulatedSerialLine> line_;
     OneSimulatedDevice devices_;
     zn::SilentPlatform platform_;
-    zn::TPlatform services_;
+    zn::PlatformServices services_;
     std::unique_ptr<zn::TFormMain> form_;
-    zn::TLiveServer server_{&serverTicks_};
+    zn::LivePageServer server_{&serverTicks_};
     zn::BoardFollower follower_;
     StopSamples stops_;
 };

@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(dir.path()); // no cue files: the start does not wait for one
     zn::SteadyTickSource clock;
     zn::SilentPlatform platform(clock, dir.path());
-    zn::TPlatform services = platform.Platform();
+    zn::PlatformServices services = platform.Platform();
     zn::SystemSerialDeviceFactory serial;
     if (withPort) {
         // Written where the console reads its settings at start-up: lane 1 on

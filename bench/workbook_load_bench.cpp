@@ -123,7 +123,7 @@ int main(int argc, char* argv[]) {
     NoTicks ticks;
     ChosenFile dialogs;
     zn::SilentPlatform silent(ticks, folder);
-    zn::TPlatform platform = silent.Platform();
+    zn::PlatformServices platform = silent.Platform();
     platform.files = &dialogs;
     platform.dataFolder = dir.filePath(QStringLiteral("daten"));
     auto form = std::make_unique<zn::TFormMain>(platform);
@@ -135,7 +135,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no journal\n");
         return 1;
     }
-    const QString journal = zn::TJournal::FileFor(platform.dataFolder, QDate::currentDate());
+    const QString journal = zn::EventJournal::FileFor(platform.dataFolder, QDate::currentDate());
     QApplication::processEvents();
 
     std::printf("%d loads of %d teams (one-decimal times), journal on\n", loads, teams);

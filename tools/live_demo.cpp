@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
     const int seconds = option(QStringLiteral("--seconds"), 10);
 
     DemoClock clock;
-    zn::TLiveServer server(&clock);
+    zn::LivePageServer server(&clock);
     QString error;
     if (!server.Start(static_cast<uint16_t>(port), &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));

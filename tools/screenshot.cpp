@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
     if (argc > 2) {
         const QString boardOut = QString::fromLocal8Bit(argv[2]);
         form.ToggleBoard();
-        zn::TFormBoard* board = form.FormBoard;
+        zn::BoardWindow* board = form.SpectatorBoard;
         board->showNormal();
         // Offscreen the only screen is 800 x 600; the picture is the projector's.
         board->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

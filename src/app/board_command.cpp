@@ -32,31 +32,31 @@ void TFormMain::BuildBoardAccess() {
 }
 
 void TFormMain::BoardChanged(const BoardState& state) {
-    if (FormBoard) FormBoard->ShowState(state);
+    if (SpectatorBoard) SpectatorBoard->ShowState(state);
     if (OnBoardChanged) OnBoardChanged(state);
 }
 
 void TFormMain::ToggleBoard() {
-    if (FormBoard && FormBoard->isVisible()) {
-        FormBoard->close(); // saves its place
+    if (SpectatorBoard && SpectatorBoard->isVisible()) {
+        SpectatorBoard->close(); // saves its place
         return;
     }
-    if (!FormBoard) {
-        FormBoard = new TFormBoard(platform_.clock, this);
+    if (!SpectatorBoard) {
+        SpectatorBoard = new BoardWindow(platform_.clock, this);
         // The console keeps the keyboard: its next key may be a stop.
-        FormBoard->setAttribute(Qt::WA_ShowWithoutActivating);
-        FormBoard->OnScreenChosen = [this](int screen) {
+        SpectatorBoard->setAttribute(Qt::WA_ShowWithoutActivating);
+        SpectatorBoard->OnScreenChosen = [this](int screen) {
             PlaceBoard(screen, true);
             SaveBoardPlace();
         };
-        FormBoard->OnClosed = [this] { SaveBoardPlace(); };
-        auto* close = new QAction(FormBoard);
+        SpectatorBoard->OnClosed = [this] { SaveBoardPlace(); };
+        auto* close = new QAction(SpectatorBoard);
         close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-        connect(close, &QAction::triggered, FormBoard, &QWidget::close);
-        FormBoard->addAction(close);
-        if (OnBoardCreated) OnBoardCreated(FormBoard);
+        connect(close, &QAction::triggered, SpectatorBoard, &QWidget::close);
+        SpectatorBoard->addAction(close);
+        if (OnBoardCreated) OnBoardCreated(SpectatorBoard);
     }
-    FormBoard->ShowState(boardFollower_.state);
+    SpectatorBoard->ShowState(boardFollower_.state);
     const QList<QScreen*> screens = QGuiApplication::screens();
     int index = -1;
     bool fullScreen = false;
@@ -79,7 +79,7 @@ void TFormMain::ToggleBoard() {
         fullScreen = index >= 0;
         if (index < 0) index = static_cast<int>(screens.indexOf(screen()));
     }
-    FormBoard->resize(size.isValid() ? size : QSize(960, 540));
+    SpectatorBoard->resize(size.isValid() ? size : QSize(960, 540));
     PlaceBoard(index, fullScreen);
     activateWindow();
 }
@@ -89,29 +89,29 @@ void TFormMain::PlaceBoard(int screenIndex, bool fullScreen) {
     QScreen* target = screens.value(screenIndex, QGuiApplication::primaryScreen());
     if (!target) return;
     const QRect area = target->availableGeometry();
-    FormBoard->setScreen(target);
+    SpectatorBoard->setScreen(target);
     // Never larger than its screen, whatever it shows or a saved size says.
-    FormBoard->setMaximumSize(target->geometry().size());
-    FormBoard->resize(FormBoard->size().boundedTo(area.size()));
-    FormBoard->move(area.center() - QPoint(FormBoard->width() / 2, FormBoard->height() / 2));
+    SpectatorBoard->setMaximumSize(target->geometry().size());
+    SpectatorBoard->resize(SpectatorBoard->size().boundedTo(area.size()));
+    SpectatorBoard->move(area.center() - QPoint(SpectatorBoard->width() / 2, SpectatorBoard->height() / 2));
     if (fullScreen)
-        FormBoard->showFullScreen();
+        SpectatorBoard->showFullScreen();
     else
-        FormBoard->showNormal();
+        SpectatorBoard->showNormal();
 }
 
 void TFormMain::SaveBoardPlace() {
-    if (!FormBoard || !platform_.settings) return;
+    if (!SpectatorBoard || !platform_.settings) return;
     auto store = platform_.settings();
     if (!store) return;
     store->beginGroup(kBoardGroup);
     store->setValue(QStringLiteral("Bildschirm"),
-                    FormBoard->screen() ? FormBoard->screen()->name() : QString());
-    store->setValue(QStringLiteral("Vollbild"), FormBoard->isFullScreen());
-    if (!FormBoard->isFullScreen()) {
-        const QScreen* screen = FormBoard->screen();
-        const QSize size =
-            screen ? FormBoard->size().boundedTo(screen->availableGeometry().size()) : FormBoard->size();
+                    SpectatorBoard->screen() ? SpectatorBoard->screen()->name() : QString());
+    store->setValue(QStringLiteral("Vollbild"), SpectatorBoard->isFullScreen());
+    if (!SpectatorBoard->isFullScreen()) {
+        const QScreen* screen = SpectatorBoard->screen();
+        const QSize size = screen ? SpectatorBoard->size().boundedTo(screen->availableGeometry().size())
+                                  : SpectatorBoard->size();
         store->setValue(QStringLiteral("Groesse"), size);
     }
 }

@@ -26,8 +26,8 @@ namespace {
 constexpr int kTickMs = 50;
 const QString kSpectatorStyle = QStringLiteral("background-color: black; color: white;");
 
-TFitLabel* MakeLabel(QWidget* parent, const QString& name, Qt::Alignment align) {
-    auto* label = new TFitLabel(parent);
+FitLabel* MakeLabel(QWidget* parent, const QString& name, Qt::Alignment align) {
+    auto* label = new FitLabel(parent);
     label->setObjectName(name);
     label->setAlignment(align);
     return label;
@@ -43,8 +43,8 @@ QString LaneLine(const BoardLane& lane) {
 
 } // namespace
 
-TFormBoard::TFormBoard(ITickSource* clock, QWidget* parent) : QWidget(parent, Qt::Window), clock_(clock) {
-    setObjectName(QStringLiteral("FormBoard"));
+BoardWindow::BoardWindow(ITickSource* clock, QWidget* parent) : QWidget(parent, Qt::Window), clock_(clock) {
+    setObjectName(QStringLiteral("BoardWindow"));
     setWindowTitle(QStringLiteral("Anzeigetafel"));
     setStyleSheet(kSpectatorStyle);
     setAutoFillBackground(true);
@@ -62,7 +62,7 @@ TFormBoard::TFormBoard(ITickSource* clock, QWidget* parent) : QWidget(parent, Qt
 
 // The lanes share one grid, so both teams, both clocks and both result lines
 // stand on the same rows whatever their texts.
-void TFormBoard::Build() {
+void BoardWindow::Build() {
     main_ = new QVBoxLayout(this);
     // The window's size is the screen's business, never its contents'.
     main_->setSizeConstraint(QLayout::SetNoConstraint);
@@ -133,7 +133,7 @@ void TFormBoard::Build() {
     main_->addLayout(bottom, 1);
 }
 
-void TFormBoard::ShowState(const BoardState& state) {
+void BoardWindow::ShowState(const BoardState& state) {
     state_ = state;
     Title->SetLine(QString(), state.listTitle);
     for (size_t lane = 0; lane < 2; ++lane) {
@@ -163,25 +163,25 @@ void TFormBoard::ShowState(const BoardState& state) {
 }
 
 // Running clocks tick only while someone can see them.
-void TFormBoard::UpdateTick() {
+void BoardWindow::UpdateTick() {
     const bool running = state_.lanes[0].running || state_.lanes[1].running;
     if (running && isVisible() && !Tick->isActive()) Tick->start();
     if (!running || !isVisible()) Tick->stop();
 }
 
-void TFormBoard::showEvent(QShowEvent* event) {
+void BoardWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     UpdateTick();
     ShowClocks();
 }
 
-void TFormBoard::ShowClocks() {
+void BoardWindow::ShowClocks() {
     const uint32_t now = clock_ ? clock_->TickCount() : 0;
     for (int lane = 0; lane < 2; ++lane)
         ShowDigits(lane, BoardLaneMs(state_, lane, now));
 }
 
-void TFormBoard::ShowDigits(int lane, int32_t ms) {
+void BoardWindow::ShowDigits(int lane, int32_t ms) {
     shownMs_[static_cast<size_t>(lane)] = ms;
     const LaneDigits d = SplitLaneTime(ms);
     auto& digits = Digits[static_cast<size_t>(lane)];
@@ -191,7 +191,7 @@ void TFormBoard::ShowDigits(int lane, int32_t ms) {
         digits[static_cast<size_t>(i)]->SetValue(d.values[static_cast<size_t>(i)]);
 }
 
-void TFormBoard::SetLiveAddress(const QString& address, int qrSize, const std::vector<uint8_t>& qrDark) {
+void BoardWindow::SetLiveAddress(const QString& address, int qrSize, const std::vector<uint8_t>& qrDark) {
     Address->SetLine(QString(), address);
     Address->setVisible(!address.isEmpty());
     if (address.isEmpty() || qrSize <= 0) {
@@ -214,7 +214,7 @@ void TFormBoard::SetLiveAddress(const QString& address, int qrSize, const std::v
 
 // Whole pixels a module, about a fifth of the board's height: scanned from
 // the stands, and still beside the result list on a 600-line screen.
-void TFormBoard::ScaleQr() {
+void BoardWindow::ScaleQr() {
     if (qr_.isNull()) return;
     const int module = std::max(1, std::max(height(), 200) / 5 / qr_.width());
     Qr->setPixmap(QPixmap::fromImage(qr_.scaled(qr_.width() * module, qr_.height() * module)));
@@ -222,7 +222,7 @@ void TFormBoard::ScaleQr() {
 
 // Everything grows with the window's height, readable from 30 m on a
 // projector; what is too wide for half the width gives way in its label.
-void TFormBoard::Scale() {
+void BoardWindow::Scale() {
     const int h = std::max(height(), 200);
     const auto font = [](QWidget* label, int px, bool bold) {
         QFont f = label->font();
@@ -264,12 +264,12 @@ void TFormBoard::Scale() {
     ScaleQr();
 }
 
-void TFormBoard::resizeEvent(QResizeEvent* event) {
+void BoardWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Scale();
 }
 
-void TFormBoard::contextMenuEvent(QContextMenuEvent* event) {
+void BoardWindow::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     const QList<QScreen*> screens = QGuiApplication::screens();
     for (int i = 0; i < screens.size(); ++i) {
@@ -282,7 +282,7 @@ void TFormBoard::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(event->globalPos());
 }
 
-void TFormBoard::closeEvent(QCloseEvent* event) {
+void BoardWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     Tick->stop();
     if (OnClosed) OnClosed();

@@ -16,7 +16,7 @@ class QVBoxLayout;
 namespace zn {
 
 class TDigit;
-class TFitLabel;
+class FitLabel;
 
 // "Anzeigetafel": the run for spectators on a projector or a second screen.
 // Both lanes' teams, their clocks in seven-segment digits, each lane's time,
@@ -25,10 +25,10 @@ class TFitLabel;
 // shows what it is given: closing it never touches the timing. It is laid out
 // for the window it has: names give way ("…"), never the window, so a long
 // name cannot push lane 2 or the QR code off the screen.
-class TFormBoard : public QWidget {
+class BoardWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit TFormBoard(ITickSource* clock, QWidget* parent = nullptr);
+    explicit BoardWindow(ITickSource* clock, QWidget* parent = nullptr);
 
     void ShowState(const BoardState& state);
     const BoardState& State() const { return state_; }
@@ -41,15 +41,15 @@ public:
     // The board was closed by its window.
     std::function<void()> OnClosed;
 
-    TFitLabel* Title = nullptr;
-    std::array<TFitLabel*, 2> TeamName{};
+    FitLabel* Title = nullptr;
+    std::array<FitLabel*, 2> TeamName{};
     std::array<std::array<TDigit*, 5>, 2> Digits{};
-    std::array<TFitLabel*, 2> LaneResult{};
-    std::array<TFitLabel*, 2> LastRun{};
-    TFitLabel* FalseStart = nullptr;
-    TFitLabel* Best = nullptr;
-    TFitLabel* Top = nullptr;
-    TFitLabel* Address = nullptr;
+    std::array<FitLabel*, 2> LaneResult{};
+    std::array<FitLabel*, 2> LastRun{};
+    FitLabel* FalseStart = nullptr;
+    FitLabel* Best = nullptr;
+    FitLabel* Top = nullptr;
+    FitLabel* Address = nullptr;
     QLabel* Qr = nullptr;
     QTimer* Tick = nullptr;
 

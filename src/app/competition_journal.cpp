@@ -31,7 +31,7 @@ constexpr int kCommitWaitMs = 500;
 
 class JournalFollower : public ICompetitionObserver {
 public:
-    JournalFollower(TJournal& journal, std::function<void()> lagging)
+    JournalFollower(EventJournal& journal, std::function<void()> lagging)
         : journal_(journal), lagging_(std::move(lagging)) {}
     void CompetitionChanged(const CompetitionEvent& event) override {
         const qint64 ticket = journal_.Record(event);
@@ -42,7 +42,7 @@ public:
     }
 
 private:
-    TJournal& journal_;
+    EventJournal& journal_;
     std::function<void()> lagging_;
 };
 
@@ -63,10 +63,10 @@ QString RecoverQuestion(const std::vector<JournalEntry>& readable) {
 
 void TFormMain::StartJournal() {
     if (platform_.dataFolder.isEmpty() || journal_) return;
-    journal_ = std::make_unique<TJournal>();
+    journal_ = std::make_unique<EventJournal>();
     journal_->OnProblem = [this](const QString& problem) { JournalProblem(problem); };
-    const QString today = TJournal::FileFor(platform_.dataFolder, QDate::currentDate());
-    const QString latest = TJournal::Latest(platform_.dataFolder);
+    const QString today = EventJournal::FileFor(platform_.dataFolder, QDate::currentDate());
+    const QString latest = EventJournal::Latest(platform_.dataFolder);
     // A session that did not end before midnight is found in its own day's file.
     const QString first = latest.isEmpty() ? today : latest;
     JournalOpening opening = journal_->Open(first);
@@ -140,14 +140,14 @@ void TFormMain::ShowJournalWindow() {
         TellOperator(QStringLiteral("Es wird kein Änderungsprotokoll geführt."), false);
         return;
     }
-    if (!FormJournal) {
-        FormJournal = new TFormJournal(*journal_, platform_.files, this);
-        FormJournal->Tell = [this](const QString& text, bool error) { TellOperator(text, error); };
+    if (!ChangeLog) {
+        ChangeLog = new JournalWindow(*journal_, platform_.files, this);
+        ChangeLog->Tell = [this](const QString& text, bool error) { TellOperator(text, error); };
     }
-    FormJournal->Refresh();
-    FormJournal->show();
-    FormJournal->raise();
-    FormJournal->activateWindow();
+    ChangeLog->Refresh();
+    ChangeLog->show();
+    ChangeLog->raise();
+    ChangeLog->activateWindow();
 }
 
 } // namespace zn

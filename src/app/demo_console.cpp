@@ -13,10 +13,10 @@ namespace zn {
 SilentPlatform::SilentPlatform(ITickSource& clock, const QString& folder)
     : clock_(clock), settingsFile_(QDir(folder).filePath(QStringLiteral("settings.conf"))) {}
 
-TPlatform SilentPlatform::Platform() {
+PlatformServices SilentPlatform::Platform() {
     const QString file = settingsFile_;
-    return TPlatform{&clock_, &sound_, &shell_, &modal_,
-                     [file] { return std::make_unique<QSettings>(file, QSettings::IniFormat); }};
+    return PlatformServices{&clock_, &sound_, &shell_, &modal_,
+                            [file] { return std::make_unique<QSettings>(file, QSettings::IniFormat); }};
 }
 
 void PutDemoTeams(TFormMain& form, const QStringList& teamKeys) {

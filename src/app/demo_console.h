@@ -34,7 +34,7 @@ public:
 class SilentPlatform {
 public:
     SilentPlatform(ITickSource& clock, const QString& folder);
-    TPlatform Platform();
+    PlatformServices Platform();
 
 private:
     ITickSource& clock_;

@@ -25,9 +25,9 @@ const QColor kCorrection(255, 236, 140);
 
 } // namespace
 
-TFormJournal::TFormJournal(TJournal& journal, IFileDialogs* files, QWidget* parent)
+JournalWindow::JournalWindow(EventJournal& journal, IFileDialogs* files, QWidget* parent)
     : QWidget(parent, Qt::Window), journal_(journal), files_(files) {
-    setObjectName(QStringLiteral("FormJournal"));
+    setObjectName(QStringLiteral("JournalWindow"));
     setWindowTitle(QStringLiteral("Änderungsprotokoll"));
     resize(760, 520);
     auto* bar = new QHBoxLayout;
@@ -59,7 +59,7 @@ TFormJournal::TFormJournal(TJournal& journal, IFileDialogs* files, QWidget* pare
     connect(bPdf, &QPushButton::clicked, this, [this] { bPdfClick(); });
 }
 
-void TFormJournal::Refresh() {
+void JournalWindow::Refresh() {
     const std::vector<JournalEntry> entries = journal_.ReadAll();
     Grid->setRowCount(static_cast<int>(entries.size()));
     teams_.clear();
@@ -79,12 +79,12 @@ void TFormJournal::Refresh() {
     Grid->scrollToBottom();
 }
 
-void TFormJournal::ApplyFilter() {
+void JournalWindow::ApplyFilter() {
     for (int r = 0; r < Grid->rowCount(); ++r)
         Grid->setRowHidden(r, !ConcernsTeam(teams_.value(r).first, teams_.value(r).second, eFilter->text()));
 }
 
-QList<QStringList> TFormJournal::ShownLines() const {
+QList<QStringList> JournalWindow::ShownLines() const {
     QList<QStringList> lines{kJournalColumns};
     for (int r = 0; r < Grid->rowCount(); ++r) {
         if (Grid->isRowHidden(r)) continue;
@@ -96,7 +96,7 @@ QList<QStringList> TFormJournal::ShownLines() const {
     return lines;
 }
 
-bool TFormJournal::AskFileName(const QString& filter, const QString& proposed, QString& name) {
+bool JournalWindow::AskFileName(const QString& filter, const QString& proposed, QString& name) {
     if (!files_) return false;
     int index = 1;
     QString folder = QFileInfo(journal_.Path()).absolutePath();
@@ -104,7 +104,7 @@ bool TFormJournal::AskFileName(const QString& filter, const QString& proposed, Q
     return files_->GetSaveFileName(filter, index, folder, name);
 }
 
-void TFormJournal::bTextClick() {
+void JournalWindow::bTextClick() {
     QString name;
     const QString proposed =
         QStringLiteral("Änderungsprotokoll %1.txt").arg(QDate::currentDate().toString(Qt::ISODate));
@@ -117,7 +117,7 @@ void TFormJournal::bTextClick() {
 }
 
 // The shown lines as a ruled list, like the printed protocol.
-void TFormJournal::bPdfClick() {
+void JournalWindow::bPdfClick() {
     QString name;
     const QString proposed =
         QStringLiteral("Änderungsprotokoll %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate));

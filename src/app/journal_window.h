@@ -10,15 +10,15 @@ class QTableWidget;
 namespace zn {
 
 class IFileDialogs;
-class TJournal;
+class EventJournal;
 
 // "Änderungsprotokoll": every event of the day's journal with its time of
 // day, the corrections highlighted, filterable by team, and exportable as a
 // text file and a PDF for the jury.
-class TFormJournal : public QWidget {
+class JournalWindow : public QWidget {
     Q_OBJECT
 public:
-    TFormJournal(TJournal& journal, IFileDialogs* files, QWidget* parent = nullptr);
+    JournalWindow(EventJournal& journal, IFileDialogs* files, QWidget* parent = nullptr);
 
     QLineEdit* eFilter = nullptr;
     QTableWidget* Grid = nullptr;
@@ -38,7 +38,7 @@ private:
     void ApplyFilter();
     bool AskFileName(const QString& filter, const QString& proposed, QString& name);
 
-    TJournal& journal_;
+    EventJournal& journal_;
     IFileDialogs* files_;
     // Each shown line's teams, for the filter.
     QList<std::pair<QString, QString>> teams_;

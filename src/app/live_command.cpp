@@ -29,10 +29,10 @@ void TFormMain::BuildLiveAccess() {
     auto* menu = new QMenu(bBoard);
     QAction* board = menu->addAction(QStringLiteral("Anzeigetafel öffnen/schließen (Strg+T)"));
     connect(board, &QAction::triggered, this, [this] { ToggleBoard(); });
-    LiveSeite1 = menu->addAction(QStringLiteral("Live-Seite im Netz"));
-    LiveSeite1->setObjectName(QStringLiteral("LiveSeite1"));
-    LiveSeite1->setCheckable(true);
-    connect(LiveSeite1, &QAction::toggled, this, [this](bool on) { SetLivePage(on, livePort_); });
+    LivePageAction = menu->addAction(QStringLiteral("Live-Seite im Netz"));
+    LivePageAction->setObjectName(QStringLiteral("LivePageAction"));
+    LivePageAction->setCheckable(true);
+    connect(LivePageAction, &QAction::toggled, this, [this](bool on) { SetLivePage(on, livePort_); });
     QAction* port = menu->addAction(QStringLiteral("Port der Live-Seite …"));
     connect(port, &QAction::triggered, this, [this] {
         QInputDialog dialog(this);
@@ -42,14 +42,14 @@ void TFormMain::BuildLiveAccess() {
         dialog.setIntRange(1024, 65535);
         dialog.setIntValue(livePort_);
         if (platform_.modal->Exec(dialog) == QDialog::Accepted)
-            SetLivePage(LiveSeite1->isChecked(), static_cast<uint16_t>(dialog.intValue()));
+            SetLivePage(LivePageAction->isChecked(), static_cast<uint16_t>(dialog.intValue()));
     });
     bBoard->setMenu(menu);
     bBoard->setPopupMode(QToolButton::MenuButtonPopup);
     OnBoardChanged = [this](const BoardState& state) {
         if (live_) live_->SetState(state);
     };
-    OnBoardCreated = [this](TFormBoard* b) { ShowLiveAddress(b); };
+    OnBoardCreated = [this](BoardWindow* b) { ShowLiveAddress(b); };
 }
 
 void TFormMain::StartLivePage() {
@@ -62,8 +62,8 @@ void TFormMain::StartLivePage() {
             livePort_ = port >= 1 && port <= 65535 ? static_cast<uint16_t>(port) : kDefaultLivePort;
         }
     }
-    const QSignalBlocker quiet(LiveSeite1);
-    LiveSeite1->setChecked(on);
+    const QSignalBlocker quiet(LivePageAction);
+    LivePageAction->setChecked(on);
     if (on) SetLivePage(true, livePort_);
 }
 
@@ -74,7 +74,7 @@ void TFormMain::SetLivePage(bool on, uint16_t port) {
     StatusPanelLive->hide();
     StatusPanelLive->setToolTip(QString());
     if (on) {
-        live_ = std::make_unique<TLiveServer>(platform_.clock);
+        live_ = std::make_unique<LivePageServer>(platform_.clock);
         live_->SetState(Board());
         QString error;
         if (!live_->Start(port, &error)) {
@@ -89,10 +89,10 @@ void TFormMain::SetLivePage(bool on, uint16_t port) {
     // Ticked and remembered only when something listens.
     const bool running = live_ != nullptr;
     {
-        const QSignalBlocker quiet(LiveSeite1);
-        LiveSeite1->setChecked(running);
+        const QSignalBlocker quiet(LivePageAction);
+        LivePageAction->setChecked(running);
     }
-    if (FormBoard) ShowLiveAddress(FormBoard);
+    if (SpectatorBoard) ShowLiveAddress(SpectatorBoard);
     if (platform_.settings) {
         if (auto store = platform_.settings()) {
             store->beginGroup(kLiveGroup);
@@ -113,7 +113,7 @@ void TFormMain::SetLivePage(bool on, uint16_t port) {
     }
 }
 
-void TFormMain::ShowLiveAddress(TFormBoard* board) {
+void TFormMain::ShowLiveAddress(BoardWindow* board) {
     if (!live_) {
         board->SetLiveAddress(QString(), 0, {});
         return;

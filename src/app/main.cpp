@@ -21,16 +21,16 @@ int main(int argc, char* argv[]) {
     zn::QtFileDialogs files;
     zn::SystemSerialDeviceFactory serial;
     zn::SystemThreadPriority priority;
-    const zn::TPlatform platform{&clock,
-                                 &sound,
-                                 &shell,
-                                 &modal,
-                                 zn::UserSettingsFactory(),
-                                 &files,
-                                 &serial,
-                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                                 {},
-                                 &priority};
+    const zn::PlatformServices platform{&clock,
+                                        &sound,
+                                        &shell,
+                                        &modal,
+                                        zn::UserSettingsFactory(),
+                                        &files,
+                                        &serial,
+                                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                        {},
+                                        &priority};
 
     zn::TFormMain formMain(platform);
     // The dialogs and the preview window belong to the main window: they go

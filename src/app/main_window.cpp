@@ -66,7 +66,8 @@ void ReportDataFiles(const QStringList& names, const QStringList& folders, const
 
 } // namespace
 
-TFormMain::TFormMain(const TPlatform& platform, QWidget* parent) : QWidget(parent), platform_(platform) {
+TFormMain::TFormMain(const PlatformServices& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform) {
     setObjectName(QStringLiteral("FormMain"));
     Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     BuildForm();

@@ -42,10 +42,10 @@ struct SerialError;
 class TDigit;
 class TFDlgYesNo;
 class TFormPP;
-class TJournal;
-class TFormJournal;
-class TFormBoard;
-class TLiveServer;
+class EventJournal;
+class JournalWindow;
+class BoardWindow;
+class LivePageServer;
 class TCfgDialog;
 class TLabel3D;
 class TLed;
@@ -66,7 +66,7 @@ public:
     static constexpr int kMinHeight = 445;
     static inline const QString kAppTitle = ApplicationTitle();
 
-    explicit TFormMain(const TPlatform& platform, QWidget* parent = nullptr);
+    explicit TFormMain(const PlatformServices& platform, QWidget* parent = nullptr);
     ~TFormMain() override;
 
     // The competition this window shows: the grids are views of its lists,
@@ -204,26 +204,26 @@ public:
     int PrintFirstRow = 1;
     int PrintLastRow = 1;
 
-    TJournal* Journal() const { return journal_.get(); }
+    EventJournal* Journal() const { return journal_.get(); }
     // Red while the journal is not being written, with the reason.
     QLabel* StatusPanelJournal = nullptr;
     // "Änderungsprotokoll" in the status bar, and Ctrl+J.
     QToolButton* bJournal = nullptr;
     QAction* Aenderungsprotokoll1 = nullptr;
-    TFormJournal* FormJournal = nullptr;
+    JournalWindow* ChangeLog = nullptr;
     // "Anzeigetafel" in the status bar, and Ctrl+T.
     QToolButton* bBoard = nullptr;
     QAction* Anzeigetafel1 = nullptr;
-    TFormBoard* FormBoard = nullptr;
+    BoardWindow* SpectatorBoard = nullptr;
     // Told whenever the spectators' view changes (the live page), and when the
     // board window is made.
     std::function<void(const BoardState&)> OnBoardChanged;
-    std::function<void(TFormBoard*)> OnBoardCreated;
+    std::function<void(BoardWindow*)> OnBoardCreated;
     const BoardState& Board() const { return boardFollower_.state; }
     // The live page (live_command.cpp): its menu entry, its notice and server.
-    QAction* LiveSeite1 = nullptr;
+    QAction* LivePageAction = nullptr;
     QLabel* StatusPanelLive = nullptr;
-    TLiveServer* LiveServer() const { return live_.get(); }
+    LivePageServer* LiveServer() const { return live_.get(); }
 
     // --- state ---
     uint32_t StartTick = 0;
@@ -474,8 +474,8 @@ private:
     void BuildJournalAccess();
     void BuildBoardAccess();
     void BuildLiveAccess();
-    void ShowLiveAddress(TFormBoard* board);
-    std::unique_ptr<TLiveServer> live_;
+    void ShowLiveAddress(BoardWindow* board);
+    std::unique_ptr<LivePageServer> live_;
     uint16_t livePort_ = 8080;
     void BoardChanged(const BoardState& state);
     void SaveBoardPlace();
@@ -513,7 +513,7 @@ private:
     // 1-4 for the four lists, 0 for none.
     int ListKind(const TSortGrid* list) const;
     void JournalProblem(const QString& problem);
-    std::unique_ptr<TJournal> journal_;
+    std::unique_ptr<EventJournal> journal_;
     std::unique_ptr<ICompetitionObserver> journalFollower_;
     // The grids as the views of the model's lists.
     std::unique_ptr<IListView> listViews_;
@@ -542,7 +542,7 @@ private:
     // Failed ports waiting for their device to come back.
     QList<int> failedPorts_;
 
-    TPlatform platform_;
+    PlatformServices platform_;
     TFDlgYesNo* FDlgYesNo = nullptr;
     bool destroyed_ = false;
 };

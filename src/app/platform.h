@@ -61,7 +61,7 @@ public:
 // Opens the settings store of the program (the user's configuration folder).
 using SettingsFactory = std::function<std::unique_ptr<QSettings>()>;
 
-struct TPlatform {
+struct PlatformServices {
     ITickSource* clock = nullptr;
     ISoundPlayer* sound = nullptr;
     IShell* shell = nullptr;

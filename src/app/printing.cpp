@@ -117,7 +117,7 @@ void TFormMain::sbGramotyClick(QObject* sender) {
 // other's. The printer itself is chosen in the print dialog.
 void TFormMain::Drucker1Click() {
     if (RefuseDuringRun(QStringLiteral("Drucker"))) return;
-    TPageSetupDialog dialog(Settings.pages, this);
+    PageSetupDialog dialog(Settings.pages, this);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
     if (platform_.modal->Exec(dialog) != QDialog::Accepted) return;
     Settings.pages = dialog.Chosen();

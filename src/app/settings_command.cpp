@@ -51,7 +51,7 @@ std::optional<uint32_t> TFormMain::AssignPortDevices() {
         const bool there = SerialPortMap::IsSimulated(device) ? probed != nullptr : QFileInfo::exists(device);
         return there ? PortPresence::Present : PortPresence::Absent;
     };
-    TPortDevicesDialog dialog(Settings.portDevices, SerialDeviceCandidates(), presence, CfgDialog);
+    PortDevicesDialog dialog(Settings.portDevices, SerialDeviceCandidates(), presence, CfgDialog);
     if (platform_.modal->Exec(dialog) != QDialog::Accepted) return std::nullopt;
     Settings.portDevices = dialog.Map();
     // Probed again with the new devices; a port held open by a lane cannot be

@@ -32,12 +32,12 @@ QString Elided(const QFontMetrics& fm, const QString& name, int width) {
 
 } // namespace
 
-TFitLabel::TFitLabel(QWidget* parent) : QLabel(parent) {
+FitLabel::FitLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 }
 
-void TFitLabel::SetLines(const QList<FitLine>& lines) {
+void FitLabel::SetLines(const QList<FitLine>& lines) {
     lines_ = lines;
     QStringList full;
     for (const FitLine& line : lines)
@@ -46,12 +46,12 @@ void TFitLabel::SetLines(const QList<FitLine>& lines) {
     update();
 }
 
-void TFitLabel::SetLine(const QString& head, const QString& name, const QString& tail) {
+void FitLabel::SetLine(const QString& head, const QString& name, const QString& tail) {
     SetLines(head.isEmpty() && name.isEmpty() && tail.isEmpty() ? QList<FitLine>()
                                                                 : QList<FitLine>{{head, name, tail}});
 }
 
-TFitLabel::Columns TFitLabel::Measure() const {
+FitLabel::Columns FitLabel::Measure() const {
     const int avail = std::max(contentsRect().width(), 0);
     Columns c{font(), 0, 0};
     const bool names = AnyName(lines_);
@@ -71,7 +71,7 @@ TFitLabel::Columns TFitLabel::Measure() const {
     }
 }
 
-TFitLabel::Shown TFitLabel::Fit() const {
+FitLabel::Shown FitLabel::Fit() const {
     const Columns c = Measure();
     const QFontMetrics fm(c.font);
     const int avail = std::max(contentsRect().width(), 0);
@@ -92,20 +92,20 @@ TFitLabel::Shown TFitLabel::Fit() const {
     return shown;
 }
 
-QSize TFitLabel::sizeHint() const {
+QSize FitLabel::sizeHint() const {
     return minimumSizeHint();
 }
 
 // No width: the label takes what its layout gives. Its height is its lines'
 // at the set font, and one line when empty, so that nothing moves when a
 // line comes or goes.
-QSize TFitLabel::minimumSizeHint() const {
+QSize FitLabel::minimumSizeHint() const {
     const QMargins m = contentsMargins();
     const int lines = std::max(1, static_cast<int>(lines_.size()));
     return {m.left() + m.right(), m.top() + m.bottom() + lines * QFontMetrics(font()).lineSpacing()};
 }
 
-void TFitLabel::paintEvent(QPaintEvent* event) {
+void FitLabel::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     if (lines_.isEmpty()) return;
     QPainter p(this);

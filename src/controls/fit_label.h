@@ -5,7 +5,7 @@
 
 namespace zn {
 
-// One line of a TFitLabel: the name in the middle is what gives way.
+// One line of a FitLabel: the name in the middle is what gives way.
 struct FitLine {
     QString head;
     QString name;
@@ -17,10 +17,10 @@ struct FitLine {
 // name is elided with "…" so that the figures around it stay whole, and the
 // font shrinks when head and tail alone do not fit. With several lines the
 // names form a column, so the tails line up. text() is the lines in full.
-class TFitLabel : public QLabel {
+class FitLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit TFitLabel(QWidget* parent = nullptr);
+    explicit FitLabel(QWidget* parent = nullptr);
 
     void SetLines(const QList<FitLine>& lines);
     void SetLine(const QString& head, const QString& name = QString(), const QString& tail = QString());

@@ -56,17 +56,17 @@ QString Native(const QString& path) {
 
 } // namespace
 
-TJournal::TJournal() : writer_(std::make_unique<Writer>(this)) {}
+EventJournal::EventJournal() : writer_(std::make_unique<Writer>(this)) {}
 
-TJournal::~TJournal() {
+EventJournal::~EventJournal() {
     Close();
 }
 
-QString TJournal::FileFor(const QString& folder, const QDate& day) {
+QString EventJournal::FileFor(const QString& folder, const QDate& day) {
     return QDir(folder).filePath(QStringLiteral("zeitnahme-%1.journal").arg(day.toString(u"yyyy-MM-dd")));
 }
 
-QString TJournal::Latest(const QString& folder) {
+QString EventJournal::Latest(const QString& folder) {
     static const QRegularExpression name(QStringLiteral(R"(^zeitnahme-\d{4}-\d{2}-\d{2}\.journal$)"));
     QStringList files =
         QDir(folder).entryList({QStringLiteral("zeitnahme-*.journal")}, QDir::Files, QDir::Name);
@@ -74,7 +74,7 @@ QString TJournal::Latest(const QString& folder) {
     return files.isEmpty() ? QString() : QDir(folder).filePath(files.last());
 }
 
-JournalOpening TJournal::Open(const QString& path) {
+JournalOpening EventJournal::Open(const QString& path) {
     Close();
     const QString file = QFileInfo(path).absoluteFilePath();
     JournalOpening opening;
@@ -129,12 +129,12 @@ JournalOpening TJournal::Open(const QString& path) {
     return opening;
 }
 
-QString TJournal::Path() const {
+QString EventJournal::Path() const {
     std::lock_guard lk(writer_->m);
     return writer_->path;
 }
 
-qint64 TJournal::Record(const CompetitionEvent& event) {
+qint64 EventJournal::Record(const CompetitionEvent& event) {
     const QDateTime now = QDateTime::currentDateTime();
     // The offset makes the stored time of day unambiguous across a change of summer time.
     Writer::Pending pending{0, now.toOffsetFromUtc(now.offsetFromUtc()), event};
@@ -148,13 +148,13 @@ qint64 TJournal::Record(const CompetitionEvent& event) {
     return ticket;
 }
 
-bool TJournal::WaitCommitted(qint64 ticket, int timeoutMs) {
+bool EventJournal::WaitCommitted(qint64 ticket, int timeoutMs) {
     std::unique_lock lk(writer_->m);
     return writer_->progress.wait_for(lk, std::chrono::milliseconds(timeoutMs),
                                       [&] { return writer_->committed >= ticket; });
 }
 
-QString TJournal::SetAside(const QString& why) {
+QString EventJournal::SetAside(const QString& why) {
     const QString file = Path();
     if (file.isEmpty()) return QString();
     Close();
@@ -164,7 +164,7 @@ QString TJournal::SetAside(const QString& why) {
     return aside;
 }
 
-void TJournal::Close() {
+void EventJournal::Close() {
     if (!writer_->Running()) return;
     qint64 last = 0;
     {
@@ -175,11 +175,11 @@ void TJournal::Close() {
     writer_->Stop(true);
 }
 
-std::vector<JournalEntry> TJournal::ReadAll() const {
+std::vector<JournalEntry> EventJournal::ReadAll() const {
     return ReadFile(Path());
 }
 
-std::vector<JournalEntry> TJournal::ReadFile(const QString& path, QString* error) {
+std::vector<JournalEntry> EventJournal::ReadFile(const QString& path, QString* error) {
     if (!QFileInfo::exists(path)) {
         if (error) *error = QStringLiteral("Datei %1 nicht gefunden").arg(Native(path));
         return {};
@@ -197,17 +197,17 @@ std::vector<JournalEntry> TJournal::ReadFile(const QString& path, QString* error
     return entries;
 }
 
-bool TJournal::Writing() const {
+bool EventJournal::Writing() const {
     std::lock_guard lk(writer_->m);
     return writer_->open && writer_->problem.isEmpty();
 }
 
-void TJournal::SetRetryInterval(int ms) {
+void EventJournal::SetRetryInterval(int ms) {
     std::lock_guard lk(writer_->m);
     writer_->retryMs = ms;
 }
 
-void TJournal::InjectWriteFailure(bool on) {
+void EventJournal::InjectWriteFailure(bool on) {
     std::unique_lock lk(writer_->m);
     writer_->wantQueryOnly = on;
     writer_->wake.notify_all();

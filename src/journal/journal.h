@@ -42,11 +42,11 @@ struct JournalOpening {
 // (write-ahead log, full synchronous commits), written on a thread of its own
 // so that a slow or failing disk never holds up the run. Events that cannot be
 // written stay queued and are written again every 2 s; OnProblem says so.
-class TJournal : public QObject {
+class EventJournal : public QObject {
     Q_OBJECT
 public:
-    TJournal();
-    ~TJournal() override; // writes what is queued (up to 2 s), then stops
+    EventJournal();
+    ~EventJournal() override; // writes what is queued (up to 2 s), then stops
 
     // "zeitnahme-2026-12-07.journal" in `folder`.
     static QString FileFor(const QString& folder, const QDate& day);

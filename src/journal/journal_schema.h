@@ -1,7 +1,7 @@
 #pragma once
 
 // The journal's database: connections, tables and the row form of an event.
-// Used by TJournal and its writer thread only.
+// Used by EventJournal and its writer thread only.
 
 #include "journal/journal.h"
 

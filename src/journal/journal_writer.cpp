@@ -34,7 +34,7 @@ std::unique_ptr<Connection> OpenForWriting(const QString& path, QString* error) 
 
 } // namespace
 
-QString TJournal::Writer::Start(const QString& target) {
+QString EventJournal::Writer::Start(const QString& target) {
     Stop(false);
     std::unique_lock lk(m);
     path = target;
@@ -46,7 +46,7 @@ QString TJournal::Writer::Start(const QString& target) {
     return open ? QString() : problem;
 }
 
-void TJournal::Writer::Stop(bool markClosed) {
+void EventJournal::Writer::Stop(bool markClosed) {
     if (!thread_.joinable()) return;
     {
         std::lock_guard lk(m);
@@ -57,7 +57,7 @@ void TJournal::Writer::Stop(bool markClosed) {
     thread_.join();
 }
 
-void TJournal::Writer::SetProblem(const QString& text) {
+void EventJournal::Writer::SetProblem(const QString& text) {
     if (text == problem) return;
     problem = text;
     if (text.isEmpty())
@@ -65,7 +65,7 @@ void TJournal::Writer::SetProblem(const QString& text) {
     else
         qCWarning(lcJournal).noquote() << text;
     // Posted to the owner's thread; dropped by Qt if the owner is gone by then.
-    TJournal* owner = owner_;
+    EventJournal* owner = owner_;
     QMetaObject::invokeMethod(
         owner,
         [owner, text] {
@@ -74,7 +74,7 @@ void TJournal::Writer::SetProblem(const QString& text) {
         Qt::QueuedConnection);
 }
 
-void TJournal::Writer::Run() {
+void EventJournal::Writer::Run() {
     std::unique_ptr<Connection> conn;
     std::unique_lock lk(m);
     const auto retry = [this] { return std::chrono::milliseconds(retryMs); };

@@ -1,7 +1,7 @@
 #pragma once
 
 // The thread that owns the journal's write connection. Kept apart from
-// journal.h so that users of TJournal do not see threads and locks.
+// journal.h so that users of EventJournal do not see threads and locks.
 
 #include "journal/journal.h"
 
@@ -12,8 +12,8 @@
 
 namespace zn {
 
-struct TJournal::Writer {
-    explicit Writer(TJournal* owner) : owner_(owner) {}
+struct EventJournal::Writer {
+    explicit Writer(EventJournal* owner) : owner_(owner) {}
     ~Writer() { Stop(false); }
 
     // Starts the thread on `path` and waits for its first attempt to open;
@@ -49,7 +49,7 @@ private:
     // owner's thread.
     void SetProblem(const QString& text);
 
-    TJournal* owner_;
+    EventJournal* owner_;
     std::thread thread_;
     bool stop_ = false;
     bool markClosed_ = false;

@@ -66,23 +66,23 @@ private:
 
 } // namespace
 
-static_assert(LiveLimits{}.maxConnections == TLiveServer::kMaxConnections);
-static_assert(LiveLimits{}.maxRequestBytes == TLiveServer::kMaxRequestBytes);
+static_assert(LiveLimits{}.maxConnections == LivePageServer::kMaxConnections);
+static_assert(LiveLimits{}.maxRequestBytes == LivePageServer::kMaxRequestBytes);
 
-struct TLiveServer::Impl {
+struct LivePageServer::Impl {
     explicit Impl(ITickSource* clock) : source(clock) {}
     LiveSource source;
     std::unique_ptr<ServerThread> thread;
     std::atomic<uint16_t> port{0};
 };
 
-TLiveServer::TLiveServer(ITickSource* clock) : impl_(std::make_unique<Impl>(clock)) {}
+LivePageServer::LivePageServer(ITickSource* clock) : impl_(std::make_unique<Impl>(clock)) {}
 
-TLiveServer::~TLiveServer() {
+LivePageServer::~LivePageServer() {
     Stop();
 }
 
-bool TLiveServer::Start(uint16_t port, QString* error) {
+bool LivePageServer::Start(uint16_t port, QString* error) {
     Stop();
     impl_->thread = std::make_unique<ServerThread>(impl_->source, port);
     impl_->thread->setObjectName(QStringLiteral("live server"));
@@ -101,7 +101,7 @@ bool TLiveServer::Start(uint16_t port, QString* error) {
     return true;
 }
 
-void TLiveServer::Stop() {
+void LivePageServer::Stop() {
     if (!impl_->thread) return;
     impl_->thread->quit();
     impl_->thread->wait();
@@ -109,23 +109,23 @@ void TLiveServer::Stop() {
     impl_->port = 0;
 }
 
-bool TLiveServer::Running() const {
+bool LivePageServer::Running() const {
     return impl_->thread != nullptr;
 }
 
-uint16_t TLiveServer::Port() const {
+uint16_t LivePageServer::Port() const {
     return impl_->port;
 }
 
-void TLiveServer::SetState(const BoardState& state) {
+void LivePageServer::SetState(const BoardState& state) {
     impl_->source.Set(state);
 }
 
-QString TLiveServer::Address() const {
+QString LivePageServer::Address() const {
     return ChooseLiveAddresses(LocalInterfaces(), Port()).preferred;
 }
 
-QStringList TLiveServer::Addresses() const {
+QStringList LivePageServer::Addresses() const {
     return ChooseLiveAddresses(LocalInterfaces(), Port()).all;
 }
 

@@ -26,14 +26,14 @@ QrMatrix QrCodeFor(const QString& text);
 // start instant), "/state.json", "/ergebnis" the shown result list as the
 // HTML export writes it. GET and HEAD only; anything else is refused. What
 // one client and all of them may cost is in LiveLimits (live_tcp_server.h).
-class TLiveServer {
+class LivePageServer {
 public:
     static constexpr int kMaxConnections = 512;
     static constexpr int kMaxRequestBytes = 8192;
 
     // `clock` is the console's tick source (read from the server's thread).
-    explicit TLiveServer(ITickSource* clock);
-    ~TLiveServer();
+    explicit LivePageServer(ITickSource* clock);
+    ~LivePageServer();
 
     // Listens on all addresses; false with the reason (German) when the port
     // cannot be taken.

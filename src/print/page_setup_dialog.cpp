@@ -18,7 +18,7 @@ const char* const kKindNames[kPrintKindCount] = {"Protocol", "Certificates"};
 
 } // namespace
 
-TPageSetupDialog::TPageSetupDialog(const Pages& pages, QWidget* parent) : QDialog(parent) {
+PageSetupDialog::PageSetupDialog(const Pages& pages, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Seite einrichten"));
     auto* main = new QVBoxLayout(this);
     for (int kind = 0; kind < kPrintKindCount; ++kind) {
@@ -57,7 +57,7 @@ TPageSetupDialog::TPageSetupDialog(const Pages& pages, QWidget* parent) : QDialo
     main->addWidget(buttons);
 }
 
-TPageSetupDialog::Pages TPageSetupDialog::Chosen() const {
+PageSetupDialog::Pages PageSetupDialog::Chosen() const {
     Pages pages{};
     for (size_t kind = 0; kind < pages.size(); ++kind) {
         pages[kind].paper = PaperByName(Paper[kind]->currentText()).value_or(pA4);

@@ -13,12 +13,12 @@ namespace zn {
 // "Seite einrichten": paper and orientation of the protocol and of the
 // certificates, each on its own, for any printer (the system's page set-up
 // refuses a PDF printer).
-class TPageSetupDialog : public QDialog {
+class PageSetupDialog : public QDialog {
     Q_OBJECT
 public:
     using Pages = std::array<PageSetup, kPrintKindCount>;
 
-    explicit TPageSetupDialog(const Pages& pages, QWidget* parent = nullptr);
+    explicit PageSetupDialog(const Pages& pages, QWidget* parent = nullptr);
 
     // What the dialog shows now.
     Pages Chosen() const;

@@ -9,8 +9,8 @@
 
 namespace zn {
 
-TPortDevicesDialog::TPortDevicesDialog(const SerialPortMap& map, const QStringList& candidates,
-                                       std::function<PortPresence(const QString&)> presence, QWidget* parent)
+PortDevicesDialog::PortDevicesDialog(const SerialPortMap& map, const QStringList& candidates,
+                                     std::function<PortPresence(const QString&)> presence, QWidget* parent)
     : QDialog(parent), presence_(std::move(presence)) {
     setObjectName(QStringLiteral("PortDevicesDialog"));
     setWindowTitle(QStringLiteral("Schnittstellen zuordnen"));
@@ -52,7 +52,7 @@ TPortDevicesDialog::TPortDevicesDialog(const SerialPortMap& map, const QStringLi
     main->addWidget(buttons);
 }
 
-void TPortDevicesDialog::ShowState(int index) {
+void PortDevicesDialog::ShowState(int index) {
     const QString device = Devices[static_cast<size_t>(index)]->currentText().trimmed();
     const PortPresence presence = presence_ ? presence_(device) : PortPresence::Absent;
     QLabel* state = States[static_cast<size_t>(index)];
@@ -60,7 +60,7 @@ void TPortDevicesDialog::ShowState(int index) {
     state->setStyleSheet(presence == PortPresence::Present ? QString() : QStringLiteral("color: #c00000;"));
 }
 
-SerialPortMap TPortDevicesDialog::Map() const {
+SerialPortMap PortDevicesDialog::Map() const {
     SerialPortMap map;
     for (int i = 0; i < SerialPortMap::kPortCount; ++i)
         map.SetDevice(i + 1, Devices[static_cast<size_t>(i)]->currentText().trimmed());

@@ -15,14 +15,13 @@ namespace zn {
 // "Schnittstellen zuordnen": which device each port number COM1-COM16 stands
 // for on this machine. A /dev/serial/by-id path names an adapter by its serial
 // number, so a lane keeps its adapter whatever order they are plugged in.
-class TPortDevicesDialog : public QDialog {
+class PortDevicesDialog : public QDialog {
     Q_OBJECT
 public:
     // `candidates`: the serial devices found on this machine, offered in every
     // row; `presence` tells whether a device is there now and fit for contacts.
-    TPortDevicesDialog(const SerialPortMap& map, const QStringList& candidates,
-                       std::function<PortPresence(const QString& device)> presence,
-                       QWidget* parent = nullptr);
+    PortDevicesDialog(const SerialPortMap& map, const QStringList& candidates,
+                      std::function<PortPresence(const QString& device)> presence, QWidget* parent = nullptr);
 
     // The numbers as edited; an empty row is the default device.
     SerialPortMap Map() const;

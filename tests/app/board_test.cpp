@@ -36,9 +36,9 @@ protected:
     }
     void TearDown() override { form.reset(); }
 
-    TFormBoard* Open() {
+    BoardWindow* Open() {
         QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
-        return form->FormBoard;
+        return form->SpectatorBoard;
     }
     void Key(Qt::Key key) { QTest::keyClick(form.get(), key); }
 };
@@ -66,7 +66,7 @@ QByteArray Get(uint16_t port, const QByteArray& target) {
 } // namespace
 
 TEST_F(Board, FollowsARunFromStartToTheNextPair) {
-    TFormBoard* board = Open();
+    BoardWindow* board = Open();
     ASSERT_TRUE(board && board->isVisible());
     EXPECT_EQ(board->TeamName[0]->text(), "1 FF Mühlbach");
     EXPECT_EQ(board->TeamName[1]->text(), "2 Löschzug Bärental & Au");
@@ -111,7 +111,7 @@ TEST_F(Board, FollowsARunFromStartToTheNextPair) {
 
 // A click on the board gives it the keyboard; the run keys still act on the run.
 TEST_F(Board, RunKeysReachTheRunFromAFocusedBoard) {
-    TFormBoard* board = Open();
+    BoardWindow* board = Open();
     ASSERT_TRUE(board);
     QTest::mouseClick(form->bSTART, Qt::LeftButton);
     wb.clock.now += 23456;
@@ -126,7 +126,7 @@ TEST_F(Board, RunKeysReachTheRunFromAFocusedBoard) {
 }
 
 TEST_F(Board, ShowsTheResultTopAndClosingLeavesTheTimingAlone) {
-    TFormBoard* board = Open();
+    BoardWindow* board = Open();
     ASSERT_TRUE(board);
     QTest::mouseClick(form->bSTART, Qt::LeftButton);
     wb.clock.now += 23456;
@@ -160,7 +160,7 @@ TEST_F(Board, LivePageFollowsTheConsoleAndTheBoardShowsItsAddress) {
     EXPECT_EQ(lane1["team"].toString(), "1 FF Mühlbach");
     EXPECT_EQ(lane1["elapsedMs"].toInt(), 2000);
 
-    TFormBoard* board = Open();
+    BoardWindow* board = Open();
     ASSERT_TRUE(board);
     EXPECT_EQ(board->Address->text(), form->LiveServer()->Address());
     EXPECT_TRUE(board->Qr->isVisibleTo(board));
@@ -201,18 +201,18 @@ protected:
         QTest::keyClick(form.get(), Qt::Key_2);
         QTest::keyClick(form.get(), Qt::Key_0);
     }
-    TFormBoard* Open() {
+    BoardWindow* Open() {
         QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
-        return form->FormBoard;
+        return form->SpectatorBoard;
     }
 };
 
 // Every line of the board inside the board, drawn within its label's width.
-void ExpectFits(TFormBoard* board, const char* where) {
+void ExpectFits(BoardWindow* board, const char* where) {
     SCOPED_TRACE(where);
     board->layout()->activate();
     const QRect area = board->rect();
-    for (TFitLabel* label : board->findChildren<TFitLabel*>()) {
+    for (FitLabel* label : board->findChildren<FitLabel*>()) {
         if (!label->isVisibleTo(board)) continue;
         const QRect r(label->mapTo(board, QPoint(0, 0)), label->size());
         EXPECT_TRUE(area.contains(r)) << label->objectName().toStdString();
@@ -239,7 +239,7 @@ TEST_F(BoardOnScreens, LongNamesFitTheProjectorTheTelevisionAndTheLaptop) {
     ASSERT_TRUE(Workbench::ShowActive(*form));
     form->SetLivePage(true, 0); // the QR code in the corner
     RunFirstPair(kLongNames);
-    TFormBoard* board = Open();
+    BoardWindow* board = Open();
     ASSERT_TRUE(board);
     ASSERT_EQ(QGuiApplication::screens().size(), 3);
     for (int screen : {1, 2, 0}) {
@@ -253,7 +253,7 @@ TEST_F(BoardOnScreens, LongNamesFitTheProjectorTheTelevisionAndTheLaptop) {
         EXPECT_LE(board->layout()->minimumSize().height(), size.height());
         ExpectFits(board, qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())));
         // The names give way, the times stay whole.
-        const TFitLabel::Shown last = board->LastRun[1]->Fit();
+        const FitLabel::Shown last = board->LastRun[1]->Fit();
         ASSERT_EQ(last.lines.size(), 1);
         EXPECT_TRUE(last.lines[0].endsWith("Gesamt 24,45")) << last.lines[0].toStdString();
         EXPECT_EQ(board->TeamName[0]->text(), "3 " + kLongNames[2]);
@@ -271,7 +271,7 @@ TEST_F(BoardOnScreens, AHugeNameNeverWidensTheWindowNorItsSavedSize) {
         store.setValue("Anzeigetafel/Groesse", QSize(32767, 600)); // what a longer name once saved
     }
     ASSERT_TRUE(Workbench::ShowActive(*form));
-    TFormBoard* board = Open();
+    BoardWindow* board = Open();
     ASSERT_TRUE(board);
     RunFirstPair({QString(3000, u'W'), "Zwei", "Drei", "Vier"});
     EXPECT_FALSE(board->isFullScreen());

@@ -293,9 +293,9 @@ TEST_F(ContactInput, AStartContactNotArmedIsSaidAndJournaledOncePerLockOut) {
     EXPECT_EQ(ignored(), 2);
 
     QTest::keyClick(form.get(), Qt::Key_J, Qt::ControlModifier);
-    ASSERT_TRUE(form->FormJournal);
+    ASSERT_TRUE(form->ChangeLog);
     EXPECT_EQ(
-        form->FormJournal->ShownLines().last().mid(1),
+        form->ChangeLog->ShownLines().last().mid(1),
         (QStringList{"Startkontakt ignoriert", "1", "1 Nord / 2 Süd", "Start nicht freigegeben (Alt+S)"}));
 }
 

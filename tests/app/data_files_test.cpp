@@ -27,7 +27,7 @@ TEST(DataFilesOfTheConsole, FoundInTheDataFoldersInTheirOrder) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("Männer\nFrauen\n");
     }
-    TPlatform platform = wb.Platform();
+    PlatformServices platform = wb.Platform();
     platform.dataFiles = {wb.dir.path(), share.path()};
     TFormMain form(platform);
     form.UseResultFolder(OutputLocation{wb.dir.path(), true});

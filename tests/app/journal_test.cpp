@@ -60,7 +60,7 @@ protected:
 
     static void CopyJournal(const QString& journal, Workbench& to) { to.TakeRunningJournal(journal); }
 
-    QString JournalPath() const { return TJournal::FileFor(wb.Path("daten"), QDate::currentDate()); }
+    QString JournalPath() const { return EventJournal::FileFor(wb.Path("daten"), QDate::currentDate()); }
 };
 
 } // namespace
@@ -71,7 +71,7 @@ TEST_F(JournalConsole, CorrectionIsFoundHighlightedInTheChangeLog) {
     Run(23456);
     TypePenalty(pc::Fehler2, 2, "5");
     QTest::keyClick(form.get(), Qt::Key_J, Qt::ControlModifier);
-    TFormJournal* log = form->FormJournal;
+    JournalWindow* log = form->ChangeLog;
     ASSERT_TRUE(log && log->isVisible());
     EXPECT_EQ(log->windowTitle(), "Änderungsprotokoll");
 
@@ -210,7 +210,7 @@ TEST_F(JournalConsole, RunKeysReachTheRunFromTheChangeLog) {
     QTest::mouseClick(form->bSTART, Qt::LeftButton);
     wb.clock.now += 23456;
     QTest::keyClick(form.get(), Qt::Key_J, Qt::ControlModifier);
-    TFormJournal* log = form->FormJournal;
+    JournalWindow* log = form->ChangeLog;
     ASSERT_TRUE(log);
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == log, 5000);
     log->eFilter->setFocus();

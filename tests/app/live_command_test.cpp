@@ -34,10 +34,10 @@ TEST_F(LiveCommand, ATakenPortLeavesTheEntryUntickedAndSaysWhyInFull) {
     QTcpServer other; // another program holds the port
     ASSERT_TRUE(other.listen(QHostAddress::Any));
     form->SetLivePage(false, other.serverPort());
-    form->LiveSeite1->trigger();
+    form->LivePageAction->trigger();
 
     EXPECT_FALSE(form->LiveServer());
-    EXPECT_FALSE(form->LiveSeite1->isChecked());
+    EXPECT_FALSE(form->LivePageAction->isChecked());
     EXPECT_FALSE(SavedActive());
     ASSERT_TRUE(form->StatusPanelLive->isVisible());
     EXPECT_TRUE(form->StatusPanelLive->toolTip().startsWith("Live-Seite aus: Port"));
@@ -46,9 +46,9 @@ TEST_F(LiveCommand, ATakenPortLeavesTheEntryUntickedAndSaysWhyInFull) {
     EXPECT_TRUE(form->StatusBar1->toolTip().isEmpty());
 
     other.close(); // free again: the same entry switches it on
-    form->LiveSeite1->trigger();
+    form->LivePageAction->trigger();
     ASSERT_TRUE(form->LiveServer());
-    EXPECT_TRUE(form->LiveSeite1->isChecked());
+    EXPECT_TRUE(form->LivePageAction->isChecked());
     EXPECT_TRUE(SavedActive());
     EXPECT_FALSE(form->StatusPanelLive->isVisible());
 }

@@ -234,7 +234,8 @@ TEST_F(Printing, AListWithoutTeamsPrintsNoCertificateAndSaysWhy) {
     form->sbGramoty->click();
     EXPECT_TRUE(dialogs.isEmpty());
     EXPECT_FALSE(wb.preview->isVisible());
-    EXPECT_EQ(wb.modal.messages, QStringList{"Die Liste enthält keine Mannschaft: keine Urkunden zu drucken."});
+    EXPECT_EQ(wb.modal.messages,
+              QStringList{"Die Liste enthält keine Mannschaft: keine Urkunden zu drucken."});
 }
 
 TEST_F(Printing, LandscapeSurvivesRecompositionAndCancelShowsNothing) {
@@ -329,7 +330,7 @@ TEST_F(Printing, CertificateLinesLandOnTheirMillimetresOnEveryPaperSavedAndPrint
 
     // A3 upright through the page set-up of "Drucker" (Alt+D).
     wb.modal.handle = [](QDialog& d) -> std::optional<int> {
-        auto* setup = qobject_cast<TPageSetupDialog*>(&d);
+        auto* setup = qobject_cast<PageSetupDialog*>(&d);
         if (!setup) return std::nullopt;
         setup->Paper[1]->setCurrentText(QStringLiteral("A3"));
         setup->Portrait[1]->setChecked(true);

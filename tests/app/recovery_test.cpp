@@ -77,7 +77,7 @@ TEST_F(Recovery, JaBringsBackTheRunTheListAndTheSaveTargetsAndTheWorkbookIsNotLo
     const QString title = form->windowTitle();
     ASSERT_EQ(form->SortGrid2->GetCell(pc::Zeit1, 5), "27,89");
     const std::vector<JournalEntry> recorded =
-        TJournal::ReadFile(again.Path("daten/") + QFileInfo(form->Journal()->Path()).fileName());
+        EventJournal::ReadFile(again.Path("daten/") + QFileInfo(form->Journal()->Path()).fileName());
     form.reset();
 
     again.modal.answer = TFDlgYesNo::mrYes;

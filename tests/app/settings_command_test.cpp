@@ -132,7 +132,7 @@ TEST_F(SettingsCommand, PortEntriesNameTheirDevicesAndCanBePointedElsewhere) {
     EXPECT_EQ(form->PortDeviceHint(1), "sim:COM1");
     EXPECT_EQ(form->PortDeviceHint(3), "/dev/ttyS2 – nicht vorhanden");
     wb.modal.handle = [this](QDialog& d) -> std::optional<int> {
-        if (auto* devices = qobject_cast<TPortDevicesDialog*>(&d)) {
+        if (auto* devices = qobject_cast<PortDevicesDialog*>(&d)) {
             EXPECT_EQ(devices->States[0]->text(), "vorhanden");
             devices->Devices[2]->setCurrentText("sim:COM3");
             EXPECT_EQ(devices->States[2]->text(), "vorhanden");
@@ -202,7 +202,7 @@ TEST(SettingsCommandDevices, UnsuitableAndCtsSilentDevicesAreSaid) {
             return others.Create(device);
         }
     } devices(wb.serial, pty);
-    TPlatform platform = wb.Platform();
+    PlatformServices platform = wb.Platform();
     platform.serial = &devices;
     TFormMain form(platform);
     auto* cfg = new TCfgDialog(form.AvailablePorts, &form.CertificateLines, &form);
@@ -215,7 +215,7 @@ TEST(SettingsCommandDevices, UnsuitableAndCtsSilentDevicesAreSaid) {
     ASSERT_TRUE(QFile::link(wb.Path("ttyACM0"), acm));
     bool shown = false;
     wb.modal.handle = [&](QDialog& d) -> std::optional<int> {
-        auto* dialog = qobject_cast<TPortDevicesDialog*>(&d);
+        auto* dialog = qobject_cast<PortDevicesDialog*>(&d);
         if (!dialog) return std::nullopt;
         shown = true;
         EXPECT_EQ(dialog->States[3]->text(), "nicht geeignet");

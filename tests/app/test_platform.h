@@ -216,20 +216,20 @@ public:
 
     QString SettingsPath() const { return dir.filePath(QStringLiteral("settings.conf")); }
 
-    TPlatform Platform() {
+    PlatformServices Platform() {
         const QString path = SettingsPath();
         // Data files only from the test's folder, never the copies beside
         // the test program.
-        return TPlatform{&clock,
-                         &sound,
-                         &shell,
-                         &modal,
-                         [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
-                         &files,
-                         &serial,
-                         dataFolder,
-                         QStringList{dir.path()},
-                         &priority};
+        return PlatformServices{&clock,
+                                &sound,
+                                &shell,
+                                &modal,
+                                [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); },
+                                &files,
+                                &serial,
+                                dataFolder,
+                                QStringList{dir.path()},
+                                &priority};
     }
 
     void Touch(const QString& name) {

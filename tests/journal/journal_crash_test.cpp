@@ -108,9 +108,9 @@ TEST(JournalCrash, SigkillLosesNothingConfirmedAndInventsNothing) {
         }
     }
 
-    const QString file = TJournal::FileFor(dir.path(), QDate(2026, 12, 7));
+    const QString file = EventJournal::FileFor(dir.path(), QDate(2026, 12, 7));
     QString error;
-    const std::vector<JournalEntry> entries = TJournal::ReadFile(file, &error);
+    const std::vector<JournalEntry> entries = EventJournal::ReadFile(file, &error);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     EXPECT_TRUE(IntegrityOk(file));
 

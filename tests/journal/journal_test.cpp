@@ -78,9 +78,9 @@ template <typename Done> bool Until(Done done, int timeoutMs = 5000) {
 
 class JournalTest : public ::testing::Test {
 protected:
-    QString File() const { return TJournal::FileFor(dir.path(), QDate(2026, 12, 7)); }
+    QString File() const { return EventJournal::FileFor(dir.path(), QDate(2026, 12, 7)); }
     // What OnProblem said, in order; it must be told on this thread.
-    void Listen(TJournal& journal) {
+    void Listen(EventJournal& journal) {
         journal.OnProblem = [this](const QString& problem) {
             EXPECT_EQ(QThread::currentThread(), qApp->thread());
             problems << problem;
@@ -93,7 +93,7 @@ protected:
 
 TEST_F(JournalTest, KeepsEveryFieldInOrderAcrossSessions) {
     {
-        TJournal journal;
+        EventJournal journal;
         EXPECT_EQ(journal.Open(File()).found, JournalFound::New);
         const QDateTime before = QDateTime::currentDateTime();
         journal.Record(EveryField());
@@ -106,7 +106,7 @@ TEST_F(JournalTest, KeepsEveryFieldInOrderAcrossSessions) {
         EXPECT_LE(before, entries[0].at);
         EXPECT_LE(entries[2].at, QDateTime::currentDateTime());
     }
-    TJournal journal;
+    EventJournal journal;
     EXPECT_EQ(journal.Open(File()).found, JournalFound::Clean);
     ASSERT_TRUE(journal.WaitCommitted(journal.Record(Stop(0, 19990)), 5000));
     EXPECT_EQ(Events(journal.ReadAll()),
@@ -117,7 +117,7 @@ TEST_F(JournalTest, KeepsEveryFieldInOrderAcrossSessions) {
 // copying it (and its log) while the session runs.
 TEST_F(JournalTest, SessionWithoutCloseIsUncleanWithItsEvents) {
     const QString copy = QDir(dir.path()).filePath(QStringLiteral("kopie/zeitnahme-2026-12-07.journal"));
-    TJournal journal;
+    EventJournal journal;
     journal.Open(File());
     journal.Record(EveryField());
     ASSERT_TRUE(journal.WaitCommitted(journal.Record(Stop(1, 30000)), 5000));
@@ -126,13 +126,13 @@ TEST_F(JournalTest, SessionWithoutCloseIsUncleanWithItsEvents) {
     ASSERT_TRUE(QFile::copy(File() + "-wal", copy + "-wal"));
     journal.Close();
 
-    TJournal crashed;
+    EventJournal crashed;
     const JournalOpening opening = crashed.Open(copy);
     EXPECT_EQ(opening.found, JournalFound::Unclean);
     EXPECT_EQ(Events(opening.readable), (std::vector<CompetitionEvent>{EveryField(), Stop(1, 30000)}));
     crashed.Close();
     EXPECT_EQ(crashed.Open(copy).found, JournalFound::Clean);
-    EXPECT_EQ(TJournal().Open(File()).found, JournalFound::Clean);
+    EXPECT_EQ(EventJournal().Open(File()).found, JournalFound::Clean);
 }
 
 struct Damage {
@@ -142,7 +142,7 @@ struct Damage {
 
 void Truncated(const QString& path) {
     {
-        TJournal journal;
+        EventJournal journal;
         journal.Open(path);
         // Lists of 30 teams: the rows fill some twenty pages, so half the
         // file still holds the first of them.
@@ -187,7 +187,7 @@ TEST_P(JournalDamageTest, IsKeptAsideReportedAndReplacedByAFreshOne) {
     const QByteArray original = Bytes(File());
     ASSERT_FALSE(original.isEmpty());
 
-    TJournal journal;
+    EventJournal journal;
     const JournalOpening opening = journal.Open(File());
     EXPECT_EQ(opening.found, JournalFound::Damaged);
     EXPECT_TRUE(opening.message.contains(QStringLiteral("beschädigt"))) << opening.message.toStdString();
@@ -205,7 +205,7 @@ TEST_P(JournalDamageTest, IsKeptAsideReportedAndReplacedByAFreshOne) {
     }
     ASSERT_TRUE(journal.WaitCommitted(journal.Record(Stop(0, 20000)), 5000));
     EXPECT_EQ(Events(journal.ReadAll()), std::vector<CompetitionEvent>{Stop(0, 20000)});
-    EXPECT_EQ(TJournal::Latest(dir.path()), File());
+    EXPECT_EQ(EventJournal::Latest(dir.path()), File());
 }
 
 INSTANTIATE_TEST_SUITE_P(Journal, JournalDamageTest,
@@ -221,7 +221,7 @@ TEST_F(JournalTest, ADamagedJournalGoesAsideWithItsLogAndIndex) {
     Write(File() + "-wal", wal);
     Write(File() + "-shm", "Index der beschädigten Datei");
 
-    TJournal journal;
+    EventJournal journal;
     const JournalOpening opening = journal.Open(File());
     ASSERT_EQ(opening.found, JournalFound::Damaged);
     EXPECT_EQ(Bytes(opening.asidePath + "-wal"), wal);
@@ -234,7 +234,7 @@ TEST_F(JournalTest, ADamagedJournalGoesAsideWithItsLogAndIndex) {
 // to keep aside, nothing to recover.
 TEST_F(JournalTest, EmptyFileIsANewJournal) {
     Write(File(), QByteArray());
-    TJournal journal;
+    EventJournal journal;
     const JournalOpening opening = journal.Open(File());
     EXPECT_EQ(opening.found, JournalFound::New);
     EXPECT_TRUE(opening.asidePath.isEmpty());
@@ -244,7 +244,7 @@ TEST_F(JournalTest, EmptyFileIsANewJournal) {
 TEST_F(JournalTest, ReadOnlyFolderIsUnwritable) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    TJournal journal;
+    EventJournal journal;
     const JournalOpening opening = journal.Open(File());
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(opening.found, JournalFound::Unwritable);
@@ -257,7 +257,7 @@ TEST_F(JournalTest, ReadOnlyFolderIsUnwritable) {
 TEST_F(JournalTest, UnwritableFolderIsRetriedAndTheQueueWritten) {
     const QString blocker = QDir(dir.path()).filePath(QStringLiteral("tag"));
     Write(blocker, "kein Ordner");
-    TJournal journal;
+    EventJournal journal;
     Listen(journal);
     journal.SetRetryInterval(20);
     const JournalOpening opening = journal.Open(QDir(blocker).filePath(QStringLiteral("j.journal")));
@@ -277,7 +277,7 @@ TEST_F(JournalTest, UnwritableFolderIsRetriedAndTheQueueWritten) {
 }
 
 TEST_F(JournalTest, RefusedWritesStayQueuedAndAreWrittenOnceWhenTheDiskTakesThemAgain) {
-    TJournal journal;
+    EventJournal journal;
     Listen(journal);
     journal.SetRetryInterval(20);
     journal.Open(File());
@@ -303,24 +303,24 @@ TEST_F(JournalTest, RefusedWritesStayQueuedAndAreWrittenOnceWhenTheDiskTakesThem
 }
 
 TEST_F(JournalTest, SetAsideKeepsTheOldFileAndStartsAFreshOne) {
-    TJournal journal;
+    EventJournal journal;
     journal.Open(File());
     ASSERT_TRUE(journal.WaitCommitted(journal.Record(Stop(0, 20000)), 5000));
     const QString aside = journal.SetAside(QStringLiteral("verworfen"));
     EXPECT_TRUE(QFileInfo(aside).fileName().startsWith("zeitnahme-2026-12-07.journal.verworfen-"));
-    EXPECT_EQ(Events(TJournal::ReadFile(aside)), std::vector<CompetitionEvent>{Stop(0, 20000)});
+    EXPECT_EQ(Events(EventJournal::ReadFile(aside)), std::vector<CompetitionEvent>{Stop(0, 20000)});
     EXPECT_TRUE(journal.ReadAll().empty());
     EXPECT_TRUE(journal.WaitCommitted(journal.Record(Stop(1, 1)), 5000));
     EXPECT_EQ(journal.ReadAll().size(), 1u);
 }
 
 TEST_F(JournalTest, LatestIsTheNewestDayNotAFileSetAside) {
-    EXPECT_EQ(TJournal::Latest(dir.path()), QString());
+    EXPECT_EQ(EventJournal::Latest(dir.path()), QString());
     for (const char* name :
          {"zeitnahme-2026-12-06.journal", "zeitnahme-2026-12-07.journal",
           "zeitnahme-2026-12-08.journal.beschädigt-20261208-101500", "zeitnahme-2026-12-05.journal"})
         Write(QDir(dir.path()).filePath(name), "x");
-    EXPECT_EQ(TJournal::Latest(dir.path()), File());
+    EXPECT_EQ(EventJournal::Latest(dir.path()), File());
 }
 
 } // namespace

@@ -126,7 +126,7 @@ protected:
     uint16_t Port() const { return server.Port(); }
 
     FakeTicks clock;
-    TLiveServer server{&clock};
+    LivePageServer server{&clock};
     BoardState state;
 };
 
@@ -251,7 +251,7 @@ TEST_F(LiveServerTest, RefusesOversizedAndMalformedRequestsAndKeepsServing) {
     }
     {
         Client c(Port());
-        c.Request("GET", "/" + QByteArray(TLiveServer::kMaxRequestBytes, 'x'));
+        c.Request("GET", "/" + QByteArray(LivePageServer::kMaxRequestBytes, 'x'));
         const std::optional<Reply> r = c.Read();
         EXPECT_TRUE(!r || r->status == 413) << r->status;
     }
@@ -318,14 +318,14 @@ TEST_F(LiveServerTest, ClosesAfterTheAnswerWhenTheRequestAsksForIt) {
 
 TEST(LiveServer, ATakenPortIsRefusedWithAReasonAndStopFreesIt) {
     FakeTicks clock;
-    TLiveServer first(&clock);
+    LivePageServer first(&clock);
     ASSERT_TRUE(first.Start(0));
     const uint16_t port = first.Port();
     EXPECT_TRUE(
         first.Address().contains(QRegularExpression(QStringLiteral("^http://[0-9a-z.]+:%1/$").arg(port))))
         << first.Address().toStdString();
 
-    TLiveServer second(&clock);
+    LivePageServer second(&clock);
     QString error;
     EXPECT_FALSE(second.Start(port, &error));
     EXPECT_FALSE(second.Running());

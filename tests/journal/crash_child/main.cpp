@@ -25,8 +25,8 @@ int main(int argc, char** argv) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const int run = QByteArray(argv[2]).toInt();
 
-    zn::TJournal journal;
-    const zn::JournalOpening opening = journal.Open(zn::TJournal::FileFor(folder, QDate(2026, 12, 7)));
+    zn::EventJournal journal;
+    const zn::JournalOpening opening = journal.Open(zn::EventJournal::FileFor(folder, QDate(2026, 12, 7)));
     Say("FOUND", static_cast<int>(opening.found));
     if (opening.found == zn::JournalFound::Unclean)
         Say("RECOVERED", static_cast<long long>(opening.readable.size()));
