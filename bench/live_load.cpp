@@ -288,12 +288,12 @@ public:
         loaded.lists = {{2, zn::RowsOf(form_->SortGrid2->Store())}};
         follower_.CompetitionChanged(loaded);
         stops_.ticks = &ticks_;
-        form_->Events.Subscribe(&follower_);
-        form_->Events.Subscribe(&stops_);
+        form_->Model.Events().Subscribe(&follower_);
+        form_->Model.Events().Subscribe(&stops_);
     }
     ~Console() {
-        form_->Events.Unsubscribe(&stops_);
-        form_->Events.Unsubscribe(&follower_);
+        form_->Model.Events().Unsubscribe(&stops_);
+        form_->Model.Events().Unsubscribe(&follower_);
     }
 
     bool PortOpen() const { return form_->ComPort1->Connected(); }

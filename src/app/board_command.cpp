@@ -28,7 +28,7 @@ void TFormMain::BuildBoardAccess() {
     StatusBar1->addPermanentWidget(bBoard);
     connect(bBoard, &QToolButton::clicked, this, [this] { ToggleBoard(); });
     boardFollower_.changed = [this](const BoardState& state) { BoardChanged(state); };
-    Events.Subscribe(&boardFollower_);
+    Model.Events().Subscribe(&boardFollower_);
 }
 
 void TFormMain::BoardChanged(const BoardState& state) {

@@ -2,7 +2,6 @@
 // into the day's SQLite journal before the console shows it, and a start after
 // a session that did not end offers to rebuild the lists from it.
 #include "app/file_filters.h"
-#include "app/grid_rows.h"
 #include "app/journal_window.h"
 #include "app/main_window.h"
 
@@ -91,7 +90,7 @@ void TFormMain::StartJournal() {
     journalFollower_ = std::make_unique<JournalFollower>(*journal_, [this] {
         JournalProblem(QStringLiteral("Das Änderungsprotokoll kommt nicht nach (Datenträger langsam)."));
     });
-    Events.Subscribe(journalFollower_.get());
+    Model.Events().Subscribe(journalFollower_.get());
     if (restore) {
         CompetitionState state;
         for (const JournalEntry& entry : opening.readable)
@@ -115,89 +114,22 @@ int TFormMain::ListKind(const TSortGrid* list) const {
     return 0;
 }
 
-int TFormMain::ShownListTag() const {
-    for (int stage = 1; stage <= kStageCount; ++stage) {
-        for (int kind = lkDatenbank; kind <= lkGesamt; ++kind) {
-            const QAction* entry = StageEntry(StageTag(stage, kind));
-            if (entry && entry->isChecked() && Lists[kind] == CurrentList) return StageTag(stage, kind);
-        }
-    }
-    return 0;
-}
-
-void TFormMain::EmitEvent(CompetitionEvent event, std::initializer_list<int> lists) {
-    if (restoring_) return;
-    event.stageTag = ShownListTag();
-    event.listTitle = Hint;
-    for (int list : lists) {
-        // A list named twice (the protocol shown during a run) goes in once.
-        const bool taken = std::any_of(event.lists.begin(), event.lists.end(),
-                                       [list](const ListContent& l) { return l.list == list; });
-        if (list < 1 || list > 4 || taken) continue;
-        journaled_[list] = RowsOf(Lists[list]->Store());
-        event.lists.push_back({list, journaled_[list]});
-    }
-    Events.Emit(event);
-}
-
-void TFormMain::JournalCellEdits() {
-    if (restoring_) return;
-    for (int list = 1; list <= 4; ++list) {
-        const ListRows now = RowsOf(Lists[list]->Store());
-        const std::vector<CellChange> changes = ChangedCells(list, journaled_[list], now);
-        for (const CellChange& change : changes) {
-            CompetitionEvent e;
-            e.kind = CompetitionEventKind::CellEdited;
-            e.list = list;
-            e.team = change.team;
-            e.column = change.column;
-            // A lane's time, penalty and total in the protocol layout.
-            if (list <= 2 && change.column >= pc::Zeit1 && change.column <= pc::Gesamt2)
-                e.lane = change.column < pc::Zeit2 ? 0 : 1;
-            e.text = now.value(0).value(change.column);
-            e.oldText = change.oldText;
-            e.newText = change.newText;
-            e.lists = {{list, now}};
-            EmitEvent(e);
-        }
-        journaled_[list] = now;
-    }
-}
-
 // The lists, the shown list, the lanes' pair and where the competition is
-// saved, as the journal left them.
+// saved come back in the model; the window shows them and takes the folders
+// of its dialogs from the files.
 void TFormMain::RestoreCompetition(const CompetitionState& state) {
-    restoring_ = true;
-    for (int list = 1; list <= 4; ++list) {
-        if (const ListContent* content = state.List(list)) ReplaceGridRows(Lists[list], content->rows);
-    }
-    ApplyLoadedLists(state.fileName);
-    Hint = state.listTitle;
-    if (QAction* entry = StageEntry(state.stageTag)) SelectDatenbank(entry);
-    for (auto [lane, team] : {std::pair{cbBuhn1, state.lane1Team}, std::pair{cbBuhn2, state.lane2Team}}) {
-        const int index = lane->findText(team);
-        if (index >= 0) lane->setCurrentIndex(index);
-    }
+    Model.Restore(state);
+    ShowLoadedLists();
+    if (QAction* entry = StageEntry(state.stageTag)) ShowListEntry(entry);
+    ShowLanes(false, false);
     UpdateCommandStates();
     if (!state.fileName.isEmpty()) OpenFolder = QFileInfo(state.fileName).absolutePath();
     if (!state.saveFileName.isEmpty()) {
-        SaveFileName = state.saveFileName;
         SaveFolder = QFileInfo(state.saveFileName).absolutePath();
         SaveFilterIndex = SaveTypeIndex(SaveFilter, state.saveFileName);
     }
-    SetWorkbookTarget(state.workbookTarget);
-    restoring_ = false;
+    SetWorkbookTarget(Model.WorkbookTarget());
     restored_ = true;
-    // The journal of this session starts from the rebuilt state.
-    CompetitionEvent restored;
-    restored.kind = CompetitionEventKind::Restored;
-    restored.fileName = state.fileName;
-    restored.newText = WorkbookTarget;
-    restored.oldText = state.saveFileName;
-    restored.text = EventCount(state.events);
-    restored.team = cbBuhn1->currentText();
-    restored.team2 = cbBuhn2->currentText();
-    EmitEvent(restored, {1, 2, 3, 4});
     sessionNote_ =
         QStringLiteral(" Wiederhergestellt: %1 aus dem Änderungsprotokoll").arg(EventCount(state.events));
     StatusPanel1->setText(sessionNote_);

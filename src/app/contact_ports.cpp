@@ -170,15 +170,7 @@ void TFormMain::IgnoreStartContact(int lane, uint32_t instant) {
     // an entry (and a wait for its commit) for every change.
     if (LockedOut(lane, instant)) return;
     BeginLockOut(lane, instant);
-    CompetitionEvent ignored;
-    ignored.kind = CompetitionEventKind::StartContactIgnored;
-    ignored.lane = lane;
-    ignored.team = cbBuhn1->currentText();
-    ignored.team2 = cbBuhn2->currentText();
-    ignored.tick = instant;
-    ignored.byContact = true;
-    ignored.text = QStringLiteral("Start nicht freigegeben (Alt+S)");
-    EmitEvent(ignored);
+    Model.IgnoreStartContact(lane, instant, QStringLiteral("Start nicht freigegeben (Alt+S)"));
 }
 
 // The timer ends a lock-out no contact came into; a contact handled while it

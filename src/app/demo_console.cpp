@@ -28,11 +28,9 @@ void PutDemoTeams(TFormMain& form, const QStringList& teamKeys) {
         protocol->SetCell(pc::Nr, r + 1, teamKeys[r].left(3).trimmed());
         protocol->SetCell(pc::Name, r + 1, teamKeys[r].mid(4));
     }
-    for (QComboBox* lane : {form.cbBuhn1, form.cbBuhn2}) {
-        lane->addItems(teamKeys);
-        lane->setEnabled(true);
-    }
-    form.cbBuhn2->setCurrentIndex(1);
+    // The lane lists follow the protocol (lane 1 on the first team, lane 2 on
+    // the second).
+    form.RebuildLaneLists();
     form.UpdateCommandStates();
 }
 

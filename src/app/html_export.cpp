@@ -17,11 +17,11 @@ bool TFormMain::WriteResultPage(const QString& fileName) {
     page.applicationTitle = kAppTitle;
     page.title1 = Title1->Caption();
     page.title2 = Title2->Caption();
-    page.listTitle = Hint;
+    page.listTitle = Model.ListTitle();
     page.listCaption = LabelErgebnis->text();
     page.protocolLayout = CurrentList == SortGrid1 || CurrentList == SortGrid2;
-    page.rows = RowsOf(CurrentList->Store());
-    page.colCount = CurrentList->ColCount();
+    page.rows = Model.Rows(Model.ShownList());
+    page.colCount = Model.List(Model.ShownList()).ColCount();
     page.separator = DecimalSeparator();
     const WriteResult result = SaveResultPage(fileName, page);
     if (!result.ok) TellOperator(WriteErrorText(QDir::toNativeSeparators(fileName)), true);

@@ -1,6 +1,8 @@
 // Building the main window's components: what a form description would hold.
 #include "app/main_window.h"
 
+#include "app/list_views.h"
+
 #include "controls/bit_btn_with_color.h"
 #include "controls/digit.h"
 #include "controls/label_3d.h"
@@ -316,9 +318,11 @@ void TFormMain::BuildTableArea() {
     // The lists: Courier 16 px, cells centred, rows of 20 px, whole rows
     // selected; the two protocol-layout lists sort qualified teams first and
     // then by best time (secondary column 10), the result lists by total.
-    const auto grid = [](QWidget* parent, const QString& name, int cols, int sortCol) {
+    // The four lists show the model's stores; the top grid keeps its own.
+    const auto grid = [this](QWidget* parent, const QString& name, int cols, int sortCol, int list = 0) {
         auto* g = new TSortGrid(parent);
         g->setObjectName(name);
+        if (list != 0) g->SetStore(&Model.List(list));
         g->SetColCount(cols);
         g->SetRowCount(2);
         g->SetDefaultColWidth(32);
@@ -349,10 +353,10 @@ void TFormMain::BuildTableArea() {
     topFont.setPixelSize(19);
     topFont.setBold(true);
     SortGridTop->setFont(topFont);
-    SortGrid1 = grid(PanelProtokoll, QStringLiteral("SortGrid1"), 11, 3);
-    SortGrid2 = grid(PanelProtokoll, QStringLiteral("SortGrid2"), 11, 3);
-    SortGrid3 = grid(PanelProtokoll, QStringLiteral("SortGrid3"), 6, 5);
-    SortGrid4 = grid(PanelProtokoll, QStringLiteral("SortGrid4"), 6, 5);
+    SortGrid1 = grid(PanelProtokoll, QStringLiteral("SortGrid1"), 11, 3, lkDatenbank);
+    SortGrid2 = grid(PanelProtokoll, QStringLiteral("SortGrid2"), 11, 3, lkProtokoll);
+    SortGrid3 = grid(PanelProtokoll, QStringLiteral("SortGrid3"), 6, 5, lkQualifikation);
+    SortGrid4 = grid(PanelProtokoll, QStringLiteral("SortGrid4"), 6, 5, lkGesamt);
     for (TSortGrid* g : {SortGrid1, SortGrid2})
         g->SortOptions.SecondaryIndex = QStringLiteral("10");
     SortGrid2->hide();
@@ -467,13 +471,7 @@ void TFormMain::BuildStageMenu() {
                 entry->setCheckable(true);
                 entry->setActionGroup(radio);
                 entry->setChecked(KindOfTag(e.tag) == lkDatenbank);
-                connect(entry, &QAction::triggered, this, [this, entry] {
-                    SelectDatenbank(entry);
-                    CompetitionEvent selected;
-                    selected.kind = CompetitionEventKind::StageSelected;
-                    selected.text = entry->text();
-                    EmitEvent(selected);
-                });
+                connect(entry, &QAction::triggered, this, [this, entry] { ChooseListEntry(entry); });
             }
         }
         Startliste[stage] = sub;
@@ -487,6 +485,17 @@ void TFormMain::BuildStageMenu() {
 
 // The lists' events and the buttons of the table panel.
 void TFormMain::BindListHandlers() {
+    // What the operator types, picks or ticks in a list goes to the model,
+    // which journals it when the edit is committed.
+    const std::array<TSortGrid*, 5> lists{nullptr, SortGrid1, SortGrid2, SortGrid3, SortGrid4};
+    for (int list = lkDatenbank; list <= lkGesamt; ++list) {
+        lists[static_cast<size_t>(list)]->OnCellEdited = [this, list](TSortGrid*, int col, int row,
+                                                                      const QString& old) {
+            Model.NoteCellEdit(list, row, col, old);
+        };
+    }
+    listViews_ = std::make_unique<TListGrids>(lists);
+    Model.SetView(listViews_.get());
     for (TSortGrid* g : {SortGrid1, SortGrid2}) {
         g->OnKeyPress = [this](TSortGrid* sender, QChar& key) { SortGrid1KeyPress(sender, key); };
         g->OnSelectCell = [this](TSortGrid* sender, int col, int row, bool& can) {

@@ -76,6 +76,13 @@ TFormMain::TFormMain(const PlatformServices& platform, QWidget* parent)
 
 TFormMain::~TFormMain() {
     FormDestroy();
+    // The grids go with the window's base, after the model: they show their
+    // own stores until then.
+    Model.SetView(nullptr);
+    for (size_t list = 1; list <= 4; ++list) {
+        Lists[list]->OnCellEdited = nullptr;
+        Lists[list]->SetStore(nullptr);
+    }
 }
 
 QString TFormMain::ProgramFolder() const {
@@ -157,7 +164,7 @@ void TFormMain::FormCreate() {
     }
     EnumerateComPorts();
     // 15. Save dialog defaults
-    SaveFileName = ProgramBaseName() + QStringLiteral(".txt");
+    Model.SetSaveFileName(ProgramBaseName() + QStringLiteral(".txt"));
     // The results' folder (beside the program unless that is read-only or a
     // system folder); the first open dialog shows the example competition.
     SaveFolder = ResultFolder.folder;
@@ -275,7 +282,7 @@ void TFormMain::FormDestroy() {
     SaveSettingsAtExit();
     // A clean end: the next start offers no recovery.
     if (journal_) {
-        Events.Unsubscribe(journalFollower_.get());
+        Model.Events().Unsubscribe(journalFollower_.get());
         journal_->Close();
     }
     // The preview window may outlive this window's parts.

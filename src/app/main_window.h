@@ -6,6 +6,7 @@
 #include "core/board_state.h"
 #include "core/certificate_layout.h"
 #include "core/colors.h"
+#include "core/competition/competition_model.h"
 #include "core/competition_events.h"
 #include "core/console_settings.h"
 #include "core/contact_input.h"
@@ -79,6 +80,11 @@ public:
 
     explicit TFormMain(const PlatformServices& platform, QWidget* parent = nullptr);
     ~TFormMain() override;
+
+    // The competition this window shows: the grids are views of its lists,
+    // and every click and key that changes it is one of its operations. Its
+    // event stream is what the journal, the board and the live page follow.
+    CompetitionModel Model;
 
     // The program entry creates the question box after the main window.
     void SetYesNoDialog(TFDlgYesNo* dialog) { FDlgYesNo = dialog; }
@@ -210,8 +216,6 @@ public:
     int PrintFirstRow = 1;
     int PrintLastRow = 1;
 
-    // The competition's event stream: the journal follows it.
-    CompetitionEvents Events;
     EventJournal* Journal() const { return journal_.get(); }
     // Red while the journal is not being written, with the reason.
     QLabel* StatusPanelJournal = nullptr;
@@ -253,17 +257,10 @@ public:
     QString OpenFilter;
     QString SaveFilter;
     int SaveFilterIndex = 2;
-    QString SaveFileName;
-    // The workbook "Aktuelle Liste speichern unter" writes into: the last
-    // workbook loaded or saved to (never a .docx, .html or .txt); empty
-    // until there is one.
-    QString WorkbookTarget;
     QString SaveFolder;
     QString OpenFolder;
     // -1, or the "Fehler" column (5 or 8) of the lane whose cell is being edited.
     int EditColumn = -1;
-    // The list title: base name of the last loaded workbook.
-    QString Hint;
     // The folder of the files "beside the program" (auto-save, web page).
     OutputLocation ResultFolder;
 
@@ -318,6 +315,8 @@ public:
     void ShowLaneTime(int lane, int32_t ms);
     QString FormatRunTime(int32_t ms) const;
     void SetRunShortcuts(bool on);
+    // After a lane's stop: with both lanes stopped the clock ends, RESET is
+    // offered and the lists are saved.
     void FinishStop();
     void UpdateCommandStates();
 
@@ -350,7 +349,6 @@ public:
     std::optional<uint32_t> AssignPortDevices();
 
     // The lists (results, stages, files).
-    void RecordRunResult(int column, int lane, const QString& time);
     void CommitCellEdit(TSortGrid* grid);
     void RerankResultList();
     // The lane lists from the time protocol's teams (results_table.cpp).
@@ -374,7 +372,10 @@ public:
     void sbClsAllClick();
 
     void bQClick();
+    // Shows the list of a menu entry (no event: the run shows its protocol,
+    // a load its database); ChooseListEntry is the operator's pick.
     void SelectDatenbank(QAction* entry);
+    void ChooseListEntry(QAction* entry);
     void QualigenerierenClick(QAction* entry);
     // The list menu entry with this tag, or null.
     QAction* StageEntry(int tag) const;
@@ -387,6 +388,8 @@ public:
     // stop: writes ProtocolFile at once if it did (after the run while a lane
     // runs, so a slow disk never delays a stop).
     void ProtocolChanged();
+    // The lists in the grids are taken as loaded from fileName (the model's
+    // TakeLoadedLists) and shown.
     void ApplyLoadedLists(const QString& fileName);
     void sbSaveClick();
     void sbLoadClick();
@@ -452,6 +455,17 @@ private:
     QToolButton* MakeSpeedButton(const QString& name, const QString& hint, int icon);
     void BuildStageMenu();
     void BindListHandlers();
+    // The view of the list chosen by a menu entry: the grid, the entry's tick,
+    // captions and command states.
+    void ShowListEntry(QAction* entry);
+    // The model's stages, shown list and lanes after a load or a restart.
+    void ShowLoadedLists();
+    // The lane lists as the model has them; `items` fills them anew, `open`
+    // enables each where it offers a team.
+    void ShowLanes(bool items, bool open);
+    // A stopped lane's time that no protocol row took: said in the status bar
+    // at once and in a message box once the run is over.
+    void ShowRecordOutcome(const RecordOutcome& outcome, int lane, const QString& time);
     void PrepareResultFiles();
     // Writes the time protocol when it changed since it was last written.
     // False when the write failed.
@@ -459,7 +473,7 @@ private:
     // An automatic save of a list: a list without team rows never replaces a
     // file; a failure goes to StatusPanelSaveError, a success takes that
     // file's failure off it.
-    bool SaveAutomatically(const QString& fileName, const TSortGrid* list);
+    bool SaveAutomatically(const QString& fileName, int list);
     // The yes/no question box (which must exist) with this question; true on "Ja".
     bool AskYesNo(const QString& question);
     // A message box through the modal seam: never while a lane is still running.
@@ -507,20 +521,14 @@ private:
     // new entries; a port that does not open is said and kept.
     void ApplyPortChoice(const QString& entry1, int mode1, const QString& entry2, int mode2);
 
-    // Journal: an event with the lists it changed (1-4), as they are now.
-    void EmitEvent(CompetitionEvent event, std::initializer_list<int> lists = {});
-    // Cells the operator changed since the last event, each as an event.
-    void JournalCellEdits();
     void RestoreCompetition(const CompetitionState& state);
-    int ShownListTag() const;
     // 1-4 for the four lists, 0 for none.
     int ListKind(const TSortGrid* list) const;
     void JournalProblem(const QString& problem);
     std::unique_ptr<EventJournal> journal_;
     std::unique_ptr<ICompetitionObserver> journalFollower_;
-    // The lists as the last event left them.
-    std::array<QList<QStringList>, 5> journaled_;
-    bool restoring_ = false;
+    // The grids as the views of the model's lists.
+    std::unique_ptr<IListView> listViews_;
     bool restored_ = false;
     // What the start did with the last session (restored, or kept aside):
     // still said after a workbook named on the command line is loaded.

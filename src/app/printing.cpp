@@ -30,7 +30,7 @@ void TFormMain::SetPreviewWindow(TFormPP* preview) {
         const TSortGrid* list = CurrentList;
         source.table = {list->ColCount(), list->RowCount(),
                         [list](int col, int row) { return list->GetCell(col, row); }};
-        source.listTitle = Hint;
+        source.listTitle = Model.ListTitle();
         source.dateCaption = PanelDate->text();
         source.date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
         source.layout = &CertificateLines;

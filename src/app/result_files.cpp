@@ -65,7 +65,8 @@ void TFormMain::TellOperator(const QString& text, bool error) {
 
 // A failed write leaves the list in memory and the old file as they were.
 bool TFormMain::SaveListAsText(const QString& fileName) {
-    return SaveListText(fileName, RowsOf(CurrentList->Store()), CurrentList->ColCount()).ok;
+    const int list = Model.ShownList();
+    return SaveListText(fileName, Model.Rows(list), Model.List(list).ColCount()).ok;
 }
 
 // The shown list is what the auto-save file has always held; the time
@@ -73,12 +74,12 @@ bool TFormMain::SaveListAsText(const QString& fileName) {
 // looking at another list (an overall result not generated yet has no rows
 // and leaves the auto-save file as it was).
 void TFormMain::AutoSaveAfterRun() {
-    SaveAutomatically(AutoSaveFile, CurrentList);
+    SaveAutomatically(AutoSaveFile, Model.ShownList());
     SaveProtocolFile();
 }
 
 void TFormMain::ProtocolChanged() {
-    JournalCellEdits();
+    Model.CommitEdits();
     // QSaveFile syncs the file to the disk, which takes a while on a slow
     // stick; a stop pressed meanwhile would be timed late.
     if (Clock->isActive()) return;
@@ -86,19 +87,20 @@ void TFormMain::ProtocolChanged() {
 }
 
 bool TFormMain::SaveProtocolFile() {
-    const std::uint64_t changes = SortGrid2->Store().ChangeCount();
+    const std::uint64_t changes = Model.List(lkProtokoll).ChangeCount();
     if (protocolWrittenAt_ == changes) return true;
-    if (!SaveAutomatically(ProtocolFile, SortGrid2)) return false;
+    if (!SaveAutomatically(ProtocolFile, lkProtokoll)) return false;
     protocolWrittenAt_ = changes;
     return true;
 }
 
 // No box: the save after a run must not hold up the next one. The red notice
 // stays until the file is written, whatever else the status bar shows.
-bool TFormMain::SaveAutomatically(const QString& fileName, const TSortGrid* list) {
-    const ListRows rows = RowsOf(list->Store());
-    if (!HasDataRows(rows, list->ColCount())) return true;
-    const WriteResult result = SaveListText(fileName, rows, list->ColCount());
+bool TFormMain::SaveAutomatically(const QString& fileName, int list) {
+    const ListRows rows = Model.Rows(list);
+    const int colCount = Model.List(list).ColCount();
+    if (!HasDataRows(rows, colCount)) return true;
+    const WriteResult result = SaveListText(fileName, rows, colCount);
     if (result.ok) {
         failedSaves_.remove(fileName);
     } else {
@@ -119,12 +121,12 @@ void TFormMain::sbSaveClick() {
     int index = SaveFilterIndex;
     QString folder = SaveFolder;
     // The chosen type brings its own extension.
-    QString name = QFileInfo(SaveFileName).completeBaseName();
+    QString name = QFileInfo(Model.SaveFileName()).completeBaseName();
     if (!platform_.files->GetSaveFileName(SaveFilter, index, folder, name)) return;
     name = WithSuffix(name, FilterSuffix(FilterEntry(SaveFilter, index)));
     SaveFilterIndex = index;
     SaveFolder = folder;
-    SaveFileName = name;
+    Model.SetSaveFileName(name);
     OpenFolder = folder;
     switch (index) {
     case kExcelType:
@@ -156,47 +158,48 @@ void TFormMain::sbLoadClick() {
     OpenFolder = folder;
     if (!LoadWorkbook(name)) return;
     SaveFilterIndex = index;
-    SaveFileName = name;
+    Model.SetSaveFileName(name);
     SetWorkbookTarget(name);
 }
 
 // Into the last workbook loaded or saved to; with none yet, the save dialog
 // asks for one, the workbook type chosen.
 void TFormMain::sbSaveXClick() {
-    if (WorkbookTarget.isEmpty()) {
+    if (Model.WorkbookTarget().isEmpty()) {
         SaveFilterIndex = kExcelType;
         sbSaveClick();
         return;
     }
-    ExportWorkbook(WorkbookTarget);
+    ExportWorkbook(Model.WorkbookTarget());
 }
 
 void TFormMain::sbExcelClick() {
     ExportWorkbook(QString());
 }
 
-// After a workbook load: the stages the file's name contains are opened and
-// the last of them shows its team database; the lane lists offer the time protocol's teams.
 void TFormMain::ApplyLoadedLists(const QString& fileName) {
-    const StageDetection stages = DetectStages(fileName);
+    // An open penalty edit belongs to the lists as they were.
+    CommitCellEdit(CurrentList);
+    Model.TakeLoadedLists(fileName);
+    ShowLoadedLists();
+}
+
+// After a workbook load: the stages the file's name contains are open, each
+// on its team database, and the last of them is shown; the lane lists offer
+// the time protocol's teams.
+void TFormMain::ShowLoadedLists() {
     for (int s = 1; s <= kStageCount; ++s) {
-        Startliste[s]->setEnabled(stages.enabled[s - 1]);
-        if (stages.enabled[s - 1]) SelectDatenbank(StageEntry(StageTag(s, lkDatenbank)));
+        Startliste[s]->setEnabled(Model.StageEnabled(s));
+        if (!Model.StageEnabled(s)) continue;
+        if (QAction* entry = StageEntry(StageTag(s, lkDatenbank))) entry->setChecked(true);
     }
-    RerankResultList();
-    RebuildLaneLists();
+    ShowListEntry(StageEntry(Model.ShownTag()));
+    ShowLanes(true, !Model.Running());
     StatusPanel0->setText(QString::number(std::max(0, CurrentList->RowCount() - 1)));
-    Hint = stages.baseName;
-    setWindowTitle(LoadedListCaption(stages.baseName, kAppTitle));
+    setWindowTitle(LoadedListCaption(Model.ListTitle(), kAppTitle));
     AlignControls();
     UpdateCommandStates();
     CurrentList->Repaint();
-    CompetitionEvent loaded;
-    loaded.kind = CompetitionEventKind::ListsLoaded;
-    loaded.fileName = fileName;
-    loaded.team = cbBuhn1->currentText();
-    loaded.team2 = cbBuhn2->currentText();
-    EmitEvent(loaded, {1, 2, 3, 4});
 }
 
 } // namespace zn

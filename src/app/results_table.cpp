@@ -1,7 +1,6 @@
 // The four list grids: recording finished lane times into the time protocol,
 // correcting times and entering penalties, ranking the result lists, cell
 // formats and sort rules, and the row buttons of the protocol panel.
-#include "app/grid_rows.h"
 #include "app/main_window.h"
 
 #include "controls/sort_grid.h"
@@ -28,10 +27,6 @@ namespace {
 // fits its 88 px column.
 constexpr int kHeaderPointSize = 10;
 
-bool IsResultGrid(const TFormMain& form, const TSortGrid* grid) {
-    return grid == form.SortGrid3 || grid == form.SortGrid4;
-}
-
 TGridRect WholeRow(const TSortGrid* grid, int row) {
     return TGridRect{0, row, grid->ColCount() - 1, row};
 }
@@ -39,24 +34,17 @@ TGridRect WholeRow(const TSortGrid* grid, int row) {
 } // namespace
 
 QChar TFormMain::DecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QChar(u'.') : point.front();
+    return zn::DecimalSeparator();
 }
 
 // ---------------------------------------------------------------- recording
 
-// Always into the time protocol, whichever list is shown. A lane whose team is
-// not found writes nothing: the time stays on the digits and the operator is
-// told, in the status bar at once and in a message box once the run is over,
-// since a box while the other lane still runs would hold up its stop.
-void TFormMain::RecordRunResult(int column, int lane, const QString& time) {
-    const QComboBox* laneList = lane == 1 ? cbBuhn1 : cbBuhn2;
-    ListRows protocol = RowsOf(SortGrid2->Store());
-    const RecordOutcome outcome =
-        RecordLaneTime(protocol, column, laneList->currentText(), time, DecimalSeparator());
-    if (outcome.status == RecordStatus::Recorded) {
-        WriteGridRow(SortGrid2, outcome.row, protocol.at(outcome.row));
-    } else {
+// A lane whose team is not found had nothing written: the time stays on the
+// digits and the operator is told, in the status bar at once and in a message
+// box once the run is over, since a box while the other lane still runs would
+// hold up its stop.
+void TFormMain::ShowRecordOutcome(const RecordOutcome& outcome, int lane, const QString& time) {
+    if (outcome.status != RecordStatus::Recorded) {
         const QString notice = RecordFailureText(outcome, lane, time);
         StatusPanel1->setText(u' ' + notice);
         pendingRecordNotices_ << notice;
@@ -117,12 +105,9 @@ void TFormMain::CommitCellEdit(TSortGrid* grid) {
     if (EditColumn < 0 || !grid) return;
     const int row = grid->CurrentRow();
     if (row >= 1 && row < grid->RowCount()) {
-        QStringList cells = grid->RowStrings(row);
         const QString notice =
-            EditCommitText(CommitPenaltyEdit(cells, EditColumn, DecimalSeparator()), EditColumn);
-        WriteGridRow(grid, row, cells);
+            EditCommitText(Model.CommitCellEdit(ListKind(grid), row, EditColumn), EditColumn);
         if (!notice.isEmpty()) StatusPanel1->setText(u' ' + notice);
-        RerankResultList();
     }
     EditColumn = -1;
     grid->SetOptions((grid->Options() & ~TGridOptions(goEditing)) | goRowSelect);
@@ -137,17 +122,9 @@ void TFormMain::CommitCellEdit(TSortGrid* grid) {
 // ---------------------------------------------------------------- ranking
 
 // Only the result lists are ranked: the protocol shown during a run keeps its
-// order. Places come from the totals (core), never from the column or the
-// direction the grid is sorted by; the grid then shows the ranked rows in its
-// own sort order, and each place stays with its team.
+// order (the model's Rerank).
 void TFormMain::RerankResultList() {
-    if (!IsResultGrid(*this, CurrentList)) return;
-    TSortGrid* list = CurrentList;
-    ListRows rows = RowsOf(list->Store());
-    RankResultRows(rows, list->ColCount(), DecimalSeparator(),
-                   list == SortGrid4 ? RankBasis::EarlierPlaces : RankBasis::Totals);
-    WriteGridRows(list, rows);
-    list->SortByColumn(list->SortOptions.SortCol);
+    Model.Rerank();
 }
 
 void TFormMain::SortGrid1GetSortStyle(TSortGrid* Sender, int Col, TSortStyle& SortStyle) {
@@ -173,7 +150,7 @@ void TFormMain::SortGrid1GetCellFormat(TSortGrid* Sender, int Col, int Row, TGri
     }
     // The two teams now on the lanes stand out in red.
     const QString key = TeamKey(Sender->GetCell(pc::Nr, Row), Sender->GetCell(pc::Name, Row));
-    if (key == cbBuhn1->currentText() || key == cbBuhn2->currentText()) FormatOptions.Font.Color = clRed;
+    if (key == Model.LaneTeam(0) || key == Model.LaneTeam(1)) FormatOptions.Font.Color = clRed;
 }
 
 void TFormMain::SortGrid3GetCellFormat(TSortGrid*, int Col, int Row, TGridDrawState,
@@ -219,52 +196,33 @@ void TFormMain::sb1Click(QObject* sender) {
 void TFormMain::sbCLSClick() {
     if (!FDlgYesNo) return;
     TSortGrid* list = CurrentList;
+    const int kind = ListKind(list);
     // A team on a lane keeps its protocol row until its run is over: the
     // stop must find it there.
-    const int current = list->CurrentRow();
-    const QString key = TeamKey(list->GetCell(pc::Nr, current), list->GetCell(pc::Name, current));
-    const bool running = !bCFG->isEnabled();
-    if (list == SortGrid2 && running && (key == cbBuhn1->currentText() || key == cbBuhn2->currentText())) {
+    if (Model.RowOnRunningLane(kind, list->CurrentRow())) {
         ShowBriefNote(QStringLiteral(" Die Mannschaft läuft gerade: Zeile erst nach dem Lauf entfernen."));
         return;
     }
     if (!AskYesNo(QStringLiteral("Zeile entfernen?"))) return;
     const int row = list->CurrentRow();
-    if (row < 1 || row >= list->RowCount()) return;
-    // Edits made before stay edits; the removal is an event of its own.
-    JournalCellEdits();
-    CompetitionEvent removed;
-    removed.kind = CompetitionEventKind::RowsRemoved;
-    removed.list = ListKind(list);
-    const QStringList cells = RowsOf(list->Store()).value(row);
-    removed.team = removed.list <= 2 ? TeamKeyOfRow(cells) : cells.value(rc::Mannschaft);
-    removed.text = cells.join(QStringLiteral(" | "));
-    list->RowStrings(row).Clear();
-    list->DeleteRow(row);
-    RerankResultList();
+    if (!Model.RemoveRow(kind, row)) return;
     // The row that followed the removed one takes its place; after the last
     // row the new last row is current.
     list->SetCurrentRow(std::min(row, list->RowCount() - 1));
-    if (list == SortGrid2) RebuildLaneLists(true);
+    if (kind == lkProtokoll) {
+        ShowLanes(true, !Model.Running());
+        CurrentList->Repaint();
+    }
     UpdateCommandStates();
-    EmitEvent(removed, {removed.list});
     ProtocolChanged();
 }
 
 void TFormMain::sbClsAllClick() {
     if (!FDlgYesNo) return;
     if (!AskYesNo(QString::fromUtf8("Ergebnisse löschen?"))) return;
-    JournalCellEdits();
-    ListRows rows = RowsOf(CurrentList->Store());
-    ClearResultColumns(rows, CurrentList->ColCount());
-    for (int r = 1; r < rows.size(); ++r)
-        WriteGridRow(CurrentList, r, rows.at(r));
+    Model.ClearResults();
     UpdateCommandStates();
     AlignControls();
-    CompetitionEvent cleared;
-    cleared.kind = CompetitionEventKind::ResultsCleared;
-    cleared.list = ListKind(CurrentList);
-    EmitEvent(cleared, {cleared.list});
     ProtocolChanged();
 }
 
@@ -277,28 +235,23 @@ void TFormMain::sbClsAllClick() {
 // first. `keepPair` keeps the lanes' teams between runs too, where they are
 // still in the protocol.
 void TFormMain::RebuildLaneLists(bool keepPair) {
-    const LaneListContents lists = LaneListItems(RowsOf(SortGrid2->Store()));
-    const bool running = !bCFG->isEnabled();
-    const QString was1 = cbBuhn1->currentText();
-    const QString was2 = cbBuhn2->currentText();
-    const QSignalBlocker quiet1(cbBuhn1);
-    const QSignalBlocker quiet2(cbBuhn2);
-    for (QComboBox* lane : {cbBuhn1, cbBuhn2}) {
-        lane->clear();
-        lane->addItems(lists.items);
-    }
-    if (running) {
-        cbBuhn1->setCurrentIndex(cbBuhn1->findText(was1));
-        cbBuhn2->setCurrentIndex(cbBuhn2->findText(was2));
-    } else {
-        const int kept1 = keepPair ? cbBuhn1->findText(was1) : -1;
-        const int kept2 = keepPair ? cbBuhn2->findText(was2) : -1;
-        cbBuhn1->setEnabled(lists.lane1Enabled());
-        cbBuhn2->setEnabled(lists.lane2Enabled());
-        cbBuhn1->setCurrentIndex(kept1 >= 0 ? kept1 : lists.lane1Index);
-        cbBuhn2->setCurrentIndex(kept2 >= 0 ? kept2 : lists.lane2Index);
-    }
+    Model.RebuildLanes(keepPair);
+    ShowLanes(true, !Model.Running());
     CurrentList->Repaint();
+}
+
+void TFormMain::ShowLanes(bool items, bool open) {
+    const LanePair& pair = Model.Lanes();
+    for (int lane = 0; lane < 2; ++lane) {
+        QComboBox* list = lane == 0 ? cbBuhn1 : cbBuhn2;
+        const QSignalBlocker quiet(list);
+        if (items) {
+            list->clear();
+            list->addItems(pair.teams);
+        }
+        if (open) list->setEnabled(pair.open[static_cast<size_t>(lane)]);
+        list->setCurrentIndex(pair.index[static_cast<size_t>(lane)]);
+    }
 }
 
 } // namespace zn

@@ -101,12 +101,7 @@ void TFormMain::mStartClick(QObject*) {
     SetRunShortcuts(true);
     bFSTART->setFocus();
     UpdateCommandStates();
-    CompetitionEvent started;
-    started.kind = CompetitionEventKind::RunStarted;
-    started.team = cbBuhn1->currentText();
-    started.team2 = cbBuhn2->currentText();
-    started.tick = StartTick;
-    EmitEvent(started);
+    Model.StartRun(StartTick);
 }
 
 void TFormMain::ClockTimer() {
@@ -136,18 +131,11 @@ void TFormMain::mSTOPClick(QObject* sender) {
 
     ShowLaneTime(lane, elapsed);
     const QString time = FormatRunTime(elapsed);
-    RecordRunResult(lane * 3 + 4, lane + 1, time);
-    FinishStop();
     // Committed to the journal before the window repaints with the time.
-    CompetitionEvent stopped;
-    stopped.kind = CompetitionEventKind::LaneStopped;
-    stopped.lane = lane;
-    stopped.team = (lane == 0 ? cbBuhn1 : cbBuhn2)->currentText();
-    stopped.timeMs = elapsed;
-    stopped.tick = StopTick[lane];
-    stopped.newText = time;
-    stopped.byContact = contactTick_.has_value();
-    EmitEvent(stopped, {2, ListKind(CurrentList)});
+    const RecordOutcome outcome =
+        Model.StopLane(lane, elapsed, time, StopTick[lane], contactTick_.has_value());
+    ShowRecordOutcome(outcome, lane + 1, time);
+    FinishStop();
 }
 
 void TFormMain::mSTOP1Click() {
@@ -169,7 +157,6 @@ void TFormMain::FinishStop() {
         Clock->stop();
         bRESET->setFocus();
         bRESET->SetColor(kFinishedResetColor);
-        RerankResultList();
         AutoSaveAfterRun();
     }
 }
@@ -194,27 +181,13 @@ void TFormMain::mResetClick(QObject* sender) {
     sb1->setEnabled(true);
     sb2->setEnabled(sb1->isEnabled());
 
+    // RESET brings the next pair; after a false start the pair runs again.
     if (sender) {
-        // Next pair: the first pass pairs entries 0/1, 2/3, ...; after the wrap
-        // the lanes swap sides so that every team runs on both lanes.
-        if (cbBuhn1->currentIndex() + 2 < cbBuhn1->count())
-            cbBuhn1->setCurrentIndex(cbBuhn1->currentIndex() + 2);
-        else
-            cbBuhn1->setCurrentIndex(1); // no selection when there is no entry 1
-        if (cbBuhn2->currentIndex() + 2 < cbBuhn2->count())
-            cbBuhn2->setCurrentIndex(cbBuhn2->currentIndex() + 2);
-        else
-            cbBuhn2->setCurrentIndex(0);
+        Model.NextPair();
+        ShowLanes(false, false);
     }
     cbBuhn1->setEnabled(true);
     cbBuhn2->setEnabled(true);
-    if (sender) {
-        CompetitionEvent next;
-        next.kind = CompetitionEventKind::Reset;
-        next.team = cbBuhn1->currentText();
-        next.team2 = cbBuhn2->currentText();
-        EmitEvent(next);
-    }
     CurrentList->Repaint();
     bSTART->setFocus();
     Led1->SetKind(lkRed);
@@ -231,11 +204,7 @@ void TFormMain::mFStartClick() {
     }
     mSTOP1->setEnabled(false);
     mStop2->setEnabled(false);
-    CompetitionEvent falseStart;
-    falseStart.kind = CompetitionEventKind::FalseStart;
-    falseStart.team = cbBuhn1->currentText();
-    falseStart.team2 = cbBuhn2->currentText();
-    EmitEvent(falseStart);
+    Model.FalseStart();
     mResetClick(nullptr);
     // The board shows it large; the operator at the console is told here.
     ShowBriefNote(QStringLiteral(" Fehlstart – nächster Start mit START"));
@@ -246,6 +215,8 @@ void TFormMain::TimerGesperrt1Timer(QObject* sender) {
 }
 
 void TFormMain::cbBuhnChange() {
+    Model.ChooseLaneTeam(0, cbBuhn1->currentIndex());
+    Model.ChooseLaneTeam(1, cbBuhn2->currentIndex());
     UpdateCommandStates();
     CurrentList->Repaint();
 }

@@ -25,7 +25,7 @@ void TFormMain::SetSettingsDialog(TCfgDialog* dialog) {
     CfgDialog = dialog;
     if (!CfgDialog) return;
     CfgDialog->ExecDialog = [this](QDialog& d) { return platform_.modal->Exec(d); };
-    CfgDialog->ListTitle = [this] { return Hint; };
+    CfgDialog->ListTitle = [this] { return Model.ListTitle(); };
     CfgDialog->PortDeviceHint = [this](int port) { return PortDeviceHint(port); };
     if (serialDevices_) CfgDialog->AssignDevices = [this] { return AssignPortDevices(); };
 }
@@ -87,10 +87,7 @@ void TFormMain::bCFGClick() {
         Title1->SetCaption(d.Title1->text());
         Title2->SetCaption(d.Title2->text());
         ApplyPortChoice(d.LaneEntry(1), d.cbAlg1->currentIndex(), d.LaneEntry(2), d.cbAlg2->currentIndex());
-        CompetitionEvent changed;
-        changed.kind = CompetitionEventKind::SettingsChanged;
-        changed.text = QStringLiteral("Bahn 1: %1, Bahn 2: %2").arg(d.LaneEntry(1), d.LaneEntry(2));
-        EmitEvent(changed);
+        Model.SettingsChanged(QStringLiteral("Bahn 1: %1, Bahn 2: %2").arg(d.LaneEntry(1), d.LaneEntry(2)));
     } else {
         CertificateLines = snapshot;
     }

@@ -1,6 +1,5 @@
 // Which of the four lists is shown, and generating the two result lists from
 // the time protocol.
-#include "app/grid_rows.h"
 #include "app/main_window.h"
 
 #include "controls/sort_grid.h"
@@ -34,11 +33,28 @@ void TFormMain::bQClick() {
 // caption names the entry's stage.
 void TFormMain::SelectDatenbank(QAction* entry) {
     if (!entry) return;
-    const int tag = TagOf(entry);
-    const int kind = KindOfTag(tag);
+    const int kind = KindOfTag(TagOf(entry));
     if (kind < lkDatenbank || kind > lkGesamt) return;
     // An open penalty edit belongs to the list that is being left.
     CommitCellEdit(CurrentList);
+    Model.ShowList(TagOf(entry));
+    ShowListEntry(entry);
+}
+
+void TFormMain::ChooseListEntry(QAction* entry) {
+    if (!entry) return;
+    const int kind = KindOfTag(TagOf(entry));
+    if (kind < lkDatenbank || kind > lkGesamt) return;
+    CommitCellEdit(CurrentList);
+    Model.ChooseList(TagOf(entry), entry->text());
+    ShowListEntry(entry);
+}
+
+void TFormMain::ShowListEntry(QAction* entry) {
+    if (!entry) return;
+    const int tag = TagOf(entry);
+    const int kind = KindOfTag(tag);
+    if (kind < lkDatenbank || kind > lkGesamt) return;
     for (int k = lkDatenbank; k <= lkGesamt; ++k)
         Lists[k]->setVisible(k == kind);
     SortGridTop->setVisible(IsProtocolKind(kind));
@@ -61,30 +77,9 @@ void TFormMain::QualigenerierenClick(QAction* entry) {
     if (!entry) return;
     // A penalty still being typed counts.
     CommitCellEdit(CurrentList);
-    JournalCellEdits();
-    GenerateInput input;
-    input.protocol = RowsOf(SortGrid2->Store());
-    input.qualificationHeader = SortGrid3->RowStrings(0);
-    input.overallHeader = SortGrid4->RowStrings(0);
-    input.separator = DecimalSeparator();
-    const GeneratedLists lists = GenerateResultLists(input);
-
-    ReplaceGridRows(SortGrid3, lists.qualification);
-    ReplaceGridRows(SortGrid4, lists.overall);
-    WriteGridRows(SortGrid2, lists.protocol);
-    // The places are set; the grids only choose how the rows are shown: the
-    // protocol by number and the qualification by total, each in the
-    // direction its header was last clicked to. The overall result stays in
-    // place order, marked teams first.
-    SortGrid2->SortByColumn(pc::Nr);
-    SortGrid3->SortByColumn(rc::Gesamtzeit);
+    Model.Generate(StageOfTag(TagOf(entry)), entry->text());
     SortGrid2->Repaint();
-
-    SelectDatenbank(StageEntry(ResultEntryTag(StageOfTag(TagOf(entry)))));
-    CompetitionEvent generated;
-    generated.kind = CompetitionEventKind::ResultsGenerated;
-    generated.text = entry->text();
-    EmitEvent(generated, {2, 3, 4});
+    ShowListEntry(StageEntry(Model.ShownTag()));
     ProtocolChanged();
 }
 

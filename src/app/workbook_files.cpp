@@ -89,13 +89,14 @@ bool TFormMain::ExportWorkbook(const QString& fileName) {
     std::array<ListRows, 4> lists;
     std::array<int, 4> colCounts{};
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        lists[i] = RowsOf(Lists[i + 1]->Store());
-        colCounts[i] = Lists[i + 1]->ColCount();
+        const int list = static_cast<int>(i) + 1;
+        lists[i] = Model.Rows(list);
+        colCounts[i] = Model.List(list).ColCount();
     }
     const WorkbookExport book =
-        ListsWorkbook(lists, colCounts, Startliste[kFinalStage]->isEnabled(), Hint, kAppTitle);
+        ListsWorkbook(lists, colCounts, Model.StageEnabled(kFinalStage), Model.ListTitle(), kAppTitle);
 
-    const QString target = fileName.isEmpty() ? ShownWorkbookPath(Hint)
+    const QString target = fileName.isEmpty() ? ShownWorkbookPath(Model.ListTitle())
                                               : WrittenName(fileName, SaveFolder, QStringLiteral("xlsx"));
     // A workbook that is there (the organiser's, loaded at the start) takes
     // the lists from its second row and keeps its title line and the rest.
@@ -114,7 +115,7 @@ bool TFormMain::ExportWorkbook(const QString& fileName) {
 }
 
 void TFormMain::SetWorkbookTarget(const QString& path) {
-    WorkbookTarget = path;
+    Model.SetWorkbookTarget(path);
     // A loaded .ods or .xls stays as it is: the tooltip names the .xlsx
     // that is written beside it.
     sbSaveX->setToolTip(
@@ -127,11 +128,7 @@ void TFormMain::FileSaved(const QString& path, const QString& type) {
     if (IsWorkbookTarget(path)) SetWorkbookTarget(path);
     // Every save says what it wrote, so the operator knows which file to hand on.
     ShowBriefNote(QStringLiteral(" Gespeichert: ") + QDir::toNativeSeparators(path));
-    CompetitionEvent saved;
-    saved.kind = CompetitionEventKind::FileSaved;
-    saved.fileName = path;
-    saved.text = type;
-    EmitEvent(saved);
+    Model.FileSaved(path, type);
 }
 
 // Mode 0 ("Datei in MS Word") writes "<list title>.docx" where the web page
@@ -142,13 +139,14 @@ bool TFormMain::ExportWordDocument(int mode, const QString& fileName) {
     WordDocumentInput input;
     input.title1 = Title1->Caption();
     input.title2 = Title2->Caption();
-    input.listTitle = Hint;
+    input.listTitle = Model.ListTitle();
     input.listCaption = LabelErgebnis->text();
-    input.rows = RowsOf(CurrentList->Store());
-    input.colCount = CurrentList->ColCount();
+    input.rows = Model.Rows(Model.ShownList());
+    input.colCount = Model.List(Model.ShownList()).ColCount();
     input.protocolLayout = CurrentList == SortGrid1 || CurrentList == SortGrid2;
 
-    const QString shownName = (Hint.isEmpty() ? LabelErgebnis->text() : Hint) + QStringLiteral(".docx");
+    const QString title = Model.ListTitle();
+    const QString shownName = (title.isEmpty() ? LabelErgebnis->text() : title) + QStringLiteral(".docx");
     const QString target = mode == 0 ? QDir(ResultFolder.folder).filePath(shownName)
                                      : WrittenName(fileName, SaveFolder, QStringLiteral("docx"));
     // "Protokollvorlage.docx" beside the program; the ".doc" of older

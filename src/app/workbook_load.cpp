@@ -2,7 +2,6 @@
 // first (documents layer); only a workbook that was read whole replaces the
 // lists, so a damaged file leaves the competition as it was. A load replaces
 // all four, whatever sheets the workbook has.
-#include "app/grid_rows.h"
 #include "app/main_window.h"
 
 #include "controls/sort_grid.h"
@@ -36,7 +35,7 @@ bool TFormMain::LoadWorkbook(const QString& fileName) {
     const WorkbookSheets sheets = ReadWorkbook(fileName, QLocale());
     std::array<int, 4> colCounts{};
     for (int i = 0; i < 4; ++i)
-        colCounts[static_cast<size_t>(i)] = Lists[static_cast<size_t>(i) + 1]->ColCount();
+        colCounts[static_cast<size_t>(i)] = Model.List(i + 1).ColCount();
     const LoadedCompetition loaded =
         sheets.ok() ? CompetitionOfWorkbook(sheets, colCounts, fileName, DecimalSeparator())
                     : LoadedCompetition{sheets.error, {}, {}};
@@ -46,15 +45,14 @@ bool TFormMain::LoadWorkbook(const QString& fileName) {
         return false;
     }
 
-    // The lists go into the grids as they are to stay (headers filled, times
+    // The lists go into the model as they are to stay (headers filled, times
     // reformatted), so the load is one event in the journal: 2,000 teams
     // journaled cell by cell were 2,000 events, each with a copy of the lists.
-    for (size_t i = 0; i < loaded.lists.size(); ++i) {
-        TSortGrid* grid = Lists[i + 1];
-        ReplaceGridRows(grid, loaded.lists[i]);
-        grid->SetSelectionRect(TGridRect{0, 1, grid->ColCount() - 1, 1});
-    }
-    ApplyLoadedLists(fileName);
+    CommitCellEdit(CurrentList);
+    Model.Load(fileName, loaded.lists);
+    for (size_t i = 1; i <= 4; ++i)
+        Lists[i]->SetSelectionRect(TGridRect{0, 1, Lists[i]->ColCount() - 1, 1});
+    ShowLoadedLists();
     // Lists built for missing sheets, and sheets taken by name against their
     // order: the operator checks them before the first run.
     QStringList notes;
@@ -86,7 +84,7 @@ bool TFormMain::OpenStartupWorkbook(const QStringList& arguments) {
     if (!sessionNote_.isEmpty()) StatusPanel1->setText(sessionNote_ + u';' + StatusPanel1->text());
     OpenFolder = QFileInfo(path).absolutePath();
     SaveFilterIndex = 1;
-    SaveFileName = path;
+    Model.SetSaveFileName(path);
     SetWorkbookTarget(path);
     return true;
 }

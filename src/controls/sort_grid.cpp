@@ -20,9 +20,10 @@ constexpr TGridOptions kDefaultOptions =
     TGridOptions(goFixedVertLine) | goFixedHorzLine | goVertLine | goHorzLine | goRangeSelect;
 } // namespace
 
-TSortGrid::TSortGrid(QWidget* parent) : QAbstractScrollArea(parent), FStore(5, 5), FOptions(kDefaultOptions) {
+TSortGrid::TSortGrid(QWidget* parent)
+    : QAbstractScrollArea(parent), FOwnStore(5, 5), FOptions(kDefaultOptions) {
     InitControlsResources();
-    FColWidths.assign(FStore.ColCount(), FDefaultColWidth);
+    FColWidths.assign(FStore->ColCount(), FDefaultColWidth);
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
@@ -85,14 +86,39 @@ TSortGrid::~TSortGrid() {
 // ---------------------------------------------------------------- cells
 
 QString TSortGrid::GetCell(int col, int row) const {
-    return FStore.Cell(col, row);
+    return FStore->Cell(col, row);
 }
 
 void TSortGrid::SetCell(int col, int row, const QString& text) {
     if (col < 0 || row < 0) return;
-    FStore.SetCell(col, row, text);
+    FStore->SetCell(col, row, text);
     InvalidateCell(col, row);
     if (col == FCol && row == FRow && FEditorMode && !FInEditorUpdate) UpdateEditor();
+}
+
+void TSortGrid::EditCell(int col, int row, const QString& text) {
+    const QString old = GetCell(col, row);
+    SetCell(col, row, text);
+    if (OnCellEdited && old != text) OnCellEdited(this, col, row, old);
+}
+
+// ---------------------------------------------------------------- the store
+
+void TSortGrid::SetStore(TCellStore* store) {
+    HideEditor();
+    FStore = store ? store : &FOwnStore;
+    ClampToCounts();
+}
+
+void TSortGrid::StoreChanged() {
+    // A bulk update catches up at its end.
+    if (FNowUpdating) return;
+    ClampToCounts();
+}
+
+void TSortGrid::StoreRowRemoved(int row, int oldRowCount) {
+    SetModified(true);
+    FollowRowRemoval(row, oldRowCount);
 }
 
 // ---------------------------------------------------------------- size
@@ -101,7 +127,7 @@ void TSortGrid::SetRowCount(int rows) {
     if (rows <= 0) rows = 1;
     const int oldRows = RowCount();
     if (rows == oldRows) return;
-    FStore.SetRowCount(rows);
+    FStore->SetRowCount(rows);
     // During a bulk update only the count is recorded; EndUpdate catches up.
     if (FNowUpdating) return;
     ClampToCounts();
@@ -112,7 +138,7 @@ void TSortGrid::SetColCount(int cols) {
     if (cols <= 0) cols = 1;
     const int oldCols = ColCount();
     if (cols == oldCols) return;
-    FStore.SetColCount(cols);
+    FStore->SetColCount(cols);
     FColWidths.resize(cols, FDefaultColWidth);
     if (FNowUpdating) return;
     ClampToCounts();

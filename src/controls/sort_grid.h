@@ -52,6 +52,7 @@ using TSelectCellEvent = std::function<void(TSortGrid* Sender, int ACol, int ARo
 using TDrawCellEvent = std::function<void(TSortGrid* Sender, QPainter& Canvas, int ACol, int ARow,
                                           const QRect& Rect, TGridDrawState State)>;
 using TKeyPressEvent = std::function<void(TSortGrid* Sender, QChar& Key)>;
+using TCellEditedEvent = std::function<void(TSortGrid* Sender, int ACol, int ARow, const QString& OldValue)>;
 
 // The table control of every list: text cells by (column, row), row 0 the
 // header, sortable by a click on a header cell, with per-cell formats, check-box,
@@ -83,15 +84,24 @@ public:
     void SetCell(int col, int row, const QString& text);
     TGridStrings RowStrings(int row) { return TGridStrings(this, TGridStrings::kRow, row); }
     TGridStrings ColumnStrings(int col) { return TGridStrings(this, TGridStrings::kColumn, col); }
-    const TCellStore& Store() const { return FStore; }
+    const TCellStore& Store() const { return *FStore; }
+    // The grid shows (and edits, sorts, filters) this store, which it does not
+    // own and which must outlive it or be handed back; null: its own again.
+    void SetStore(TCellStore* store);
+    // The store's owner changed cells or counts: extents, current cell,
+    // editor and scroll range follow, and the grid repaints.
+    void StoreChanged();
+    // ... took out data row `row` (oldRowCount before; a store of one data
+    // row only emptied it): the grid follows as after DeleteRow.
+    void StoreRowRemoved(int row, int oldRowCount);
 
     // ---- size ----
-    int RowCount() const { return FStore.RowCount(); }
+    int RowCount() const { return FStore->RowCount(); }
     // Outside a bulk update a new count sets Modified, goes to cell (0, 1)
     // through the selection check (OnSelectCell may refuse) and fires
     // OnSizeChanged; during one only the count is recorded.
     void SetRowCount(int rows);
-    int ColCount() const { return FStore.ColCount(); }
+    int ColCount() const { return FStore->ColCount(); }
     void SetColCount(int cols);
     int FixedRows() const { return RowCount() > 1 ? 1 : 0; }
     int FixedCols() const { return 0; }
@@ -236,6 +246,9 @@ public:
     TSelectCellEvent OnSelectCell;
     TDrawCellEvent OnDrawCell;
     TKeyPressEvent OnKeyPress;
+    // The operator changed a cell's text (typed, picked, ticked, or took a
+    // typed text back); OldValue is what it held before.
+    TCellEditedEvent OnCellEdited;
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TNotifyEvent OnTopLeftChanged;
@@ -278,6 +291,9 @@ private:
     bool HasGridFocus() const;
     void RemapRowHeights(const std::function<int(int)>& newIndex);
     void FollowRows(const std::function<int(int)>& newIndex);
+    void FollowRowRemoval(int row, int oldRows);
+    // A write on the operator's behalf: SetCell, then OnCellEdited.
+    void EditCell(int col, int row, const QString& text);
 
     // sort_grid_paint.cpp
     void PrepareCanvasFor(int col, int row, TGridDrawState state, TFormatOptions& fo) const;
@@ -336,7 +352,8 @@ private:
     void FilterOff();
     void ForgetRows();
 
-    TCellStore FStore;
+    TCellStore FOwnStore;
+    TCellStore* FStore = &FOwnStore;
     std::vector<int> FColWidths;
     std::map<int, int> FRowHeights; // only rows whose height differs from the default
     int FDefaultColWidth = 64;

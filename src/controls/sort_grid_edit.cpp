@@ -105,7 +105,7 @@ void TSortGrid::EditorTextEdited(const QString& text) {
     if (!FEditorMode) return;
     if (text == GetCell(FCol, FRow)) return;
     FInEditorUpdate = true;
-    SetCell(FCol, FRow, text);
+    EditCell(FCol, FRow, text);
     FInEditorUpdate = false;
     SetModified(true);
 }
@@ -145,7 +145,7 @@ bool TSortGrid::EditorKeyPress(QKeyEvent* event) {
         // Gives the cell back the text it had when the editor came to it, and
         // the grid the Modified it had then: nothing was changed after all.
         if (GetCell(FCol, FRow) != FEditOriginal) {
-            SetCell(FCol, FRow, FEditOriginal);
+            EditCell(FCol, FRow, FEditOriginal);
             FEditor->setText(FEditOriginal);
             SetModified(FEditModified);
         }
@@ -242,7 +242,7 @@ void TSortGrid::CommitComboList() {
     FComboList->hide();
     if (!item) return;
     const bool changed = text != GetCell(col, row);
-    SetCell(col, row, text);
+    EditCell(col, row, text);
     if (changed) SetModified(true);
     InvalidateCol(col);
     setFocus(Qt::OtherFocusReason);

@@ -6,7 +6,7 @@
 namespace zn {
 
 TSortStyle TSortGrid::DetectSortStyle(int col) const {
-    return zn::DetectSortStyle(FStore, col, QLocale());
+    return zn::DetectSortStyle(*FStore, col, QLocale());
 }
 
 // Sorts the data rows under bulk update, so the screen is redrawn once. The
@@ -29,7 +29,7 @@ void TSortGrid::SortByColumn(int col) {
         events.OnGetSortStyle = [this](int c, TSortStyle& style) { OnGetSortStyle(this, c, style); };
     TSortResult result;
     try {
-        result = SortRows(FStore, SortOptions, col, FSelectedRows, events, QLocale());
+        result = SortRows(*FStore, SortOptions, col, FSelectedRows, events, QLocale());
         if (result.Sorted) {
             // Order[n] is the old row now at n + 1; turned round, old row -> new row.
             std::vector<int> newRow(result.Order.size() + 1, 0);
@@ -56,7 +56,7 @@ void TSortGrid::SortByColumn(int col) {
 void TSortGrid::SetFiltered(bool on) {
     // Filtering again while filtered would park rows over the parked ones.
     if (on == FFiltered) return;
-    if (on && !CanStartFilter(FStore)) return;
+    if (on && !CanStartFilter(*FStore)) return;
     if (!on && FHiddenRows == 0) {
         FFiltered = false;
         return;
@@ -90,7 +90,7 @@ void TSortGrid::FilterOn() {
             return accepted;
         };
     }
-    FHiddenRows = FilterRows(FStore, accept);
+    FHiddenRows = FilterRows(*FStore, accept);
     ForgetRows();
     if (FHiddenRows < dataRows) SortByColumn(SortOptions.SortCol);
     ClampToCounts();
@@ -98,7 +98,7 @@ void TSortGrid::FilterOn() {
 }
 
 void TSortGrid::FilterOff() {
-    UnfilterRows(FStore, FHiddenRows);
+    UnfilterRows(*FStore, FHiddenRows);
     ForgetRows();
     FHiddenRows = 0;
     SortByColumn(SortOptions.SortCol);

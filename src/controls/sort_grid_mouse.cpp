@@ -257,7 +257,7 @@ void TSortGrid::StartRowDrag() {
     std::vector<int> rows = FSelectedRows;
     std::sort(rows.begin(), rows.end());
     for (int r : rows)
-        lines << FStore.Row(r, ColCount()).join(QLatin1Char('\t'));
+        lines << FStore->Row(r, ColCount()).join(QLatin1Char('\t'));
     auto* mime = new QMimeData;
     mime->setText(lines.join(QLatin1Char('\n')));
     auto* drag = new QDrag(this);

@@ -268,7 +268,7 @@ void TSortGrid::AutoSizeColumn(int col, bool force) {
     int widest = 0;
     bool anyText = false;
     // Rows past the last stored one are empty and measure 0.
-    const int rows = std::min(RowCount(), FStore.StoredRowExtent());
+    const int rows = std::min(RowCount(), FStore->StoredRowExtent());
     for (int row = 0; row < rows; ++row) {
         const QString text = GetCell(col, row);
         if (text.isEmpty()) continue;
@@ -303,7 +303,7 @@ void TSortGrid::SetCellChecked(int col, int row, bool value) {
     bool ellipsis = false;
     CellKinds(col, row, checkBox, combobox, ellipsis);
     if (!checkBox) return;
-    SetCell(col, row, value ? QStringLiteral("v") : QString());
+    EditCell(col, row, value ? QStringLiteral("v") : QString());
     InvalidateRow(row);
     if (OnSetChecked) OnSetChecked(this, col, row, value);
 }

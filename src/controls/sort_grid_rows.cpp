@@ -86,7 +86,7 @@ void TSortGrid::InsertRow(int row) {
     row = std::clamp(row, 1, std::max(1, RowCount() - 1));
     const int oldRows = RowCount();
     if (row >= oldRows - 1) row = oldRows; // at the last data row: append after it
-    FStore.InsertRow(row);
+    FStore->InsertRow(row);
     const auto shift = [row](int r) { return r >= row ? r + 1 : r; };
     RemapRowHeights(shift);
     FollowRows(shift);
@@ -105,13 +105,19 @@ void TSortGrid::InsertRow(int row) {
 void TSortGrid::DeleteRow(int row) {
     if (row < 0 || row >= RowCount()) throw EInvalidGridOperation(kIndexOutOfRange);
     SetModified(true);
-    if (RowCount() < 3) {
-        RowStrings(1).Clear();
+    const int oldRows = RowCount();
+    if (oldRows < 3)
+        FStore->ClearRow(1);
+    else
+        FStore->DeleteRow(row);
+    FollowRowRemoval(row, oldRows);
+}
+
+void TSortGrid::FollowRowRemoval(int row, int oldRows) {
+    if (oldRows < 3) {
         FollowRows([](int r) { return r == 1 ? -1 : r; }); // emptied: its edit is gone too
         UpdateEditor();
     } else {
-        const int oldRows = RowCount();
-        FStore.DeleteRow(row);
         const auto close = [row](int r) { return r == row ? -1 : (r > row ? r - 1 : r); };
         RemapRowHeights(close);
         FollowRows(close);
@@ -127,7 +133,7 @@ void TSortGrid::DeleteRow(int row) {
 void TSortGrid::InsertColumn(int col) {
     col = std::clamp(col, 0, ColCount());
     const int oldCols = ColCount();
-    FStore.InsertColumn(col);
+    FStore->InsertColumn(col);
     FColWidths.insert(FColWidths.begin() + col, FDefaultColWidth);
     // The new column arrives by a move from the end: the sorted column keeps
     // its data, and the grid counts as changed.
@@ -148,7 +154,7 @@ void TSortGrid::DeleteColumn(int col) {
     if (oldCols <= 1) {
         ColumnStrings(col).Clear();
     } else {
-        FStore.DeleteColumn(col);
+        FStore->DeleteColumn(col);
         FColWidths.erase(FColWidths.begin() + col);
         if (col < SortOptions.SortCol) --SortOptions.SortCol;
         SetModified(true);
@@ -169,7 +175,7 @@ void TSortGrid::MoveRow(int from, int to) {
     const bool editor = FEditorMode;
     FEditorMode = false;
     FEditor->hide();
-    FStore.MoveRow(from, to);
+    FStore->MoveRow(from, to);
     const auto moved = [from, to](int r) { return MovedIndex(r, from, to); };
     RemapRowHeights(moved);
     FollowRows(moved);
@@ -186,7 +192,7 @@ void TSortGrid::MoveColumn(int from, int to) {
     const bool editor = FEditorMode;
     FEditorMode = false;
     FEditor->hide();
-    FStore.MoveColumn(from, to);
+    FStore->MoveColumn(from, to);
     const int width = FColWidths[from];
     FColWidths.erase(FColWidths.begin() + from);
     FColWidths.insert(FColWidths.begin() + to, width);

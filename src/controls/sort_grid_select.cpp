@@ -238,9 +238,9 @@ void TSortGrid::ValidateCell() {
         bool valid = true;
         if (OnCellValidate) OnCellValidate(this, FValCol, FValRow, FValText, newValue, valid);
         if (valid) {
-            if (newValue != GetCell(FValCol, FValRow)) SetCell(FValCol, FValRow, newValue);
+            if (newValue != GetCell(FValCol, FValRow)) EditCell(FValCol, FValRow, newValue);
         } else {
-            SetCell(FValCol, FValRow, newValue != GetCell(FValCol, FValRow) ? newValue : FValText);
+            EditCell(FValCol, FValRow, newValue != GetCell(FValCol, FValRow) ? newValue : FValText);
             SetModified(FValModified);
         }
     }

@@ -24,10 +24,10 @@ void TGridStrings::SetStrings(int index, const QString& text) {
 void TGridStrings::Clear() {
     if (FIndex < 0) return;
     if (FKind == kRow) {
-        FGrid->FStore.ClearRow(FIndex);
+        FGrid->FStore->ClearRow(FIndex);
         FGrid->InvalidateRow(FIndex);
     } else {
-        FGrid->FStore.ClearColumn(FIndex, FGrid->RowCount());
+        FGrid->FStore->ClearColumn(FIndex, FGrid->RowCount());
         FGrid->InvalidateCol(FIndex);
     }
     if (FGrid->FEditorMode) FGrid->UpdateEditor();
@@ -41,8 +41,8 @@ void TGridStrings::Assign(const QStringList& source) {
 
 QStringList TGridStrings::ToStringList() const {
     if (FIndex < 0) return QStringList();
-    return FKind == kRow ? FGrid->FStore.Row(FIndex, FGrid->ColCount())
-                         : FGrid->FStore.Column(FIndex, FGrid->RowCount());
+    return FKind == kRow ? FGrid->FStore->Row(FIndex, FGrid->ColCount())
+                         : FGrid->FStore->Column(FIndex, FGrid->RowCount());
 }
 
 } // namespace zn

@@ -6,8 +6,8 @@
 
 namespace zn {
 
-QChar SystemDecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
+QChar DecimalSeparator() {
+    const QString point = QLocale().decimalPoint();
     return point.isEmpty() ? QChar(u'.') : point.front();
 }
 

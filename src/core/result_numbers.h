@@ -12,8 +12,10 @@ namespace zn {
 // locale holds "21.50" where this one writes "21,50", and a time read as no
 // number would silently drop its team from the results.
 
-// The separator the operator types and the lists show.
-QChar SystemDecimalSeparator();
+// The separator the operator types and the lists show: the application's
+// locale's (the program sets it at its start), the one rule for every list,
+// the run clock's times, the board and the live page.
+QChar DecimalSeparator();
 
 // Seconds from a cell: optional sign, digits, at most one decimal separator
 // ("," or "." whatever `separator` is), optional exponent; blanks around the

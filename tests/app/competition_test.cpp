@@ -227,10 +227,15 @@ TEST_F(Competition, StopsFindTheirTeamsAfterARowOfAResultListIsRemoved) {
     EXPECT_EQ(protocol->GetCell(pc::Zeit2, RowOfTeam(protocol, "6")), "20,50");
     EXPECT_EQ(RowOf(protocol, RowOfTeam(protocol, "2")), team2);
 
-    // A lane entry whose name is not the protocol's for that number writes
+    // A lane entry whose name is not the protocol's for that number (the name
+    // was changed in the protocol after the lane lists were made) writes
     // nothing and names lane, entry, time and reason.
-    QComboBox* lane2 = form->cbBuhn2;
-    lane2->setItemText(lane2->currentIndex(), "  8 FF Mühlbach");
+    const int row8 = RowOfTeam(protocol, "8");
+    const QString name8 = protocol->GetCell(pc::Name, row8);
+    protocol->SetCell(pc::Name, row8, "FF Mühlbach");
+    form->RebuildLaneLists(true);
+    form->cbBuhn2->setCurrentIndex(form->cbBuhn2->findText("  8 FF Mühlbach"));
+    protocol->SetCell(pc::Name, row8, name8);
     const QStringList team8 = RowOf(protocol, RowOfTeam(protocol, "8"));
     Run(1, 19000, 500);
     QCoreApplication::processEvents();

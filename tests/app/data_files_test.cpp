@@ -45,10 +45,7 @@ TEST(DataFilesOfTheConsole, FoundInTheDataFoldersInTheirOrder) {
     protocol->SetCell(1, 1, "Ost");
     protocol->SetCell(0, 2, "12");
     protocol->SetCell(1, 2, "West");
-    for (QComboBox* lane : {form.cbBuhn1, form.cbBuhn2}) {
-        lane->addItems({"  7 Ost", " 12 West"});
-        lane->setEnabled(true);
-    }
+    form.RebuildLaneLists();
     form.cbBuhn1->setCurrentIndex(0);
     form.cbBuhn2->setCurrentIndex(1);
     form.UpdateCommandStates();

@@ -120,7 +120,7 @@ TEST_F(JournalConsole, ListsStageAndPairComeBackAfterASessionThatDidNotEnd) {
     EXPECT_EQ(RowsOf(restarted->SortGrid2->Store()), protocol);
     EXPECT_EQ(restarted->cbBuhn1->currentText(), lane1);
     EXPECT_EQ(restarted->CurrentList, restarted->SortGrid2);
-    EXPECT_EQ(restarted->Hint, "Vorlauf");
+    EXPECT_EQ(restarted->Model.ListTitle(), "Vorlauf");
     restarted.reset(); // a clean end: no question next time
 
     Workbench third;

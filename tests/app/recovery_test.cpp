@@ -102,8 +102,8 @@ TEST_F(Recovery, JaBringsBackTheRunTheListAndTheSaveTargetsAndTheWorkbookIsNotLo
     EXPECT_EQ(restarted->CurrentList, restarted->SortGrid2);
     EXPECT_EQ(restarted->windowTitle(), title);
     EXPECT_TRUE(restarted->Startliste[1]->isEnabled());
-    EXPECT_EQ(restarted->WorkbookTarget, book);
-    EXPECT_EQ(restarted->SaveFileName, book);
+    EXPECT_EQ(restarted->Model.WorkbookTarget(), book);
+    EXPECT_EQ(restarted->Model.SaveFileName(), book);
     EXPECT_EQ(restarted->sbSaveX->toolTip(),
               "Aktuelle Liste speichern unter " + QDir::toNativeSeparators(book));
 
@@ -141,8 +141,8 @@ TEST_F(Recovery, TheLastWorkbookSavedToIsTheTargetAfterARestart) {
 
     again.modal.answer = TFDlgYesNo::mrYes;
     Start(again, restarted);
-    EXPECT_EQ(restarted->WorkbookTarget, wb.Path("Ergebnis.xlsx"));
-    EXPECT_EQ(restarted->SaveFileName, wb.Path("Aushang.txt"));
+    EXPECT_EQ(restarted->Model.WorkbookTarget(), wb.Path("Ergebnis.xlsx"));
+    EXPECT_EQ(restarted->Model.SaveFileName(), wb.Path("Aushang.txt"));
     EXPECT_EQ(restarted->SaveFilterIndex, 4);
 }
 
@@ -153,7 +153,7 @@ TEST_F(Recovery, NeinLoadsTheWorkbookAndNamesTheSessionKeptAside) {
     ASSERT_EQ(again.modal.asked.size(), 1);
     EXPECT_TRUE(restarted->OpenStartupWorkbook(Arguments()));
     EXPECT_EQ(restarted->SortGrid2->GetCell(pc::Zeit1, 5), "");
-    EXPECT_EQ(restarted->WorkbookTarget, book);
+    EXPECT_EQ(restarted->Model.WorkbookTarget(), book);
     const QStringList kept = QDir(again.Path("daten")).entryList({"*verworfen*"});
     ASSERT_FALSE(kept.isEmpty());
     EXPECT_TRUE(restarted->StatusPanel1->text().contains("aufbewahrt in"))

@@ -230,7 +230,7 @@ TEST_F(ResultFiles, SaveDialogOffersTheWrittenTypesAndDispatchesByType) {
     QTest::mouseClick(form->sbSave, Qt::LeftButton);
     EXPECT_TRUE(wb.Read(wb.Path("liste.txt")).startsWith("Nr.\tName\t"));
     EXPECT_EQ(form->SaveFilterIndex, 4);
-    EXPECT_EQ(form->SaveFileName, wb.Path("liste.txt"));
+    EXPECT_EQ(form->Model.SaveFileName(), wb.Path("liste.txt"));
 
     // Web page.
     wb.files.chosen = wb.Path("seite.html");
@@ -254,10 +254,10 @@ TEST_F(ResultFiles, SaveDialogOffersTheWrittenTypesAndDispatchesByType) {
 
 TEST_F(ResultFiles, CancelledOrFailedSave) {
     ShowProtocol({{"7", "Ost"}});
-    const QString before = form->SaveFileName;
+    const QString before = form->Model.SaveFileName();
     wb.files.accept = false;
     QTest::mouseClick(form->sbSave, Qt::LeftButton);
-    EXPECT_EQ(form->SaveFileName, before);
+    EXPECT_EQ(form->Model.SaveFileName(), before);
     EXPECT_EQ(form->SaveFilterIndex, 2);
 
     wb.files.accept = true;
@@ -291,7 +291,7 @@ TEST_F(ResultFiles, FailedLoadDoesNotBecomeTheWorkbookTarget) {
     wb.files.chosen = wb.Path("Vorlauf.xlsx");
     QTest::mouseClick(form->sbLoad, Qt::LeftButton);
     EXPECT_EQ(form->sbSaveX->toolTip(), hint);
-    EXPECT_NE(form->SaveFileName, wb.files.chosen);
+    EXPECT_NE(form->Model.SaveFileName(), wb.files.chosen);
     EXPECT_EQ(wb.modal.messages.size(), 1);
 }
 
@@ -303,7 +303,7 @@ TEST_F(ResultFiles, LoadedListsOpenTheStagesTheFileNames) {
         EXPECT_EQ(form->Startliste[s]->isEnabled(), s == 4) << s;
     EXPECT_EQ(form->CurrentList, form->SortGrid1);
     EXPECT_TRUE(form->StageEntry(41)->isChecked());
-    EXPECT_EQ(form->Hint, "Halbfinale Kreis");
+    EXPECT_EQ(form->Model.ListTitle(), "Halbfinale Kreis");
     EXPECT_EQ(form->windowTitle(), "Halbfinale Kreis: " + TFormMain::kAppTitle);
     EXPECT_EQ(form->StatusPanel0->text(), "3");
     EXPECT_EQ(form->cbBuhn1->count(), 2) << "blank keys are skipped";

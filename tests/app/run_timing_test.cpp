@@ -35,10 +35,7 @@ protected:
         protocol->SetCell(1, 1, "Ost");
         protocol->SetCell(0, 2, "12");
         protocol->SetCell(1, 2, "West");
-        for (QComboBox* lane : {form->cbBuhn1, form->cbBuhn2}) {
-            lane->addItems({"  7 Ost", " 12 West"});
-            lane->setEnabled(true);
-        }
+        form->RebuildLaneLists();
         form->cbBuhn1->setCurrentIndex(0);
         form->cbBuhn2->setCurrentIndex(1);
         form->UpdateCommandStates();
@@ -293,8 +290,13 @@ TEST_F(RunTiming, ResetWithTwoEntriesSwapsTheLanesOnce) {
 }
 
 TEST_F(RunTiming, ResetWalksThroughPairsThenSwapsSides) {
-    for (QComboBox* lane : {form->cbBuhn1, form->cbBuhn2})
-        lane->addItems({" 20 Nord", " 21 Sued"});
+    TSortGrid* protocol = form->SortGrid2;
+    protocol->SetRowCount(5);
+    protocol->SetCell(0, 3, "20");
+    protocol->SetCell(1, 3, "Nord");
+    protocol->SetCell(0, 4, "21");
+    protocol->SetCell(1, 4, "Sued");
+    form->RebuildLaneLists();
     const std::pair<int, int> expected[] = {{2, 3}, {1, 0}, {3, 2}, {1, 0}};
     for (const auto& [one, two] : expected) {
         form->mResetClick(form->bRESET);
@@ -312,8 +314,14 @@ TEST_F(RunTiming, StartNeedsTwoDifferentTeams) {
 }
 
 TEST_F(RunTiming, UnknownTeamKeepsTheTimeAndTellsTheOperator) {
-    form->cbBuhn1->addItem(" 99 Gast");
+    // A lane left on a team that has gone from the protocol since.
+    TSortGrid* protocol = form->SortGrid2;
+    protocol->SetRowCount(4);
+    protocol->SetCell(0, 3, "99");
+    protocol->SetCell(1, 3, "Gast");
+    form->RebuildLaneLists();
     form->cbBuhn1->setCurrentIndex(2);
+    protocol->SetRowCount(3);
     Start();
     wb.clock.now += 21500;
     form->mSTOP1Click();

@@ -97,7 +97,8 @@ TEST_F(ListExport, WorkbookFromTheSaveDialogHoldsTheListsAndTheFinalHasThreeShee
     EXPECT_TRUE(SharedStrings(file).contains("FF \"Nord\""));
     EXPECT_TRUE(wb.modal.messages.isEmpty()) << wb.modal.messages.join('\n').toStdString();
 
-    form->Startliste[kFinalStage]->setEnabled(true);
+    form->ApplyLoadedLists(wb.Path("Finale Kreis.xlsx"));
+    ASSERT_TRUE(form->Startliste[kFinalStage]->isEnabled());
     SaveAs(wb.Path("Finale"), 1);
     EXPECT_EQ(SheetNames(wb.Path("Finale.xlsx")), AllSheets().mid(0, 3));
 }
@@ -183,7 +184,7 @@ TEST_F(ListExport, ExcelButtonOpensAFreshWorkbookAndSavesNothing) {
     const QString shown = wb.shell.opened[0];
     EXPECT_TRUE(shown.endsWith(".xlsx"));
     EXPECT_EQ(SheetNames(shown), AllSheets());
-    EXPECT_NE(QFileInfo(shown).absolutePath(), QFileInfo(form->SaveFileName).absolutePath());
+    EXPECT_NE(QFileInfo(shown).absolutePath(), QFileInfo(form->Model.SaveFileName()).absolutePath());
     QFile::remove(shown);
     EXPECT_TRUE(wb.modal.messages.isEmpty());
 }

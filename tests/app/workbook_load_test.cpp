@@ -81,7 +81,7 @@ TEST_F(WorkbookLoad, TeamsReachTheLanesAndTheStageOpens) {
     EXPECT_EQ(form->cbBuhn1->currentText(), QString::fromUtf8("  1 Löschzug Nord"));
     EXPECT_EQ(form->cbBuhn2->currentText(), QString::fromUtf8("  2 Wehr Mühlbach & Tal"));
     EXPECT_TRUE(form->bSTART->isEnabled());
-    EXPECT_EQ(form->SaveFileName, path);
+    EXPECT_EQ(form->Model.SaveFileName(), path);
 
     // The protocol's times come with two decimals, its penalties as they were.
     EXPECT_EQ(TeamRow(form->SortGrid2, "1"),
@@ -124,7 +124,7 @@ TEST_F(WorkbookLoad, BrokenFileChangesNothing) {
     EXPECT_TRUE(AllLists() == before);
     EXPECT_EQ(form->windowTitle(), caption);
     EXPECT_FALSE(form->Startliste[5]->isEnabled());
-    EXPECT_EQ(form->SaveFileName, good);
+    EXPECT_EQ(form->Model.SaveFileName(), good);
 }
 
 // Sheets named like the lists in another order load by their names, and the
@@ -158,7 +158,7 @@ TEST_F(WorkbookLoad, ListsComeByTheirSheetNamesAndFormulasWithoutValuesAreRefuse
         "Formeln ohne gespeicherte Werte – bitte in der Tabellenkalkulation öffnen und speichern"))
         << wb.modal.messages.front().toStdString();
     EXPECT_TRUE(AllLists() == before);
-    EXPECT_EQ(form->SaveFileName, swapped);
+    EXPECT_EQ(form->Model.SaveFileName(), swapped);
 }
 
 // `zeitnahme "Vorlauf Kreis.xlsx"` from the file manager: a name relative to
@@ -175,7 +175,7 @@ TEST_F(WorkbookLoad, WorkbookNamedOnTheCommandLine) {
     const QString path = Fixture("Vorlauf.ods", "Vorlauf Kreis.ods");
     ASSERT_TRUE(form->OpenStartupWorkbook({"zeitnahme", "-nograb", "Vorlauf Kreis.ods"}));
     EXPECT_EQ(wb.modal.messages.size(), 1);
-    EXPECT_EQ(form->SaveFileName, QFileInfo(path).absoluteFilePath());
+    EXPECT_EQ(form->Model.SaveFileName(), QFileInfo(path).absoluteFilePath());
     EXPECT_EQ(form->cbBuhn1->count(), 3);
     EXPECT_TRUE(form->Startliste[1]->isEnabled());
 }
