@@ -285,7 +285,7 @@ public:
         loaded.kind = zn::CompetitionEventKind::ListsLoaded;
         loaded.team = teams[0];
         loaded.team2 = teams[1];
-        loaded.lists = {{2, zn::RowsOf(form_->SortGrid2->Store())}};
+        loaded.lists = {{2, form_->Model.Rows(2)}};
         follower_.CompetitionChanged(loaded);
         stops_.ticks = &ticks_;
         form_->Model.Events().Subscribe(&follower_);

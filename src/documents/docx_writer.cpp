@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QLoggingCategory>
-#include <algorithm>
 #include <pugixml.hpp>
 
 namespace zn {

@@ -1,30 +1,8 @@
 #include "documents/ods_styles.h"
 
+#include "documents/xml_local_names.h"
+
 namespace zn::workbook {
-
-namespace {
-
-// "number:time-style" and "n:time-style" are the same element to us.
-std::string_view Local(const char* name) {
-    const std::string_view n(name);
-    const auto colon = n.find(':');
-    return colon == std::string_view::npos ? n : n.substr(colon + 1);
-}
-
-pugi::xml_attribute Attr(pugi::xml_node node, std::string_view name) {
-    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
-        if (Local(a.name()) == name) return a;
-    return {};
-}
-
-// <number:seconds> is a child of the time style.
-bool HasChild(pugi::xml_node node, std::string_view name) {
-    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling())
-        if (c.type() == pugi::node_element && Local(c.name()) == name) return true;
-    return false;
-}
-
-} // namespace
 
 void OdsStyles::Add(pugi::xml_node root) {
     for (pugi::xml_node c = root.first_child(); c; c = c.next_sibling()) {
@@ -39,7 +17,7 @@ void OdsStyles::AddStyles(pugi::xml_node container) {
         const std::string_view kind = Local(s.name());
         const std::string name = Attr(s, "name").value();
         if (kind == "time-style") {
-            timeStyles_[name] = HasChild(s, "seconds") ? OdsTimeStyle::RunTime : OdsTimeStyle::ClockTime;
+            timeStyles_[name] = Child(s, "seconds") ? OdsTimeStyle::RunTime : OdsTimeStyle::ClockTime;
         } else if (kind == "style") {
             const std::string_view family = Attr(s, "family").value();
             if (family == "table-cell") {

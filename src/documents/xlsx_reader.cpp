@@ -3,6 +3,7 @@
 // names, with or without namespace prefixes), and all of them must give the
 // same cells.
 #include "documents/workbook_formats.h"
+#include "documents/xml_local_names.h"
 
 #include <QDir>
 #include <QHash>
@@ -19,31 +20,6 @@ namespace {
 // "0:00:21,50", a column formatted "mm:ss,00" or "[h]:mm"); a time without
 // them ("hh:mm") is a clock time.
 enum class DateKind { None, Date, ClockTime, RunTime, DateTime };
-
-// "x:row" and "row" are the same element to us.
-std::string_view Local(const char* name) {
-    const std::string_view n(name);
-    const auto colon = n.find(':');
-    return colon == std::string_view::npos ? n : n.substr(colon + 1);
-}
-
-pugi::xml_node Child(pugi::xml_node node, std::string_view name) {
-    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling())
-        if (c.type() == pugi::node_element && Local(c.name()) == name) return c;
-    return {};
-}
-
-template <typename F> void EachChild(pugi::xml_node node, std::string_view name, F&& f) {
-    for (pugi::xml_node c = node.first_child(); c; c = c.next_sibling())
-        if (c.type() == pugi::node_element && Local(c.name()) == name) f(c);
-}
-
-// The attribute whatever prefix it carries ("r:id" for "id").
-pugi::xml_attribute Attr(pugi::xml_node node, std::string_view name) {
-    for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
-        if (Local(a.name()) == name) return a;
-    return {};
-}
 
 QString Text(const char* utf8) {
     return QString::fromUtf8(utf8);

@@ -24,17 +24,13 @@ using namespace zn::test;
 
 namespace {
 
-class Board : public ::testing::Test {
+class Board : public ActiveForm {
 protected:
-    Workbench wb;
-    std::unique_ptr<TFormMain> form;
-
     void SetUp() override {
-        form = wb.MakeForm();
-        ASSERT_TRUE(Workbench::ShowActive(*form));
+        ActiveForm::SetUp();
+        if (HasFatalFailure()) return;
         wb.LoadExample(*form);
     }
-    void TearDown() override { form.reset(); }
 
     BoardWindow* Open() {
         QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);

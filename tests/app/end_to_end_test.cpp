@@ -17,18 +17,8 @@ using namespace zn::test;
 
 namespace {
 
-class EndToEnd : public ::testing::Test {
+class EndToEnd : public ActiveForm {
 protected:
-    Workbench wb;
-    std::unique_ptr<TFormMain> form;
-
-    void SetUp() override {
-        form = wb.MakeForm();
-        ASSERT_TRUE(Workbench::ShowActive(*form));
-    }
-
-    void TearDown() override { form.reset(); }
-
     // One run: lane `first` stops after `firstMs`, the other lane `secondMs` later.
     void Run(int first, int firstMs, int secondMs) {
         ASSERT_TRUE(form->bSTART->isEnabled());

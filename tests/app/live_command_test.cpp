@@ -13,16 +13,8 @@ using namespace zn::test;
 
 namespace {
 
-class LiveCommand : public ::testing::Test {
+class LiveCommand : public ActiveForm {
 protected:
-    Workbench wb;
-    std::unique_ptr<TFormMain> form;
-
-    void SetUp() override {
-        form = wb.MakeForm();
-        ASSERT_TRUE(Workbench::ShowActive(*form));
-    }
-    void TearDown() override { form.reset(); }
     bool SavedActive() const {
         return QSettings(wb.SettingsPath(), QSettings::IniFormat).value("LiveSeite/Aktiv").toBool();
     }

@@ -20,14 +20,11 @@ using namespace zn::test;
 
 namespace {
 
-class RunTiming : public ::testing::Test {
+class RunTiming : public ActiveForm {
 protected:
-    Workbench wb;
-    std::unique_ptr<TFormMain> form;
-
     void SetUp() override {
-        form = wb.MakeForm();
-        ASSERT_TRUE(Workbench::ShowActive(*form));
+        ActiveForm::SetUp();
+        if (HasFatalFailure()) return;
         // Two teams in the time protocol and on the lane lists.
         TSortGrid* protocol = form->SortGrid2;
         protocol->SetRowCount(3);
@@ -40,8 +37,6 @@ protected:
         form->cbBuhn2->setCurrentIndex(1);
         form->UpdateCommandStates();
     }
-
-    void TearDown() override { form.reset(); }
 
     QString Shown(int lane) const {
         QString s;

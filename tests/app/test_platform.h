@@ -307,6 +307,19 @@ private:
     int master_;
 };
 
+// The console shown and active, as the operator finds it at start-up.
+class ActiveForm : public ::testing::Test {
+protected:
+    Workbench wb;
+    std::unique_ptr<TFormMain> form;
+
+    void SetUp() override {
+        form = wb.MakeForm();
+        ASSERT_TRUE(Workbench::ShowActive(*form));
+    }
+    void TearDown() override { form.reset(); }
+};
+
 class ShownForm : public ::testing::Test {
 protected:
     Workbench wb;
