@@ -14,8 +14,8 @@
 // source for that change minus the change; handled = the moment the console
 // emits the lane's time minus the change. CPU = the console process's CPU
 // time over the wall time of the runs.
+#include "app/console_probe.h"
 #include "app/demo_console.h"
-#include "app/main_window.h"
 #include "comms/com_port.h"
 #include "comms/serial_devices.h"
 #include "comms/simulated_serial.h"
@@ -270,9 +270,9 @@ public:
         store.sync();
         services_ = platform_.Platform();
         services_.serial = &devices_;
-        form_ = std::make_unique<zn::TFormMain>(services_);
+        form_ = std::make_unique<zn::ConsoleProbe>(services_);
         form_->UseResultFolder(zn::OutputLocation{folder, true});
-        form_->resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
+        form_->resize(zn::ConsoleProbe::kDesignWidth, zn::ConsoleProbe::kDesignHeight);
         QStringList teams;
         for (int i = 1; i <= 20; ++i)
             teams << zn::TeamKey(QString::number(i), QStringLiteral("FF Wehr %1").arg(i));
@@ -375,7 +375,7 @@ private:
     OneSimulatedDevice devices_;
     zn::SilentPlatform platform_;
     zn::PlatformServices services_;
-    std::unique_ptr<zn::TFormMain> form_;
+    std::unique_ptr<zn::ConsoleProbe> form_;
     zn::LivePageServer server_{&serverTicks_};
     zn::BoardFollower follower_;
     StopSamples stops_;

@@ -8,8 +8,8 @@
 // With --port, COM1 stands for a simulated device ("sim:bench") and the lanes
 // stop on its DSR and CTS, so a reader thread waits on the device meanwhile,
 // as at a competition with the timing contacts plugged in.
+#include "app/console_probe.h"
 #include "app/demo_console.h"
-#include "app/main_window.h"
 #include "app/platform_qt.h"
 #include "comms/com_port.h"
 #include "comms/system_serial_devices.h"
@@ -88,13 +88,13 @@ int main(int argc, char* argv[]) {
         services.serial = &serial;
     }
 
-    zn::TFormMain form(services);
+    zn::ConsoleProbe form(services);
     if (withPort && !form.ComPort1->Connected()) {
         std::fprintf(stderr, "COM1 (sim:bench) did not open\n");
         return 1;
     }
     form.UseResultFolder(zn::OutputLocation{dir.path(), true});
-    form.resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
+    form.resize(zn::ConsoleProbe::kDesignWidth, zn::ConsoleProbe::kDesignHeight);
     zn::PutDemoTeams(form, {QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid")});
     form.show();
 

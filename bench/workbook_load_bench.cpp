@@ -8,8 +8,8 @@
 // a busy machine the wall time is mostly waiting for a core) and how much the
 // journal's files grew with it.
 //   build-bench/bin/workbook_load_bench [loads] [teams]
+#include "app/console_probe.h"
 #include "app/demo_console.h"
-#include "app/main_window.h"
 #include "app/platform.h"
 #include "core/protocol_row.h"
 #include "documents/workbook_writer.h"
@@ -126,9 +126,9 @@ int main(int argc, char* argv[]) {
     zn::PlatformServices platform = silent.Platform();
     platform.files = &dialogs;
     platform.dataFolder = dir.filePath(QStringLiteral("daten"));
-    auto form = std::make_unique<zn::TFormMain>(platform);
+    auto form = std::make_unique<zn::ConsoleProbe>(platform);
     form->UseResultFolder(zn::OutputLocation{folder, true});
-    form->resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
+    form->resize(zn::ConsoleProbe::kDesignWidth, zn::ConsoleProbe::kDesignHeight);
     form->show();
     form->StartJournal();
     if (!form->Journal()) {

@@ -3,8 +3,8 @@
 // with a second file name also the spectator board at a projector's
 // 1920 x 1080, with names as long as real ones.
 #include "app/board_window.h"
+#include "app/console_probe.h"
 #include "app/demo_console.h"
-#include "app/main_window.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/led.h"
 #include "controls/sort_grid.h"
@@ -90,8 +90,8 @@ int main(int argc, char* argv[]) {
     StillClock clock;
     zn::SilentPlatform platform(clock, dir.path());
 
-    zn::TFormMain form(platform.Platform());
-    form.resize(zn::TFormMain::kDesignWidth, zn::TFormMain::kDesignHeight);
+    zn::ConsoleProbe form(platform.Platform());
+    form.resize(zn::ConsoleProbe::kDesignWidth, zn::ConsoleProbe::kDesignHeight);
     zn::PutDemoTeams(form, {QStringLiteral("  1 FF Kronvik"), QStringLiteral("  2 FF Zevezodid"),
                             QStringLiteral("  3 FF Rozodiroz")});
     form.show();
@@ -113,7 +113,7 @@ int main(int argc, char* argv[]) {
     if (argc > 2) {
         const QString boardOut = QString::fromLocal8Bit(argv[2]);
         form.ToggleBoard();
-        zn::BoardWindow* board = form.SpectatorBoard;
+        zn::BoardWindow* board = form.BoardWindowOpened();
         board->showNormal();
         // Offscreen the only screen is 800 x 600; the picture is the projector's.
         board->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

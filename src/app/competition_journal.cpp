@@ -1,25 +1,17 @@
 // The competition journal: every event of the run cycle and the lists goes
 // into the day's SQLite journal before the console shows it, and a start after
 // a session that did not end offers to rebuild the lists from it.
-#include "app/file_filters.h"
-#include "app/journal_window.h"
-#include "app/main_window.h"
+#include "app/competition_journal.h"
 
-#include "controls/sort_grid.h"
-#include "core/journal_lines.h"
-#include "core/stages.h"
-#include "core/tag.h"
+#include "app/console_host.h"
+#include "app/journal_window.h"
+#include "core/competition/competition_model.h"
 #include "journal/journal.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
-#include <QMenu>
-#include <QStatusBar>
 #include <QToolButton>
-#include <algorithm>
 
 namespace zn {
 
@@ -61,24 +53,55 @@ QString RecoverQuestion(const std::vector<JournalEntry>& readable) {
 
 } // namespace
 
-void TFormMain::StartJournal() {
+CompetitionJournal::CompetitionJournal(ConsoleHost& host, const PlatformServices& platform)
+    : host_(host), platform_(platform) {
+    QWidget& window = host.HostWindow();
+    notice_ = host.AddLastingNotice(QStringLiteral("StatusPanelJournal"));
+    button_ = new QToolButton(&window);
+    button_->setObjectName(QStringLiteral("bJournal"));
+    button_->setText(QStringLiteral("Änderungsprotokoll"));
+    button_->setToolTip(QStringLiteral("Alle Zeiten und Korrekturen des Tages (Strg+J)"));
+    button_->setAutoRaise(true);
+    button_->setFocusPolicy(Qt::NoFocus);
+    host.AddToStatusBar(button_);
+    QObject::connect(button_, &QToolButton::clicked, &window, [this] { ShowWindow(); });
+    action_ = new QAction(QStringLiteral("Änderungsprotokoll"), &window);
+    action_->setObjectName(QStringLiteral("Aenderungsprotokoll1"));
+    action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    action_->setShortcutContext(Qt::WindowShortcut);
+    window.addAction(action_);
+    QObject::connect(action_, &QAction::triggered, &window, [this] { ShowWindow(); });
+}
+
+CompetitionJournal::~CompetitionJournal() {
+    // Its parts go with it; the window they sit in may stay a little longer.
+    delete window_;
+    delete button_;
+    delete action_;
+    delete notice_;
+    if (!journal_) return;
+    host_.HostModel().Events().Unsubscribe(follower_.get());
+    journal_->Close();
+}
+
+void CompetitionJournal::Start() {
     if (platform_.dataFolder.isEmpty() || journal_) return;
     journal_ = std::make_unique<EventJournal>();
-    journal_->OnProblem = [this](const QString& problem) { JournalProblem(problem); };
+    journal_->OnProblem = [this](const QString& problem) { Problem(problem); };
     const QString today = EventJournal::FileFor(platform_.dataFolder, QDate::currentDate());
     const QString latest = EventJournal::Latest(platform_.dataFolder);
     // A session that did not end before midnight is found in its own day's file.
     const QString first = latest.isEmpty() ? today : latest;
     JournalOpening opening = journal_->Open(first);
     if (opening.found == JournalFound::Damaged || opening.found == JournalFound::Unwritable)
-        TellOperator(opening.message, true);
-    if (opening.found == JournalFound::Unwritable) JournalProblem(opening.message);
+        host_.TellOperator(opening.message, true);
+    if (opening.found == JournalFound::Unwritable) Problem(opening.message);
     const bool offer = (opening.found == JournalFound::Unclean || opening.found == JournalFound::Damaged) &&
                        !opening.readable.empty();
     bool restore = false;
     QString keptAside;
     if (offer) {
-        restore = FDlgYesNo && AskYesNo(RecoverQuestion(opening.readable));
+        restore = host_.AskOperator(RecoverQuestion(opening.readable));
         // "Nein": the old journal is kept under another name, never deleted.
         if (!restore && opening.found == JournalFound::Unclean)
             keptAside = journal_->SetAside(QStringLiteral("verworfen"));
@@ -87,67 +110,43 @@ void TFormMain::StartJournal() {
         journal_->Close();
         journal_->Open(today);
     }
-    journalFollower_ = std::make_unique<JournalFollower>(*journal_, [this] {
-        JournalProblem(QStringLiteral("Das Änderungsprotokoll kommt nicht nach (Datenträger langsam)."));
+    follower_ = std::make_unique<JournalFollower>(*journal_, [this] {
+        Problem(QStringLiteral("Das Änderungsprotokoll kommt nicht nach (Datenträger langsam)."));
     });
-    Model.Events().Subscribe(journalFollower_.get());
+    host_.HostModel().Events().Subscribe(follower_.get());
     if (restore) {
+        // The recovery is the fold of the events read, nothing else.
         CompetitionState state;
         for (const JournalEntry& entry : opening.readable)
             ApplyEvent(state, entry.event);
-        RestoreCompetition(state);
+        host_.ShowRestored(state, QStringLiteral(" Wiederhergestellt: %1 aus dem Änderungsprotokoll")
+                                      .arg(EventCount(state.events)));
     } else if (!keptAside.isEmpty()) {
-        sessionNote_ =
+        const QString note =
             QStringLiteral(" Die letzte Sitzung bleibt aufbewahrt in ") + QDir::toNativeSeparators(keptAside);
-        StatusPanel1->setText(sessionNote_);
+        host_.KeepSessionNote(note);
+        host_.SetMessage(note);
     }
 }
 
-void TFormMain::JournalProblem(const QString& problem) {
-    StatusPanelJournal->setText(problem);
-    StatusPanelJournal->setVisible(!problem.isEmpty());
+void CompetitionJournal::Problem(const QString& problem) {
+    notice_->setText(problem);
+    notice_->setVisible(!problem.isEmpty());
 }
 
-int TFormMain::ListKind(const TSortGrid* list) const {
-    for (int k = 1; k <= 4; ++k)
-        if (Lists[k] == list) return k;
-    return 0;
-}
-
-// The lists, the shown list, the lanes' pair and where the competition is
-// saved come back in the model; the window shows them and takes the folders
-// of its dialogs from the files.
-void TFormMain::RestoreCompetition(const CompetitionState& state) {
-    Model.Restore(state);
-    ShowLoadedLists();
-    if (QAction* entry = StageEntry(state.stageTag)) ShowListEntry(entry);
-    ShowLanes(false, false);
-    UpdateCommandStates();
-    if (!state.fileName.isEmpty()) OpenFolder = QFileInfo(state.fileName).absolutePath();
-    if (!state.saveFileName.isEmpty()) {
-        SaveFolder = QFileInfo(state.saveFileName).absolutePath();
-        SaveFilterIndex = SaveTypeIndex(SaveFilter, state.saveFileName);
-    }
-    SetWorkbookTarget(Model.WorkbookTarget());
-    restored_ = true;
-    sessionNote_ =
-        QStringLiteral(" Wiederhergestellt: %1 aus dem Änderungsprotokoll").arg(EventCount(state.events));
-    StatusPanel1->setText(sessionNote_);
-}
-
-void TFormMain::ShowJournalWindow() {
+void CompetitionJournal::ShowWindow() {
     if (!journal_) {
-        TellOperator(QStringLiteral("Es wird kein Änderungsprotokoll geführt."), false);
+        host_.TellOperator(QStringLiteral("Es wird kein Änderungsprotokoll geführt."), false);
         return;
     }
-    if (!ChangeLog) {
-        ChangeLog = new JournalWindow(*journal_, platform_.files, this);
-        ChangeLog->Tell = [this](const QString& text, bool error) { TellOperator(text, error); };
+    if (!window_) {
+        window_ = new JournalWindow(*journal_, platform_.files, &host_.HostWindow());
+        window_->Tell = [this](const QString& text, bool error) { host_.TellOperator(text, error); };
     }
-    ChangeLog->Refresh();
-    ChangeLog->show();
-    ChangeLog->raise();
-    ChangeLog->activateWindow();
+    window_->Refresh();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
 }
 
 } // namespace zn

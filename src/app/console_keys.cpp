@@ -45,10 +45,6 @@ void TFormMain::BuildMenu() {
                   [this] { bHelpClick(); });
     Drucker1 = item(QStringLiteral("Drucker1"), QStringLiteral("&Drucker"), QKeySequence(Qt::ALT | Qt::Key_D),
                     [this] { Drucker1Click(); });
-    Aenderungsprotokoll1 = item(QStringLiteral("Aenderungsprotokoll1"), QStringLiteral("Änderungsprotokoll"),
-                                QKeySequence(Qt::CTRL | Qt::Key_J), [this] { ShowJournalWindow(); });
-    Anzeigetafel1 = item(QStringLiteral("Anzeigetafel1"), QStringLiteral("Anzeigetafel"),
-                         QKeySequence(Qt::CTRL | Qt::Key_T), [this] { ToggleBoard(); });
     Beenden1 = item(QStringLiteral("Beenden1"), QStringLiteral("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_B),
                     [this] { bExitClick(); });
     SetTag(mSTOP1, 0);

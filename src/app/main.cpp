@@ -1,4 +1,5 @@
 #include "app/application_setup.h"
+#include "app/console_features.h"
 #include "app/main_window.h"
 #include "app/platform_qt.h"
 #include "comms/system_serial_devices.h"
@@ -35,13 +36,15 @@ int main(int argc, char* argv[]) {
     zn::TFormMain formMain(platform);
     // The dialogs and the preview window belong to the main window: they go
     // with it, after its shut-down has used them for the last time.
-    formMain.SetSettingsDialog(
-        new zn::TCfgDialog(formMain.AvailablePorts, &formMain.CertificateLines, &formMain));
+    formMain.SetSettingsDialog(new zn::TCfgDialog(formMain.PortsFound(), formMain.Certificates(), &formMain));
     formMain.SetYesNoDialog(new zn::TFDlgYesNo(&formMain));
     formMain.SetPreviewWindow(new zn::TFormPP(&formMain));
+    // The journal, the board and the live page follow the window's
+    // competition; they go before the window.
+    zn::ConsoleFeatures features(formMain, platform);
     formMain.show();
-    formMain.StartJournal();
-    formMain.StartLivePage();
+    features.journal.Start();
+    features.live.Start();
     formMain.OpenStartupWorkbook(QCoreApplication::arguments());
     return QApplication::exec();
 }

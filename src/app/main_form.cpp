@@ -131,24 +131,20 @@ void TFormMain::BuildForm() {
     BuildTimers();
     BuildComPorts();
     BindListHandlers();
-    BuildJournalAccess();
-    BuildBoardAccess();
-    BuildLiveAccess();
     AlignControls();
 }
 
-// The change log sits at the right end of the status bar, where it moves none
-// of the console's controls; its notice goes beside it.
-void TFormMain::BuildJournalAccess() {
-    StatusPanelJournal = AddLastingNotice(QStringLiteral("StatusPanelJournal"));
-    bJournal = new QToolButton(StatusBar1);
-    bJournal->setObjectName(QStringLiteral("bJournal"));
-    bJournal->setText(QStringLiteral("Änderungsprotokoll"));
-    bJournal->setToolTip(QStringLiteral("Alle Zeiten und Korrekturen des Tages (Strg+J)"));
-    bJournal->setAutoRaise(true);
-    bJournal->setFocusPolicy(Qt::NoFocus);
-    StatusBar1->addPermanentWidget(bJournal);
-    connect(bJournal, &QToolButton::clicked, this, [this] { ShowJournalWindow(); });
+void TFormMain::AddToStatusBar(QWidget* widget) {
+    widget->setParent(StatusBar1);
+    StatusBar1->addPermanentWidget(widget);
+}
+
+void TFormMain::SetMessage(const QString& text) {
+    StatusPanel1->setText(text);
+}
+
+void TFormMain::SetStatusBarTip(const QString& tip) {
+    StatusBar1->setToolTip(tip);
 }
 
 void TFormMain::BuildTopBand() {

@@ -11,8 +11,6 @@
 #include "core/data_files.h"
 #include "core/main_layout.h"
 #include "core/tag.h"
-#include "journal/journal.h"
-#include "live/live_server.h"
 #include "print/form_pp.h"
 #include "print/print_preview.h"
 #include "settings/dlg_yes_no.h"
@@ -107,12 +105,33 @@ void TFormMain::Click(QAction* item) {
 }
 
 void TFormMain::FormCreate() {
-    // 1. Caption
     setWindowTitle(kAppTitle + QStringLiteral(" v. " ZN_VERSION));
-    // 2. Data files: the working folder, beside the program, then the
-    // installed data folder.
+    FindDataFiles();
+    Lists = {nullptr, SortGrid1, SortGrid2, SortGrid3, SortGrid4};
+    CurrentList = SortGrid1;
+    ReadSettings();
+    ReadClassList();
+    // The false start lies exactly over START, hidden.
+    bFSTART->setGeometry(bSTART->geometry());
+    bFSTART->hide();
+    PrepareResultFiles();
+    SaveFilterIndex = Settings.filterIndex;
+    PrepareCues();
+    FindPorts();
+    PrepareFileDialogs();
+    TimerDateTimer();
+    OpenComPorts();
+    WriteListHeaders();
+    // The run keys act only during a run.
+    SetRunShortcuts(false);
+    // Offer loading the team database first.
+    QCursor::setPos(sbLoad->mapToGlobal(sbLoad->rect().center()));
+}
+
+void TFormMain::FindDataFiles() {
+    // The working folder, beside the program, then the installed data folder.
     DataFolderList = platform_.dataFiles.isEmpty() ? DataFolders(ProgramFolder()) : platform_.dataFiles;
-    // 3. The Word template, where the ".docx" (or an old ".doc") is found.
+    // The Word template, where the ".docx" (or an old ".doc") is found.
     WordTemplatePath = QDir(ProgramFolder()).filePath(QStringLiteral("Protokollvorlage.doc"));
     for (const QString& name :
          {QStringLiteral("Protokollvorlage.docx"), QStringLiteral("Protokollvorlage.doc")}) {
@@ -121,10 +140,15 @@ void TFormMain::FormCreate() {
         WordTemplatePath = QFileInfo(found).dir().filePath(QStringLiteral("Protokollvorlage.doc"));
         break;
     }
-    // 4. Tables
-    Lists = {nullptr, SortGrid1, SortGrid2, SortGrid3, SortGrid4};
-    CurrentList = SortGrid1;
-    // 6. Settings (window bounds, ports, layout block, titles).
+    // Help: the program's name with ".html", where found; else the path
+    // beside the program, which the status bar names when it cannot be opened.
+    HelpFile = DataFile(ProgramBaseName() + QStringLiteral(".html"));
+    if (HelpFile.isEmpty())
+        HelpFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".html"));
+}
+
+void TFormMain::ReadSettings() {
+    // Window bounds, ports, layout block, titles.
     if (platform_.settings) {
         if (auto store = platform_.settings()) {
             ReadConsoleSettings(*store, Settings);
@@ -134,26 +158,23 @@ void TFormMain::FormCreate() {
     // Lines never set up (no "Nadpis" yet) get their first-run places.
     CertificateLines = DecodeCertificateLayout(Settings.certificateLayout);
     ApplyCertificateDefaults(CertificateLines);
-    // 7. Class names, looked up in the data folders; the file may come from
-    // a Windows editor (Windows-1252) or any other (UTF-8).
+}
+
+void TFormMain::ReadClassList() {
+    // Looked up in the data folders; the file may come from a Windows editor
+    // (Windows-1252) or any other (UTF-8).
     QFile classes(DataFile(QStringLiteral("Klasse.txt")));
     if (classes.exists() && classes.open(QIODevice::ReadOnly)) ClassList = TextFileLines(classes.readAll());
-    // 8. The false start lies exactly over START, hidden.
-    bFSTART->setGeometry(bSTART->geometry());
-    bFSTART->hide();
-    // 9./10. Dialog filters and the folder of the auto-save file.
-    PrepareResultFiles();
-    SaveFilterIndex = Settings.filterIndex;
-    // 11./12. Cues
+}
+
+void TFormMain::PrepareCues() {
     StartSoundPresent = !DataFile(QStringLiteral("START.wav")).isEmpty();
     for (const QString& cue : kCues)
         platform_.sound->WarmUp(CueFile(cue));
-    // 13. Help: the program's name with ".html", where found; else the path
-    // beside the program, which the status bar names when it cannot be opened.
-    HelpFile = DataFile(ProgramBaseName() + QStringLiteral(".html"));
-    if (HelpFile.isEmpty())
-        HelpFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".html"));
-    // 14. Which ports are there (never the machine's console line).
+}
+
+void TFormMain::FindPorts() {
+    // Which ports are there (never the machine's console line).
     if (platform_.serial) {
         serialDevices_ = std::make_unique<MappedSerialDevices>(Settings.portDevices, *platform_.serial);
         for (TComPort* port : {ComPort1, ComPort2}) {
@@ -163,7 +184,9 @@ void TFormMain::FormCreate() {
         }
     }
     EnumerateComPorts();
-    // 15. Save dialog defaults
+}
+
+void TFormMain::PrepareFileDialogs() {
     Model.SetSaveFileName(ProgramBaseName() + QStringLiteral(".txt"));
     // The results' folder (beside the program unless that is read-only or a
     // system folder); the first open dialog shows the example competition.
@@ -174,11 +197,9 @@ void TFormMain::FormCreate() {
                      ProgramBaseName() + QStringLiteral("-info.html"),
                      QStringLiteral("Protokollvorlage.docx"), QStringLiteral("Protokollvorlage.doc")},
                     DataFolderList, OpenFolder);
-    // 16. Date display
-    TimerDateTimer();
-    // 17. The lanes' ports.
-    OpenComPorts();
-    // 18. Headers
+}
+
+void TFormMain::WriteListHeaders() {
     const QStringList top{QStringLiteral("Mannschaft"), QStringLiteral("Bahn 1"), QStringLiteral("Bahn 2")};
     for (int c = 0; c < top.size(); ++c)
         SortGridTop->SetCell(c, 0, top[c]);
@@ -193,10 +214,6 @@ void TFormMain::FormCreate() {
                              QStringLiteral("Fehler"), QStringLiteral("Gesamtzeit")};
     for (int c = 0; c < result.size(); ++c)
         SortGrid3->SetCell(c, 0, result[c]);
-    // 19. The run keys act only during a run.
-    SetRunShortcuts(false);
-    // 20. Offer loading the team database first.
-    QCursor::setPos(sbLoad->mapToGlobal(sbLoad->rect().center()));
 }
 
 namespace {
@@ -264,6 +281,10 @@ bool TFormMain::FormCloseQuery() {
     return AskYesNo(QStringLiteral("Beenden?"));
 }
 
+bool TFormMain::AskOperator(const QString& question) {
+    return FDlgYesNo && AskYesNo(question);
+}
+
 bool TFormMain::AskYesNo(const QString& question) {
     FDlgYesNo->Label1->setText(question);
     return platform_.modal->Exec(*FDlgYesNo) == TFDlgYesNo::mrYes;
@@ -280,11 +301,6 @@ void TFormMain::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     SaveSettingsAtExit();
-    // A clean end: the next start offers no recovery.
-    if (journal_) {
-        Model.Events().Unsubscribe(journalFollower_.get());
-        journal_->Close();
-    }
     // The preview window may outlive this window's parts.
     if (FormPP) {
         FormPP->PrintPreview1->SetPrinter(nullptr);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/console_host.h"
 #include "app/platform.h"
 #include "controls/sort_grid_types.h"
 #include "core/app_title.h"
-#include "core/board_state.h"
 #include "core/certificate_layout.h"
 #include "core/colors.h"
 #include "core/competition/competition_model.h"
@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -42,10 +43,6 @@ struct SerialError;
 class TDigit;
 class TFDlgYesNo;
 class TFormPP;
-class EventJournal;
-class JournalWindow;
-class BoardWindow;
-class LivePageServer;
 class TCfgDialog;
 class TLabel3D;
 class TLed;
@@ -68,9 +65,10 @@ class TSortGrid;
 //   html_export.cpp      the shown list as a web page
 //   printing.cpp         protocol and certificates through the preview
 //   settings_command.cpp "Einstellungen"
-//   competition_journal.cpp, board_command.cpp, live_command.cpp
-//                        the journal, the spectator board and the live page
-class TFormMain : public QWidget {
+// The journal, the spectator board and the live page are features of their
+// own (competition_journal.*, spectator_board.*, live_page.*) composed beside
+// this window; they use it through ConsoleHost.
+class TFormMain : public QWidget, public ConsoleHost {
     Q_OBJECT
 public:
     static constexpr int kDesignWidth = 1006;
@@ -93,6 +91,27 @@ public:
     // The settings dialog, created right after this window (it lists the
     // ports this window found at its start).
     void SetSettingsDialog(TCfgDialog* dialog);
+
+    // Once the window is shown and the journal started: the program's arguments: a workbook named there (the
+    // file manager's "open with") is loaded as sbLoad would; false when none was or it failed.
+    bool OpenStartupWorkbook(const QStringList& arguments);
+    // The ports found at start-up (bit n-1 for COMn) and the certificate
+    // lines, which the settings dialog edits.
+    uint32_t PortsFound() const { return AvailablePorts; }
+    CertificateLayout* Certificates() { return &CertificateLines; }
+    // Runs a menu item's handler the way a click on it would: not when disabled.
+    static void Click(QAction* item);
+
+protected:
+    // The run keys in the console's other windows (console_keys.cpp).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The window's insides for tests, benchmarks and the screenshot tool.
+    friend class ConsoleProbe;
+    friend void PutDemoTeams(TFormMain& form, const QStringList& teamKeys);
 
     // --- the form's components (names as the handlers know them) ---
     QFrame* PanelTop = nullptr;
@@ -216,27 +235,6 @@ public:
     int PrintFirstRow = 1;
     int PrintLastRow = 1;
 
-    EventJournal* Journal() const { return journal_.get(); }
-    // Red while the journal is not being written, with the reason.
-    QLabel* StatusPanelJournal = nullptr;
-    // "Änderungsprotokoll" in the status bar, and Ctrl+J.
-    QToolButton* bJournal = nullptr;
-    QAction* Aenderungsprotokoll1 = nullptr;
-    JournalWindow* ChangeLog = nullptr;
-    // "Anzeigetafel" in the status bar, and Ctrl+T.
-    QToolButton* bBoard = nullptr;
-    QAction* Anzeigetafel1 = nullptr;
-    BoardWindow* SpectatorBoard = nullptr;
-    // Told whenever the spectators' view changes (the live page), and when the
-    // board window is made.
-    std::function<void(const BoardState&)> OnBoardChanged;
-    std::function<void(BoardWindow*)> OnBoardCreated;
-    const BoardState& Board() const { return boardFollower_.state; }
-    // The live page (live_command.cpp): its menu entry, its notice and server.
-    QAction* LivePageAction = nullptr;
-    QLabel* StatusPanelLive = nullptr;
-    LivePageServer* LiveServer() const { return live_.get(); }
-
     // --- state ---
     uint32_t StartTick = 0;
     std::array<uint32_t, 2> StopTick{};
@@ -327,19 +325,6 @@ public:
     // The paper and orientation kept for the preview's Tag (0 protocol, else certificates).
     PageSetup& PageSetupOf(int tag);
 
-    // The journal (competition_journal.cpp): opens the day's journal and, after
-    // a session that did not end, offers to rebuild the lists from it.
-    void StartJournal();
-    // True once the lists were rebuilt from the journal in this session.
-    bool Restored() const { return restored_; }
-    void ShowJournalWindow();
-    // The spectator board (board_command.cpp).
-    void ToggleBoard();
-    void PlaceBoard(int screenIndex, bool fullScreen);
-    // Starts the live page when the settings say so.
-    void StartLivePage();
-    void SetLivePage(bool on, uint16_t port);
-
     // Settings (settings_command.cpp).
     void bCFGClick();
     // The device a port number stands for here, for the port lists' tooltips.
@@ -410,16 +395,10 @@ public:
     void FileSaved(const QString& path, const QString& type);
     bool ExportWorkbook(const QString& fileName);
     bool ExportWordDocument(int mode, const QString& fileName);
-    // The program's arguments: a workbook named there (the file manager's
-    // "open with") is loaded as sbLoad would; false when none was or it failed.
-    bool OpenStartupWorkbook(const QStringList& arguments);
 
     // The separator of times and penalties in the lists: the one the run
     // timing writes (the application's locale).
     static QChar DecimalSeparator();
-
-    // Runs a menu item's handler the way a click on it would: not when disabled.
-    static void Click(QAction* item);
 
     // The program's own folder and base name (for files beside the program).
     QString ProgramFolder() const;
@@ -434,13 +413,15 @@ public:
     // player turns into the system alert.
     QString CueFile(const QString& name) const;
 
-protected:
-    // The run keys in the console's other windows (console_keys.cpp).
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // FormCreate's steps, in the order it takes them.
+    void FindDataFiles();
+    void ReadSettings();
+    void ReadClassList();
+    void PrepareCues();
+    void FindPorts();
+    void PrepareFileDialogs();
+    void WriteListHeaders();
 
-private:
     void BuildForm();
     void BuildTopBand();
     void BuildTimerBand();
@@ -476,23 +457,27 @@ private:
     bool SaveAutomatically(const QString& fileName, int list);
     // The yes/no question box (which must exist) with this question; true on "Ja".
     bool AskYesNo(const QString& question);
+
+    // What the journal, the board and the live page use of this window.
+    QWidget& HostWindow() override { return *this; }
+    CompetitionModel& HostModel() override { return Model; }
+    void AddToStatusBar(QWidget* widget) override;
+    QLabel* AddLastingNotice(const QString& name) override;
+    void SetMessage(const QString& text) override;
+    void SetStatusBarTip(const QString& tip) override;
+    bool AskOperator(const QString& question) override;
+    // The lists, the shown list, the lanes' pair and where the competition is
+    // saved come back in the model; the window shows them and takes the
+    // folders of its dialogs from the files.
+    void ShowRestored(const CompetitionState& state, const QString& note) override;
+    void KeepSessionNote(const QString& note) override { sessionNote_ = note; }
     // A message box through the modal seam: never while a lane is still running.
-    void TellOperator(const QString& text, bool error);
+    void TellOperator(const QString& text, bool error) override;
     // The common end of the workbook and document exports.
     bool FinishExport(const WriteResult& result, bool show, const QString& chosen, const QString& target,
                       const QString& cannotOpen);
     void ShowPendingRecordNotices();
     void BuildComPorts();
-    void BuildJournalAccess();
-    void BuildBoardAccess();
-    void BuildLiveAccess();
-    void ShowLiveAddress(BoardWindow* board);
-    std::unique_ptr<LivePageServer> live_;
-    uint16_t livePort_ = 8080;
-    void BoardChanged(const BoardState& state);
-    void SaveBoardPlace();
-    BoardFollower boardFollower_;
-    QLabel* AddLastingNotice(const QString& name);
     // Whether a key is the shortcut of an enabled run action (S, F, 1, 2, 0).
     bool IsRunKey(const QKeyEvent& key) const;
     // This window or one of its own (change log, board, preview, dialogs).
@@ -521,12 +506,8 @@ private:
     // new entries; a port that does not open is said and kept.
     void ApplyPortChoice(const QString& entry1, int mode1, const QString& entry2, int mode2);
 
-    void RestoreCompetition(const CompetitionState& state);
     // 1-4 for the four lists, 0 for none.
     int ListKind(const TSortGrid* list) const;
-    void JournalProblem(const QString& problem);
-    std::unique_ptr<EventJournal> journal_;
-    std::unique_ptr<ICompetitionObserver> journalFollower_;
     // The grids as the views of the model's lists.
     std::unique_ptr<IListView> listViews_;
     bool restored_ = false;

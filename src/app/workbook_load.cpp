@@ -2,12 +2,14 @@
 // first (documents layer); only a workbook that was read whole replaces the
 // lists, so a damaged file leaves the competition as it was. A load replaces
 // all four, whatever sheets the workbook has.
+#include "app/file_filters.h"
 #include "app/main_window.h"
 
 #include "controls/sort_grid.h"
 #include "documents/workbook_import.h"
 #include "documents/workbook_reader.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -87,6 +89,29 @@ bool TFormMain::OpenStartupWorkbook(const QStringList& arguments) {
     Model.SetSaveFileName(path);
     SetWorkbookTarget(path);
     return true;
+}
+
+void TFormMain::ShowRestored(const CompetitionState& state, const QString& note) {
+    Model.Restore(state);
+    ShowLoadedLists();
+    if (QAction* entry = StageEntry(state.stageTag)) ShowListEntry(entry);
+    ShowLanes(false, false);
+    UpdateCommandStates();
+    if (!state.fileName.isEmpty()) OpenFolder = QFileInfo(state.fileName).absolutePath();
+    if (!state.saveFileName.isEmpty()) {
+        SaveFolder = QFileInfo(state.saveFileName).absolutePath();
+        SaveFilterIndex = SaveTypeIndex(SaveFilter, state.saveFileName);
+    }
+    SetWorkbookTarget(Model.WorkbookTarget());
+    restored_ = true;
+    sessionNote_ = note;
+    StatusPanel1->setText(note);
+}
+
+int TFormMain::ListKind(const TSortGrid* list) const {
+    for (int k = 1; k <= 4; ++k)
+        if (Lists[k] == list) return k;
+    return 0;
 }
 
 } // namespace zn

@@ -34,7 +34,7 @@ protected:
 
     BoardWindow* Open() {
         QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
-        return form->SpectatorBoard;
+        return form->BoardWindowOpened();
     }
     void Key(Qt::Key key) { QTest::keyClick(form.get(), key); }
 };
@@ -176,7 +176,7 @@ const QStringList kLongNames{
 class BoardOnScreens : public ::testing::Test {
 protected:
     Workbench wb;
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<ConsoleProbe> form;
 
     void SetUp() override { form = wb.MakeForm(); }
     void TearDown() override { form.reset(); }
@@ -199,7 +199,7 @@ protected:
     }
     BoardWindow* Open() {
         QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
-        return form->SpectatorBoard;
+        return form->BoardWindowOpened();
     }
 };
 

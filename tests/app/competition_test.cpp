@@ -21,7 +21,7 @@ namespace {
 class Competition : public ::testing::Test {
 protected:
     Workbench wb;
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<ConsoleProbe> form;
 
     void TearDown() override { form.reset(); }
 

@@ -25,7 +25,7 @@ class ContactInput : public ::testing::Test {
 protected:
     Workbench wb;
     std::shared_ptr<SimulatedSerialLine> line = wb.serial.Line(QStringLiteral("COM1"));
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<ConsoleProbe> form;
 
     void SetUp() override {
         QSettings store(wb.SettingsPath(), QSettings::IniFormat);
@@ -293,9 +293,9 @@ TEST_F(ContactInput, AStartContactNotArmedIsSaidAndJournaledOncePerLockOut) {
     EXPECT_EQ(ignored(), 2);
 
     QTest::keyClick(form.get(), Qt::Key_J, Qt::ControlModifier);
-    ASSERT_TRUE(form->ChangeLog);
+    ASSERT_TRUE(form->ChangeLog());
     EXPECT_EQ(
-        form->ChangeLog->ShownLines().last().mid(1),
+        form->ChangeLog()->ShownLines().last().mid(1),
         (QStringList{"Startkontakt ignoriert", "1", "1 Nord / 2 Süd", "Start nicht freigegeben (Alt+S)"}));
 }
 

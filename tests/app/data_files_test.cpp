@@ -29,7 +29,7 @@ TEST(DataFilesOfTheConsole, FoundInTheDataFoldersInTheirOrder) {
     }
     PlatformServices platform = wb.Platform();
     platform.dataFiles = {wb.dir.path(), share.path()};
-    TFormMain form(platform);
+    ConsoleProbe form(platform);
     form.UseResultFolder(OutputLocation{wb.dir.path(), true});
     ASSERT_TRUE(Workbench::ShowActive(form));
 

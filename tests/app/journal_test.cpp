@@ -23,11 +23,11 @@ bool IsRecoveryQuestion(const QStringList& asked) {
 class JournalConsole : public ::testing::Test {
 protected:
     Workbench wb;
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<ConsoleProbe> form;
 
     void TearDown() override { form.reset(); }
 
-    static void Start(Workbench& bench, std::unique_ptr<TFormMain>& console) {
+    static void Start(Workbench& bench, std::unique_ptr<ConsoleProbe>& console) {
         bench.dataFolder = bench.Path("daten");
         console = bench.MakeForm();
         ASSERT_TRUE(Workbench::ShowActive(*console));
@@ -71,7 +71,7 @@ TEST_F(JournalConsole, CorrectionIsFoundHighlightedInTheChangeLog) {
     Run(23456);
     TypePenalty(pc::Fehler2, 2, "5");
     QTest::keyClick(form.get(), Qt::Key_J, Qt::ControlModifier);
-    JournalWindow* log = form->ChangeLog;
+    JournalWindow* log = form->ChangeLog();
     ASSERT_TRUE(log && log->isVisible());
     EXPECT_EQ(log->windowTitle(), "Änderungsprotokoll");
 
@@ -114,7 +114,7 @@ TEST_F(JournalConsole, ListsStageAndPairComeBackAfterASessionThatDidNotEnd) {
     form.reset();
 
     again.modal.answer = TFDlgYesNo::mrYes;
-    std::unique_ptr<TFormMain> restarted;
+    std::unique_ptr<ConsoleProbe> restarted;
     Start(again, restarted);
     EXPECT_TRUE(IsRecoveryQuestion(again.modal.asked)) << again.modal.asked.join('\n').toStdString();
     EXPECT_EQ(RowsOf(restarted->SortGrid2->Store()), protocol);
@@ -125,7 +125,7 @@ TEST_F(JournalConsole, ListsStageAndPairComeBackAfterASessionThatDidNotEnd) {
 
     Workbench third;
     CopyJournal(again.Path("daten/") + QFileInfo(JournalPath()).fileName(), third);
-    std::unique_ptr<TFormMain> clean;
+    std::unique_ptr<ConsoleProbe> clean;
     Start(third, clean);
     EXPECT_TRUE(third.modal.asked.isEmpty());
 }
@@ -137,7 +137,7 @@ TEST_F(JournalConsole, NeinStartsEmptyAndKeepsTheOldJournal) {
     Workbench again;
     CopyJournal(JournalPath(), again);
     form.reset();
-    std::unique_ptr<TFormMain> restarted;
+    std::unique_ptr<ConsoleProbe> restarted;
     Start(again, restarted); // answered "Nein"
     EXPECT_TRUE(IsRecoveryQuestion(again.modal.asked)) << again.modal.asked.join('\n').toStdString();
     EXPECT_TRUE(restarted->SortGrid2->GetCell(pc::Name, 1).isEmpty());
@@ -175,7 +175,7 @@ TEST_F(JournalConsole, ADamagedJournalOffersTheEventsStillReadable) {
     ASSERT_TRUE(copy.resize(copy.size() / 2));
 
     again.modal.answer = TFDlgYesNo::mrYes;
-    std::unique_ptr<TFormMain> restarted;
+    std::unique_ptr<ConsoleProbe> restarted;
     Start(again, restarted);
     ASSERT_EQ(again.modal.messages.size(), 1);
     EXPECT_TRUE(again.modal.messages[0].contains("beschädigt"));
@@ -191,10 +191,10 @@ TEST_F(JournalConsole, FailingJournalNeverStopsTheTimingAndSaysSo) {
     Run(23456, false);
     EXPECT_EQ(form->SortGrid2->GetCell(pc::Zeit1, 1), "23,45");
     EXPECT_EQ(form->SortGrid2->GetCell(pc::Zeit2, 2), "24,45");
-    QTRY_VERIFY_WITH_TIMEOUT(form->StatusPanelJournal->text().contains("nicht geschrieben"), 5000);
-    EXPECT_TRUE(form->StatusPanelJournal->isVisibleTo(form.get()));
+    QTRY_VERIFY_WITH_TIMEOUT(form->StatusPanelJournal()->text().contains("nicht geschrieben"), 5000);
+    EXPECT_TRUE(form->StatusPanelJournal()->isVisibleTo(form.get()));
     form->Journal()->InjectWriteFailure(false);
-    QTRY_VERIFY_WITH_TIMEOUT(!form->StatusPanelJournal->isVisibleTo(form.get()), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!form->StatusPanelJournal()->isVisibleTo(form.get()), 10000);
     const auto entries = form->Journal()->ReadAll();
     const auto stops = std::count_if(entries.begin(), entries.end(), [](const JournalEntry& e) {
         return e.event.kind == CompetitionEventKind::LaneStopped;
@@ -210,7 +210,7 @@ TEST_F(JournalConsole, RunKeysReachTheRunFromTheChangeLog) {
     QTest::mouseClick(form->bSTART, Qt::LeftButton);
     wb.clock.now += 23456;
     QTest::keyClick(form.get(), Qt::Key_J, Qt::ControlModifier);
-    JournalWindow* log = form->ChangeLog;
+    JournalWindow* log = form->ChangeLog();
     ASSERT_TRUE(log);
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == log, 5000);
     log->eFilter->setFocus();

@@ -25,7 +25,7 @@ QString TeamName(int n) {
 class ListSelection : public ::testing::Test {
 protected:
     Workbench wb;
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<ConsoleProbe> form;
     TSortGrid* protocol = nullptr;
 
     void SetUp() override {

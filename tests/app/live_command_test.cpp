@@ -26,23 +26,23 @@ TEST_F(LiveCommand, ATakenPortLeavesTheEntryUntickedAndSaysWhyInFull) {
     QTcpServer other; // another program holds the port
     ASSERT_TRUE(other.listen(QHostAddress::Any));
     form->SetLivePage(false, other.serverPort());
-    form->LivePageAction->trigger();
+    form->LivePageAction()->trigger();
 
     EXPECT_FALSE(form->LiveServer());
-    EXPECT_FALSE(form->LivePageAction->isChecked());
+    EXPECT_FALSE(form->LivePageAction()->isChecked());
     EXPECT_FALSE(SavedActive());
-    ASSERT_TRUE(form->StatusPanelLive->isVisible());
-    EXPECT_TRUE(form->StatusPanelLive->toolTip().startsWith("Live-Seite aus: Port"));
-    EXPECT_TRUE(form->StatusPanelLive->toolTip().endsWith("Bitte einen anderen Port wählen."))
-        << form->StatusPanelLive->toolTip().toStdString();
+    ASSERT_TRUE(form->StatusPanelLive()->isVisible());
+    EXPECT_TRUE(form->StatusPanelLive()->toolTip().startsWith("Live-Seite aus: Port"));
+    EXPECT_TRUE(form->StatusPanelLive()->toolTip().endsWith("Bitte einen anderen Port wählen."))
+        << form->StatusPanelLive()->toolTip().toStdString();
     EXPECT_TRUE(form->StatusBar1->toolTip().isEmpty());
 
     other.close(); // free again: the same entry switches it on
-    form->LivePageAction->trigger();
+    form->LivePageAction()->trigger();
     ASSERT_TRUE(form->LiveServer());
-    EXPECT_TRUE(form->LivePageAction->isChecked());
+    EXPECT_TRUE(form->LivePageAction()->isChecked());
     EXPECT_TRUE(SavedActive());
-    EXPECT_FALSE(form->StatusPanelLive->isVisible());
+    EXPECT_FALSE(form->StatusPanelLive()->isVisible());
 }
 
 // The message panel belongs to the next message; the address stays.

@@ -35,8 +35,8 @@ protected:
         ConsoleSettings s;
         s.left = 0;
         s.top = 0;
-        s.width = TFormMain::kDesignWidth;
-        s.height = TFormMain::kDesignHeight;
+        s.width = ConsoleProbe::kDesignWidth;
+        s.height = ConsoleProbe::kDesignHeight;
         return s;
     }
 };
@@ -222,10 +222,10 @@ TEST_F(MainWindow, HelpAndLogoOpenTheProgramsOwnPages) {
 TEST_F(MainWindow, DisabledMenuItemsDoNotAct) {
     auto form = wb.MakeForm();
     form->Clock->start();
-    TFormMain::Click(form->mFStart); // disabled until a run starts
+    ConsoleProbe::Click(form->mFStart); // disabled until a run starts
     EXPECT_TRUE(form->Clock->isActive());
     form->mFStart->setEnabled(true);
-    TFormMain::Click(form->mFStart);
+    ConsoleProbe::Click(form->mFStart);
     EXPECT_FALSE(form->Clock->isActive());
 }
 
@@ -251,7 +251,7 @@ TEST_F(MainWindow, BoundsReadBeforeAStopApplyOnTheirOwn) {
     }
     auto form = wb.MakeForm();
     EXPECT_EQ(form->x(), 70);
-    EXPECT_EQ(form->width(), TFormMain::kDesignWidth);
+    EXPECT_EQ(form->width(), ConsoleProbe::kDesignWidth);
 }
 
 // X11 window managers append the application display name to every caption

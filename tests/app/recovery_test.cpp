@@ -23,8 +23,8 @@ class Recovery : public ::testing::Test {
 protected:
     Workbench wb;
     Workbench again;
-    std::unique_ptr<TFormMain> form;
-    std::unique_ptr<TFormMain> restarted;
+    std::unique_ptr<ConsoleProbe> form;
+    std::unique_ptr<ConsoleProbe> restarted;
     QString book;
 
     void SetUp() override {
@@ -36,7 +36,7 @@ protected:
         form.reset();
     }
 
-    static void Start(Workbench& bench, std::unique_ptr<TFormMain>& console) {
+    static void Start(Workbench& bench, std::unique_ptr<ConsoleProbe>& console) {
         bench.dataFolder = bench.Path("daten");
         console = bench.MakeForm();
         ASSERT_TRUE(Workbench::ShowActive(*console));

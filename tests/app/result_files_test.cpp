@@ -304,7 +304,7 @@ TEST_F(ResultFiles, LoadedListsOpenTheStagesTheFileNames) {
     EXPECT_EQ(form->CurrentList, form->SortGrid1);
     EXPECT_TRUE(form->StageEntry(41)->isChecked());
     EXPECT_EQ(form->Model.ListTitle(), "Halbfinale Kreis");
-    EXPECT_EQ(form->windowTitle(), "Halbfinale Kreis: " + TFormMain::kAppTitle);
+    EXPECT_EQ(form->windowTitle(), "Halbfinale Kreis: " + ConsoleProbe::kAppTitle);
     EXPECT_EQ(form->StatusPanel0->text(), "3");
     EXPECT_EQ(form->cbBuhn1->count(), 2) << "blank keys are skipped";
     EXPECT_EQ(form->cbBuhn1->currentText(), "  3 Nord");

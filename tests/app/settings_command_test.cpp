@@ -24,7 +24,7 @@ namespace {
 class SettingsCommand : public ::testing::Test {
 protected:
     Workbench wb;
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<ConsoleProbe> form;
     // What the test does in the dialog before it answers.
     std::function<int(TCfgDialog&)> inDialog;
 
@@ -204,7 +204,7 @@ TEST(SettingsCommandDevices, UnsuitableAndCtsSilentDevicesAreSaid) {
     } devices(wb.serial, pty);
     PlatformServices platform = wb.Platform();
     platform.serial = &devices;
-    TFormMain form(platform);
+    ConsoleProbe form(platform);
     auto* cfg = new TCfgDialog(form.AvailablePorts, &form.CertificateLines, &form);
     form.SetSettingsDialog(cfg);
     EXPECT_EQ(form.PortDeviceHint(4), pty + " – nicht geeignet");

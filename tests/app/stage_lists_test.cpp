@@ -16,7 +16,7 @@ using namespace zn::test;
 
 namespace {
 
-const QString kTitle = TFormMain::kAppTitle;
+const QString kTitle = ConsoleProbe::kAppTitle;
 
 class StageLists : public ShownForm {
 protected:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/main_window.h"
+#include "app/console_probe.h"
 #include "app/platform.h"
 #include "comms/fake_thread_priority.h"
 #include "comms/linux_serial_device.h"
@@ -238,8 +238,8 @@ public:
     }
 
     // The auto-save file and the web page go to the test's own folder.
-    std::unique_ptr<TFormMain> MakeForm() {
-        auto form = std::make_unique<TFormMain>(Platform());
+    std::unique_ptr<ConsoleProbe> MakeForm() {
+        auto form = std::make_unique<ConsoleProbe>(Platform());
         settings = new TCfgDialog(form->AvailablePorts, &form->CertificateLines, form.get());
         form->SetSettingsDialog(settings);
         dialog = new TFDlgYesNo(form.get()); // owned by the form, as in the program
@@ -251,7 +251,7 @@ public:
     }
 
     // Keys reach the window's menu shortcuts only while it is the active window.
-    static bool ShowActive(TFormMain& form) {
+    static bool ShowActive(ConsoleProbe& form) {
         form.show();
         form.activateWindow();
         return QTest::qWaitForWindowActive(&form);
@@ -260,7 +260,7 @@ public:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
     // "Datenbank laden" of the example competition (20 teams, "Vorlauf").
-    void LoadExample(TFormMain& form) {
+    void LoadExample(ConsoleProbe& form) {
         const QString example = Path(QStringLiteral("Vorlauf.xlsx"));
         QFile::copy(QDir(QStringLiteral(ZN_EXAMPLES_DIR)).filePath(QStringLiteral("Vorlauf.xlsx")), example);
         files.chosen = example;
@@ -311,7 +311,7 @@ private:
 class ActiveForm : public ::testing::Test {
 protected:
     Workbench wb;
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<ConsoleProbe> form;
 
     void SetUp() override {
         form = wb.MakeForm();
@@ -323,7 +323,7 @@ protected:
 class ShownForm : public ::testing::Test {
 protected:
     Workbench wb;
-    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<ConsoleProbe> form;
 
     void SetUp() override {
         form = wb.MakeForm();

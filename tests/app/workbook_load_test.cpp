@@ -75,7 +75,7 @@ TEST_F(WorkbookLoad, TeamsReachTheLanesAndTheStageOpens) {
     for (int s = 1; s <= 5; ++s)
         EXPECT_EQ(form->Startliste[s]->isEnabled(), s == 1) << s;
     EXPECT_EQ(form->CurrentList, form->SortGrid1);
-    EXPECT_EQ(form->windowTitle(), "Vorlauf Kreis: " + TFormMain::kAppTitle);
+    EXPECT_EQ(form->windowTitle(), "Vorlauf Kreis: " + ConsoleProbe::kAppTitle);
     // The lanes offer the time protocol's three teams (the team list has five).
     EXPECT_EQ(form->cbBuhn1->count(), 3);
     EXPECT_EQ(form->cbBuhn1->currentText(), QString::fromUtf8("  1 Löschzug Nord"));

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/competition_journal.h"
+#include "app/live_page.h"
+#include "app/spectator_board.h"
+
+namespace zn {
+
+// The features that follow the competition, composed beside the console
+// window in the order their entries appear at the right end of its status
+// bar. They must go before the window: they unsubscribe from its model.
+struct ConsoleFeatures {
+    ConsoleFeatures(ConsoleHost& host, const PlatformServices& platform)
+        : journal(host, platform), board(host, platform), live(host, board, platform) {}
+
+    CompetitionJournal journal;
+    SpectatorBoard board;
+    LivePage live;
+};
+
+} // namespace zn

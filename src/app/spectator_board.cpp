@@ -1,0 +1,143 @@
+// The spectator board: opened and closed with Strg+T or from the status bar,
+// full screen on the screen the operator picked (remembered in the settings).
+#include "app/spectator_board.h"
+
+#include "app/board_window.h"
+#include "app/console_host.h"
+#include "core/competition/competition_model.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace zn {
+
+namespace {
+
+const QString kBoardGroup = QStringLiteral("Anzeigetafel");
+
+} // namespace
+
+SpectatorBoard::SpectatorBoard(ConsoleHost& host, const PlatformServices& platform)
+    : host_(host), platform_(platform) {
+    QWidget& console = host.HostWindow();
+    button_ = new QToolButton(&console);
+    button_->setObjectName(QStringLiteral("bBoard"));
+    button_->setText(QStringLiteral("Anzeigetafel"));
+    button_->setToolTip(QStringLiteral("Die Anzeigetafel für Zuschauer öffnen oder schließen (Strg+T)"));
+    button_->setAutoRaise(true);
+    button_->setFocusPolicy(Qt::NoFocus);
+    host.AddToStatusBar(button_);
+    QObject::connect(button_, &QToolButton::clicked, &console, [this] { Toggle(); });
+    action_ = new QAction(QStringLiteral("Anzeigetafel"), &console);
+    action_->setObjectName(QStringLiteral("Anzeigetafel1"));
+    action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    action_->setShortcutContext(Qt::WindowShortcut);
+    console.addAction(action_);
+    QObject::connect(action_, &QAction::triggered, &console, [this] { Toggle(); });
+    follower_.changed = [this](const BoardState& state) {
+        if (window_) window_->ShowState(state);
+        if (OnChanged) OnChanged(state);
+    };
+    host.HostModel().Events().Subscribe(&follower_);
+}
+
+SpectatorBoard::~SpectatorBoard() {
+    host_.HostModel().Events().Unsubscribe(&follower_);
+    if (window_) window_->OnClosed = nullptr;
+    delete window_;
+    delete button_;
+    delete action_;
+}
+
+BoardWindow* SpectatorBoard::Window() const {
+    return window_;
+}
+
+QToolButton* SpectatorBoard::Button() const {
+    return button_;
+}
+
+void SpectatorBoard::Toggle() {
+    if (window_ && window_->isVisible()) {
+        window_->close(); // saves its place
+        return;
+    }
+    if (!window_) {
+        window_ = new BoardWindow(platform_.clock, &host_.HostWindow());
+        // The console keeps the keyboard: its next key may be a stop.
+        window_->setAttribute(Qt::WA_ShowWithoutActivating);
+        window_->OnScreenChosen = [this](int screen) {
+            Place(screen, true);
+            SavePlace();
+        };
+        window_->OnClosed = [this] { SavePlace(); };
+        auto* close = new QAction(window_.data());
+        close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+        QObject::connect(close, &QAction::triggered, window_.data(), &QWidget::close);
+        window_->addAction(close);
+        if (OnWindowCreated) OnWindowCreated(window_);
+    }
+    window_->ShowState(follower_.state);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    int index = -1;
+    bool fullScreen = false;
+    QSize size(960, 540);
+    if (platform_.settings) {
+        if (auto store = platform_.settings()) {
+            store->beginGroup(kBoardGroup);
+            const QString name = store->value(QStringLiteral("Bildschirm")).toString();
+            for (int i = 0; i < screens.size(); ++i)
+                if (screens[i]->name() == name) index = i;
+            fullScreen = index >= 0 && store->value(QStringLiteral("Vollbild"), false).toBool();
+            size = store->value(QStringLiteral("Groesse"), size).toSize();
+        }
+    }
+    if (index < 0) {
+        // First opening: full screen on another screen than the console's if
+        // there is one; on a single screen a window beside the console.
+        for (int i = 0; i < screens.size() && index < 0; ++i)
+            if (screens[i] != host_.HostWindow().screen()) index = i;
+        fullScreen = index >= 0;
+        if (index < 0) index = static_cast<int>(screens.indexOf(host_.HostWindow().screen()));
+    }
+    window_->resize(size.isValid() ? size : QSize(960, 540));
+    Place(index, fullScreen);
+    host_.HostWindow().activateWindow();
+}
+
+void SpectatorBoard::Place(int screenIndex, bool fullScreen) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* target = screens.value(screenIndex, QGuiApplication::primaryScreen());
+    if (!target) return;
+    const QRect area = target->availableGeometry();
+    window_->setScreen(target);
+    // Never larger than its screen, whatever it shows or a saved size says.
+    window_->setMaximumSize(target->geometry().size());
+    window_->resize(window_->size().boundedTo(area.size()));
+    window_->move(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
+    if (fullScreen)
+        window_->showFullScreen();
+    else
+        window_->showNormal();
+}
+
+void SpectatorBoard::SavePlace() {
+    if (!window_ || !platform_.settings) return;
+    auto store = platform_.settings();
+    if (!store) return;
+    store->beginGroup(kBoardGroup);
+    store->setValue(QStringLiteral("Bildschirm"), window_->screen() ? window_->screen()->name() : QString());
+    store->setValue(QStringLiteral("Vollbild"), window_->isFullScreen());
+    if (!window_->isFullScreen()) {
+        const QScreen* screen = window_->screen();
+        const QSize size =
+            screen ? window_->size().boundedTo(screen->availableGeometry().size()) : window_->size();
+        store->setValue(QStringLiteral("Groesse"), size);
+    }
+}
+
+} // namespace zn
