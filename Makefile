@@ -1,7 +1,7 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts the console
 #   make test   installs what is missing, builds with sanitizers and runs every test
-.PHONY: run test build deps screenshot bench package format format-check clean
+.PHONY: run test build deps screenshot bench package lint format format-check clean
 
 BUILD ?= build
 TEST_BUILD ?= build-test
@@ -49,5 +49,12 @@ format-check: deps
 format:
 	$(CLANG_FORMAT) -i $(FORMATTED)
 
+# clang-tidy with the checks of .clang-tidy over src/, through the compile
+# database of a configure of its own (nothing is built). Not part of CI.
+LINT_BUILD ?= build-lint
+lint: deps
+	cmake -S . -B $(LINT_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZN_TESTS=OFF -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+	run-clang-tidy -quiet -j $(JOBS) -p $(LINT_BUILD) '^$(CURDIR)/src/'
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-bench $(PKG_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench $(PKG_BUILD) $(LINT_BUILD)
