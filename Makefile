@@ -1,7 +1,7 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts the console
 #   make test   installs what is missing, builds with sanitizers and runs every test
-.PHONY: run test build deps screenshot bench package clean
+.PHONY: run test build deps screenshot bench package lint format format-check clean
 
 BUILD ?= build
 TEST_BUILD ?= build-test
@@ -39,5 +39,22 @@ bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZN_TESTS=OFF -DZN_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
 
+# The sources in the repository's .clang-format, with clang-format 14 (Debian 12's):
+# another version lays some lines out differently.
+CLANG_FORMAT ?= $(shell command -v clang-format-14 || echo clang-format)
+FORMATTED = $(shell find src tests bench tools -name '*.cpp' -o -name '*.h')
+format-check: deps
+	$(CLANG_FORMAT) --dry-run -Werror $(FORMATTED)
+
+format:
+	$(CLANG_FORMAT) -i $(FORMATTED)
+
+# clang-tidy with the checks of .clang-tidy over src/, through the compile
+# database of a configure of its own (nothing is built). Not part of CI.
+LINT_BUILD ?= build-lint
+lint: deps
+	cmake -S . -B $(LINT_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZN_TESTS=OFF -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+	run-clang-tidy -quiet -j $(JOBS) -p $(LINT_BUILD) '^$(CURDIR)/src/'
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-bench $(PKG_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) build-bench $(PKG_BUILD) $(LINT_BUILD)

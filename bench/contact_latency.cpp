@@ -24,7 +24,7 @@
 // own delays do not count as the reader's.
 #include "comms/com_port.h"
 #include "comms/serial_devices.h"
-#include "comms/simulated_serial.h"
+#include "comms/simulated/simulated_serial.h"
 #include "comms/system_thread_priority.h"
 #include "core/modem_lines.h"
 #include "core/tick_source.h"

@@ -18,7 +18,7 @@
 #include "app/demo_console.h"
 #include "comms/com_port.h"
 #include "comms/serial_devices.h"
-#include "comms/simulated_serial.h"
+#include "comms/simulated/simulated_serial.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/sort_grid.h"
 #include "core/board_state.h"

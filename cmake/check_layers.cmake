@@ -58,7 +58,8 @@ list(GET _qtcore_dirs 0 _qtcore)
 
 set(_faults 0)
 foreach(_layer IN LISTS _layers)
-  file(GLOB _files "${_root}/src/${_layer}/*.h" "${_root}/src/${_layer}/*.cpp")
+  # A layer's subfolders (core/competition, comms/simulated) belong to it.
+  file(GLOB_RECURSE _files "${_root}/src/${_layer}/*.h" "${_root}/src/${_layer}/*.cpp")
   foreach(_file IN LISTS _files)
     file(STRINGS "${_file}" _includes REGEX "^#include [\"<]")
     foreach(_line IN LISTS _includes)

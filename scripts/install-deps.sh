@@ -14,6 +14,7 @@ PACKAGES=(
   libqt6sql6-sqlite
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
   dpkg-dev lintian desktop-file-utils appstream
+  clang-format clang-tidy
 )
 
 missing=()

@@ -1,7 +1,7 @@
 // Closes and opens the contacts of a console's simulated serial devices
 // through its control socket, so the console can be tried without hardware.
 
-#include "comms/contact_control.h"
+#include "comms/simulated/contact_control.h"
 
 #include <QCoreApplication>
 #include <QLocalSocket>

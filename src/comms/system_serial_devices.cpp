@@ -1,8 +1,8 @@
 #include "comms/system_serial_devices.h"
 
-#include "comms/contact_control.h"
 #include "comms/linux_serial_device.h"
-#include "comms/simulated_serial.h"
+#include "comms/simulated/contact_control.h"
+#include "comms/simulated/simulated_serial.h"
 
 #include <QLoggingCategory>
 

@@ -5,7 +5,7 @@
 #include "comms/fake_thread_priority.h"
 #include "comms/linux_serial_device.h"
 #include "comms/serial_devices.h"
-#include "comms/simulated_serial.h"
+#include "comms/simulated/simulated_serial.h"
 #include "controls/sort_grid.h"
 #include "core/protocol_row.h"
 #include "print/form_pp.h"

@@ -1,6 +1,6 @@
 #include "comms/com_port.h"
 #include "comms/fake_thread_priority.h"
-#include "comms/simulated_serial.h"
+#include "comms/simulated/simulated_serial.h"
 #include "core/tick_source.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "comms/contact_control.h"
+#include "comms/simulated/contact_control.h"
 
-#include "comms/simulated_serial.h"
+#include "comms/simulated/simulated_serial.h"
 
 #include <QCoreApplication>
 #include <QDir>

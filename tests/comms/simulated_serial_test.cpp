@@ -1,4 +1,4 @@
-#include "comms/simulated_serial.h"
+#include "comms/simulated/simulated_serial.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
