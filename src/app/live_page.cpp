@@ -7,6 +7,7 @@
 #include "app/board_window.h"
 #include "app/console_host.h"
 #include "app/spectator_board.h"
+#include "core/console_settings.h"
 #include "live/live_server.h"
 
 #include <QAction>
@@ -18,13 +19,6 @@
 #include <QToolButton>
 
 namespace zn {
-
-namespace {
-
-const QString kLiveGroup = QStringLiteral("LiveSeite");
-constexpr int kDefaultLivePort = 8080;
-
-} // namespace
 
 LivePage::LivePage(ConsoleHost& host, SpectatorBoard& board, const PlatformServices& platform)
     : host_(host), board_(board), platform_(platform) {
@@ -71,10 +65,9 @@ void LivePage::Start() {
     bool on = false;
     if (platform_.settings) {
         if (auto store = platform_.settings()) {
-            store->beginGroup(kLiveGroup);
-            on = store->value(QStringLiteral("Aktiv"), false).toBool();
-            const int port = store->value(QStringLiteral("Port"), kDefaultLivePort).toInt();
-            port_ = port >= 1 && port <= 65535 ? static_cast<uint16_t>(port) : kDefaultLivePort;
+            const LivePageSettings live = ReadLivePageSettings(*store);
+            on = live.on;
+            port_ = live.port;
         }
     }
     const QSignalBlocker quiet(action_);
@@ -110,9 +103,7 @@ void LivePage::Set(bool on, uint16_t port) {
     if (BoardWindow* window = board_.Window()) ShowAddress(window);
     if (platform_.settings) {
         if (auto store = platform_.settings()) {
-            store->beginGroup(kLiveGroup);
-            store->setValue(QStringLiteral("Aktiv"), running);
-            store->setValue(QStringLiteral("Port"), port);
+            WriteLivePageSettings(*store, LivePageSettings{running, port});
         }
     }
     // The message panel is rewritten by the next message (a loaded workbook):

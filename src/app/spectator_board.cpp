@@ -5,6 +5,7 @@
 #include "app/board_window.h"
 #include "app/console_host.h"
 #include "core/competition/competition_model.h"
+#include "core/console_settings.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -14,12 +15,6 @@
 #include <QToolButton>
 
 namespace zn {
-
-namespace {
-
-const QString kBoardGroup = QStringLiteral("Anzeigetafel");
-
-} // namespace
 
 SpectatorBoard::SpectatorBoard(ConsoleHost& host, const PlatformServices& platform)
     : host_(host), platform_(platform) {
@@ -88,12 +83,11 @@ void SpectatorBoard::Toggle() {
     QSize size(960, 540);
     if (platform_.settings) {
         if (auto store = platform_.settings()) {
-            store->beginGroup(kBoardGroup);
-            const QString name = store->value(QStringLiteral("Bildschirm")).toString();
+            const BoardPlace place = ReadBoardPlace(*store);
             for (int i = 0; i < screens.size(); ++i)
-                if (screens[i]->name() == name) index = i;
-            fullScreen = index >= 0 && store->value(QStringLiteral("Vollbild"), false).toBool();
-            size = store->value(QStringLiteral("Groesse"), size).toSize();
+                if (screens[i]->name() == place.screen) index = i;
+            fullScreen = index >= 0 && place.fullScreen;
+            size = place.size;
         }
     }
     if (index < 0) {
@@ -104,7 +98,7 @@ void SpectatorBoard::Toggle() {
         fullScreen = index >= 0;
         if (index < 0) index = static_cast<int>(screens.indexOf(host_.HostWindow().screen()));
     }
-    window_->resize(size.isValid() ? size : QSize(960, 540));
+    window_->resize(size);
     Place(index, fullScreen);
     host_.HostWindow().activateWindow();
 }
@@ -129,15 +123,12 @@ void SpectatorBoard::SavePlace() {
     if (!window_ || !platform_.settings) return;
     auto store = platform_.settings();
     if (!store) return;
-    store->beginGroup(kBoardGroup);
-    store->setValue(QStringLiteral("Bildschirm"), window_->screen() ? window_->screen()->name() : QString());
-    store->setValue(QStringLiteral("Vollbild"), window_->isFullScreen());
-    if (!window_->isFullScreen()) {
-        const QScreen* screen = window_->screen();
-        const QSize size =
-            screen ? window_->size().boundedTo(screen->availableGeometry().size()) : window_->size();
-        store->setValue(QStringLiteral("Groesse"), size);
-    }
+    const QScreen* screen = window_->screen();
+    BoardPlace place;
+    place.screen = screen ? screen->name() : QString();
+    place.fullScreen = window_->isFullScreen();
+    place.size = screen ? window_->size().boundedTo(screen->availableGeometry().size()) : window_->size();
+    WriteBoardPlace(*store, place);
 }
 
 } // namespace zn

@@ -146,4 +146,48 @@ void WriteConsoleSettings(QSettings& store, const ConsoleSettings& s) {
     WritePageSetups(store, s.pages);
 }
 
+namespace {
+
+const QString kBoardGroup = QStringLiteral("Anzeigetafel");
+const QString kLiveGroup = QStringLiteral("LiveSeite");
+
+} // namespace
+
+BoardPlace ReadBoardPlace(QSettings& store) {
+    BoardPlace place;
+    store.beginGroup(kBoardGroup);
+    place.screen = store.value(QStringLiteral("Bildschirm")).toString();
+    place.fullScreen = store.value(QStringLiteral("Vollbild"), false).toBool();
+    const QSize size = store.value(QStringLiteral("Groesse"), place.size).toSize();
+    if (size.isValid()) place.size = size;
+    store.endGroup();
+    return place;
+}
+
+void WriteBoardPlace(QSettings& store, const BoardPlace& place) {
+    store.beginGroup(kBoardGroup);
+    store.setValue(QStringLiteral("Bildschirm"), place.screen);
+    store.setValue(QStringLiteral("Vollbild"), place.fullScreen);
+    if (!place.fullScreen) store.setValue(QStringLiteral("Groesse"), place.size);
+    store.endGroup();
+}
+
+LivePageSettings ReadLivePageSettings(QSettings& store) {
+    LivePageSettings live;
+    store.beginGroup(kLiveGroup);
+    live.on = store.value(QStringLiteral("Aktiv"), false).toBool();
+    bool ok = false;
+    const int port = store.value(QStringLiteral("Port"), live.port).toInt(&ok);
+    if (ok && port >= 1 && port <= 65535) live.port = static_cast<uint16_t>(port);
+    store.endGroup();
+    return live;
+}
+
+void WriteLivePageSettings(QSettings& store, const LivePageSettings& live) {
+    store.beginGroup(kLiveGroup);
+    store.setValue(QStringLiteral("Aktiv"), live.on);
+    store.setValue(QStringLiteral("Port"), live.port);
+    store.endGroup();
+}
+
 } // namespace zn

@@ -4,6 +4,7 @@
 #include "core/serial_port_map.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -53,5 +54,28 @@ bool ReadConsoleSettings(const QSettings& store, ConsoleSettings& s);
 
 // Writes every value; window bounds must be present.
 void WriteConsoleSettings(QSettings& store, const ConsoleSettings& s);
+
+// The spectator board's place, in the group "Anzeigetafel".
+struct BoardPlace {
+    QString screen;          // "Bildschirm": the screen's name; empty until one was chosen
+    bool fullScreen = false; // "Vollbild"
+    QSize size{960, 540};    // "Groesse": the window's size when not full screen
+};
+
+// A size that is not a valid size keeps 960 x 540.
+BoardPlace ReadBoardPlace(QSettings& store);
+// The size only when the board is not full screen: a full screen's size is
+// the screen's, not the window's.
+void WriteBoardPlace(QSettings& store, const BoardPlace& place);
+
+// The live page, in the group "LiveSeite".
+struct LivePageSettings {
+    bool on = false;      // "Aktiv"
+    uint16_t port = 8080; // "Port"
+};
+
+// A port outside 1-65535 keeps 8080.
+LivePageSettings ReadLivePageSettings(QSettings& store);
+void WriteLivePageSettings(QSettings& store, const LivePageSettings& live);
 
 } // namespace zn

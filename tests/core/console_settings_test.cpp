@@ -226,3 +226,33 @@ TEST_F(ConsoleSettingsTest, PageSetupsPerDocumentSurviveABrokenValueAndComeBackA
     ReadConsoleSettings(store, back);
     EXPECT_EQ(back.pages, s.pages);
 }
+
+// The board's place and the live page keep their groups and keys; a broken
+// value keeps the default instead of a window of no size or port 0.
+TEST_F(ConsoleSettingsTest, BoardPlaceAndLivePageKeepTheirGroupsAndRefuseBrokenValues) {
+    WriteBoardPlace(store, BoardPlace{"HDMI-1", false, QSize(800, 450)});
+    WriteLivePageSettings(store, LivePageSettings{true, 8123});
+    EXPECT_EQ(store.value("Anzeigetafel/Bildschirm").toString(), "HDMI-1");
+    EXPECT_EQ(store.value("Anzeigetafel/Groesse").toSize(), QSize(800, 450));
+    EXPECT_EQ(store.value("LiveSeite/Port").toInt(), 8123);
+    const BoardPlace place = ReadBoardPlace(store);
+    EXPECT_EQ(place.screen, "HDMI-1");
+    EXPECT_FALSE(place.fullScreen);
+    EXPECT_EQ(place.size, QSize(800, 450));
+    EXPECT_TRUE(ReadLivePageSettings(store).on);
+    EXPECT_EQ(ReadLivePageSettings(store).port, 8123);
+
+    // Full screen keeps the window's last size.
+    WriteBoardPlace(store, BoardPlace{"HDMI-1", true, QSize(1920, 1080)});
+    EXPECT_TRUE(ReadBoardPlace(store).fullScreen);
+    EXPECT_EQ(ReadBoardPlace(store).size, QSize(800, 450));
+
+    store.setValue("Anzeigetafel/Groesse", "breit");
+    store.setValue("LiveSeite/Port", 70000);
+    EXPECT_EQ(ReadBoardPlace(store).size, QSize(960, 540));
+    EXPECT_EQ(ReadLivePageSettings(store).port, 8080);
+    store.setValue("LiveSeite/Port", 0);
+    EXPECT_EQ(ReadLivePageSettings(store).port, 8080);
+    store.setValue("LiveSeite/Port", 1);
+    EXPECT_EQ(ReadLivePageSettings(store).port, 1);
+}
