@@ -414,10 +414,6 @@ public:
     // "open with") is loaded as sbLoad would; false when none was or it failed.
     bool OpenStartupWorkbook(const QStringList& arguments);
 
-    // The separator of times and penalties in the lists: the one the run
-    // timing writes (the application's locale).
-    static QChar DecimalSeparator();
-
     // Runs a menu item's handler the way a click on it would: not when disabled.
     static void Click(QAction* item);
 
