@@ -4,6 +4,7 @@
 #include "controls/label_3d.h"
 #include "controls/sort_grid.h"
 #include "core/protocol_row.h"
+#include "core/result_numbers.h"
 #include "core/result_page_writer.h"
 
 #include <QDir>

@@ -396,10 +396,6 @@ private:
     bool ExportWorkbook(const QString& fileName);
     bool ExportWordDocument(int mode, const QString& fileName);
 
-    // The separator of times and penalties in the lists: the one the run
-    // timing writes (the application's locale).
-    static QChar DecimalSeparator();
-
     // The program's own folder and base name (for files beside the program).
     QString ProgramFolder() const;
     QString ProgramBaseName() const;

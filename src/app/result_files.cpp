@@ -126,7 +126,7 @@ void TFormMain::sbSaveClick() {
     name = WithSuffix(name, FilterSuffix(FilterEntry(SaveFilter, index)));
     SaveFilterIndex = index;
     SaveFolder = folder;
-    Model.SetSaveFileName(name);
+    Model.ChooseSaveFileName(name);
     OpenFolder = folder;
     switch (index) {
     case kExcelType:

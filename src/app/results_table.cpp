@@ -33,10 +33,6 @@ TGridRect WholeRow(const TSortGrid* grid, int row) {
 
 } // namespace
 
-QChar TFormMain::DecimalSeparator() {
-    return zn::DecimalSeparator();
-}
-
 // ---------------------------------------------------------------- recording
 
 // A lane whose team is not found had nothing written: the time stays on the

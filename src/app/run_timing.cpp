@@ -8,6 +8,7 @@
 #include "controls/digit.h"
 #include "controls/led.h"
 #include "controls/sort_grid.h"
+#include "core/result_numbers.h"
 #include "core/run_time.h"
 #include "core/tag.h"
 

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 
 #include "controls/sort_grid.h"
+#include "core/result_numbers.h"
 #include "documents/workbook_import.h"
 #include "documents/workbook_reader.h"
 

@@ -18,7 +18,7 @@ constexpr std::array<std::array<int, 3>, 2> kLaneColumns{
     {{pc::Zeit1, pc::Fehler1, pc::Gesamt1}, {pc::Zeit2, pc::Fehler2, pc::Gesamt2}}};
 
 const QStringList* ProtocolRow(const BoardState& s, const QString& team) {
-    const QList<QStringList>& rows = s.lists[2];
+    const ListRows& rows = s.Rows(lkProtokoll);
     for (int r = 1; r < rows.size(); ++r)
         if (TeamKeyOfRow(rows[r]).trimmed() == team) return &rows[r];
     return nullptr;
@@ -36,18 +36,17 @@ void FillFromProtocol(const BoardState& s, BoardLane& lane, int index) {
 }
 
 void UpdateBest(BoardState& s) {
-    const QList<QStringList>& rows = s.lists[2];
+    const ListRows& rows = s.Rows(lkProtokoll);
     double best = 0;
     s.bestTime.clear();
     s.bestTeam.clear();
     for (int r = 1; r < rows.size(); ++r) {
         const QString text = rows[r].value(pc::Bestzeit).trimmed();
         if (text.isEmpty()) continue;
-        // The list's own separator: the board has no desktop to ask.
-        const double value = SecondsOrZero(text, text.contains(u',') ? QChar(u',') : QChar(u'.'));
-        if (value <= 0) continue;
-        if (s.bestTime.isEmpty() || value < best) {
-            best = value;
+        const std::optional<double> value = RunSeconds(text, s.separator);
+        if (!value) continue;
+        if (s.bestTime.isEmpty() || *value < best) {
+            best = *value;
             s.bestTime = text;
             s.bestTeam = TeamKeyOfRow(rows[r]).trimmed();
         }
@@ -55,7 +54,7 @@ void UpdateBest(BoardState& s) {
 }
 
 void UpdateTop(BoardState& s) {
-    const QList<QStringList>& rows = s.lists[static_cast<size_t>(ShownResultList(s))];
+    const ListRows& rows = s.Rows(ShownResultList(s));
     s.top.clear();
     for (int r = 0; r < rows.size() && r <= kBoardTopRows; ++r) {
         if (r > 0 && rows[r].value(1).trimmed().isEmpty()) continue;
@@ -66,16 +65,20 @@ void UpdateTop(BoardState& s) {
 
 } // namespace
 
+const ListRows& BoardState::Rows(int list) const {
+    static const ListRows none;
+    const ListContent* content = List(list);
+    return content ? content->rows : none;
+}
+
 void ApplyBoardEvent(BoardState& s, const CompetitionEvent& e) {
-    ++s.revision;
-    for (const ListContent& list : e.lists)
-        if (list.list >= 1 && list.list <= 4) s.lists[static_cast<size_t>(list.list)] = list.rows;
-    if (e.stageTag != 0) s.stageTag = e.stageTag;
-    if (!e.listTitle.isEmpty()) s.listTitle = e.listTitle;
+    ApplyEvent(s, e);
+    const std::array<QString, 2> teams{s.lane1Team.trimmed(), s.lane2Team.trimmed()};
+    // The pair the fold put on the lanes, neither with a time yet.
     const auto pair = [&] {
         s.lanes = {};
-        s.lanes[0].team = e.team.trimmed();
-        s.lanes[1].team = e.team2.trimmed();
+        s.lanes[0].team = teams[0];
+        s.lanes[1].team = teams[1];
     };
     switch (e.kind) {
     case CompetitionEventKind::ListsLoaded:
@@ -113,6 +116,14 @@ void ApplyBoardEvent(BoardState& s, const CompetitionEvent& e) {
         pair();
         s.phase = BoardState::Idle;
         break;
+    case CompetitionEventKind::LaneTeamChosen:
+        // A lane the operator gave another team shows it without a time.
+        for (size_t i = 0; i < 2; ++i)
+            if (s.lanes[i].team != teams[i]) {
+                s.lanes[i] = {};
+                s.lanes[i].team = teams[i];
+            }
+        break;
     default:
         break;
     }
@@ -127,7 +138,7 @@ void ApplyBoardEvent(BoardState& s, const CompetitionEvent& e) {
 int ShownResultList(const BoardState& s) {
     const int kind = KindOfTag(s.stageTag);
     if (kind == lkQualifikation || kind == lkGesamt) return kind;
-    return s.lists[4].size() > 1 ? 4 : 3;
+    return s.Rows(lkGesamt).size() > 1 ? lkGesamt : lkQualifikation;
 }
 
 int32_t BoardLaneMs(const BoardState& s, int lane, uint32_t nowTick) {
@@ -151,7 +162,7 @@ QByteArray BoardJson(const BoardState& s, uint32_t nowTick) {
     for (const QStringList& row : s.top)
         top.append(QJsonArray::fromStringList(row));
     const QJsonObject root{
-        {"revision", s.revision},
+        {"revision", s.events},
         {"phase", kPhases[s.phase]},
         {"title", s.listTitle},
         {"lanes", QJsonArray{lane(s.lanes[0], 0, true), lane(s.lanes[1], 1, true)}},

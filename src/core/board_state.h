@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/competition_events.h"
+#include "core/protocol_row.h"
+#include "core/result_numbers.h"
 
 #include <QByteArray>
 #include <array>
@@ -20,9 +22,10 @@ struct BoardLane {
     bool operator==(const BoardLane&) const = default;
 };
 
-// What the spectator board and the live page show, folded from the
-// competition's events.
-struct BoardState {
+// What the spectator board and the live page show: the competition's state
+// (ApplyEvent: the lists, the shown list, the pair on the lanes, the title)
+// and what the board derives from it.
+struct BoardState : CompetitionState {
     enum Phase { Idle, Running, Finished, FalseStart };
     Phase phase = Idle;
     uint32_t startTick = 0;
@@ -33,19 +36,20 @@ struct BoardState {
     bool showLastRun = false;
     QString bestTime;
     QString bestTeam;
-    QString listTitle;
     // The shown result list's title row and first rows (at most kBoardTopRows).
     QList<QStringList> top;
-    // Counts the events, so a poller sees that something changed.
-    int revision = 0;
+    // The program's decimal separator, taken where the board is made (on the
+    // main thread), so that the live page's thread has it as data.
+    QChar separator = DecimalSeparator();
 
-    // The latest content of each list (1-4), for penalties, best time and ranking.
-    std::array<QList<QStringList>, 5> lists;
-    int stageTag = 0;
+    // The rows of list 1-4 as last seen; none before the list was.
+    const ListRows& Rows(int list) const;
 };
 
 constexpr int kBoardTopRows = 5;
 
+// ApplyEvent, then what the board adds. The state's event count is the
+// board's revision: a poller sees that something changed.
 void ApplyBoardEvent(BoardState& state, const CompetitionEvent& event);
 
 // The result list the spectators see (3 qualification, 4 overall): the one

@@ -57,8 +57,12 @@ void ApplyEvent(CompetitionState& state, const CompetitionEvent& event) {
         state.saveFileName = event.fileName;
         if (IsWorkbookTarget(event.fileName)) state.workbookTarget = event.fileName;
         break;
+    case CompetitionEventKind::SaveNameChosen:
+        state.saveFileName = event.fileName;
+        break;
     case CompetitionEventKind::RunStarted:
     case CompetitionEventKind::Reset:
+    case CompetitionEventKind::LaneTeamChosen:
         state.lane1Team = event.team;
         state.lane2Team = event.team2;
         break;
@@ -97,6 +101,10 @@ QString EventKindText(CompetitionEventKind kind) {
         return QStringLiteral("Gespeichert");
     case CompetitionEventKind::StartContactIgnored:
         return QStringLiteral("Startkontakt ignoriert");
+    case CompetitionEventKind::LaneTeamChosen:
+        return QStringLiteral("Bahn belegt");
+    case CompetitionEventKind::SaveNameChosen:
+        return QStringLiteral("Dateiname gewählt");
     }
     return QString();
 }

@@ -34,6 +34,12 @@ enum class CompetitionEventKind : int {
     // Journals store the number: 12 and 13 belong to the restart and the
     // saved file, and a number once written is never given to another kind.
     StartContactIgnored = 14,
+    // The operator put a team on a lane by hand: lane, team/team2 (the pair
+    // after the choice).
+    LaneTeamChosen = 15,
+    // A name chosen in the save dialog, before the file is written (a failed
+    // save keeps it too): fileName.
+    SaveNameChosen = 16,
 };
 
 // A list's whole content after the event, header row first; list 1-4

@@ -60,6 +60,7 @@ QStringList JournalLine(const QDateTime& at, const CompetitionEvent& e) {
     switch (e.kind) {
     case CompetitionEventKind::ListsLoaded:
     case CompetitionEventKind::FileSaved:
+    case CompetitionEventKind::SaveNameChosen:
         change = e.fileName;
         break;
     case CompetitionEventKind::Restored:
@@ -70,6 +71,7 @@ QStringList JournalLine(const QDateTime& at, const CompetitionEvent& e) {
         [[fallthrough]];
     case CompetitionEventKind::RunStarted:
     case CompetitionEventKind::Reset:
+    case CompetitionEventKind::LaneTeamChosen:
         team = e.team.trimmed() + QStringLiteral(" / ") + e.team2.trimmed();
         break;
     case CompetitionEventKind::LaneStopped:

@@ -42,7 +42,7 @@ QByteArray PageBytes() {
 
 // The result list the board shows, as the HTML export writes it.
 QByteArray ResultBytes(const BoardState& state) {
-    const QList<QStringList>& rows = state.lists[static_cast<size_t>(ShownResultList(state))];
+    const ListRows& rows = state.Rows(ShownResultList(state));
     ResultPageInput page;
     page.applicationTitle = ApplicationTitle();
     page.listTitle = state.listTitle;
@@ -56,12 +56,7 @@ QByteArray ResultBytes(const BoardState& state) {
     page.rows = rows;
     for (const QStringList& row : rows)
         page.colCount = std::max(page.colCount, static_cast<int>(row.size()));
-    // The board has no desktop locale to ask: a time written "21,50" says it.
-    page.separator = u'.';
-    for (qsizetype r = 1; r < rows.size() && page.separator == u'.'; ++r)
-        for (const QString& cell : rows[r])
-            if (cell.contains(u',') && cell.trimmed().front().isDigit() && cell.trimmed().back().isDigit())
-                page.separator = u',';
+    page.separator = state.separator;
     return ResultPageBytes(page);
 }
 

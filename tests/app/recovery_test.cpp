@@ -44,6 +44,14 @@ protected:
     }
     QStringList Arguments() const { return {"zeitnahme", book}; }
 
+    // The console dies and starts again; "Ja" restores its journal.
+    void RestartWithJa() {
+        again.TakeRunningJournal(form->Journal()->Path());
+        form.reset();
+        again.modal.answer = TFDlgYesNo::mrYes;
+        Start(again, restarted);
+    }
+
     // START, lane 1 after `ms`; lane 2 a second later and RESET unless cut short.
     void Run(int ms, bool whole = true) {
         QTest::mouseClick(form->bSTART, Qt::LeftButton);
@@ -144,6 +152,27 @@ TEST_F(Recovery, TheLastWorkbookSavedToIsTheTargetAfterARestart) {
     EXPECT_EQ(restarted->Model.WorkbookTarget(), wb.Path("Ergebnis.xlsx"));
     EXPECT_EQ(restarted->Model.SaveFileName(), wb.Path("Aushang.txt"));
     EXPECT_EQ(restarted->SaveFilterIndex, 4);
+}
+
+// What the operator chose without a run or a save comes back as well.
+TEST_F(Recovery, ATeamPutOnALaneByHandComesBack) {
+    Start(wb, form);
+    ASSERT_TRUE(form->OpenStartupWorkbook(Arguments()));
+    form->cbBuhn2->setCurrentIndex(3);
+    const QString lane2 = form->cbBuhn2->currentText();
+    RestartWithJa();
+    EXPECT_EQ(restarted->cbBuhn2->currentText(), lane2);
+}
+
+TEST_F(Recovery, ANameChosenInTheSaveDialogComesBackThoughTheSaveFailed) {
+    Start(wb, form);
+    ASSERT_TRUE(form->OpenStartupWorkbook(Arguments()));
+    wb.files.chosen = wb.Path("fehlt/Aushang.txt");
+    wb.files.chosenIndex = 4;
+    QTest::mouseClick(form->sbSave, Qt::LeftButton);
+    ASSERT_EQ(wb.modal.messages.size(), 1) << "no such folder";
+    RestartWithJa();
+    EXPECT_EQ(restarted->Model.SaveFileName(), wb.Path("fehlt/Aushang.txt"));
 }
 
 TEST_F(Recovery, NeinLoadsTheWorkbookAndNamesTheSessionKeptAside) {

@@ -115,3 +115,57 @@ TEST(BoardState, JsonKeepsNamesIntactAndShowsTheResultTop) {
     EXPECT_EQ(o["top"].toArray()[1].toArray()[1].toString(), "Žďár \"<b>\"");
     EXPECT_TRUE(o["lastRun"].isNull());
 }
+
+// The board is the competition's fold plus what it derives: lists, shown
+// list, title and pair are ApplyEvent's, whatever the stream.
+TEST(BoardState, FoldsTheStreamAsTheCompetitionStateDoes) {
+    CompetitionEvent loaded = Event(Kind::ListsLoaded, {{1, Protocol("")}, {2, Protocol("")}});
+    loaded.team = "  1 Süd";
+    loaded.team2 = "  2 Nord \"<script>alert(1)</script>\"";
+    loaded.stageTag = 11;
+    loaded.listTitle = "Vorlauf";
+    CompetitionEvent shown = Event(Kind::StageSelected);
+    shown.stageTag = 12;
+    CompetitionEvent stop = Event(Kind::LaneStopped, {{2, Protocol("5")}});
+    stop.lane = 0;
+    stop.timeMs = 23450;
+    CompetitionEvent next = Event(Kind::Reset);
+    next.team = "  3 Žďár";
+    next.team2 = loaded.team;
+    CompetitionEvent chosen = Event(Kind::LaneTeamChosen);
+    chosen.lane = 1;
+    chosen.team = next.team;
+    chosen.team2 = loaded.team2;
+
+    CompetitionState state;
+    BoardState board;
+    for (const CompetitionEvent& e : {loaded, shown, stop, next, chosen}) {
+        ApplyEvent(state, e);
+        ApplyBoardEvent(board, e);
+        EXPECT_EQ(board.lists, state.lists);
+        EXPECT_EQ(board.stageTag, state.stageTag);
+        EXPECT_EQ(board.listTitle, state.listTitle);
+        EXPECT_EQ(board.lane1Team, state.lane1Team);
+        EXPECT_EQ(board.lane2Team, state.lane2Team);
+        EXPECT_EQ(board.lanes[0].team, state.lane1Team.trimmed());
+        EXPECT_EQ(board.lanes[1].team, state.lane2Team.trimmed());
+    }
+    EXPECT_EQ(board.Rows(2), Protocol("5"));
+    EXPECT_EQ(board.lanes[1].time, "") << "a team put on a lane has no time yet";
+}
+
+// Best times written on a desktop of either locale count alike.
+TEST(BoardState, BestTimeReadsEitherSeparator) {
+    QList<QStringList> rows = Protocol("");
+    rows[1][pc::Bestzeit] = "21.50";
+    rows[2][pc::Bestzeit] = "21,40";
+    rows[3][pc::Bestzeit] = "0"; // no time
+    BoardState s;
+    ApplyBoardEvent(s, Event(Kind::CellEdited, {{2, rows}}));
+    EXPECT_EQ(s.bestTime, "21,40");
+    EXPECT_EQ(s.bestTeam, "2 Nord \"<script>alert(1)</script>\"");
+    rows[1][pc::Bestzeit] = "20.90";
+    ApplyBoardEvent(s, Event(Kind::CellEdited, {{2, rows}}));
+    EXPECT_EQ(s.bestTime, "20.90");
+    EXPECT_EQ(s.bestTeam, "1 Süd");
+}

@@ -206,7 +206,15 @@ void CompetitionModel::NextPair() {
 
 void CompetitionModel::ChooseLaneTeam(int lane, int index) {
     if (lane != 0 && lane != 1) return;
+    const QString before = LaneTeam(lane);
     lanes_.index[static_cast<size_t>(lane)] = index >= 0 && index < lanes_.teams.size() ? index : -1;
+    if (LaneTeam(lane) == before) return;
+    CompetitionEvent chosen;
+    chosen.kind = CompetitionEventKind::LaneTeamChosen;
+    chosen.lane = lane;
+    chosen.team = LaneTeam(0);
+    chosen.team2 = LaneTeam(1);
+    Emit(chosen);
 }
 
 void CompetitionModel::RebuildLanes(bool keepPair) {
@@ -380,6 +388,15 @@ void CompetitionModel::FileSaved(const QString& path, const QString& type) {
     saved.fileName = path;
     saved.text = type;
     Emit(saved);
+}
+
+void CompetitionModel::ChooseSaveFileName(const QString& name) {
+    if (name == saveFileName_) return;
+    saveFileName_ = name;
+    CompetitionEvent chosen;
+    chosen.kind = CompetitionEventKind::SaveNameChosen;
+    chosen.fileName = name;
+    Emit(chosen);
 }
 
 // The lists, the shown list, the lanes' pair and where the competition is

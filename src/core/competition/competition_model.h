@@ -67,6 +67,7 @@ public:
     const QString& WorkbookTarget() const { return workbookTarget_; }
     const QString& SaveFileName() const { return saveFileName_; }
     void SetWorkbookTarget(const QString& path) { workbookTarget_ = path; }
+    // A name for the save dialog that no one chose (the program's default).
     void SetSaveFileName(const QString& name) { saveFileName_ = name; }
     void SetView(IListView* view) { view_ = view; }
 
@@ -92,7 +93,8 @@ public:
     // The next pair: the first pass pairs entries 0/1, 2/3, ...; after the wrap
     // the lanes swap sides so that every team runs on both lanes.
     void NextPair();
-    // The operator puts a team on a lane (-1: none).
+    // The operator puts a team on a lane (-1: none); another team than
+    // before emits LaneTeamChosen.
     void ChooseLaneTeam(int lane, int index);
     // The lane lists anew from the time protocol's teams; `keepPair` keeps
     // the teams on the lanes between runs where they are still there.
@@ -124,6 +126,9 @@ public:
     // A file the lists were saved to: the save dialog's next name, and a
     // workbook becomes the workbook target.
     void FileSaved(const QString& path, const QString& type);
+    // The name the operator chose in the save dialog (or a loaded workbook's):
+    // the dialog's next name; another name than before emits SaveNameChosen.
+    void ChooseSaveFileName(const QString& name);
     // After a restart: the state the journal's events fold to. Emits Restored.
     void Restore(const CompetitionState& state);
 
