@@ -22,9 +22,8 @@
 // The driver stands for the line's interrupt, which the kernel serves at
 // real-time priority 50: it runs at SCHED_FIFO 20 where allowed, so that its
 // own delays do not count as the reader's.
+#include "bench_util.h"
 #include "comms/com_port.h"
-#include "comms/serial_devices.h"
-#include "comms/simulated/simulated_serial.h"
 #include "comms/system_thread_priority.h"
 #include "core/modem_lines.h"
 #include "core/tick_source.h"
@@ -49,11 +48,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-int64_t NowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now().time_since_epoch()).count();
-}
+using zn::bench::Clock;
+using zn::bench::NowNs;
+using zn::bench::StatsOf;
 
 // The clock the reader reads at a change: each reading is a tick of its own,
 // and the moment of the reading is kept under it, so a handler that runs
@@ -72,20 +69,6 @@ private:
     static constexpr size_t kKept = 4096;
     std::atomic<uint32_t> next_{0};
     std::array<std::atomic<int64_t>, kKept> readNs_{};
-};
-
-class OneLine final : public zn::ISerialDevices {
-public:
-    explicit OneLine(std::shared_ptr<zn::SimulatedSerialLine> line) : line_(std::move(line)) {}
-    std::unique_ptr<zn::ISerialDevice> Device(int port) override {
-        return port == 1 ? std::make_unique<zn::SimulatedSerialDevice>(line_) : nullptr;
-    }
-    QString DeviceName(int port) const override {
-        return port == 1 ? QStringLiteral("sim:bench") : QString();
-    }
-
-private:
-    std::shared_ptr<zn::SimulatedSerialLine> line_;
 };
 
 // Two processes that spin until they are killed, or at the latest after
@@ -131,22 +114,6 @@ struct Result {
     bool driverRealtime = false;
 };
 
-struct Stats {
-    double median = 0;
-    double p99 = 0;
-    double max = 0;
-};
-
-Stats StatsOf(std::vector<double> v) {
-    Stats s;
-    if (v.empty()) return s;
-    std::sort(v.begin(), v.end());
-    s.median = v[v.size() / 2];
-    s.p99 = v[std::min(v.size() - 1, (v.size() * 99 + 99) / 100 - 1)];
-    s.max = v.back();
-    return s;
-}
-
 enum class Load { Idle, BusyChunks, CpuHogs, SlowFirstHandler };
 
 constexpr int kWarmUp = 20;
@@ -162,9 +129,8 @@ void Spin(std::chrono::milliseconds length) {
 }
 
 Result Measure(int changes, Load load, zn::IThreadPrioritySystem* priority) {
-    zn::SimulatedSerialHub hub;
-    const std::shared_ptr<zn::SimulatedSerialLine> line = hub.Line(QStringLiteral("bench"));
-    OneLine devices(line);
+    zn::bench::BenchSerialLine devices;
+    zn::SimulatedSerialLine* const line = &devices.Line();
     RecordingTicks ticks;
 
     zn::TComPort port;
@@ -259,8 +225,8 @@ Result Measure(int changes, Load load, zn::IThreadPrioritySystem* priority) {
 }
 
 void PrintRow(const char* name, const char* reader, const Samples& s) {
-    const Stats recorded = StatsOf(s.recordedUs);
-    const Stats handler = StatsOf(s.handlerUs);
+    const zn::bench::Stats recorded = StatsOf(s.recordedUs);
+    const zn::bench::Stats handler = StatsOf(s.handlerUs);
     std::printf("%-24s %-8s %9.1f %9.1f %9.1f   %9.1f %9.1f %9.1f\n", name, reader, recorded.median,
                 recorded.p99, recorded.max, handler.median, handler.p99, handler.max);
 }

@@ -4,19 +4,19 @@
 // before Record(), which only queues.
 //   journal_bench [folder]   (default: a temporary folder; use the disk the console writes to)
 
+#include "bench_util.h"
 #include "journal/journal.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using zn::bench::Clock;
+using zn::bench::Micros;
 
 zn::CompetitionEvent LaneStopped(int i) {
     zn::ListContent protocol{2, {{"Nr", "Mannschaft", "Ort", "Zeit 1", "Zeit 2", "Fehler", "Bestzeit"}}};
@@ -35,15 +35,10 @@ zn::CompetitionEvent LaneStopped(int i) {
     return e;
 }
 
-double Micros(Clock::duration d) {
-    return std::chrono::duration<double, std::micro>(d).count();
-}
-
-void Print(const char* what, std::vector<double> us) {
-    std::sort(us.begin(), us.end());
-    const auto at = [&](double q) { return us[static_cast<size_t>(q * static_cast<double>(us.size() - 1))]; };
-    std::printf("%-44s n=%zu  median %9.1f us  p99 %9.1f us  max %9.1f us\n", what, us.size(), at(0.5),
-                at(0.99), us.back());
+void Print(const char* what, const std::vector<double>& us) {
+    const zn::bench::Stats s = zn::bench::StatsOf(us);
+    std::printf("%-44s n=%zu  median %9.1f us  p99 %9.1f us  max %9.1f us\n", what, us.size(), s.median,
+                s.p99, s.max);
 }
 
 } // namespace

@@ -16,9 +16,8 @@
 // time over the wall time of the runs.
 #include "app/console_probe.h"
 #include "app/demo_console.h"
+#include "bench_util.h"
 #include "comms/com_port.h"
-#include "comms/serial_devices.h"
-#include "comms/simulated/simulated_serial.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/sort_grid.h"
 #include "core/board_state.h"
@@ -31,7 +30,6 @@
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QProcess>
-#include <QSettings>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -41,7 +39,6 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <ctime>
 #include <random>
 #include <thread>
 #include <unistd.h>
@@ -49,18 +46,8 @@
 
 namespace {
 
-using SteadyClock = std::chrono::steady_clock;
-
-int64_t NowNs() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(SteadyClock::now().time_since_epoch())
-        .count();
-}
-
-double CpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
+using zn::bench::NowNs;
+using zn::bench::StatsOf;
 
 // The console's clock. Notes when a thread other than the main thread (the
 // port's reader: the live server has a clock of its own) reads it.
@@ -82,34 +69,6 @@ public:
     uint32_t TickCount() override { return static_cast<uint32_t>(NowNs() / 1000000); }
     void Sleep(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 };
-
-class OneSimulatedDevice final : public zn::ISerialDeviceFactory {
-public:
-    explicit OneSimulatedDevice(std::shared_ptr<zn::SimulatedSerialLine> line) : line_(std::move(line)) {}
-    std::unique_ptr<zn::ISerialDevice> Create(const QString& device) override {
-        return device == QStringLiteral("sim:bench") ? std::make_unique<zn::SimulatedSerialDevice>(line_)
-                                                     : nullptr;
-    }
-
-private:
-    std::shared_ptr<zn::SimulatedSerialLine> line_;
-};
-
-struct Stats {
-    double median = 0;
-    double p99 = 0;
-    double max = 0;
-};
-
-Stats StatsOf(std::vector<double> v) {
-    Stats s;
-    if (v.empty()) return s;
-    std::sort(v.begin(), v.end());
-    s.median = v[v.size() / 2];
-    s.p99 = v[std::min(v.size() - 1, (v.size() * 99 + 99) / 100 - 1)];
-    s.max = v.back();
-    return s;
-}
 
 // The console's resident memory in MB.
 double RssMb() {
@@ -232,7 +191,7 @@ int RunClients(uint16_t port, int clients) {
     });
     QTimer report;
     QObject::connect(&report, &QTimer::timeout, [&] {
-        std::printf("%ld %ld %ld %.3f\n", answers, skipped, reconnects, CpuSeconds());
+        std::printf("%ld %ld %ld %.3f\n", answers, skipped, reconnects, zn::bench::ProcessCpuSeconds());
         std::fflush(stdout);
     });
     report.start(1000);
@@ -257,17 +216,8 @@ struct CaseResult {
 
 class Console {
 public:
-    explicit Console(const QString& folder)
-        : line_(hub_.Line(QStringLiteral("bench"))), devices_(line_), platform_(ticks_, folder) {
-        // Lane 1 on DSR of COM1 (Port1 = line 0 * 256 + 1), lane 2 on its CTS
-        // (1 * 256 + 1), both taken when the contact closes.
-        QSettings store(QDir(folder).filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
-        store.setValue(QStringLiteral("Schnittstellen/COM1"), QStringLiteral("sim:bench"));
-        store.setValue(QStringLiteral("Port1"), 1);
-        store.setValue(QStringLiteral("Port2"), 257);
-        store.setValue(QStringLiteral("Alg1"), 0);
-        store.setValue(QStringLiteral("Alg2"), 0);
-        store.sync();
+    explicit Console(const QString& folder) : platform_(ticks_, folder) {
+        zn::bench::WriteBenchPortSettings(folder);
         services_ = platform_.Platform();
         services_.serial = &devices_;
         form_ = std::make_unique<zn::ConsoleProbe>(services_);
@@ -303,14 +253,14 @@ public:
     CaseResult Measure(int runs) {
         CaseResult result;
         stops_.result = &result;
-        const double cpu0 = CpuSeconds();
+        const double cpu0 = zn::bench::ProcessCpuSeconds();
         QElapsedTimer wall;
         wall.start();
         std::thread driver([&] { Drive(runs); });
         QCoreApplication::exec();
         driver.join();
         result.wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
-        result.cpuSeconds = CpuSeconds() - cpu0;
+        result.cpuSeconds = zn::bench::ProcessCpuSeconds() - cpu0;
         stops_.result = nullptr;
         return result;
     }
@@ -338,13 +288,13 @@ private:
     }
 
     void Change(uint32_t bit) {
-        if (!line_->WaitForWaitersForTest(1, std::chrono::seconds(5))) {
+        if (!devices_.Line().WaitForWaitersForTest(1, std::chrono::seconds(5))) {
             std::fprintf(stderr, "the reader thread does not wait on the device\n");
             std::exit(1);
         }
         const int seen = stops_.stops.load();
         stops_.changedAtNs.store(NowNs());
-        line_->Set(bit, true);
+        devices_.Line().Set(bit, true);
         for (int now = stops_.stops.load(); now == seen; now = stops_.stops.load())
             stops_.stops.wait(now);
     }
@@ -359,8 +309,8 @@ private:
             Change(zn::kModemDsrOn);
             std::this_thread::sleep_for(std::chrono::milliseconds(secondMs(random)));
             Change(zn::kModemCtsOn);
-            line_->Set(zn::kModemDsrOn, false);
-            line_->Set(zn::kModemCtsOn, false);
+            devices_.Line().Set(zn::kModemDsrOn, false);
+            devices_.Line().Set(zn::kModemCtsOn, false);
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
             OnMain([this] { form_->mResetClick(form_->bRESET); });
         }
@@ -370,9 +320,7 @@ private:
 
     RecordingTicks ticks_;
     PlainTicks serverTicks_;
-    zn::SimulatedSerialHub hub_;
-    std::shared_ptr<zn::SimulatedSerialLine> line_;
-    OneSimulatedDevice devices_;
+    zn::bench::BenchSerialLine devices_;
     zn::SilentPlatform platform_;
     zn::PlatformServices services_;
     std::unique_ptr<zn::ConsoleProbe> form_;
@@ -382,8 +330,8 @@ private:
 };
 
 void PrintRow(const char* name, const CaseResult& r) {
-    const Stats rec = StatsOf(r.recordedUs);
-    const Stats hand = StatsOf(r.handledUs);
+    const zn::bench::Stats rec = StatsOf(r.recordedUs);
+    const zn::bench::Stats hand = StatsOf(r.handledUs);
     std::printf("%-22s %8.1f %8.1f %8.1f   %8.1f %8.1f %8.1f   %6.1f %%\n", name, rec.median, rec.p99,
                 rec.max, hand.median, hand.p99, hand.max, 100.0 * r.cpuSeconds / r.wallSeconds);
 }

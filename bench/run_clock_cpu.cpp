@@ -11,8 +11,8 @@
 #include "app/console_probe.h"
 #include "app/demo_console.h"
 #include "app/platform_qt.h"
+#include "bench_util.h"
 #include "comms/com_port.h"
-#include "comms/system_serial_devices.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/sort_grid.h"
 #include "core/protocol_row.h"
@@ -22,12 +22,10 @@
 #include <QDir>
 #include <QLocale>
 #include <QMap>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 namespace {
 
@@ -45,18 +43,6 @@ protected:
     }
 };
 
-double CpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
-
-double WallSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -73,18 +59,9 @@ int main(int argc, char* argv[]) {
     zn::SteadyTickSource clock;
     zn::SilentPlatform platform(clock, dir.path());
     zn::PlatformServices services = platform.Platform();
-    zn::SystemSerialDeviceFactory serial;
+    zn::bench::BenchSerialLine serial;
     if (withPort) {
-        // Written where the console reads its settings at start-up: lane 1 on
-        // DSR of COM1 (Port1 = line 0 * 256 + 1), lane 2 on its CTS (1 * 256 + 1),
-        // both taken when the contact closes ("Ein").
-        QSettings store(QDir(dir.path()).filePath(QStringLiteral("settings.conf")), QSettings::IniFormat);
-        store.setValue(QStringLiteral("Schnittstellen/COM1"), QStringLiteral("sim:bench"));
-        store.setValue(QStringLiteral("Port1"), 1);
-        store.setValue(QStringLiteral("Port2"), 257);
-        store.setValue(QStringLiteral("Alg1"), 0);
-        store.setValue(QStringLiteral("Alg2"), 0);
-        store.sync();
+        zn::bench::WriteBenchPortSettings(dir.path());
         services.serial = &serial;
     }
 
@@ -107,14 +84,14 @@ int main(int argc, char* argv[]) {
     if (QCoreApplication::arguments().contains(QStringLiteral("--paints"))) app.installEventFilter(&painted);
     QTimer::singleShot(500, &form, [&] { form.mStartClick(form.bSTART); });
     QTimer::singleShot(2500, &form, [&] {
-        cpu0 = CpuSeconds();
-        wall0 = WallSeconds();
+        cpu0 = zn::bench::ProcessCpuSeconds();
+        wall0 = zn::bench::WallSeconds();
         ticks0 = ticks;
         painted.on = true;
     });
     QTimer::singleShot(2500 + seconds * 1000, &form, [&] {
-        const double cpu = CpuSeconds() - cpu0;
-        const double wall = WallSeconds() - wall0;
+        const double cpu = zn::bench::ProcessCpuSeconds() - cpu0;
+        const double wall = zn::bench::WallSeconds() - wall0;
         const long n = ticks - ticks0;
         std::printf(
             "run clock on both lanes: %.2f s CPU over %.2f s = %.2f %% of one core; %ld ticks, %.0f us "

@@ -11,20 +11,19 @@
 #include "app/console_probe.h"
 #include "app/demo_console.h"
 #include "app/platform.h"
+#include "bench_util.h"
 #include "core/protocol_row.h"
 #include "documents/workbook_writer.h"
 #include "journal/journal.h"
 
 #include <QApplication>
 #include <QDate>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
@@ -85,12 +84,6 @@ bool WriteCompetition(const QString& file, int teams, int variant) {
     return zn::WriteNewWorkbook(file, book).ok;
 }
 
-double CpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
-}
-
 qint64 JournalBytes(const QString& journal) {
     qint64 bytes = 0;
     for (const QString& suffix : {QString(), QStringLiteral("-wal")})
@@ -146,24 +139,23 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < loads; ++i) {
         dialogs.chosen = files[static_cast<size_t>(i % 2)];
         const qint64 before = JournalBytes(journal);
-        const double cpu0 = CpuMs();
-        QElapsedTimer timer;
-        timer.start();
+        const double cpu0 = zn::bench::ProcessCpuSeconds();
+        const zn::bench::Clock::time_point start = zn::bench::Clock::now();
         form->sbLoad->click();
         QApplication::processEvents(); // the repaint the load asked for
-        ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
-        cpu.push_back(CpuMs() - cpu0);
+        ms.push_back(zn::bench::Micros(zn::bench::Clock::now() - start) / 1e3);
+        cpu.push_back((zn::bench::ProcessCpuSeconds() - cpu0) * 1e3);
         const qint64 growth = JournalBytes(journal) - before;
         grown += growth;
         std::printf("%5d %10.1f %10.1f %14.1f\n", i + 1, ms.back(), cpu.back(),
                     static_cast<double>(growth) / 1024.0);
     }
     form.reset(); // the journal is closed and its log folded into the database
-    std::sort(ms.begin(), ms.end());
-    std::sort(cpu.begin(), cpu.end());
+    const zn::bench::Stats time = zn::bench::StatsOf(ms);
     std::printf("median %.1f ms per load (max %.1f), CPU %.1f ms; journal %.2f MB per load while running, "
                 "%.2f MB per load once closed\n",
-                ms[ms.size() / 2], ms.back(), cpu[cpu.size() / 2], static_cast<double>(grown) / loads / 1e6,
+                time.median, time.max, zn::bench::Percentile(cpu, 50),
+                static_cast<double>(grown) / loads / 1e6,
                 static_cast<double>(JournalBytes(journal)) / loads / 1e6);
     return 0;
 }
