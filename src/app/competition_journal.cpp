@@ -55,22 +55,14 @@ QString RecoverQuestion(const std::vector<JournalEntry>& readable) {
 
 CompetitionJournal::CompetitionJournal(ConsoleHost& host, const PlatformServices& platform)
     : host_(host), platform_(platform) {
-    QWidget& window = host.HostWindow();
     notice_ = host.AddLastingNotice(QStringLiteral("StatusPanelJournal"));
-    button_ = new QToolButton(&window);
-    button_->setObjectName(QStringLiteral("bJournal"));
-    button_->setText(QStringLiteral("Änderungsprotokoll"));
-    button_->setToolTip(QStringLiteral("Alle Zeiten und Korrekturen des Tages (Strg+J)"));
-    button_->setAutoRaise(true);
-    button_->setFocusPolicy(Qt::NoFocus);
-    host.AddToStatusBar(button_);
-    QObject::connect(button_, &QToolButton::clicked, &window, [this] { ShowWindow(); });
-    action_ = new QAction(QStringLiteral("Änderungsprotokoll"), &window);
-    action_->setObjectName(QStringLiteral("Aenderungsprotokoll1"));
-    action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
-    action_->setShortcutContext(Qt::WindowShortcut);
-    window.addAction(action_);
-    QObject::connect(action_, &QAction::triggered, &window, [this] { ShowWindow(); });
+    const FeatureEntry entry =
+        AddFeatureEntry(host, QStringLiteral("bJournal"), QStringLiteral("Aenderungsprotokoll1"),
+                        QStringLiteral("Änderungsprotokoll"),
+                        QStringLiteral("Alle Zeiten und Korrekturen des Tages (Strg+J)"),
+                        QKeySequence(Qt::CTRL | Qt::Key_J), [this] { ShowWindow(); });
+    button_ = entry.button;
+    action_ = entry.key;
 }
 
 CompetitionJournal::~CompetitionJournal() {

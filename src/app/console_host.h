@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
+#include <functional>
 
+class QAction;
 class QLabel;
 class QStatusBar;
+class QToolButton;
 class QWidget;
 
 namespace zn {
@@ -40,5 +44,16 @@ public:
     // named on the command line is loaded.
     virtual void KeepSessionNote(const QString& note) = 0;
 };
+
+// How a feature is opened: a flat button at the right end of the status bar
+// and a key of the console's window, both named for the tests.
+struct FeatureEntry {
+    QToolButton* button = nullptr;
+    QAction* key = nullptr;
+};
+
+FeatureEntry AddFeatureEntry(ConsoleHost& host, const QString& buttonName, const QString& keyName,
+                             const QString& text, const QString& tip, const QKeySequence& key,
+                             std::function<void()> open);
 
 } // namespace zn

@@ -18,21 +18,12 @@ namespace zn {
 
 SpectatorBoard::SpectatorBoard(ConsoleHost& host, const PlatformServices& platform)
     : host_(host), platform_(platform) {
-    QWidget& console = host.HostWindow();
-    button_ = new QToolButton(&console);
-    button_->setObjectName(QStringLiteral("bBoard"));
-    button_->setText(QStringLiteral("Anzeigetafel"));
-    button_->setToolTip(QStringLiteral("Die Anzeigetafel für Zuschauer öffnen oder schließen (Strg+T)"));
-    button_->setAutoRaise(true);
-    button_->setFocusPolicy(Qt::NoFocus);
-    host.AddToStatusBar(button_);
-    QObject::connect(button_, &QToolButton::clicked, &console, [this] { Toggle(); });
-    action_ = new QAction(QStringLiteral("Anzeigetafel"), &console);
-    action_->setObjectName(QStringLiteral("Anzeigetafel1"));
-    action_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    action_->setShortcutContext(Qt::WindowShortcut);
-    console.addAction(action_);
-    QObject::connect(action_, &QAction::triggered, &console, [this] { Toggle(); });
+    const FeatureEntry entry = AddFeatureEntry(
+        host, QStringLiteral("bBoard"), QStringLiteral("Anzeigetafel1"), QStringLiteral("Anzeigetafel"),
+        QStringLiteral("Die Anzeigetafel für Zuschauer öffnen oder schließen (Strg+T)"),
+        QKeySequence(Qt::CTRL | Qt::Key_T), [this] { Toggle(); });
+    button_ = entry.button;
+    action_ = entry.key;
     follower_.changed = [this](const BoardState& state) {
         if (window_) window_->ShowState(state);
         if (OnChanged) OnChanged(state);
