@@ -6,9 +6,9 @@
 #include "comms/com_port.h"
 #include "comms/linux_serial_device.h"
 #include "comms/serial_devices.h"
-#include "core/contact_input.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/led.h"
+#include "core/contact_input.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -71,7 +71,8 @@ bool TFormMain::OpenComPort(TComPort* port) {
         // operator learns it before the first run, not at its end.
         const SerialError error = port->LastError();
         const QString lanes = LanesOfPort(port->Port);
-        const QString device = port->DeviceName().isEmpty() ? QStringLiteral("kein Gerät") : port->DeviceName();
+        const QString device =
+            port->DeviceName().isEmpty() ? QStringLiteral("kein Gerät") : port->DeviceName();
         if (error.code == EACCES) {
             QString group = DeviceGroup(port->DeviceName());
             if (group.isEmpty()) group = QStringLiteral("dialout");
@@ -86,7 +87,9 @@ bool TFormMain::OpenComPort(TComPort* port) {
         } else {
             portProblems_.insert(
                 port->Port,
-                {QStringLiteral("COM%1 nicht geöffnet: Bahn %2 mit der Taste stoppen").arg(port->Port).arg(lanes),
+                {QStringLiteral("COM%1 nicht geöffnet: Bahn %2 mit der Taste stoppen")
+                     .arg(port->Port)
+                     .arg(lanes),
                  QStringLiteral("COM%1 (%2) nicht geöffnet: %3. Bahn %4 bekommt keine Kontakte; mit der "
                                 "Taste stoppen.")
                      .arg(port->Port)
@@ -213,7 +216,7 @@ void TFormMain::Led1Click() {
 void TFormMain::ComPortFail(TComPort* Sender, const SerialError& error) {
     const int number = Sender->Port;
     const QString device = Sender->DeviceName();
-    Sender->Close(); // the reader has ended; Led1 goes dark
+    Sender->Close();                               // the reader has ended; Led1 goes dark
     const QString lanesText = LanesOfPort(number); // a shared port carries both lanes
     portProblems_.insert(
         number,

@@ -78,7 +78,7 @@ QString DecodeTextFile(const QByteArray& bytes) {
     const QByteArray bom("\xEF\xBB\xBF");
     const QByteArray body = bytes.startsWith(bom) ? bytes.mid(bom.size()) : bytes;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(body);
+    QString text = utf8.decode(body);
     if (!utf8.hasError()) return text;
     return DecodeCp1252(body);
 }

@@ -32,7 +32,7 @@ QString ExamplesFolder(const QString& programFolder) {
     if (QFileInfo(QDir(programFolder).filePath(example)).isFile()) return QDir::cleanPath(programFolder);
     const QString installed = InstalledDataFolder(programFolder);
     if (!installed.isEmpty()) {
-        const QString examples = QDir(installed).filePath(QStringLiteral("examples"));
+        QString examples = QDir(installed).filePath(QStringLiteral("examples"));
         if (QFileInfo(QDir(examples).filePath(example)).isFile()) return examples;
     }
     return QDir::cleanPath(programFolder);

@@ -88,7 +88,8 @@ private:
     void LaneBlocks(pugi::xml_node tbl, const QList<int>& widths) {
         pugi::xml_node tr = Child(tbl, "tr");
         Child(Child(tr, "trPr"), "tblHeader");
-        const std::pair<const char*, int> blocks[] = {{"Mannschaft", 4}, {"Bahn 1", 3}, {"Bahn 2", 3}, {"", 1}};
+        const std::pair<const char*, int> blocks[] = {
+            {"Mannschaft", 4}, {"Bahn 1", 3}, {"Bahn 2", 3}, {"", 1}};
         int first = 0;
         for (const auto& [title, span] : blocks) {
             int width = 0;

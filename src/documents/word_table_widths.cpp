@@ -83,7 +83,8 @@ QList<int> WordColumnWidths(const ListRows& rows, int colCount, int textWidth) {
     if (lacking > 0) {
         const int given = static_cast<int>(std::min<long long>(spare, lacking));
         for (int c = 0; c < colCount; ++c)
-            widths[c] += static_cast<int>(given * static_cast<long long>(needs[c].whole - widths[c]) / lacking);
+            widths[c] +=
+                static_cast<int>(given * static_cast<long long>(needs[c].whole - widths[c]) / lacking);
     }
     // A table narrower than the page is spread across it as before, each
     // column by its share.

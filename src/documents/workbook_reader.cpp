@@ -124,7 +124,7 @@ QString LoadedOrReason(const WorkbookSheets& out, int valueCells) {
 }
 
 ListSheetChoice StartListSheets(const std::vector<WorkbookTab>& tabs, WorkbookSheets& out) {
-    const ListSheetChoice choice = ChooseListSheets(tabs);
+    ListSheetChoice choice = ChooseListSheets(tabs);
     out.sheetCount = static_cast<int>(tabs.size());
     out.note = choice.note;
     size_t lists = 0;
@@ -167,7 +167,7 @@ bool ZipPackage::Has(const QString& name) const {
 }
 
 QString ZipPackage::Read(const QString& name, QByteArray& bytes) const {
-    const QString damaged = QString::fromUtf8("Der Teil \u201E%1\u201C des Pakets ist beschädigt.").arg(name);
+    QString damaged = QString::fromUtf8("Der Teil \u201E%1\u201C des Pakets ist beschädigt.").arg(name);
     const zip_int64_t index = zip_name_locate(impl_->zip, name.toUtf8().constData(), ZIP_FL_NOCASE);
     if (index < 0) return QString::fromUtf8("Der Teil \u201E%1\u201C fehlt im Paket.").arg(name);
     zip_stat_t st;

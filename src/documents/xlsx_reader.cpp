@@ -111,7 +111,7 @@ private:
     std::vector<QByteArray> buffers_; // the documents point into these
 };
 
-DateKind KindOfCode(QString code) {
+DateKind KindOfCode(const QString& code) {
     // Quoted texts, [colour] and [$-407] sections and escaped characters say
     // nothing about dates; [h], [mm] and [ss] are elapsed hours, minutes and
     // seconds ("[mm]:ss.00", "[h]:mm").

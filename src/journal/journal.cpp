@@ -159,7 +159,7 @@ QString EventJournal::SetAside(const QString& why) {
     if (file.isEmpty()) return QString();
     Close();
     QString error;
-    const QString aside = MoveAside(file, why, &error);
+    QString aside = MoveAside(file, why, &error);
     Open(file);
     return aside;
 }

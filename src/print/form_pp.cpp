@@ -3,11 +3,11 @@
 #include "print/print_preview.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QPrinter>

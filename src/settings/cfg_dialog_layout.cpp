@@ -11,11 +11,11 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
-#include <QPushButton>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
 #include <QSpinBox>
 
 namespace zn {

@@ -203,8 +203,8 @@ TEST_F(ListExport, WordButtonOpensTheListOnTheTemplateAndTheDialogSavesIt) {
     for (const QString& h : ProtocolHeaderRow())
         header << h;
     EXPECT_EQ(TableRows(opened).join('\n').toStdString(),
-              QStringList({"Mannschaft|Bahn 1|Bahn 2|", header.join('|'), "7|Löschzug Süd & Ost|A||21,50|0|21,50||||",
-                           "12|FF \"Nord\"|B||||||||"})
+              QStringList({"Mannschaft|Bahn 1|Bahn 2|", header.join('|'),
+                           "7|Löschzug Süd & Ost|A||21,50|0|21,50||||", "12|FF \"Nord\"|B||||||||"})
                   .join('\n')
                   .toStdString());
 

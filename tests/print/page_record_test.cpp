@@ -1,6 +1,6 @@
 #include "print/metafile_list.h"
-#include "print/recording_canvas.h"
 #include "print/page_record.h"
+#include "print/recording_canvas.h"
 
 #include <QBuffer>
 #include <QDataStream>

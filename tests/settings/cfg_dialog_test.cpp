@@ -3,18 +3,18 @@
 #include "settings/cfg_dialog.h"
 
 #include <QCheckBox>
-#include <QDate>
 #include <QColorDialog>
+#include <QDate>
 #include <QFontDialog>
 #include <QGroupBox>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <gtest/gtest.h>
 

@@ -165,7 +165,7 @@ RecordOutcome CompetitionModel::StopLane(int lane, int32_t ms, const QString& ti
     laneRunning_[static_cast<size_t>(lane)] = false;
     ListRows protocol = Rows(lkProtokoll);
     const int column = lane == 0 ? pc::Zeit1 : pc::Zeit2;
-    const RecordOutcome outcome = RecordLaneTime(protocol, column, LaneTeam(lane), time, DecimalSeparator());
+    RecordOutcome outcome = RecordLaneTime(protocol, column, LaneTeam(lane), time, DecimalSeparator());
     if (outcome.status == RecordStatus::Recorded) {
         WriteRow(lkProtokoll, outcome.row, protocol.at(outcome.row));
         ListChanged(lkProtokoll);
@@ -273,7 +273,7 @@ void CompetitionModel::CommitEdits() {
 EditCommit CompetitionModel::CommitCellEdit(int list, int row, int editColumn) {
     if (!IsListNumber(list) || row < 1 || row >= List(list).RowCount()) return {};
     QStringList cells = List(list).Row(row);
-    const EditCommit commit = CommitPenaltyEdit(cells, editColumn, DecimalSeparator());
+    EditCommit commit = CommitPenaltyEdit(cells, editColumn, DecimalSeparator());
     WriteRow(list, row, cells);
     ListChanged(list);
     Rerank();
