@@ -74,7 +74,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # and the Liberation fonts: the certificates' default "Times New Roman" is
 # printed in its metric-compatible Liberation Serif, so lines keep their width.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2, qt6-translations-l10n")
 # RealtimeKit grants the contact readers real-time priority without root, so
 # a busy laptop does not delay a contact's instant (p99 4 ms late without it).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "rtkit")

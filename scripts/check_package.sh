@@ -42,6 +42,7 @@ info=$(dpkg-deb -I "$deb")
 depends=$(sed -n 's/^ Depends: //p' <<<"$info")
 echo "Depends: $depends"
 check "Depends nennt keine Qt-Bibliothek" grep -q 'libqt6' <<<"$depends"
+check "Depends ohne Qt-Übersetzungen (deutsche Qt-Dialoge)" grep -q 'qt6-translations-l10n' <<<"$depends"
 check "Beschreibung nennt die Gruppe dialout nicht" grep -q 'dialout' <<<"$info"
 
 work=$(mktemp -d)

@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-liberation2 fontconfig
   poppler-utils
   libqt6sql6-sqlite
+  qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
   dpkg-dev lintian desktop-file-utils appstream
   clang-format clang-tidy

@@ -14,6 +14,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     zn::ConfigureApplication();
+    zn::InstallQtTranslations(QString::fromLatin1(zn::kConsoleLanguage));
 
     zn::SteadyTickSource clock;
     zn::QtSoundPlayer sound;

@@ -1,5 +1,7 @@
 #include "comms/uucp_lock.h"
 
+#include "core/system_errors.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -104,11 +106,11 @@ bool UucpLock::Acquire(const QString& path, SerialError& error) {
             }
             ::unlink(file.constData());
             return refuse(0, QStringLiteral("Sperrdatei %1 lässt sich nicht schreiben (%2)")
-                                 .arg(path, qt_error_string(code)));
+                                 .arg(path, SystemErrorText(code, qt_error_string(code))));
         }
         if (const int code = errno; code != EEXIST)
             return refuse(0, QStringLiteral("Sperrdatei %1 lässt sich nicht anlegen (%2)")
-                                 .arg(path, qt_error_string(code)));
+                                 .arg(path, SystemErrorText(code, qt_error_string(code))));
         int code = 0;
         const QByteArray content = ReadHead(file, code);
         if (code == ENOENT) continue; // its owner removed it just now
@@ -124,7 +126,7 @@ bool UucpLock::Acquire(const QString& path, SerialError& error) {
         if (::unlink(file.constData()) != 0 && (code = errno) != ENOENT)
             return refuse(0, QStringLiteral("Sperrdatei %1 eines beendeten Programms lässt sich nicht "
                                             "löschen (%2)")
-                                 .arg(path, qt_error_string(code)));
+                                 .arg(path, SystemErrorText(code, qt_error_string(code))));
     }
     return refuse(0, QStringLiteral("belegt laut Sperrdatei %1").arg(path));
 }

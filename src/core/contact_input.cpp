@@ -1,5 +1,7 @@
 #include "core/contact_input.h"
 
+#include "core/system_errors.h"
+
 #include <cerrno>
 
 namespace zn {
@@ -23,7 +25,7 @@ QString PortFailureReason(int code, const QString& systemText) {
     case EIO:
         return QStringLiteral("Ein-/Ausgabefehler am Gerät");
     default:
-        return QStringLiteral("Fehler %1 (%2)").arg(code).arg(systemText);
+        return SystemErrorText(code, systemText);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "core/file_writer.h"
 
+#include "core/system_errors.h"
+
 #include <QDir>
 #include <QLoggingCategory>
 #include <QSaveFile>
@@ -16,7 +18,7 @@ WriteResult WriteFileAtomically(const QString& fileName, const QByteArray& bytes
     QSaveFile file(fileName);
     const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (ok) return {true, QString(), QString()};
-    const QString reason = file.errorString();
+    const QString reason = FileErrorText(file);
     qCInfo(lcResultFiles) << "writing" << fileName << "failed:" << reason;
     file.cancelWriting();
     return {false, WriteErrorText(fileName), reason};

@@ -8,7 +8,7 @@ namespace zn {
 struct WriteResult {
     bool ok = false;
     QString errorText; // German, for the operator; empty on success
-    QString reason;    // what the system said (full disk, no permission, ...)
+    QString reason;    // why, in German (full disk, no permission, ...)
 };
 
 // Replaces a file as a whole: the bytes go to a temporary file beside it that

@@ -4,6 +4,8 @@
 // as it arrives instead of after it was buffered.
 #include "documents/bounded_process.h"
 
+#include "core/system_errors.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -147,6 +149,10 @@ ProcessRun NotStarted(const QString& reason) {
     return run;
 }
 
+ProcessRun NotStartedErrno(int code) {
+    return NotStarted(SystemErrorText(code, QString::fromLocal8Bit(strerror(code))));
+}
+
 ProcessRun Ended(int status, QByteArray output) {
     ProcessRun run;
     run.output = std::move(output);
@@ -189,16 +195,15 @@ ProcessRun RunBounded(const QString& program, const QStringList& arguments, cons
     Fd devNull(::open("/dev/null", O_RDONLY | O_CLOEXEC));
     int outPipe[2];
     int errorPipe[2];
-    if (devNull.get() < 0 || ::pipe2(outPipe, O_CLOEXEC) != 0)
-        return NotStarted(QString::fromLocal8Bit(strerror(errno)));
+    if (devNull.get() < 0 || ::pipe2(outPipe, O_CLOEXEC) != 0) return NotStartedErrno(errno);
     Fd outRead(outPipe[0]);
     Fd outWrite(outPipe[1]);
-    if (::pipe2(errorPipe, O_CLOEXEC) != 0) return NotStarted(QString::fromLocal8Bit(strerror(errno)));
+    if (::pipe2(errorPipe, O_CLOEXEC) != 0) return NotStartedErrno(errno);
     Fd errorRead(errorPipe[0]);
     Fd errorWrite(errorPipe[1]);
 
     const pid_t pid = ::fork();
-    if (pid < 0) return NotStarted(QString::fromLocal8Bit(strerror(errno)));
+    if (pid < 0) return NotStartedErrno(errno);
     if (pid == 0)
         Exec(path.c_str(), argv.data(), envp.data(), devNull.get(), outWrite.get(), errorWrite.get(), bounds);
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(bounds.timeoutMs);
@@ -215,7 +220,7 @@ ProcessRun RunBounded(const QString& program, const QStringList& arguments, cons
         int status = 0;
         while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
         }
-        return NotStarted(QString::fromLocal8Bit(strerror(execError)));
+        return NotStartedErrno(execError);
     }
 
     ::fcntl(outRead.get(), F_SETFL, O_NONBLOCK);

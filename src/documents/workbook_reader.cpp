@@ -3,6 +3,7 @@
 #include "documents/workbook_formats.h"
 
 #include "core/list_sheets.h"
+#include "core/system_errors.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -206,7 +207,7 @@ QString Read(const QString& path, const QLocale& locale, WorkbookSheets& out) {
     if (!info.isFile()) return QString::fromUtf8("Das ist keine Datei.");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QString::fromUtf8("Die Datei kann nicht gelesen werden (%1).").arg(file.errorString());
+        return QString::fromUtf8("Die Datei kann nicht gelesen werden (%1).").arg(FileErrorText(file));
     if (file.size() == 0) return QString::fromUtf8("Die Datei ist leer.");
     const QByteArray head = file.read(8);
     file.close();

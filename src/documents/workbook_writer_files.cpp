@@ -1,5 +1,7 @@
 #include "documents/workbook_writer_files.h"
 
+#include "core/system_errors.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -107,7 +109,7 @@ WriteResult PlaceDocument(const QString& fileName, const QByteArray& bytes) {
 QByteArray ReadWholeFile(const QString& fileName, QString* reason) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        Tell(reason, QStringLiteral("Die Datei kann nicht gelesen werden (%1)").arg(file.errorString()));
+        Tell(reason, QStringLiteral("Die Datei kann nicht gelesen werden (%1)").arg(FileErrorText(file)));
         return {};
     }
     return file.readAll();

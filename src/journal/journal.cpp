@@ -1,5 +1,6 @@
 #include "journal/journal.h"
 
+#include "core/system_errors.h"
 #include "journal/journal_schema.h"
 #include "journal/journal_writer.h"
 
@@ -33,7 +34,7 @@ QString MoveAside(const QString& path, const QString& why, QString* error) {
         target = base + QStringLiteral("-%1").arg(n);
     QFile file(path);
     if (!file.rename(target)) {
-        if (error) *error = file.errorString();
+        if (error) *error = FileErrorText(file);
         return QString();
     }
     for (const char* suffix : kCompanions)

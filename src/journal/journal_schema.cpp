@@ -1,11 +1,14 @@
 #include "journal/journal_schema.h"
 
+#include "core/system_errors.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <atomic>
+#include <cerrno>
 
 namespace zn::journal_store {
 
@@ -20,8 +23,37 @@ const QString kFormatVersion = QStringLiteral("1");
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADb = 26;
 
+// The errno class of SQLite's primary result codes that the operator meets
+// (a read-only stick, a full disk, a file another program holds), or 0.
+int ErrnoOfSqlite(int primary) {
+    switch (primary) {
+    case 3: // SQLITE_PERM
+        return EACCES;
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return EBUSY;
+    case 8: // SQLITE_READONLY
+        return EROFS;
+    case 10: // SQLITE_IOERR
+        return EIO;
+    case 13: // SQLITE_FULL
+        return ENOSPC;
+    default:
+        return 0;
+    }
+}
+
+// SQLite's own text only after a German reason.
 QString ErrorText(const QSqlError& e) {
-    return e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    const QString system = e.databaseText().isEmpty() ? e.text() : e.databaseText();
+    const int primary = e.nativeErrorCode().toInt() & 0xff;
+    if (const int code = ErrnoOfSqlite(primary)) return SystemErrorText(code);
+    QString reason = QStringLiteral("Datenbankfehler");
+    if (primary == kSqliteCorrupt || primary == kSqliteNotADb)
+        reason = QStringLiteral("keine lesbare Datenbank");
+    else if (primary == 14) // SQLITE_CANTOPEN
+        reason = QStringLiteral("die Datei lässt sich nicht öffnen");
+    return system.isEmpty() ? reason : reason + QStringLiteral(" (System: ") + system + u')';
 }
 
 bool IsDamage(const QSqlError& e) {

@@ -1,5 +1,6 @@
 #include "journal/journal_writer.h"
 
+#include "core/system_errors.h"
 #include "journal/journal_schema.h"
 
 #include <QFile>
@@ -21,7 +22,8 @@ std::unique_ptr<Connection> OpenForWriting(const QString& path, QString* error) 
     std::error_code ec;
     std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), ec);
     if (ec) {
-        *error = QStringLiteral("Ordner %1: %2").arg(folder, QString::fromLocal8Bit(ec.message()));
+        *error = QStringLiteral("Ordner %1: %2")
+                     .arg(folder, SystemErrorText(ec.value(), QString::fromLocal8Bit(ec.message())));
         return nullptr;
     }
     auto c = std::make_unique<Connection>(path, Connection::ReadWrite);

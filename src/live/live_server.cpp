@@ -1,5 +1,7 @@
 #include "live/live_server.h"
 
+#include "core/system_errors.h"
+
 #include "live/live_address.h"
 #include "live/live_http.h"
 #include "live/live_tcp_server.h"
@@ -31,7 +33,10 @@ QString ListenError(const QTcpServer& tcp, uint16_t port) {
                               "vorbehalten). Bitte einen Port ab 1024 wählen.")
             .arg(port);
     default:
-        return QStringLiteral("Port %1 kann nicht geöffnet werden: %2").arg(port).arg(tcp.errorString());
+        // Qt's socket texts are the system's text of the errno behind them.
+        return QStringLiteral("Port %1 kann nicht geöffnet werden: %2")
+            .arg(port)
+            .arg(SystemErrorText(ErrnoOfSystemText(tcp.errorString()), tcp.errorString()));
     }
 }
 

@@ -204,8 +204,9 @@ void TFormPP::Button1Click() {
     const QPrinter* printer = pv->Printer();
     if (!pv->PrinterInstalled() ||
         (printer->outputFormat() == QPrinter::PdfFormat && printer->outputFileName().isEmpty())) {
-        Say(QStringLiteral("Es ist kein Drucker eingerichtet. Mit „PDF speichern“ lassen sich die Seiten als "
-                           "PDF-Datei sichern, oder im Druckdialog „In Datei drucken“ wählen."),
+        Say(QStringLiteral(
+                "Es ist kein Drucker eingerichtet. Mit „PDF speichern“ lassen sich die Seiten als "
+                "PDF-Datei sichern, oder im Druckdialog als Drucker „In PDF-Datei drucken“ wählen."),
             true);
         return;
     }

@@ -4,6 +4,8 @@
 
 #include "print/printer_page.h"
 
+#include "core/system_errors.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLoggingCategory>
@@ -160,7 +162,7 @@ bool TPrintPreview::SavePdf(const QString& fileName, QString* error) {
         // QPdfWriter gives no reason when it cannot open its file; a plain
         // open of the same file does.
         QFile probe(fileName);
-        if (!probe.open(QIODevice::WriteOnly)) return fail(probe.errorString());
+        if (!probe.open(QIODevice::WriteOnly)) return fail(FileErrorText(probe));
     }
     QPdfWriter writer(fileName);
     writer.setResolution(1200);
