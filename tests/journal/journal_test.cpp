@@ -262,7 +262,8 @@ TEST_F(JournalTest, UnwritableFolderIsRetriedAndTheQueueWritten) {
     journal.SetRetryInterval(20);
     const JournalOpening opening = journal.Open(QDir(blocker).filePath(QStringLiteral("j.journal")));
     EXPECT_EQ(opening.found, JournalFound::Unwritable);
-    EXPECT_TRUE(opening.message.contains(QStringLiteral("Not a directory"))) << opening.message.toStdString();
+    EXPECT_TRUE(opening.message.contains(QStringLiteral("ein Teil des Pfades ist kein Ordner")))
+        << opening.message.toStdString();
     EXPECT_FALSE(journal.Writing());
     const qint64 ticket = journal.Record(Stop(0, 20000));
     EXPECT_FALSE(journal.WaitCommitted(ticket, 50));
@@ -290,7 +291,7 @@ TEST_F(JournalTest, RefusedWritesStayQueuedAndAreWrittenOnceWhenTheDiskTakesThem
     EXPECT_FALSE(journal.WaitCommitted(second, 100));
     ASSERT_TRUE(Until([&] { return !problems.isEmpty(); }));
     EXPECT_TRUE(problems[0].startsWith(QStringLiteral("Das Änderungsprotokoll wird nicht geschrieben: ")));
-    EXPECT_TRUE(problems[0].contains(QStringLiteral("readonly"))) << problems[0].toStdString();
+    EXPECT_TRUE(problems[0].contains(QStringLiteral("schreibgeschützt"))) << problems[0].toStdString();
     EXPECT_FALSE(journal.Writing());
 
     journal.InjectWriteFailure(false);
