@@ -3,6 +3,7 @@
 #include "controls/label_3d.h"
 #include "controls/sort_grid.h"
 #include "core/stages.h"
+#include "core/system_errors.h"
 #include "test_platform.h"
 
 #include <QAction>
@@ -93,7 +94,7 @@ TEST_F(ResultFiles, AutoSaveFailureStaysShownUntilASaveSucceeds) {
     EXPECT_FALSE(notice->isHidden());
     EXPECT_TRUE(
         notice->text().contains("Der Schreibfehler der Datei: " + QDir::toNativeSeparators(Nowhere())));
-    EXPECT_TRUE(notice->text().endsWith("(" + qt_error_string(ENOENT) + ")")) << notice->text().toStdString();
+    EXPECT_TRUE(notice->text().endsWith("(" + SystemErrorText(ENOENT) + ")")) << notice->text().toStdString();
     EXPECT_TRUE(wb.modal.messages.isEmpty()) << "no box after a run";
 
     // The next START rewrites the status text, not the notice.
