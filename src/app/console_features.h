@@ -1,8 +1,8 @@
 #pragma once
 
+#include "app/board_feature.h"
 #include "app/competition_journal.h"
 #include "app/live_page.h"
-#include "app/spectator_board.h"
 
 namespace zn {
 
@@ -14,7 +14,7 @@ struct ConsoleFeatures {
         : journal(host, platform), board(host, platform), live(host, board, platform) {}
 
     CompetitionJournal journal;
-    SpectatorBoard board;
+    BoardFeature board;
     LivePage live;
 };
 

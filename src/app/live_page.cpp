@@ -4,9 +4,9 @@
 // board state the console hands it.
 #include "app/live_page.h"
 
+#include "app/board_feature.h"
 #include "app/board_window.h"
 #include "app/console_host.h"
-#include "app/spectator_board.h"
 #include "core/console_settings.h"
 #include "live/live_server.h"
 
@@ -20,7 +20,7 @@
 
 namespace zn {
 
-LivePage::LivePage(ConsoleHost& host, SpectatorBoard& board, const PlatformServices& platform)
+LivePage::LivePage(ConsoleHost& host, BoardFeature& board, const PlatformServices& platform)
     : host_(host), board_(board), platform_(platform) {
     QWidget& console = host.HostWindow();
     notice_ = host.AddLastingNotice(QStringLiteral("StatusPanelLive"));

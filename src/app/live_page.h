@@ -14,7 +14,7 @@ namespace zn {
 class BoardWindow;
 class ConsoleHost;
 class LivePageServer;
-class SpectatorBoard;
+class BoardFeature;
 
 // The live page on the local network as a feature of the console: off by
 // default, switched on (with its port) from the board button's menu and
@@ -23,7 +23,7 @@ class SpectatorBoard;
 // board state handed to it.
 class LivePage {
 public:
-    LivePage(ConsoleHost& host, SpectatorBoard& board, const PlatformServices& platform);
+    LivePage(ConsoleHost& host, BoardFeature& board, const PlatformServices& platform);
     ~LivePage();
     LivePage(const LivePage&) = delete;
     LivePage& operator=(const LivePage&) = delete;
@@ -38,7 +38,7 @@ private:
     void ShowAddress(BoardWindow* board);
 
     ConsoleHost& host_;
-    SpectatorBoard& board_;
+    BoardFeature& board_;
     PlatformServices platform_;
     std::unique_ptr<LivePageServer> server_;
     uint16_t port_ = 8080;

@@ -66,7 +66,7 @@ class TSortGrid;
 //   printing.cpp         protocol and certificates through the preview
 //   settings_command.cpp "Einstellungen"
 // The journal, the spectator board and the live page are features of their
-// own (competition_journal.*, spectator_board.*, live_page.*) composed beside
+// own (competition_journal.*, board_feature.*, live_page.*) composed beside
 // this window; they use it through ConsoleHost.
 class TFormMain : public QWidget, public ConsoleHost {
     Q_OBJECT

@@ -18,12 +18,12 @@ class ConsoleHost;
 // events into what the spectators see, and "Anzeigetafel" (status bar,
 // Strg+T) opens and closes its window, full screen on the screen the
 // operator picked (remembered in the settings).
-class SpectatorBoard {
+class BoardFeature {
 public:
-    SpectatorBoard(ConsoleHost& host, const PlatformServices& platform);
-    ~SpectatorBoard();
-    SpectatorBoard(const SpectatorBoard&) = delete;
-    SpectatorBoard& operator=(const SpectatorBoard&) = delete;
+    BoardFeature(ConsoleHost& host, const PlatformServices& platform);
+    ~BoardFeature();
+    BoardFeature(const BoardFeature&) = delete;
+    BoardFeature& operator=(const BoardFeature&) = delete;
 
     const BoardState& State() const { return follower_.state; }
     // The board's window once it was opened.

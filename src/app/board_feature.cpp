@@ -1,6 +1,6 @@
 // The spectator board: opened and closed with Strg+T or from the status bar,
 // full screen on the screen the operator picked (remembered in the settings).
-#include "app/spectator_board.h"
+#include "app/board_feature.h"
 
 #include "app/board_window.h"
 #include "app/console_host.h"
@@ -16,7 +16,7 @@
 
 namespace zn {
 
-SpectatorBoard::SpectatorBoard(ConsoleHost& host, const PlatformServices& platform)
+BoardFeature::BoardFeature(ConsoleHost& host, const PlatformServices& platform)
     : host_(host), platform_(platform) {
     const FeatureEntry entry = AddFeatureEntry(
         host, QStringLiteral("bBoard"), QStringLiteral("Anzeigetafel1"), QStringLiteral("Anzeigetafel"),
@@ -31,7 +31,7 @@ SpectatorBoard::SpectatorBoard(ConsoleHost& host, const PlatformServices& platfo
     host.HostModel().Events().Subscribe(&follower_);
 }
 
-SpectatorBoard::~SpectatorBoard() {
+BoardFeature::~BoardFeature() {
     host_.HostModel().Events().Unsubscribe(&follower_);
     if (window_) window_->OnClosed = nullptr;
     delete window_;
@@ -39,15 +39,15 @@ SpectatorBoard::~SpectatorBoard() {
     delete action_;
 }
 
-BoardWindow* SpectatorBoard::Window() const {
+BoardWindow* BoardFeature::Window() const {
     return window_;
 }
 
-QToolButton* SpectatorBoard::Button() const {
+QToolButton* BoardFeature::Button() const {
     return button_;
 }
 
-void SpectatorBoard::Toggle() {
+void BoardFeature::Toggle() {
     if (window_ && window_->isVisible()) {
         window_->close(); // saves its place
         return;
@@ -94,7 +94,7 @@ void SpectatorBoard::Toggle() {
     host_.HostWindow().activateWindow();
 }
 
-void SpectatorBoard::Place(int screenIndex, bool fullScreen) {
+void BoardFeature::Place(int screenIndex, bool fullScreen) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     QScreen* target = screens.value(screenIndex, QGuiApplication::primaryScreen());
     if (!target) return;
@@ -110,7 +110,7 @@ void SpectatorBoard::Place(int screenIndex, bool fullScreen) {
         window_->showNormal();
 }
 
-void SpectatorBoard::SavePlace() {
+void BoardFeature::SavePlace() {
     if (!window_ || !platform_.settings) return;
     auto store = platform_.settings();
     if (!store) return;
