@@ -15,6 +15,8 @@ install(TARGETS zeitnahme zeitnahme-kontakt zeitnahme-mappe RUNTIME DESTINATION 
 
 # The build's copies: the pages carry the version.
 install(FILES ${ZN_DATA_FILES} DESTINATION ${ZN_DATA_DEST})
+# The translations, looked up among the data files.
+install(FILES ${ZN_QM_FILES} DESTINATION ${ZN_DATA_DEST})
 file(GLOB _zn_examples CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/examples/*)
 install(FILES ${_zn_examples} DESTINATION ${ZN_DATA_DEST}/examples)
 # The class list and the letterhead are looked up among the data files, as

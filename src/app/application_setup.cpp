@@ -1,10 +1,13 @@
 #include "app/application_setup.h"
 
+#include "core/console_language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QSettings>
 #include <QTranslator>
 #include <memory>
 
@@ -18,14 +21,27 @@ namespace {
 // empty or holds none (a Qt built elsewhere).
 const QString kDebianTranslations = QStringLiteral("/usr/share/qt6/translations");
 
-// The application owns the one translator; it is found again by this name.
-const QString kTranslatorName = QStringLiteral("zn-qt-translation");
+// The application owns the translators; they are found again by this name.
+const QString kTranslatorName = QStringLiteral("zn-translation");
 
-void RemoveEarlierTranslation(QCoreApplication* app) {
+void RemoveEarlierTranslations(QCoreApplication* app) {
     for (auto* old : app->findChildren<QTranslator*>(kTranslatorName, Qt::FindDirectChildrenOnly)) {
         QCoreApplication::removeTranslator(old);
         delete old;
     }
+}
+
+// Installs `baseName`_<language>.qm from the first of `folders` holding it.
+bool Install(QCoreApplication* app, const QLocale& locale, const QString& baseName, const QStringList& folders) {
+    auto translator = std::make_unique<QTranslator>(app);
+    translator->setObjectName(kTranslatorName);
+    for (const QString& dir : folders) {
+        if (dir.isEmpty() || !translator->load(locale, baseName, QStringLiteral("_"), dir)) continue;
+        QCoreApplication::installTranslator(translator.release());
+        return true;
+    }
+    qCInfo(lcLanguage) << "no" << baseName << "translation for" << locale.name() << "in" << folders.join(u',');
+    return false;
 }
 
 } // namespace
@@ -34,31 +50,28 @@ void ConfigureApplication() {
     QCoreApplication::setOrganizationName(QStringLiteral("Kronvik"));
 }
 
-bool InstallQtTranslations(const QString& language, const QString& folder) {
+QString StartupLanguage(QSettings* store) {
+    const QString chosen = store ? ReadChosenLanguage(*store) : QString();
+    return ChooseConsoleLanguage(chosen, QLocale::system().uiLanguages());
+}
+
+bool InstallTranslations(const QString& language, const QStringList& dataFolders, const QString& qtFolder) {
     const QLocale locale(language);
     QLocale::setDefault(locale);
     auto* app = QCoreApplication::instance();
     if (!app) return false;
-    RemoveEarlierTranslation(app);
-    if (locale.language() == QLocale::English) return true;
-
-    QStringList folders;
-    if (!folder.isEmpty()) {
-        folders << folder;
-    } else {
-        folders << QLibraryInfo::path(QLibraryInfo::TranslationsPath) << kDebianTranslations;
+    RemoveEarlierTranslations(app);
+    bool complete = true;
+    if (locale.language() != QLocale::English) {
+        const QStringList qtFolders = qtFolder.isEmpty()
+                                          ? QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                                        kDebianTranslations}
+                                          : QStringList{qtFolder};
+        complete = Install(app, locale, QStringLiteral("qtbase"), qtFolders);
     }
-    auto translator = std::make_unique<QTranslator>(app);
-    translator->setObjectName(kTranslatorName);
-    for (const QString& dir : folders) {
-        if (dir.isEmpty() || !translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), dir))
-            continue;
-        QCoreApplication::installTranslator(translator.release());
-        return true;
-    }
-    qCInfo(lcLanguage) << "no qtbase translation for" << language << "in" << folders.join(u',')
-                       << "- Qt's dialogs stay English";
-    return false;
+    if (language != QLatin1String(kSourceLanguage))
+        complete = Install(app, locale, QStringLiteral("zeitnahme"), dataFolders) && complete;
+    return complete;
 }
 
 } // namespace zn

@@ -2,7 +2,9 @@
 
 #include "app/board_feature.h"
 #include "app/competition_journal.h"
+#include "app/language_choice.h"
 #include "app/live_page.h"
+#include "core/console_language.h"
 
 namespace zn {
 
@@ -11,11 +13,14 @@ namespace zn {
 // bar. They must go before the window: they unsubscribe from its model.
 struct ConsoleFeatures {
     ConsoleFeatures(ConsoleHost& host, const PlatformServices& platform)
-        : journal(host, platform), board(host, platform), live(host, board, platform) {}
+        : journal(host, platform), board(host, platform), live(host, board, platform),
+          language(host, platform, CurrentConsoleLanguage()) {}
 
     CompetitionJournal journal;
     BoardFeature board;
     LivePage live;
+    // Last: the language is the status bar's rightmost entry.
+    LanguageChoice language;
 };
 
 } // namespace zn

@@ -3,18 +3,23 @@
 #include "app/main_window.h"
 #include "app/platform_qt.h"
 #include "comms/system_serial_devices.h"
+#include "core/data_files.h"
 #include "comms/system_thread_priority.h"
 #include "print/form_pp.h"
 #include "settings/cfg_dialog.h"
 #include "settings/dlg_yes_no.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     zn::ConfigureApplication();
-    zn::InstallQtTranslations(QString::fromLatin1(zn::kConsoleLanguage));
+    const zn::SettingsFactory settings = zn::UserSettingsFactory();
+    // Before the first window: every text is made in the console's language.
+    zn::InstallTranslations(zn::StartupLanguage(settings().get()),
+                            zn::DataFolders(QCoreApplication::applicationDirPath()));
 
     zn::SteadyTickSource clock;
     zn::QtSoundPlayer sound;
@@ -27,7 +32,7 @@ int main(int argc, char* argv[]) {
                                         &sound,
                                         &shell,
                                         &modal,
-                                        zn::UserSettingsFactory(),
+                                        settings,
                                         &files,
                                         &serial,
                                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),

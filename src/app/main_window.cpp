@@ -8,6 +8,7 @@
 #include "controls/led.h"
 #include "controls/sort_grid.h"
 #include "core/code_page.h"
+#include "core/console_language.h"
 #include "core/data_files.h"
 #include "core/main_layout.h"
 #include "core/tag.h"
@@ -142,7 +143,8 @@ void TFormMain::FindDataFiles() {
     }
     // Help: the program's name with ".html", where found; else the path
     // beside the program, which the status bar names when it cannot be opened.
-    HelpFile = DataFile(ProgramBaseName() + QStringLiteral(".html"));
+    // In the console's language where that page exists.
+    HelpFile = FindLocalisedPage(ProgramBaseName(), CurrentConsoleLanguage(), DataFolderList);
     if (HelpFile.isEmpty())
         HelpFile = QDir(ProgramFolder()).filePath(ProgramBaseName() + QStringLiteral(".html"));
 }
@@ -337,7 +339,8 @@ void TFormMain::bHelpClick() {
 
 void TFormMain::Label5Click() {
     const QString name = ProgramBaseName() + QStringLiteral("-info.html");
-    QString about = DataFile(name);
+    QString about = FindLocalisedPage(ProgramBaseName() + QStringLiteral("-info"), CurrentConsoleLanguage(),
+                                      DataFolderList);
     if (about.isEmpty()) about = QDir(ProgramFolder()).filePath(name);
     if (!platform_.shell->Open(about))
         StatusPanel1->setText(QStringLiteral(" Seite nicht gefunden: ") + QDir::toNativeSeparators(about));

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
         qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ZN_TEST_DATA_DIR "/offscreen_screens.json");
     QApplication app(argc, argv);
-    zn::InstallQtTranslations(QString::fromLatin1(zn::kConsoleLanguage));
+    zn::InstallTranslations(QStringLiteral("de"), {});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
