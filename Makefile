@@ -1,7 +1,7 @@
 # Two commands do everything on a fresh Debian 12 machine:
 #   make run    installs what is missing, builds and starts the console
 #   make test   installs what is missing, builds with sanitizers and runs every test
-.PHONY: run test build deps screenshot bench package lint format format-check clean
+.PHONY: run test build deps screenshot translations bench package lint format format-check clean
 
 BUILD ?= build
 TEST_BUILD ?= build-test
@@ -22,9 +22,20 @@ test: deps
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Picture of the main window at its design size, made offscreen.
+# Picture of the main window at its design size, made offscreen, in German
+# with the board, then once per other language.
+SCREENSHOT_LANGUAGES = en cs pl
 screenshot: build
 	cd $(BUILD)/bin && QT_QPA_PLATFORM=offscreen ./zeitnahme-screenshot $(CURDIR)/docs/main_window.png $(CURDIR)/docs/board.png
+	cd $(BUILD)/bin && for l in $(SCREENSHOT_LANGUAGES); do \
+	  QT_QPA_PLATFORM=offscreen ./zeitnahme-screenshot --language $$l $(CURDIR)/docs/main_window_$$l.png || exit 1; done
+
+# The .ts files brought up to date with the texts in src/ (for the
+# translators); scripts/check_translations.sh checks that they are, in CI.
+QT_BIN ?= /usr/lib/qt6/bin
+translations: deps
+	for ts in translations/zeitnahme_*.ts; do \
+	  $(QT_BIN)/lupdate -silent -source-language de -no-obsolete -locations none src -ts $$ts || exit 1; done
 
 # The Debian package build-pkg/zeitnahme_<version>_<arch>.deb, installed under /usr.
 PKG_BUILD ?= build-pkg

@@ -1,7 +1,9 @@
 // Renders the main window at its design size 1006 x 615 into a PNG, with two
 // example teams on the lanes and a run in progress, without sound or settings;
-// with a second file name also the spectator board at a projector's
+// "--language en" first makes it in that language; with a second file name
+// also the spectator board at a projector's
 // 1920 x 1080, with names as long as real ones.
+#include "app/application_setup.h"
 #include "app/board_window.h"
 #include "app/console_probe.h"
 #include "app/demo_console.h"
@@ -82,9 +84,18 @@ zn::BoardState BoardPicture(uint32_t now) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main_window.png");
+    // "--language en": the console in that language (its translation beside
+    // the program), else German.
+    QStringList args = QCoreApplication::arguments().mid(1);
+    QString language = QStringLiteral("de");
+    if (args.size() > 1 && args.front() == QLatin1String("--language")) {
+        language = args[1];
+        args = args.mid(2);
+    }
+    if (!zn::InstallTranslations(language, {QCoreApplication::applicationDirPath()}))
+        std::fprintf(stderr, "no complete translation for %s\n", qPrintable(language));
+    const QString out = args.isEmpty() ? QStringLiteral("main_window.png") : args[0];
 
     QTemporaryDir dir;
     StillClock clock;
@@ -110,8 +121,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::printf("%s\n", qPrintable(out));
-    if (argc > 2) {
-        const QString boardOut = QString::fromLocal8Bit(argv[2]);
+    if (args.size() > 1) {
+        const QString boardOut = args[1];
         form.ToggleBoard();
         zn::BoardWindow* board = form.BoardWindowOpened();
         board->showNormal();

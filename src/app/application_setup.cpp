@@ -32,7 +32,8 @@ void RemoveEarlierTranslations(QCoreApplication* app) {
 }
 
 // Installs `baseName`_<language>.qm from the first of `folders` holding it.
-bool Install(QCoreApplication* app, const QLocale& locale, const QString& baseName, const QStringList& folders) {
+bool Install(QCoreApplication* app, const QLocale& locale, const QString& baseName,
+             const QStringList& folders) {
     auto translator = std::make_unique<QTranslator>(app);
     translator->setObjectName(kTranslatorName);
     for (const QString& dir : folders) {
@@ -40,7 +41,8 @@ bool Install(QCoreApplication* app, const QLocale& locale, const QString& baseNa
         QCoreApplication::installTranslator(translator.release());
         return true;
     }
-    qCInfo(lcLanguage) << "no" << baseName << "translation for" << locale.name() << "in" << folders.join(u',');
+    qCInfo(lcLanguage) << "no" << baseName << "translation for" << locale.name() << "in"
+                       << folders.join(u',');
     return false;
 }
 
@@ -63,10 +65,10 @@ bool InstallTranslations(const QString& language, const QStringList& dataFolders
     RemoveEarlierTranslations(app);
     bool complete = true;
     if (locale.language() != QLocale::English) {
-        const QStringList qtFolders = qtFolder.isEmpty()
-                                          ? QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
-                                                        kDebianTranslations}
-                                          : QStringList{qtFolder};
+        const QStringList qtFolders =
+            qtFolder.isEmpty()
+                ? QStringList{QLibraryInfo::path(QLibraryInfo::TranslationsPath), kDebianTranslations}
+                : QStringList{qtFolder};
         complete = Install(app, locale, QStringLiteral("qtbase"), qtFolders);
     }
     if (language != QLatin1String(kSourceLanguage))

@@ -3,8 +3,8 @@
 #include "app/main_window.h"
 #include "app/platform_qt.h"
 #include "comms/system_serial_devices.h"
-#include "core/data_files.h"
 #include "comms/system_thread_priority.h"
+#include "core/data_files.h"
 #include "print/form_pp.h"
 #include "settings/cfg_dialog.h"
 #include "settings/dlg_yes_no.h"
@@ -28,16 +28,10 @@ int main(int argc, char* argv[]) {
     zn::QtFileDialogs files;
     zn::SystemSerialDeviceFactory serial;
     zn::SystemThreadPriority priority;
-    const zn::PlatformServices platform{&clock,
-                                        &sound,
-                                        &shell,
-                                        &modal,
-                                        settings,
-                                        &files,
-                                        &serial,
-                                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                                        {},
-                                        &priority};
+    const zn::PlatformServices platform{
+        &clock,   &sound,   &shell,  &modal,
+        settings, &files,   &serial, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        {},       &priority};
 
     zn::TFormMain formMain(platform);
     // The dialogs and the preview window belong to the main window: they go
