@@ -30,7 +30,9 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's#^\./#/#')
 for path in /usr/bin/zeitnahme /usr/bin/zeitnahme-kontakt /usr/bin/zeitnahme-mappe \
   /usr/share/zeitnahme/START.wav /usr/share/zeitnahme/STOPP.wav /usr/share/zeitnahme/FERTIG.wav \
   /usr/share/zeitnahme/Fehlstart.wav /usr/share/zeitnahme/zeitnahme.html \
-  /usr/share/zeitnahme/zeitnahme-info.html /usr/share/zeitnahme/examples/Vorlauf.xlsx \
+  /usr/share/zeitnahme/zeitnahme-info.html /usr/share/zeitnahme/zeitnahme_en.html \
+  /usr/share/zeitnahme/zeitnahme-info_en.html /usr/share/zeitnahme/zeitnahme_en.qm \
+  /usr/share/zeitnahme/zeitnahme_cs.qm /usr/share/zeitnahme/zeitnahme_pl.qm /usr/share/zeitnahme/examples/Vorlauf.xlsx \
   /usr/share/zeitnahme/examples/Klasse.txt /usr/share/applications/zeitnahme.desktop \
   /usr/share/icons/hicolor/scalable/apps/zeitnahme.svg /usr/share/icons/hicolor/48x48/apps/zeitnahme.png \
   /usr/share/icons/hicolor/256x256/apps/zeitnahme.png /usr/share/metainfo/de.kronvik.zeitnahme.metainfo.xml \
@@ -66,10 +68,20 @@ set -e
 [ "$rc" -eq 124 ] || cat "$work/run.log" >&2
 check "Programm endete vorzeitig (Status $rc)" [ "$rc" -eq 124 ]
 share="$root/usr/share/zeitnahme"
-for name in START.wav STOPP.wav FERTIG.wav Fehlstart.wav zeitnahme.html zeitnahme-info.html Klasse.txt Protokollvorlage.docx; do
+for name in START.wav STOPP.wav FERTIG.wav Fehlstart.wav zeitnahme.html zeitnahme-info.html zeitnahme_en.html \
+  Klasse.txt Protokollvorlage.docx; do
   check "nicht gefunden: $name" grep -qE "Datei: $name -> $share/$name\$" "$work/run.log"
 done
 check "Beispiele nicht gefunden" grep -qE "Datei: Beispiele -> $share/examples\$" "$work/run.log"
+
+# A Czech system: the console speaks Czech, Qt's dialogs too.
+set +e
+(cd "$work/cwd" && env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen \
+  LANG=cs_CZ.UTF-8 timeout 5 "$root/usr/bin/zeitnahme") >"$work/run_cs.log" 2>&1
+set -e
+check "tschechische Übersetzung nicht geladen" grep -qE "Übersetzung: zeitnahme_cs.qm -> $share/zeitnahme_cs.qm\$" \
+  "$work/run_cs.log"
+check "tschechische Qt-Übersetzung nicht geladen" grep -q "Übersetzung: qtbase_cs.qm" "$work/run_cs.log"
 
 userdata="$home/.local/share/Kronvik/zeitnahme"
 check "kein Journal in $userdata" compgen -G "$userdata/zeitnahme-*.journal"

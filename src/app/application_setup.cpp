@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
@@ -38,6 +39,8 @@ bool Install(QCoreApplication* app, const QLocale& locale, const QString& baseNa
     translator->setObjectName(kTranslatorName);
     for (const QString& dir : folders) {
         if (dir.isEmpty() || !translator->load(locale, baseName, QStringLiteral("_"), dir)) continue;
+        qCInfo(lcLanguage).noquote() << "Übersetzung:" << QFileInfo(translator->filePath()).fileName() << "->"
+                                     << translator->filePath();
         QCoreApplication::installTranslator(translator.release());
         return true;
     }
