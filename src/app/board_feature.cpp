@@ -19,8 +19,9 @@ namespace zn {
 BoardFeature::BoardFeature(ConsoleHost& host, const PlatformServices& platform)
     : host_(host), platform_(platform) {
     const FeatureEntry entry = AddFeatureEntry(
-        host, QStringLiteral("bBoard"), QStringLiteral("Anzeigetafel1"), QStringLiteral("Anzeigetafel"),
-        QStringLiteral("Die Anzeigetafel für Zuschauer öffnen oder schließen (Strg+T)"),
+        host, QStringLiteral("bBoard"), QStringLiteral("Anzeigetafel1"),
+        //: status bar button: the scoreboard for the spectators
+        tr("Anzeigetafel"), tr("Die Anzeigetafel für Zuschauer öffnen oder schließen (Strg+T)"),
         QKeySequence(Qt::CTRL | Qt::Key_T), [this] { Toggle(); });
     button_ = entry.button;
     action_ = entry.key;

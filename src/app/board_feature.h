@@ -3,6 +3,7 @@
 #include "app/platform.h"
 #include "core/board_state.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <functional>
 
@@ -19,6 +20,8 @@ class ConsoleHost;
 // Strg+T) opens and closes its window, full screen on the screen the
 // operator picked (remembered in the settings).
 class BoardFeature {
+    Q_DECLARE_TR_FUNCTIONS(BoardFeature)
+
 public:
     BoardFeature(ConsoleHost& host, const PlatformServices& platform);
     ~BoardFeature();

@@ -35,9 +35,14 @@ FitLabel* MakeLabel(QWidget* parent, const QString& name, Qt::Alignment align) {
 
 QString LaneLine(const BoardLane& lane) {
     if (lane.time.isEmpty()) return QString();
-    QString line = QStringLiteral("Zeit %1").arg(lane.time);
-    if (!lane.penalty.isEmpty()) line += QStringLiteral("   Fehler %1").arg(lane.penalty);
-    if (!lane.total.isEmpty()) line += QStringLiteral("   Gesamt %1").arg(lane.total);
+    //: scoreboard: a lane's run time
+    QString line = QCoreApplication::translate("zn::BoardWindow", "Zeit %1").arg(lane.time);
+    //: scoreboard: penalty seconds of the run
+    if (!lane.penalty.isEmpty())
+        line += QCoreApplication::translate("zn::BoardWindow", "   Fehler %1").arg(lane.penalty);
+    //: scoreboard: run time plus penalty seconds
+    if (!lane.total.isEmpty())
+        line += QCoreApplication::translate("zn::BoardWindow", "   Gesamt %1").arg(lane.total);
     return line;
 }
 
@@ -45,7 +50,8 @@ QString LaneLine(const BoardLane& lane) {
 
 BoardWindow::BoardWindow(ITickSource* clock, QWidget* parent) : QWidget(parent, Qt::Window), clock_(clock) {
     setObjectName(QStringLiteral("BoardWindow"));
-    setWindowTitle(QStringLiteral("Anzeigetafel"));
+    //: the scoreboard window for the spectators
+    setWindowTitle(tr("Anzeigetafel"));
     setStyleSheet(kSpectatorStyle);
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -107,7 +113,8 @@ void BoardWindow::Build() {
     }
     main_->addLayout(lanes);
     FalseStart = MakeLabel(this, QStringLiteral("FalseStart"), Qt::AlignCenter);
-    FalseStart->SetLine(QStringLiteral("FEHLSTART"));
+    //: scoreboard: false start
+    FalseStart->SetLine(tr("FEHLSTART"));
     FalseStart->setStyleSheet(QStringLiteral("color: white; background-color: #c00000;"));
     FalseStart->hide();
     main_->addWidget(FalseStart);
@@ -141,8 +148,8 @@ void BoardWindow::ShowState(const BoardState& state) {
         LaneResult[lane]->SetLine(LaneLine(state.lanes[lane]));
         const BoardLane& last = state.lastRun[lane];
         if (state.showLastRun && !last.time.isEmpty())
-            LastRun[lane]->SetLine(QStringLiteral("Letzter Lauf: "), last.team,
-                                   QStringLiteral(" – ") + LaneLine(last));
+            //: scoreboard: the previous run of this lane, followed by its team
+            LastRun[lane]->SetLine(tr("Letzter Lauf: "), last.team, QStringLiteral(" – ") + LaneLine(last));
         else
             LastRun[lane]->SetLine(QString());
     }
@@ -150,7 +157,8 @@ void BoardWindow::ShowState(const BoardState& state) {
     if (state.bestTime.isEmpty())
         Best->SetLine(QString());
     else
-        Best->SetLine(QStringLiteral("Bestzeit: %1   ").arg(state.bestTime), state.bestTeam);
+        //: scoreboard: the best total so far, followed by its team
+        Best->SetLine(tr("Bestzeit: %1   ").arg(state.bestTime), state.bestTeam);
     QList<FitLine> lines;
     for (int r = 1; r < state.top.size(); ++r) {
         const QStringList& row = state.top[r];
@@ -274,7 +282,8 @@ void BoardWindow::contextMenuEvent(QContextMenuEvent* event) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     for (int i = 0; i < screens.size(); ++i) {
         QAction* a =
-            menu.addAction(QStringLiteral("Auf Bildschirm %1 (%2)").arg(i + 1).arg(screens[i]->name()));
+            //: context menu: show the scoreboard on screen %1 (%2 the screen's name)
+            menu.addAction(tr("Auf Bildschirm %1 (%2)").arg(i + 1).arg(screens[i]->name()));
         connect(a, &QAction::triggered, this, [this, i] {
             if (OnScreenChosen) OnScreenChosen(i);
         });

@@ -39,14 +39,19 @@ private:
 };
 
 QString EventCount(qsizetype count) {
-    return count == 1 ? QStringLiteral("1 Ereignis") : QStringLiteral("%1 Ereignisse").arg(count);
+    //: events of the journal (a start, a time, a correction, ...)
+    return count == 1 ? QCoreApplication::translate("CompetitionJournal", "1 Ereignis")
+                      : QCoreApplication::translate("CompetitionJournal", "%n Ereignisse", nullptr,
+                                                    static_cast<int>(count));
 }
 
 // Names what "Ja" brings back: the time of the last event read and how many.
 QString RecoverQuestion(const std::vector<JournalEntry>& readable) {
     const QDateTime last = readable.back().at.toLocalTime();
-    return QStringLiteral("Die letzte Sitzung (%1, %2 Uhr, %3) wurde nicht ordnungsgemäß beendet. "
-                          "Daten wiederherstellen?")
+    //: %1 date and %2 time of the last event, %3 how many events can be restored
+    return QCoreApplication::translate(
+               "CompetitionJournal", "Die letzte Sitzung (%1, %2 Uhr, %3) wurde nicht ordnungsgemäß beendet. "
+                                     "Daten wiederherstellen?")
         .arg(last.toString(QStringLiteral("dd.MM.yyyy")), last.toString(QStringLiteral("HH:mm")),
              EventCount(static_cast<qsizetype>(readable.size())));
 }
@@ -58,8 +63,8 @@ CompetitionJournal::CompetitionJournal(ConsoleHost& host, const PlatformServices
     notice_ = host.AddLastingNotice(QStringLiteral("StatusPanelJournal"));
     const FeatureEntry entry =
         AddFeatureEntry(host, QStringLiteral("bJournal"), QStringLiteral("Aenderungsprotokoll1"),
-                        QStringLiteral("Änderungsprotokoll"),
-                        QStringLiteral("Alle Zeiten und Korrekturen des Tages (Strg+J)"),
+                        //: status bar button: the journal of every time and correction
+                        tr("Änderungsprotokoll"), tr("Alle Zeiten und Korrekturen des Tages (Strg+J)"),
                         QKeySequence(Qt::CTRL | Qt::Key_J), [this] { ShowWindow(); });
     button_ = entry.button;
     action_ = entry.key;
@@ -102,20 +107,20 @@ void CompetitionJournal::Start() {
         journal_->Close();
         journal_->Open(today);
     }
-    follower_ = std::make_unique<JournalFollower>(*journal_, [this] {
-        Problem(QStringLiteral("Das Änderungsprotokoll kommt nicht nach (Datenträger langsam)."));
-    });
+    follower_ = std::make_unique<JournalFollower>(
+        *journal_, [this] { Problem(tr("Das Änderungsprotokoll kommt nicht nach (Datenträger langsam).")); });
     host_.HostModel().Events().Subscribe(follower_.get());
     if (restore) {
         // The recovery is the fold of the events read, nothing else.
         CompetitionState state;
         for (const JournalEntry& entry : opening.readable)
             ApplyEvent(state, entry.event);
-        host_.ShowRestored(state, QStringLiteral(" Wiederhergestellt: %1 aus dem Änderungsprotokoll")
-                                      .arg(EventCount(state.events)));
+        //: %1 how many events were restored from the journal
+        host_.ShowRestored(
+            state, tr(" Wiederhergestellt: %1 aus dem Änderungsprotokoll").arg(EventCount(state.events)));
     } else if (!keptAside.isEmpty()) {
         const QString note =
-            QStringLiteral(" Die letzte Sitzung bleibt aufbewahrt in ") + QDir::toNativeSeparators(keptAside);
+            tr(" Die letzte Sitzung bleibt aufbewahrt in %1").arg(QDir::toNativeSeparators(keptAside));
         host_.KeepSessionNote(note);
         host_.SetMessage(note);
     }
@@ -128,7 +133,7 @@ void CompetitionJournal::Problem(const QString& problem) {
 
 void CompetitionJournal::ShowWindow() {
     if (!journal_) {
-        host_.TellOperator(QStringLiteral("Es wird kein Änderungsprotokoll geführt."), false);
+        host_.TellOperator(tr("Es wird kein Änderungsprotokoll geführt."), false);
         return;
     }
     if (!window_) {

@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <memory>
@@ -24,6 +25,8 @@ class JournalWindow;
 // shows it. It is the one follower that makes the window wait: for the
 // commit of each event, at most kCommitWaitMs.
 class CompetitionJournal {
+    Q_DECLARE_TR_FUNCTIONS(CompetitionJournal)
+
 public:
     CompetitionJournal(ConsoleHost& host, const PlatformServices& platform);
     // A clean end: the next start offers no recovery.

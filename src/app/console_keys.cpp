@@ -26,26 +26,27 @@ void TFormMain::BuildMenu() {
         if (handler) connect(a, &QAction::triggered, this, std::move(handler));
         return a;
     };
-    mStart =
-        item(QStringLiteral("mStart"), QStringLiteral("Start"), Qt::Key_S, [this] { mStartClick(mStart); });
+    mStart = item(QStringLiteral("mStart"), tr("Start"), Qt::Key_S, [this] { mStartClick(mStart); });
     mFStart =
-        item(QStringLiteral("mFStart"), QStringLiteral("Fehler"), Qt::Key_F, [this] { mFStartClick(); });
-    mSTOP1 = item(QStringLiteral("mSTOP1"), QStringLiteral("Stop1"), Qt::Key_1, [this] { mSTOP1Click(); });
-    mStop2 = item(QStringLiteral("mStop2"), QStringLiteral("Stop2"), Qt::Key_2, [this] { mStop2Click(); });
+        //: keyboard command: false start
+        item(QStringLiteral("mFStart"), tr("Fehler"), Qt::Key_F, [this] { mFStartClick(); });
+    mSTOP1 = item(QStringLiteral("mSTOP1"), tr("Stop1"), Qt::Key_1, [this] { mSTOP1Click(); });
+    mStop2 = item(QStringLiteral("mStop2"), tr("Stop2"), Qt::Key_2, [this] { mStop2Click(); });
     mReset =
         item(QStringLiteral("mReset"), QStringLiteral("00:00"), Qt::Key_0, [this] { mResetClick(mReset); });
-    BlockLS1 = item(QStringLiteral("BlockLS1"), QStringLiteral("Block LS"), QKeySequence(Qt::ALT | Qt::Key_S),
+    //: keyboard command: blocks the start light barrier (LS = Lichtschranke)
+    BlockLS1 = item(QStringLiteral("BlockLS1"), tr("Block LS"), QKeySequence(Qt::ALT | Qt::Key_S),
                     [this] { Led1Click(); });
-    mHilfe = item(QStringLiteral("mHilfe"), QStringLiteral("Hilfe"), Qt::Key_F1, [this] { bHelpClick(); });
-    EinstellunGen1 = item(QStringLiteral("EinstellunGen1"), QStringLiteral("&Einstellungen"), Qt::Key_F2,
-                          [this] { bCFGClick(); });
-    Einstellungen2 = item(QStringLiteral("Einstellungen2"), QStringLiteral("&Einstellungen"),
+    mHilfe = item(QStringLiteral("mHilfe"), tr("Hilfe"), Qt::Key_F1, [this] { bHelpClick(); });
+    EinstellunGen1 =
+        item(QStringLiteral("EinstellunGen1"), tr("&Einstellungen"), Qt::Key_F2, [this] { bCFGClick(); });
+    Einstellungen2 = item(QStringLiteral("Einstellungen2"), tr("&Einstellungen"),
                           QKeySequence(Qt::ALT | Qt::Key_E), [this] { bCFGClick(); });
-    Hilfe1 = item(QStringLiteral("Hilfe1"), QStringLiteral("H&ilfe"), QKeySequence(Qt::ALT | Qt::Key_H),
+    Hilfe1 = item(QStringLiteral("Hilfe1"), tr("H&ilfe"), QKeySequence(Qt::ALT | Qt::Key_H),
                   [this] { bHelpClick(); });
-    Drucker1 = item(QStringLiteral("Drucker1"), QStringLiteral("&Drucker"), QKeySequence(Qt::ALT | Qt::Key_D),
+    Drucker1 = item(QStringLiteral("Drucker1"), tr("&Drucker"), QKeySequence(Qt::ALT | Qt::Key_D),
                     [this] { Drucker1Click(); });
-    Beenden1 = item(QStringLiteral("Beenden1"), QStringLiteral("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_B),
+    Beenden1 = item(QStringLiteral("Beenden1"), tr("&Beenden"), QKeySequence(Qt::ALT | Qt::Key_B),
                     [this] { bExitClick(); });
     SetTag(mSTOP1, 0);
     SetTag(mStop2, 1);
@@ -97,7 +98,8 @@ bool TFormMain::IsConsoleWindow(const QObject* object) const {
 // a modal window would keep 1, 2 and F from the run until it is closed.
 bool TFormMain::RefuseDuringRun(const QString& command) {
     if (bCFG->isEnabled()) return false;
-    ShowBriefNote(QStringLiteral(" Während des Laufs gesperrt: %1 (nach RESET wieder frei)").arg(command));
+    //: %1 the locked command; RESET is the main button that frees the clocks
+    ShowBriefNote(tr(" Während des Laufs gesperrt: %1 (nach RESET wieder frei)").arg(command));
     return true;
 }
 

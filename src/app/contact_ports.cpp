@@ -71,27 +71,28 @@ bool TFormMain::OpenComPort(TComPort* port) {
         // operator learns it before the first run, not at its end.
         const SerialError error = port->LastError();
         const QString lanes = LanesOfPort(port->Port);
-        const QString device =
-            port->DeviceName().isEmpty() ? QStringLiteral("kein Gerät") : port->DeviceName();
+        const QString device = port->DeviceName().isEmpty() ? tr("kein Gerät") : port->DeviceName();
         if (error.code == EACCES) {
             QString group = DeviceGroup(port->DeviceName());
             if (group.isEmpty()) group = QStringLiteral("dialout");
             portProblems_.insert(
                 port->Port,
-                {QStringLiteral("COM%1: keine Berechtigung (Gruppe „%2“)").arg(port->Port).arg(group),
-                 QStringLiteral("COM%1 (%2): keine Berechtigung. Abhilfe: Benutzer in die Gruppe "
-                                "„%3“ aufnehmen (sudo usermod -aG %3 $USER) und neu anmelden. Bis dahin "
-                                "Bahn %4 mit der Taste stoppen.")
+                //: status bar: a serial port may not be opened; %2 the system group that may
+                {tr("COM%1: keine Berechtigung (Gruppe „%2“)").arg(port->Port).arg(group),
+                 //: %2 the device, %3 the system group, %4 the lanes (Bahn) that must be stopped by key
+                 tr("COM%1 (%2): keine Berechtigung. Abhilfe: Benutzer in die Gruppe "
+                    "„%3“ aufnehmen (sudo usermod -aG %3 $USER) und neu anmelden. Bis dahin "
+                    "Bahn %4 mit der Taste stoppen.")
                      .arg(port->Port)
                      .arg(device, group, lanes)});
         } else {
             portProblems_.insert(
                 port->Port,
-                {QStringLiteral("COM%1 nicht geöffnet: Bahn %2 mit der Taste stoppen")
-                     .arg(port->Port)
-                     .arg(lanes),
-                 QStringLiteral("COM%1 (%2) nicht geöffnet: %3. Bahn %4 bekommt keine Kontakte; mit der "
-                                "Taste stoppen.")
+                //: status bar: %2 the lanes (Bahn) that must be stopped by key
+                {tr("COM%1 nicht geöffnet: Bahn %2 mit der Taste stoppen").arg(port->Port).arg(lanes),
+                 //: %2 the device, %3 the reason, %4 the lanes (Bahn) without contacts
+                 tr("COM%1 (%2) nicht geöffnet: %3. Bahn %4 bekommt keine Kontakte; mit der "
+                    "Taste stoppen.")
                      .arg(port->Port)
                      .arg(device, PortFailureReason(error.code, error.text), lanes)});
         }
@@ -107,7 +108,8 @@ QString TFormMain::LanesOfPort(int number) const {
     QStringList lanes;
     for (int lane = 0; lane < 2; ++lane)
         if (Settings.lanes[lane].port == number) lanes << QString::number(lane + 1);
-    return lanes.join(QStringLiteral(" und "));
+    //: joins two lane numbers: "1 und 2"
+    return lanes.join(tr(" und "));
 }
 
 void TFormMain::ShowPortNotice() {
@@ -157,7 +159,8 @@ void TFormMain::TriggerLane(int lane) {
         return;
     }
     if (LockedOut(lane, instant)) {
-        ShowBriefNote(QStringLiteral(" Bahn %1: Kontakt innerhalb der Sperrzeit ignoriert").arg(lane + 1));
+        //: %1 the lane; the lock-out time after a contact, in which contacts do not count
+        ShowBriefNote(tr(" Bahn %1: Kontakt innerhalb der Sperrzeit ignoriert").arg(lane + 1));
         return;
     }
     // A contact seen before the run's time origin (while the start was being
@@ -168,7 +171,8 @@ void TFormMain::TriggerLane(int lane) {
 }
 
 void TFormMain::IgnoreStartContact(int lane, uint32_t instant) {
-    ShowBriefNote(QStringLiteral(" Startkontakt ignoriert: Start nicht freigegeben (Alt+S)"));
+    //: the start contact came while the start was blocked; Alt+S releases it
+    ShowBriefNote(tr(" Startkontakt ignoriert: Start nicht freigegeben (Alt+S)"));
     // Into the journal once per lock-out: a chattering line must not queue
     // an entry (and a wait for its commit) for every change.
     if (LockedOut(lane, instant)) return;
@@ -218,12 +222,13 @@ void TFormMain::ComPortFail(TComPort* Sender, const SerialError& error) {
     const QString device = Sender->DeviceName();
     Sender->Close();                               // the reader has ended; Led1 goes dark
     const QString lanesText = LanesOfPort(number); // a shared port carries both lanes
-    portProblems_.insert(
-        number,
-        {QStringLiteral("COM%1 ausgefallen: Bahn %2 mit der Taste stoppen").arg(number).arg(lanesText),
-         QStringLiteral("COM%1 (%2) ausgefallen: %3. Bahn %4 mit der Taste stoppen.")
-             .arg(number)
-             .arg(device, PortFailureReason(error.code, error.text), lanesText)});
+    portProblems_.insert(number,
+                         //: status bar: a serial port failed; %2 the lanes (Bahn) that must be stopped by key
+                         {tr("COM%1 ausgefallen: Bahn %2 mit der Taste stoppen").arg(number).arg(lanesText),
+                          //: %2 the device, %3 the reason, %4 the lanes (Bahn)
+                          tr("COM%1 (%2) ausgefallen: %3. Bahn %4 mit der Taste stoppen.")
+                              .arg(number)
+                              .arg(device, PortFailureReason(error.code, error.text), lanesText)});
     ShowPortNotice();
     if (!failedPorts_.contains(number)) failedPorts_ << number;
     TimerPortCheck->start();
@@ -239,8 +244,7 @@ void TFormMain::TimerPortCheckTimer() {
         TComPort* port = ComPort1->Port == number ? ComPort1 : ComPort2;
         const bool reopen =
             !FDlgYesNo ||
-            AskYesNo(
-                QStringLiteral("COM%1 (%2) ist wieder da. Neu öffnen?").arg(number).arg(port->DeviceName()));
+            AskYesNo(tr("COM%1 (%2) ist wieder da. Neu öffnen?").arg(number).arg(port->DeviceName()));
         if (reopen) OpenComPort(port);
     }
     if (failedPorts_.isEmpty()) TimerPortCheck->stop();

@@ -19,7 +19,7 @@ bool TFormMain::WriteResultPage(const QString& fileName) {
     page.title1 = Title1->Caption();
     page.title2 = Title2->Caption();
     page.listTitle = Model.ListTitle();
-    page.listCaption = LabelErgebnis->text();
+    page.listCaption = ListCaption;
     page.protocolLayout = CurrentList == SortGrid1 || CurrentList == SortGrid2;
     page.rows = Model.Rows(Model.ShownList());
     page.colCount = Model.List(Model.ShownList()).ColCount();
@@ -34,12 +34,12 @@ bool TFormMain::WriteResultPage(const QString& fileName) {
 // page that could not be written is not opened, not even an older one of the
 // same name: it would show results that are not the current ones.
 void TFormMain::sbHTMLClick() {
-    const QString fileName = ResultPagePath(ResultFolder, LabelErgebnis->text());
+    const QString fileName = ResultPagePath(ResultFolder, ListCaption);
     if (!WriteResultPage(fileName)) return;
     if (!QFileInfo::exists(fileName)) return;
     if (!platform_.shell->Open(fileName))
-        StatusPanel1->setText(QStringLiteral(" Seite konnte nicht geöffnet werden: ") +
-                              QDir::toNativeSeparators(fileName));
+        StatusPanel1->setText(
+            tr(" Seite konnte nicht geöffnet werden: %1").arg(QDir::toNativeSeparators(fileName)));
 }
 
 } // namespace zn

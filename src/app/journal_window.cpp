@@ -28,25 +28,27 @@ const QColor kCorrection(255, 236, 140);
 JournalWindow::JournalWindow(EventJournal& journal, IFileDialogs* files, QWidget* parent)
     : QWidget(parent, Qt::Window), journal_(journal), files_(files) {
     setObjectName(QStringLiteral("JournalWindow"));
-    setWindowTitle(QStringLiteral("Änderungsprotokoll"));
+    //: window title: the journal of every time and correction
+    setWindowTitle(tr("Änderungsprotokoll"));
     resize(760, 520);
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("Mannschaft:"), this));
+    bar->addWidget(new QLabel(tr("Mannschaft:"), this));
     eFilter = new QLineEdit(this);
     eFilter->setObjectName(QStringLiteral("eFilter"));
-    eFilter->setPlaceholderText(QStringLiteral("alle"));
+    //: filter field placeholder: every team
+    eFilter->setPlaceholderText(tr("alle"));
     eFilter->setClearButtonEnabled(true);
     bar->addWidget(eFilter, 1);
-    bText = new QPushButton(QStringLiteral("Als Text speichern"), this);
+    bText = new QPushButton(tr("Als Text speichern"), this);
     bText->setObjectName(QStringLiteral("bText"));
-    bPdf = new QPushButton(QStringLiteral("Als PDF speichern"), this);
+    bPdf = new QPushButton(tr("Als PDF speichern"), this);
     bPdf->setObjectName(QStringLiteral("bPdf"));
     bar->addWidget(bText);
     bar->addWidget(bPdf);
     Grid = new QTableWidget(this);
     Grid->setObjectName(QStringLiteral("Grid"));
     Grid->setColumnCount(static_cast<int>(kJournalColumns.size()));
-    Grid->setHorizontalHeaderLabels(kJournalColumns);
+    Grid->setHorizontalHeaderLabels(ShownJournalColumns());
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid->verticalHeader()->hide();
@@ -63,9 +65,12 @@ void JournalWindow::Refresh() {
     const std::vector<JournalEntry> entries = journal_.ReadAll();
     Grid->setRowCount(static_cast<int>(entries.size()));
     teams_.clear();
+    records_.clear();
     for (int r = 0; r < static_cast<int>(entries.size()); ++r) {
         const CompetitionEvent& e = entries[static_cast<size_t>(r)].event;
-        const QStringList line = JournalLine(entries[static_cast<size_t>(r)].at.toLocalTime(), e);
+        const QDateTime at = entries[static_cast<size_t>(r)].at.toLocalTime();
+        const QStringList line = ShownJournalLine(at, e);
+        records_.append(JournalLine(at, e));
         const bool correction = IsCorrection(e);
         for (int c = 0; c < line.size(); ++c) {
             auto* item = new QTableWidgetItem(line[c]);
@@ -87,11 +92,7 @@ void JournalWindow::ApplyFilter() {
 QList<QStringList> JournalWindow::ShownLines() const {
     QList<QStringList> lines{kJournalColumns};
     for (int r = 0; r < Grid->rowCount(); ++r) {
-        if (Grid->isRowHidden(r)) continue;
-        QStringList line;
-        for (int c = 0; c < Grid->columnCount(); ++c)
-            line << Grid->item(r, c)->text();
-        lines << line;
+        if (!Grid->isRowHidden(r)) lines << records_.value(r);
     }
     return lines;
 }
@@ -108,7 +109,7 @@ void JournalWindow::bTextClick() {
     QString name;
     const QString proposed =
         QStringLiteral("Änderungsprotokoll %1.txt").arg(QDate::currentDate().toString(Qt::ISODate));
-    if (!AskFileName(QStringLiteral("Textdatei (*.txt)"), proposed, name)) return;
+    if (!AskFileName(tr("Textdatei (*.txt)"), proposed, name)) return;
     QString text;
     for (const QStringList& line : ShownLines())
         text += line.join(QChar(u'\t')) + QStringLiteral("\r\n");
@@ -121,7 +122,7 @@ void JournalWindow::bPdfClick() {
     QString name;
     const QString proposed =
         QStringLiteral("Änderungsprotokoll %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate));
-    if (!AskFileName(QStringLiteral("PDF-Datei (*.pdf)"), proposed, name)) return;
+    if (!AskFileName(tr("PDF-Datei (*.pdf)"), proposed, name)) return;
     const QList<QStringList> lines = ShownLines();
     TPrintPreview pages;
     pages.SetUnits(mmLoMetric);

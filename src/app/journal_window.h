@@ -42,6 +42,8 @@ private:
     IFileDialogs* files_;
     // Each shown line's teams, for the filter.
     QList<std::pair<QString, QString>> teams_;
+    // Each row's line in German: the saved text and PDF are the record.
+    QList<QStringList> records_;
 };
 
 } // namespace zn

@@ -25,17 +25,19 @@ LivePage::LivePage(ConsoleHost& host, BoardFeature& board, const PlatformService
     QWidget& console = host.HostWindow();
     notice_ = host.AddLastingNotice(QStringLiteral("StatusPanelLive"));
     auto* menu = new QMenu(board.Button());
-    QAction* toggle = menu->addAction(QStringLiteral("Anzeigetafel öffnen/schließen (Strg+T)"));
+    QAction* toggle = menu->addAction(tr("Anzeigetafel öffnen/schließen (Strg+T)"));
     QObject::connect(toggle, &QAction::triggered, &console, [this] { board_.Toggle(); });
-    action_ = menu->addAction(QStringLiteral("Live-Seite im Netz"));
+    //: menu: serves a web page with the running times to the local network
+    action_ = menu->addAction(tr("Live-Seite im Netz"));
     action_->setObjectName(QStringLiteral("action_"));
     action_->setCheckable(true);
     QObject::connect(action_, &QAction::toggled, &console, [this](bool on) { Set(on, port_); });
-    QAction* port = menu->addAction(QStringLiteral("Port der Live-Seite …"));
+    QAction* port = menu->addAction(tr("Port der Live-Seite …"));
     QObject::connect(port, &QAction::triggered, &console, [this] {
         QInputDialog dialog(&host_.HostWindow());
-        dialog.setWindowTitle(QStringLiteral("Live-Seite"));
-        dialog.setLabelText(QStringLiteral("Port:"));
+        dialog.setWindowTitle(tr("Live-Seite"));
+        //: network port of the live web page
+        dialog.setLabelText(tr("Port:"));
         dialog.setInputMode(QInputDialog::IntInput);
         dialog.setIntRange(1024, 65535);
         dialog.setIntValue(port_);
@@ -88,7 +90,8 @@ void LivePage::Set(bool on, uint16_t port) {
         if (!server_->Start(port, &error)) {
             server_.reset();
             // The reason is longer than the status bar leaves it: whole in the tooltip.
-            const QString notice = QStringLiteral("Live-Seite aus: %1").arg(error);
+            //: the live web page could not start; %1 the reason
+            const QString notice = tr("Live-Seite aus: %1").arg(error);
             notice_->setText(notice);
             notice_->setToolTip(notice);
             notice_->show();
@@ -109,11 +112,11 @@ void LivePage::Set(bool on, uint16_t port) {
     // The message panel is rewritten by the next message (a loaded workbook):
     // the addresses stay in the status bar's tooltip.
     if (running) {
-        host_.SetMessage(QStringLiteral(" Live-Seite: %1").arg(server_->Address()));
+        host_.SetMessage(tr(" Live-Seite: %1").arg(server_->Address()));
         QStringList all = server_->Addresses();
-        if (all.isEmpty()) all << server_->Address() + QStringLiteral(" (nur dieser Rechner)");
-        host_.SetStatusBarTip(
-            QStringLiteral("Live-Seite (ohne Passwort, für jeden im Netz):\n%1").arg(all.join(u'\n')));
+        //: %1 the live page's address, reachable from this computer only
+        if (all.isEmpty()) all << tr("%1 (nur dieser Rechner)").arg(server_->Address());
+        host_.SetStatusBarTip(tr("Live-Seite (ohne Passwort, für jeden im Netz):\n%1").arg(all.join(u'\n')));
     } else {
         host_.SetStatusBarTip(QString());
     }

@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <cstdint>
 #include <memory>
@@ -22,6 +23,8 @@ class BoardFeature;
 // board shows; the server runs on a thread of its own and only reads the
 // board state handed to it.
 class LivePage {
+    Q_DECLARE_TR_FUNCTIONS(LivePage)
+
 public:
     LivePage(ConsoleHost& host, BoardFeature& board, const PlatformServices& platform);
     ~LivePage();

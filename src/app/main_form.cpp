@@ -118,7 +118,7 @@ void TFormMain::BuildForm() {
     StatusPanel0 = new QLabel(StatusBar1);
     StatusPanel0->setFixedWidth(50);
     StatusPanel0->setAlignment(Qt::AlignCenter);
-    StatusPanel1 = new QLabel(QStringLiteral(" Datenbank von Vorlauf"), StatusBar1);
+    StatusPanel1 = new QLabel(tr(" Datenbank von Vorlauf"), StatusBar1);
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->addWidget(StatusPanel1, 1);
     StatusPanelFiles = new QLabel(StatusBar1);
@@ -150,11 +150,11 @@ void TFormMain::SetStatusBarTip(const QString& tip) {
 void TFormMain::BuildTopBand() {
     PanelTop = MakePanel(this, QStringLiteral("PanelTop"));
 
-    bHelp = new QPushButton(QStringLiteral("H&ilfe"), PanelTop);
+    bHelp = new QPushButton(tr("H&ilfe"), PanelTop);
     bHelp->setGeometry(4, 4, 90, 25);
-    bCFG = new QPushButton(QStringLiteral("&Einstellungen"), PanelTop);
+    bCFG = new QPushButton(tr("&Einstellungen"), PanelTop);
     bCFG->setGeometry(98, 4, 110, 25);
-    bBeenden = new QPushButton(QStringLiteral("&Beenden"), PanelTop);
+    bBeenden = new QPushButton(tr("&Beenden"), PanelTop);
     bBeenden->setGeometry(212, 4, 90, 25);
     for (QPushButton* b : {bHelp, bCFG, bBeenden})
         b->setFocusPolicy(Qt::TabFocus);
@@ -199,7 +199,8 @@ void TFormMain::BuildTopBand() {
     PanelRR = MakePanel(Panel, QStringLiteral("PanelRR"));
 
     const auto lane = [](QFrame* panel, int index, QLabel*& caption, TLabel3D*& title, QComboBox*& combo) {
-        caption = new QLabel(QStringLiteral("Bahn %1").arg(index + 1), panel);
+        //: caption above a lane: lane 1 or 2 of the track
+        caption = new QLabel(tr("Bahn %1").arg(index + 1), panel);
         caption->setObjectName(QStringLiteral("LabelBahn%1").arg(index + 1));
         caption->setFont(ArialPx(14));
         title = new TLabel3D(panel);
@@ -231,7 +232,7 @@ void TFormMain::BuildTopBand() {
 
     sbLoad = new QToolButton(Panel);
     sbLoad->setObjectName(QStringLiteral("sbLoad"));
-    sbLoad->setToolTip(QStringLiteral("Datenbank laden"));
+    sbLoad->setToolTip(tr("Datenbank laden"));
     sbLoad->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     sbLoad->setIconSize(QSize(24, 24));
     sbLoad->setFocusPolicy(Qt::NoFocus);
@@ -258,7 +259,8 @@ void TFormMain::BuildTimerBand() {
     Led1->setGeometry(0, 0, 16, 16);
     Led1->SetValue(true);
     Led1->setCursor(Qt::PointingHandCursor);
-    Led1->setToolTip(QStringLiteral("START-LS blockieren (Alt+S)"));
+    //: LS = light barrier (Lichtschranke) of the start; Alt+S is the key that toggles the block
+    Led1->setToolTip(tr("START-LS blockieren (Alt+S)"));
     Led1->OnClick = [this](QObject*) { Led1Click(); };
     // Shown only while a timing port is open.
     Led1->hide();
@@ -285,7 +287,8 @@ void TFormMain::BuildTimerPanel(QFrame* panel, int lane) {
     comma->setFont(cf);
     comma->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     SetTextColor(comma, clYellow);
-    auto* sek = new QLabel(QStringLiteral("Sek."), panel);
+    //: unit beside the running clock: seconds
+    auto* sek = new QLabel(tr("Sek."), panel);
     sek->setObjectName(QStringLiteral("Lab%1_sek").arg(lane + 1));
     auto* hundredths = new QLabel(QStringLiteral("/100"), panel);
     hundredths->setObjectName(QStringLiteral("Lab%1_100").arg(lane + 1));
@@ -307,7 +310,8 @@ void TFormMain::BuildTableArea() {
     PanelProtokoll = MakePanel(PanelLeft, QStringLiteral("PanelProtokoll"));
     Panel3 = MakePanel(PanelProtokoll, QStringLiteral("Panel3"));
 
-    LabelErgebnis = new QLabel(QStringLiteral("Ergebnis"), Panel3);
+    //: caption of the shown list before one is chosen: result
+    LabelErgebnis = new QLabel(tr("Ergebnis"), Panel3);
     LabelErgebnis->setObjectName(QStringLiteral("LabelErgebnis"));
     LabelErgebnis->setFont(ArialPx(18));
 
@@ -381,11 +385,13 @@ void TFormMain::BuildCommandButtons() {
         b->setGeometry(x, 4, 236, 48);
         return b;
     };
-    bSTART = big(QStringLiteral("bSTART"), QStringLiteral("&START"), clBtnFace, clWhite, 4);
-    bSTOP1 = big(QStringLiteral("bSTOP1"), QStringLiteral("STOPP &1"), clBtnFace, clYellow, 244);
-    bSTOP2 = big(QStringLiteral("bSTOP2"), QStringLiteral("STOPP &2"), clBtnFace, clYellow, 526);
-    bRESET = big(QStringLiteral("bRESET"), QStringLiteral("&RESET"), clBtnFace, clWhite, 766);
-    bFSTART = big(QStringLiteral("bFSTART"), QStringLiteral("&Fehlstart"), clYellow, 45056, 4);
+    bSTART = big(QStringLiteral("bSTART"), tr("&START"), clBtnFace, clWhite, 4);
+    bSTOP1 = big(QStringLiteral("bSTOP1"), tr("STOPP &1"), clBtnFace, clYellow, 244);
+    bSTOP2 = big(QStringLiteral("bSTOP2"), tr("STOPP &2"), clBtnFace, clYellow, 526);
+    //: main button: clears the clocks for the next pair of teams
+    bRESET = big(QStringLiteral("bRESET"), tr("&RESET"), clBtnFace, clWhite, 766);
+    //: main button: false start
+    bFSTART = big(QStringLiteral("bFSTART"), tr("&Fehlstart"), clYellow, 45056, 4);
     // Alt+S belongs to the hidden menu (arming the start contact), not to START.
     bSTART->setShortcut(QKeySequence());
     SetTag(bSTOP1, 0);
@@ -403,30 +409,29 @@ void TFormMain::BuildCommandButtons() {
     bSTOP2->OnMouseDown = [this](QObject*, Qt::MouseButton) { bSTOP2MouseDown(); };
     bRESET->OnMouseDown = [this](QObject*, Qt::MouseButton) { bRESETMouseDown(); };
 
-    sbSave = MakeSpeedButton(QStringLiteral("sbSave"), QStringLiteral("Protokoll speichern unter"),
+    sbSave = MakeSpeedButton(QStringLiteral("sbSave"), tr("Protokoll speichern unter"),
                              QStyle::SP_DialogSaveButton);
-    sbExcel = MakeSpeedButton(QStringLiteral("sbExcel"), QStringLiteral("Datei in MS Excel"),
+    sbExcel = MakeSpeedButton(QStringLiteral("sbExcel"), tr("Datei in MS Excel"),
                               QStyle::SP_FileDialogDetailedView);
-    sbSaveX =
-        MakeSpeedButton(QStringLiteral("sbSaveX"), QStringLiteral("Aktuelle Liste speichern unter MS Excel"),
-                        QStyle::SP_DriveHDIcon);
-    sbHTML =
-        MakeSpeedButton(QStringLiteral("sbHTML"), QStringLiteral("Als Webseite"), QStyle::SP_DriveNetIcon);
-    sbWord =
-        MakeSpeedButton(QStringLiteral("sbWord"), QStringLiteral("Datei in MS Word"), QStyle::SP_FileIcon);
-    sbPrint = MakeSpeedButton(QStringLiteral("sbPrint"), QStringLiteral("Protokoll drucken"),
-                              QStyle::SP_FileDialogListView);
-    sbGramoty = MakeSpeedButton(QStringLiteral("sbGramoty"), QStringLiteral("Urkunden drucken"),
-                                QStyle::SP_FileDialogInfoView);
-    sbCLS = MakeSpeedButton(QStringLiteral("sbCLS"), QStringLiteral("Zeile entfernen"), QStyle::SP_TrashIcon);
-    sbClsAll = MakeSpeedButton(QStringLiteral("sbClsAll"), QStringLiteral("Ergebnisse entfernen"),
+    sbSaveX = MakeSpeedButton(QStringLiteral("sbSaveX"), tr("Aktuelle Liste speichern unter MS Excel"),
+                              QStyle::SP_DriveHDIcon);
+    sbHTML = MakeSpeedButton(QStringLiteral("sbHTML"), tr("Als Webseite"), QStyle::SP_DriveNetIcon);
+    sbWord = MakeSpeedButton(QStringLiteral("sbWord"), tr("Datei in MS Word"), QStyle::SP_FileIcon);
+    sbPrint =
+        MakeSpeedButton(QStringLiteral("sbPrint"), tr("Protokoll drucken"), QStyle::SP_FileDialogListView);
+    sbGramoty =
+        MakeSpeedButton(QStringLiteral("sbGramoty"), tr("Urkunden drucken"), QStyle::SP_FileDialogInfoView);
+    sbCLS = MakeSpeedButton(QStringLiteral("sbCLS"), tr("Zeile entfernen"), QStyle::SP_TrashIcon);
+    sbClsAll = MakeSpeedButton(QStringLiteral("sbClsAll"), tr("Ergebnisse entfernen"),
                                QStyle::SP_DialogDiscardButton);
-    bQ = MakeSpeedButton(QStringLiteral("bQ"), QStringLiteral("Protokolle generieren"),
-                         QStyle::SP_FileDialogContentsView);
+    bQ =
+        MakeSpeedButton(QStringLiteral("bQ"), tr("Protokolle generieren"), QStyle::SP_FileDialogContentsView);
     sb1 =
-        MakeSpeedButton(QStringLiteral("sb1"), QStringLiteral("Laufbahn 1. Aus dem Protokoll zu nehmen"), -1);
+        //: takes the team of lane 1 from the time protocol
+        MakeSpeedButton(QStringLiteral("sb1"), tr("Laufbahn 1. Aus dem Protokoll zu nehmen"), -1);
     sb2 =
-        MakeSpeedButton(QStringLiteral("sb2"), QStringLiteral("Laufbahn 2. Aus dem Protokoll zu nehmen"), -1);
+        //: takes the team of lane 2 from the time protocol
+        MakeSpeedButton(QStringLiteral("sb2"), tr("Laufbahn 2. Aus dem Protokoll zu nehmen"), -1);
     sb1->setText(QStringLiteral("1"));
     sb2->setText(QStringLiteral("2"));
     SetTag(sb1, 1);
@@ -448,7 +453,7 @@ void TFormMain::BuildStageMenu() {
     PopupMenuQ4 = new QMenu(this);
     PopupMenuQ4->setObjectName(QStringLiteral("PopupMenuQ4"));
     for (int stage = 1; stage <= kStageCount; ++stage) {
-        QMenu* sub = PopupMenuQ4->addMenu(StageNames[stage - 1]);
+        QMenu* sub = PopupMenuQ4->addMenu(StageTitle(stage));
         sub->setObjectName(QStringLiteral("Startliste%1").arg(stage));
         SetTag(sub->menuAction(), stage);
         sub->setEnabled(stage == 1);

@@ -106,7 +106,8 @@ void TFormMain::Click(QAction* item) {
 }
 
 void TFormMain::FormCreate() {
-    setWindowTitle(kAppTitle + QStringLiteral(" v. " ZN_VERSION));
+    //: window title: the program's name and its version ("v." = version)
+    setWindowTitle(tr("%1 v. %2").arg(kAppTitle, QStringLiteral(ZN_VERSION)));
     FindDataFiles();
     Lists = {nullptr, SortGrid1, SortGrid2, SortGrid3, SortGrid4};
     CurrentList = SortGrid1;
@@ -281,7 +282,8 @@ bool TFormMain::FormCloseQuery() {
     CommitCellEdit(CurrentList);
     const bool written = SaveProtocolFile();
     if (!FDlgYesNo || (!Clock->isActive() && written)) return true;
-    return AskYesNo(QStringLiteral("Beenden?"));
+    //: question before the program closes
+    return AskYesNo(tr("Beenden?"));
 }
 
 bool TFormMain::AskOperator(const QString& question) {
@@ -335,7 +337,7 @@ void TFormMain::bExitClick() {
 
 void TFormMain::bHelpClick() {
     if (!platform_.shell->Open(HelpFile))
-        StatusPanel1->setText(QStringLiteral(" Hilfe nicht gefunden: ") + QDir::toNativeSeparators(HelpFile));
+        StatusPanel1->setText(tr(" Hilfe nicht gefunden: %1").arg(QDir::toNativeSeparators(HelpFile)));
 }
 
 void TFormMain::Label5Click() {
@@ -344,7 +346,7 @@ void TFormMain::Label5Click() {
                                       DataFolderList);
     if (about.isEmpty()) about = QDir(ProgramFolder()).filePath(name);
     if (!platform_.shell->Open(about))
-        StatusPanel1->setText(QStringLiteral(" Seite nicht gefunden: ") + QDir::toNativeSeparators(about));
+        StatusPanel1->setText(tr(" Seite nicht gefunden: %1").arg(QDir::toNativeSeparators(about)));
 }
 
 } // namespace zn

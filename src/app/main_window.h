@@ -151,6 +151,8 @@ private:
     QFrame* PanelProtokoll = nullptr;
     QFrame* Panel3 = nullptr;
     QLabel* LabelErgebnis = nullptr;
+    // The shown list's German name, which the exported documents carry.
+    QString ListCaption = QStringLiteral("Ergebnis");
     TSortGrid* SortGridTop = nullptr;
     TSortGrid* SortGrid1 = nullptr;
     TSortGrid* SortGrid2 = nullptr;
@@ -248,6 +250,7 @@ private:
     QString AutoSaveFile;
     // The time protocol's own file, beside AutoSaveFile.
     QString ProtocolFile;
+    // The German names of the saved files' types, for the journal.
     QString TextTypeName = QStringLiteral("Textdatei");
     QString WebTypeName = QStringLiteral("Webseite");
     QString WordTypeName = QStringLiteral("MS Word");

@@ -44,15 +44,15 @@ void TFormMain::SetPreviewWindow(TFormPP* preview) {
         int index = 1;
         QString folder = SaveFolder.isEmpty() ? ResultFolder.folder : SaveFolder;
         name = QDir(folder).filePath(name);
-        return platform_.files->GetSaveFileName(QStringLiteral("PDF-Datei (*.pdf)"), index, folder, name);
+        return platform_.files->GetSaveFileName(tr("PDF-Datei (*.pdf)"), index, folder, name);
     };
     FormPP->Tell = [this](const QString& text, bool error) { TellOperator(text, error); };
     FormPP->Saved = [this](const QString& file) { FileSaved(file, QStringLiteral("PDF-Datei")); };
     FormPP->Ask = [this](const QString& question) {
         QMessageBox box(QMessageBox::Warning, kAppTitle, question, QMessageBox::Yes | QMessageBox::Cancel,
                         this);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
-        box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+        box.button(QMessageBox::Yes)->setText(tr("Ja"));
+        box.button(QMessageBox::Cancel)->setText(tr("Abbrechen"));
         box.setDefaultButton(QMessageBox::Cancel);
         return platform_.modal->Exec(box) == QMessageBox::Yes;
     };
@@ -76,12 +76,10 @@ bool HasTeamRow(const TSortGrid* list) {
 
 void TFormMain::sbGramotyClick(QObject* sender) {
     const bool certificates = sender == sbGramoty;
-    if (!FormPP || RefuseDuringRun(certificates ? QStringLiteral("Urkunden drucken")
-                                                : QStringLiteral("Protokoll drucken")))
-        return;
+    if (!FormPP || RefuseDuringRun(certificates ? tr("Urkunden drucken") : tr("Protokoll drucken"))) return;
     if (certificates && !HasTeamRow(CurrentList)) {
         // A certificate with no team on it would be " sek." and the date.
-        TellOperator(QStringLiteral("Die Liste enthält keine Mannschaft: keine Urkunden zu drucken."), false);
+        TellOperator(tr("Die Liste enthält keine Mannschaft: keine Urkunden zu drucken."), false);
         return;
     }
     FormPP->PrintPreview1->Tag = certificates ? 1 : 0;
@@ -116,7 +114,8 @@ void TFormMain::sbGramotyClick(QObject* sender) {
 // choice for the printer would carry one document's orientation into the
 // other's. The printer itself is chosen in the print dialog.
 void TFormMain::Drucker1Click() {
-    if (RefuseDuringRun(QStringLiteral("Drucker"))) return;
+    //: the printer set-up command, named in a note that it is locked during a run
+    if (RefuseDuringRun(tr("Drucker"))) return;
     PageSetupDialog dialog(Settings.pages, this);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
     if (platform_.modal->Exec(dialog) != QDialog::Accepted) return;

@@ -34,10 +34,11 @@ constexpr int kWebType = 3;
 // At start-up: the dialogs offer the types that are really read and written,
 // and the files beside the program go where they can be written.
 void TFormMain::PrepareResultFiles() {
-    OpenFilter = ExcelTypeName + QStringLiteral(" (*.xlsx *.xlsm *.xls *.ods)");
-    SaveFilter = ExcelTypeName + QStringLiteral(" (*.xlsx);;") + WordTypeName +
-                 QStringLiteral(" (*.docx);;") + WebTypeName + QStringLiteral(" (*.html);;") + TextTypeName +
-                 QStringLiteral(" (*.txt)");
+    // The type names shown here are translated; the German ones in
+    // ExcelTypeName etc. go to the journal.
+    OpenFilter = tr("MS Excel (*.xlsx *.xlsm *.xls *.ods)");
+    //: file types of the save dialog, in this order; keep the patterns in brackets and the ";;"
+    SaveFilter = tr("MS Excel (*.xlsx);;MS Word (*.docx);;Webseite (*.html);;Textdatei (*.txt)");
     StatusPanelSaveError = AddLastingNotice(QStringLiteral("StatusPanelSaveError"));
     UseResultFolder(ChooseOutputLocation());
 }

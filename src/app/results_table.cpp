@@ -196,10 +196,10 @@ void TFormMain::sbCLSClick() {
     // A team on a lane keeps its protocol row until its run is over: the
     // stop must find it there.
     if (Model.RowOnRunningLane(kind, list->CurrentRow())) {
-        ShowBriefNote(QStringLiteral(" Die Mannschaft läuft gerade: Zeile erst nach dem Lauf entfernen."));
+        ShowBriefNote(tr(" Die Mannschaft läuft gerade: Zeile erst nach dem Lauf entfernen."));
         return;
     }
-    if (!AskYesNo(QStringLiteral("Zeile entfernen?"))) return;
+    if (!AskYesNo(tr("Zeile entfernen?"))) return;
     const int row = list->CurrentRow();
     if (!Model.RemoveRow(kind, row)) return;
     // The row that followed the removed one takes its place; after the last
@@ -215,7 +215,7 @@ void TFormMain::sbCLSClick() {
 
 void TFormMain::sbClsAllClick() {
     if (!FDlgYesNo) return;
-    if (!AskYesNo(QString::fromUtf8("Ergebnisse löschen?"))) return;
+    if (!AskYesNo(tr("Ergebnisse löschen?"))) return;
     Model.ClearResults();
     UpdateCommandStates();
     AlignControls();

@@ -208,7 +208,8 @@ void TFormMain::mFStartClick() {
     Model.FalseStart();
     mResetClick(nullptr);
     // The board shows it large; the operator at the console is told here.
-    ShowBriefNote(QStringLiteral(" Fehlstart – nächster Start mit START"));
+    //: false start; START is the main button that starts the next run
+    ShowBriefNote(tr(" Fehlstart – nächster Start mit START"));
 }
 
 void TFormMain::TimerGesperrt1Timer(QObject* sender) {

@@ -65,7 +65,7 @@ std::optional<uint32_t> TFormMain::AssignPortDevices() {
 
 void TFormMain::bCFGClick() {
     // Never while a lane runs: OK closes and reopens the timing ports.
-    if (!CfgDialog || RefuseDuringRun(QStringLiteral("Einstellungen"))) return;
+    if (!CfgDialog || RefuseDuringRun(tr("Einstellungen"))) return;
     TCfgDialog& d = *CfgDialog;
     // Both lists start from the whole template again: an earlier opening
     // may have taken out an entry the lanes now hold.
@@ -123,18 +123,19 @@ void TFormMain::ApplyPortChoice(const QString& entry1, int mode1, const QString&
         // the port opens when its device comes back.
         if (port->Port == 0 || OpenComPort(port)) continue;
         const SerialError error = port->LastError();
-        failures << QStringLiteral("COM%1 (%2) lässt sich nicht öffnen: %3. Bahn %4 bekommt keine Kontakte.")
+        //: %2 the device, %3 the reason, %4 the lanes (Bahn) without contacts
+        failures << tr("COM%1 (%2) lässt sich nicht öffnen: %3. Bahn %4 bekommt keine Kontakte.")
                         .arg(port->Port)
                         .arg(port->DeviceName(), PortFailureReason(error.code, error.text),
                              LanesOfPort(port->Port));
     }
     ShowPortNotice();
     if (!failures.isEmpty())
-        TellOperator(
-            failures.join(QLatin1Char('\n')) +
-                QStringLiteral("\nDie Auswahl bleibt gespeichert; unter „Geräte …“ lässt sich das Gerät "
-                               "der Schnittstelle ändern."),
-            true);
+        TellOperator(failures.join(QLatin1Char('\n')) +
+                         //: „Geräte …“ is the settings dialog's button that picks a port's device
+                         tr("\nDie Auswahl bleibt gespeichert; unter „Geräte …“ lässt sich das Gerät "
+                            "der Schnittstelle ändern."),
+                     true);
 }
 
 } // namespace zn

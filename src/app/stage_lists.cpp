@@ -46,7 +46,7 @@ void TFormMain::ChooseListEntry(QAction* entry) {
     const int kind = KindOfTag(TagOf(entry));
     if (kind < lkDatenbank || kind > lkGesamt) return;
     CommitCellEdit(CurrentList);
-    Model.ChooseList(TagOf(entry), entry->text());
+    Model.ChooseList(TagOf(entry), EntryCaption(TagOf(entry)));
     ShowListEntry(entry);
 }
 
@@ -66,6 +66,7 @@ void TFormMain::ShowListEntry(QAction* entry) {
     AlignControls();
     StatusPanel0->setText(texts.statusRows);
     LabelErgebnis->setText(texts.labelErgebnis);
+    ListCaption = texts.documentCaption;
     StatusPanel1->setText(texts.statusList);
 }
 
@@ -77,7 +78,7 @@ void TFormMain::QualigenerierenClick(QAction* entry) {
     if (!entry) return;
     // A penalty still being typed counts.
     CommitCellEdit(CurrentList);
-    Model.Generate(StageOfTag(TagOf(entry)), entry->text());
+    Model.Generate(StageOfTag(TagOf(entry)), EntryCaption(TagOf(entry)));
     SortGrid2->Repaint();
     ShowListEntry(StageEntry(Model.ShownTag()));
     ProtocolChanged();

@@ -27,7 +27,7 @@ class BusyNotice {
 public:
     explicit BusyNotice(QLabel* panel) : panel_(panel), saved_(panel->text()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        panel_->setText(QStringLiteral(" Speichern..."));
+        panel_->setText(QCoreApplication::translate("WorkbookFiles", " Speichern..."));
         panel_->repaint();
     }
     ~BusyNotice() { End(); }
@@ -78,7 +78,9 @@ QString FailureText(const WriteResult& result) {
 }
 
 QString WrittenElsewhereText(const QString& chosen, const QString& written) {
-    return QStringLiteral("%1 ist keine .%2-Datei und bleibt unverändert. Gespeichert wurde unter:\n%3")
+    //: %1 the chosen file's name, %2 the extension it lacks, %3 where the export was written instead
+    return QCoreApplication::translate(
+               "WorkbookFiles", "%1 ist keine .%2-Datei und bleibt unverändert. Gespeichert wurde unter:\n%3")
         .arg(QFileInfo(chosen).fileName(), QFileInfo(written).suffix(), QDir::toNativeSeparators(written));
 }
 
@@ -102,13 +104,13 @@ bool TFormMain::ExportWorkbook(const QString& fileName) {
     // the lists from its second row and keeps its title line and the rest.
     const bool into = !fileName.isEmpty() && QFileInfo(target).isFile() && IsXlsxWorkbook(target);
     const WriteResult result = target.isEmpty() ? WriteResult{false, WriteErrorText(QDir::tempPath()),
-                                                              QStringLiteral("Keine temporäre Datei möglich")}
+                                                              tr("Keine temporäre Datei möglich")}
                                : into           ? WriteIntoWorkbook(target, book)
                                                 : WriteNewWorkbook(target, book);
     busy.End();
     if (!result.ok && fileName.isEmpty() && !target.isEmpty()) QFile::remove(target);
     if (!FinishExport(result, fileName.isEmpty(), fileName, target,
-                      QStringLiteral(" Arbeitsmappe konnte nicht geöffnet werden: ")))
+                      tr(" Arbeitsmappe konnte nicht geöffnet werden: %1")))
         return false;
     if (!fileName.isEmpty()) FileSaved(target, ExcelTypeName);
     return true;
@@ -118,16 +120,17 @@ void TFormMain::SetWorkbookTarget(const QString& path) {
     Model.SetWorkbookTarget(path);
     // A loaded .ods or .xls stays as it is: the tooltip names the .xlsx
     // that is written beside it.
-    sbSaveX->setToolTip(
-        path.isEmpty() ? QStringLiteral("Aktuelle Liste speichern unter MS Excel")
-                       : QStringLiteral("Aktuelle Liste speichern unter ") +
-                             QDir::toNativeSeparators(WrittenName(path, SaveFolder, QStringLiteral("xlsx"))));
+    sbSaveX->setToolTip(path.isEmpty() ? tr("Aktuelle Liste speichern unter MS Excel")
+                                       //: tooltip: %1 the workbook the lists are saved into
+                                       : tr("Aktuelle Liste speichern unter %1")
+                                             .arg(QDir::toNativeSeparators(
+                                                 WrittenName(path, SaveFolder, QStringLiteral("xlsx")))));
 }
 
 void TFormMain::FileSaved(const QString& path, const QString& type) {
     if (IsWorkbookTarget(path)) SetWorkbookTarget(path);
     // Every save says what it wrote, so the operator knows which file to hand on.
-    ShowBriefNote(QStringLiteral(" Gespeichert: ") + QDir::toNativeSeparators(path));
+    ShowBriefNote(tr(" Gespeichert: %1").arg(QDir::toNativeSeparators(path)));
     Model.FileSaved(path, type);
 }
 
@@ -140,13 +143,13 @@ bool TFormMain::ExportWordDocument(int mode, const QString& fileName) {
     input.title1 = Title1->Caption();
     input.title2 = Title2->Caption();
     input.listTitle = Model.ListTitle();
-    input.listCaption = LabelErgebnis->text();
+    input.listCaption = ListCaption;
     input.rows = Model.Rows(Model.ShownList());
     input.colCount = Model.List(Model.ShownList()).ColCount();
     input.protocolLayout = CurrentList == SortGrid1 || CurrentList == SortGrid2;
 
     const QString title = Model.ListTitle();
-    const QString shownName = (title.isEmpty() ? LabelErgebnis->text() : title) + QStringLiteral(".docx");
+    const QString shownName = (title.isEmpty() ? ListCaption : title) + QStringLiteral(".docx");
     const QString target = mode == 0 ? QDir(ResultFolder.folder).filePath(shownName)
                                      : WrittenName(fileName, SaveFolder, QStringLiteral("docx"));
     // "Protokollvorlage.docx" beside the program; the ".doc" of older
@@ -158,8 +161,7 @@ bool TFormMain::ExportWordDocument(int mode, const QString& fileName) {
 
     const WriteResult result = WriteWordDocument(target, input, templateFile);
     busy.End();
-    if (!FinishExport(result, mode == 0, fileName, target,
-                      QStringLiteral(" Dokument konnte nicht geöffnet werden: ")))
+    if (!FinishExport(result, mode == 0, fileName, target, tr(" Dokument konnte nicht geöffnet werden: %1")))
         return false;
     if (mode == 1) FileSaved(target, WordTypeName);
     return true;
@@ -176,7 +178,7 @@ bool TFormMain::FinishExport(const WriteResult& result, bool show, const QString
     }
     if (show) {
         if (!platform_.shell->Open(target))
-            StatusPanel1->setText(cannotOpen + QDir::toNativeSeparators(target));
+            StatusPanel1->setText(cannotOpen.arg(QDir::toNativeSeparators(target)));
     } else if (OfAnotherType(chosen, QFileInfo(target).suffix())) {
         TellOperator(WrittenElsewhereText(chosen, target), false);
     }

@@ -77,10 +77,11 @@ bool TFormMain::OpenStartupWorkbook(const QStringList& arguments) {
     if (name.isEmpty()) return false;
     const QString path = QFileInfo(name).absoluteFilePath();
     if (restored_) {
-        StatusPanel1->setText(
-            sessionNote_ +
-            QStringLiteral("; „%1“ wurde nicht neu geladen, die wiederhergestellten Listen gelten.")
-                .arg(QFileInfo(path).fileName()));
+        StatusPanel1->setText(sessionNote_ +
+                              //: follows a note that the lists were restored from the journal; %1 the
+                              //: workbook named on the command line
+                              tr("; „%1“ wurde nicht neu geladen, die wiederhergestellten Listen gelten.")
+                                  .arg(QFileInfo(path).fileName()));
         return false;
     }
     if (!LoadWorkbook(path)) return false;

@@ -2,6 +2,7 @@
 
 #include "core/code_page.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace zn {
@@ -121,12 +122,28 @@ void ApplyCertificateDefaults(CertificateLayout& layout) {
 }
 
 QString CertificateLineName(int line) {
-    static const std::array<QString, kPrintedValueLines> kValueNames{
-        QStringLiteral("Platz"),      QStringLiteral("Mannschaft"), QStringLiteral("Klasse"),
-        QStringLiteral("Ubungszeit"), QStringLiteral("Fehler"),     QStringLiteral("Gesamtzeit"),
-        QStringLiteral("Datum"),      QStringLiteral("Dateiname")};
-    if (line >= 0 && line < kPrintedValueLines) return kValueNames[static_cast<size_t>(line)];
-    return QStringLiteral("%1. Zeile").arg(line - kPrintedValueLines + 1);
+    // The certificate's lines, named after the value they print.
+    static const std::array<const char*, kPrintedValueLines> kValueNames{
+        //: certificate line: the team's rank
+        QT_TRANSLATE_NOOP("CertificateLines", "Platz"),
+        //: certificate line: the team's name
+        QT_TRANSLATE_NOOP("CertificateLines", "Mannschaft"),
+        //: certificate line: the team's class (category)
+        QT_TRANSLATE_NOOP("CertificateLines", "Klasse"),
+        //: certificate line: run time without penalty
+        QT_TRANSLATE_NOOP("CertificateLines", "Ubungszeit"),
+        //: certificate line: penalty seconds
+        QT_TRANSLATE_NOOP("CertificateLines", "Fehler"),
+        //: certificate line: run time plus penalty seconds
+        QT_TRANSLATE_NOOP("CertificateLines", "Gesamtzeit"),
+        //: certificate line: the date
+        QT_TRANSLATE_NOOP("CertificateLines", "Datum"),
+        //: certificate line: the workbook's file name
+        QT_TRANSLATE_NOOP("CertificateLines", "Dateiname")};
+    if (line >= 0 && line < kPrintedValueLines)
+        return QCoreApplication::translate("CertificateLines", kValueNames[static_cast<size_t>(line)]);
+    //: a free text line of the certificate, numbered from 1
+    return QCoreApplication::translate("CertificateLines", "%1. Zeile").arg(line - kPrintedValueLines + 1);
 }
 
 } // namespace zn

@@ -1,5 +1,6 @@
 #include "core/competition_events.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace zn {
@@ -71,42 +72,63 @@ void ApplyEvent(CompetitionState& state, const CompetitionEvent& event) {
     }
 }
 
-QString EventKindText(CompetitionEventKind kind) {
+namespace {
+
+const char* EventKindSource(CompetitionEventKind kind) {
     switch (kind) {
     case CompetitionEventKind::ListsLoaded:
-        return QStringLiteral("Listen geladen");
+        return QT_TRANSLATE_NOOP("EventKinds", "Listen geladen");
     case CompetitionEventKind::RunStarted:
-        return QStringLiteral("Start");
+        //: journal event: a run was started
+        return QT_TRANSLATE_NOOP("EventKinds", "Start");
     case CompetitionEventKind::LaneStopped:
-        return QStringLiteral("Zeit");
+        //: journal event: a lane was stopped, its run time taken
+        return QT_TRANSLATE_NOOP("EventKinds", "Zeit");
     case CompetitionEventKind::FalseStart:
-        return QStringLiteral("Fehlstart");
+        //: journal event: false start
+        return QT_TRANSLATE_NOOP("EventKinds", "Fehlstart");
     case CompetitionEventKind::Reset:
-        return QStringLiteral("Nächstes Paar");
+        //: journal event: the next pair of teams was called (reset)
+        return QT_TRANSLATE_NOOP("EventKinds", "Nächstes Paar");
     case CompetitionEventKind::CellEdited:
-        return QStringLiteral("Korrektur");
+        //: journal event: the operator corrected a recorded value
+        return QT_TRANSLATE_NOOP("EventKinds", "Korrektur");
     case CompetitionEventKind::RowsRemoved:
-        return QStringLiteral("Zeilen entfernt");
+        return QT_TRANSLATE_NOOP("EventKinds", "Zeilen entfernt");
     case CompetitionEventKind::ResultsCleared:
-        return QStringLiteral("Ergebnisse gelöscht");
+        return QT_TRANSLATE_NOOP("EventKinds", "Ergebnisse gelöscht");
     case CompetitionEventKind::ResultsGenerated:
-        return QStringLiteral("Ergebnislisten erzeugt");
+        return QT_TRANSLATE_NOOP("EventKinds", "Ergebnislisten erzeugt");
     case CompetitionEventKind::StageSelected:
-        return QStringLiteral("Liste gewählt");
+        return QT_TRANSLATE_NOOP("EventKinds", "Liste gewählt");
     case CompetitionEventKind::SettingsChanged:
-        return QStringLiteral("Einstellungen");
+        //: journal event: the settings were changed
+        return QT_TRANSLATE_NOOP("EventKinds", "Einstellungen");
     case CompetitionEventKind::Restored:
-        return QStringLiteral("Wiederhergestellt");
+        return QT_TRANSLATE_NOOP("EventKinds", "Wiederhergestellt");
     case CompetitionEventKind::FileSaved:
-        return QStringLiteral("Gespeichert");
+        return QT_TRANSLATE_NOOP("EventKinds", "Gespeichert");
     case CompetitionEventKind::StartContactIgnored:
-        return QStringLiteral("Startkontakt ignoriert");
+        return QT_TRANSLATE_NOOP("EventKinds", "Startkontakt ignoriert");
     case CompetitionEventKind::LaneTeamChosen:
-        return QStringLiteral("Bahn belegt");
+        //: journal event: a team was put on a lane
+        return QT_TRANSLATE_NOOP("EventKinds", "Bahn belegt");
     case CompetitionEventKind::SaveNameChosen:
-        return QStringLiteral("Dateiname gewählt");
+        return QT_TRANSLATE_NOOP("EventKinds", "Dateiname gewählt");
     }
-    return QString();
+    return nullptr;
+}
+
+} // namespace
+
+QString EventKindText(CompetitionEventKind kind) {
+    const char* source = EventKindSource(kind);
+    return source ? QString::fromUtf8(source) : QString();
+}
+
+QString EventKindTitle(CompetitionEventKind kind) {
+    const char* source = EventKindSource(kind);
+    return source ? QCoreApplication::translate("EventKinds", source) : QString();
 }
 
 } // namespace zn

@@ -121,5 +121,7 @@ void ApplyEvent(CompetitionState& state, const CompetitionEvent& event);
 
 // The German name of an event kind ("Zeit Bahn", "Korrektur", ...).
 QString EventKindText(CompetitionEventKind kind);
+// The kind's name as the window shows it, in the operator's language.
+QString EventKindTitle(CompetitionEventKind kind);
 
 } // namespace zn

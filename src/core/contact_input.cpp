@@ -2,6 +2,7 @@
 
 #include "core/system_errors.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace zn {
@@ -13,17 +14,19 @@ QString PortFailureReason(int code, const QString& systemText) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return QStringLiteral("Gerät nicht vorhanden (Adapter nicht eingesteckt?)");
+        return QCoreApplication::translate("ContactInput",
+                                           "Gerät nicht vorhanden (Adapter nicht eingesteckt?)");
     case EBUSY:
-        return QStringLiteral("von einem anderen Programm belegt");
+        return QCoreApplication::translate("ContactInput", "von einem anderen Programm belegt");
     case EACCES:
     case EPERM:
-        return QStringLiteral("keine Berechtigung");
+        return QCoreApplication::translate("ContactInput", "keine Berechtigung");
     case ENOTTY:
     case EINVAL:
-        return QStringLiteral("meldet keine Modemleitungen, für Kontakte nicht geeignet");
+        return QCoreApplication::translate("ContactInput",
+                                           "meldet keine Modemleitungen, für Kontakte nicht geeignet");
     case EIO:
-        return QStringLiteral("Ein-/Ausgabefehler am Gerät");
+        return QCoreApplication::translate("ContactInput", "Ein-/Ausgabefehler am Gerät");
     default:
         return SystemErrorText(code, systemText);
     }

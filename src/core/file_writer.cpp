@@ -2,6 +2,7 @@
 
 #include "core/system_errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLoggingCategory>
 #include <QSaveFile>
@@ -11,7 +12,8 @@ namespace zn {
 Q_LOGGING_CATEGORY(lcResultFiles, "zn.results.files", QtWarningMsg)
 
 QString WriteErrorText(const QString& fileName) {
-    return QStringLiteral("Der Schreibfehler der Datei: ") + QDir::toNativeSeparators(fileName);
+    return QCoreApplication::translate("FileWriter", "Der Schreibfehler der Datei: %1")
+        .arg(QDir::toNativeSeparators(fileName));
 }
 
 WriteResult WriteFileAtomically(const QString& fileName, const QByteArray& bytes) {

@@ -1,5 +1,6 @@
 #include "core/journal_lines.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace zn {
@@ -53,7 +54,9 @@ std::vector<CellChange> ChangedCells(int list, const ListRows& before, const Lis
     return changes;
 }
 
-QStringList JournalLine(const QDateTime& at, const CompetitionEvent& e) {
+namespace {
+
+QStringList Line(const QDateTime& at, const CompetitionEvent& e, bool shown) {
     const QString lane = e.lane == 0 || e.lane == 1 ? QString::number(e.lane + 1) : QString();
     QString team = e.team.trimmed();
     QString change;
@@ -75,7 +78,15 @@ QStringList JournalLine(const QDateTime& at, const CompetitionEvent& e) {
         team = e.team.trimmed() + QStringLiteral(" / ") + e.team2.trimmed();
         break;
     case CompetitionEventKind::LaneStopped:
-        change = e.newText + (e.byContact ? QStringLiteral(" (Kontakt)") : QStringLiteral(" (Taste)"));
+        if (!shown) {
+            change = e.newText + (e.byContact ? QStringLiteral(" (Kontakt)") : QStringLiteral(" (Taste)"));
+        } else if (e.byContact) {
+            //: a run time taken by the lane's contact
+            change = QCoreApplication::translate("JournalLines", "%1 (Kontakt)").arg(e.newText);
+        } else {
+            //: a run time taken by the operator's key
+            change = QCoreApplication::translate("JournalLines", "%1 (Taste)").arg(e.newText);
+        }
         break;
     case CompetitionEventKind::CellEdited:
         change = QStringLiteral("%1: %2 → %3").arg(e.text, e.oldText, e.newText);
@@ -84,7 +95,30 @@ QStringList JournalLine(const QDateTime& at, const CompetitionEvent& e) {
         change = e.text;
         break;
     }
-    return {at.toString(QStringLiteral("HH:mm:ss")), EventKindText(e.kind), lane, team, change};
+    return {at.toString(QStringLiteral("HH:mm:ss")), shown ? EventKindTitle(e.kind) : EventKindText(e.kind),
+            lane, team, change};
+}
+
+} // namespace
+
+QStringList JournalLine(const QDateTime& at, const CompetitionEvent& event) {
+    return Line(at, event, false);
+}
+
+QStringList ShownJournalLine(const QDateTime& at, const CompetitionEvent& event) {
+    return Line(at, event, true);
+}
+
+QStringList ShownJournalColumns() {
+    return {QCoreApplication::translate("JournalLines", "Uhrzeit"),
+            //: journal column: what happened
+            QCoreApplication::translate("JournalLines", "Ereignis"),
+            //: journal column: the lane (1 or 2)
+            QCoreApplication::translate("JournalLines", "Bahn"),
+            //: journal column: the team
+            QCoreApplication::translate("JournalLines", "Mannschaft"),
+            //: journal column: what changed (old and new value, a time, a file name)
+            QCoreApplication::translate("JournalLines", "Änderung")};
 }
 
 bool ConcernsTeam(const QString& team, const QString& team2, const QString& filter) {

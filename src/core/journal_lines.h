@@ -27,8 +27,12 @@ struct CellChange {
 std::vector<CellChange> ChangedCells(int list, const ListRows& before, const ListRows& after);
 
 // A line of the "Änderungsprotokoll": time of day, event, lane, team, and
-// what changed ("0 → 5", a time, a file name).
+// what changed ("0 → 5", a time, a file name). JournalLine is German, for the
+// saved text and PDF; ShownJournalLine is in the operator's language.
 QStringList JournalLine(const QDateTime& at, const CompetitionEvent& event);
+QStringList ShownJournalLine(const QDateTime& at, const CompetitionEvent& event);
+// The columns' captions in the window; kJournalColumns are the German ones.
+QStringList ShownJournalColumns();
 inline const QStringList kJournalColumns{QStringLiteral("Uhrzeit"), QStringLiteral("Ereignis"),
                                          QStringLiteral("Bahn"), QStringLiteral("Mannschaft"),
                                          QStringLiteral("Änderung")};

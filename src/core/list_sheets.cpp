@@ -2,10 +2,41 @@
 
 #include "core/stages.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
 namespace zn {
+
+const std::array<const char*, 14> kListHeaderTexts = {
+    //: group header above a team's number, name, class and qualification mark
+    QT_TRANSLATE_NOOP("ListHeaders", "Mannschaft"),
+    //: group header above lane 1's run time, penalty and total
+    QT_TRANSLATE_NOOP("ListHeaders", "Bahn 1"),
+    //: group header above lane 2's run time, penalty and total
+    QT_TRANSLATE_NOOP("ListHeaders", "Bahn 2"),
+    //: column: the team's start number
+    QT_TRANSLATE_NOOP("ListHeaders", "Nr."),
+    //: column: the team's name
+    QT_TRANSLATE_NOOP("ListHeaders", "Name"),
+    //: column: the team's class (category, e.g. men, women, youth)
+    QT_TRANSLATE_NOOP("ListHeaders", "Klasse"),
+    //: column, short for qualification: marks the teams that reach the next stage
+    QT_TRANSLATE_NOOP("ListHeaders", "Q."),
+    //: column: a lane's run time in seconds
+    QT_TRANSLATE_NOOP("ListHeaders", "Zeit"),
+    //: column: penalty seconds of a run
+    QT_TRANSLATE_NOOP("ListHeaders", "Fehler"),
+    //: column: run time plus penalty seconds of one lane
+    QT_TRANSLATE_NOOP("ListHeaders", "Gesamt"),
+    //: column: the better total of the team's two runs
+    QT_TRANSLATE_NOOP("ListHeaders", "Bestzeit"),
+    //: column of the result lists: rank
+    QT_TRANSLATE_NOOP("ListHeaders", "Platz"),
+    //: column of the result lists: the counted run's time without penalty
+    QT_TRANSLATE_NOOP("ListHeaders", "Übungszeit"),
+    //: column of the result lists: run time plus penalty seconds
+    QT_TRANSLATE_NOOP("ListHeaders", "Gesamtzeit")};
 
 namespace {
 
@@ -48,11 +79,15 @@ ListSheetChoice ChooseListSheets(const std::vector<WorkbookTab>& tabs) {
         choice.sheet[i] = named[i];
         const int byPosition = i < visible.size() ? visible[i] : -1;
         if (named[i] != byPosition)
-            moved << QStringLiteral("%1 aus Tabelle %2").arg(ListNames[i]).arg(named[i] + 1);
+            //: %1 a list's name, %2 the number of the workbook sheet it was loaded from
+            moved << QCoreApplication::translate("ListSheets", "%1 aus Tabelle %2")
+                         .arg(ListTitle(static_cast<int>(i) + 1))
+                         .arg(named[i] + 1);
     }
     if (!moved.isEmpty())
         choice.note =
-            QString::fromUtf8(" Tabellen nach ihren Namen geladen, nicht nach ihrer Reihenfolge: %1")
+            QCoreApplication::translate(
+                "ListSheets", " Tabellen nach ihren Namen geladen, nicht nach ihrer Reihenfolge: %1")
                 .arg(moved.join(QStringLiteral(", ")));
     return choice;
 }

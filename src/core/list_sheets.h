@@ -6,6 +6,11 @@
 
 namespace zn {
 
+// Every text the lists' header row (row 0 of a grid, and the group header
+// above the time protocol) can carry, for translating it when it is shown.
+// The header row itself stays German: it is written to the files.
+extern const std::array<const char*, 14> kListHeaderTexts;
+
 // One sheet of a workbook as its tab shows it.
 struct WorkbookTab {
     QString name;
@@ -17,7 +22,7 @@ struct ListSheetChoice {
     // The sheet (from 0, hidden ones counted) of each list; -1 for a list the
     // workbook has no sheet for.
     std::array<int, 4> sheet{-1, -1, -1, -1};
-    // German, for the status bar: the lists taken by their names from sheets
+    // For the status bar: the lists taken by their names from sheets
     // at other places than their position would give; empty when the two agree.
     QString note;
 };

@@ -12,7 +12,9 @@ namespace zn {
 
 QString OutputLocation::note() const {
     if (besideProgram) return QString();
-    return QStringLiteral("Ergebnisdateien in ") + QDir::toNativeSeparators(folder);
+    //: %1 the folder the result files are written to
+    return QCoreApplication::translate("OutputLocation", "Ergebnisdateien in %1")
+        .arg(QDir::toNativeSeparators(folder));
 }
 
 bool IsWritableFolder(const QString& folder) {

@@ -1,13 +1,17 @@
 #include "core/port_presence.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace zn {
 
 namespace {
 
-const QString kCtsSilent =
-    QStringLiteral("CTS (Pin 7/8) meldet hier nichts, Kontakt an DSR (Pin 4/6) anschließen");
+QString CtsSilent() {
+    //: pin numbers of the 9-pin (7/8, 4/6) and 25-pin serial plug; the contact wire goes to DSR
+    return QCoreApplication::translate(
+        "PortPresence", "CTS (Pin 7/8) meldet hier nichts, Kontakt an DSR (Pin 4/6) anschließen");
+}
 
 } // namespace
 
@@ -19,25 +23,31 @@ bool CtsAlwaysOn(const QString& device) {
 QString PortDeviceHintText(const QString& device, PortPresence presence) {
     switch (presence) {
     case PortPresence::Absent:
-        return device + QStringLiteral(" – nicht vorhanden");
+        //: a serial device's path, then: the device does not exist
+        return QCoreApplication::translate("PortPresence", "%1 – nicht vorhanden").arg(device);
     case PortPresence::Unsuitable:
-        return device + QStringLiteral(" – nicht geeignet");
+        //: a serial device's path, then: it cannot read contacts
+        return QCoreApplication::translate("PortPresence", "%1 – nicht geeignet").arg(device);
     case PortPresence::Present:
         break;
     }
-    return CtsAlwaysOn(device) ? device + QStringLiteral(" – ") + kCtsSilent : device;
+    return CtsAlwaysOn(device) ? device + QStringLiteral(" – ") + CtsSilent() : device;
 }
 
 QString PortDeviceStateText(const QString& device, PortPresence presence) {
     switch (presence) {
     case PortPresence::Absent:
-        return QStringLiteral("nicht vorhanden");
+        //: state of a serial device: it does not exist
+        return QCoreApplication::translate("PortPresence", "nicht vorhanden");
     case PortPresence::Unsuitable:
-        return QStringLiteral("nicht geeignet");
+        //: state of a serial device: it cannot read contacts
+        return QCoreApplication::translate("PortPresence", "nicht geeignet");
     case PortPresence::Present:
         break;
     }
-    return CtsAlwaysOn(device) ? QStringLiteral("vorhanden – ") + kCtsSilent : QStringLiteral("vorhanden");
+    //: state of a serial device: it exists
+    const QString present = QCoreApplication::translate("PortPresence", "vorhanden");
+    return CtsAlwaysOn(device) ? present + QStringLiteral(" – ") + CtsSilent() : present;
 }
 
 } // namespace zn

@@ -4,6 +4,7 @@
 #include "core/result_numbers.h"
 #include "core/sort_compare.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace zn {
@@ -145,27 +146,37 @@ RecordOutcome RecordLaneTime(ListRows& protocol, int column, const QString& lane
 }
 
 QString RecordFailureText(const RecordOutcome& outcome, int lane, const QString& timeText) {
-    const QString tail = QStringLiteral(", Zeit %1 bitte von Hand eintragen.").arg(timeText);
-    const QString bahn = QStringLiteral("Bahn %1: ").arg(lane);
     const QString team = QStringLiteral("„%1“").arg(outcome.entry);
     switch (outcome.status) {
     case RecordStatus::Recorded:
         return QString();
     case RecordStatus::NoTeamOnLane:
-        return bahn + QStringLiteral("keine Mannschaft gewählt") + tail;
+        //: %1 lane number, %2 the run time that could not be entered in the time protocol
+        return QCoreApplication::translate(
+                   "ProtocolRow", "Bahn %1: keine Mannschaft gewählt, Zeit %2 bitte von Hand eintragen.")
+            .arg(QString::number(lane), timeText);
     case RecordStatus::TeamNotUnique:
-        return bahn + QStringLiteral("Mannschaft %1 steht mehrfach im Zeitenprotokoll").arg(team) + tail;
+        //: %1 lane number, %2 the team, %3 the run time that could not be entered
+        return QCoreApplication::translate("ProtocolRow",
+                                           "Bahn %1: Mannschaft %2 steht mehrfach im Zeitenprotokoll, Zeit "
+                                           "%3 bitte von Hand eintragen.")
+            .arg(QString::number(lane), team, timeText);
     case RecordStatus::NameDiffers:
-        return bahn +
-               QStringLiteral("Mannschaft %1 nicht im Zeitenprotokoll gefunden (Nr. %2 heißt dort „%3“)")
-                   .arg(team)
-                   .arg(outcome.teamNr)
-                   .arg(outcome.protocolName) +
-               tail;
+        //: %1 lane number, %2 the team, %3 its number, %4 the name the time protocol has under that number,
+        //: %5 the run time that could not be entered
+        return QCoreApplication::translate(
+                   "ProtocolRow", "Bahn %1: Mannschaft %2 nicht im Zeitenprotokoll gefunden (Nr. %3 heißt "
+                                  "dort „%4“), Zeit %5 bitte von Hand eintragen.")
+            .arg(QString::number(lane), team, QString::number(outcome.teamNr), outcome.protocolName,
+                 timeText);
     case RecordStatus::TeamNotFound:
         break;
     }
-    return bahn + QStringLiteral("Mannschaft %1 nicht im Zeitenprotokoll gefunden").arg(team) + tail;
+    //: %1 lane number, %2 the team, %3 the run time that could not be entered
+    return QCoreApplication::translate(
+               "ProtocolRow",
+               "Bahn %1: Mannschaft %2 nicht im Zeitenprotokoll gefunden, Zeit %3 bitte von Hand eintragen.")
+        .arg(QString::number(lane), team, timeText);
 }
 
 EditCommit CommitPenaltyEdit(QStringList& row, int editColumn, QChar separator) {
@@ -200,10 +211,14 @@ EditCommit CommitPenaltyEdit(QStringList& row, int editColumn, QChar separator) 
 QString EditCommitText(const EditCommit& commit, int editColumn) {
     const int lane = editColumn == pc::Fehler2 ? 2 : 1;
     if (commit.penaltyRejected)
-        return QStringLiteral("Bahn %1: Fehler „%2“ ist keine ganze Zahl ab 0 und wurde auf 0 gesetzt.")
+        //: %1 lane number, %2 the typed penalty (Fehler = penalty seconds)
+        return QCoreApplication::translate(
+                   "ProtocolRow", "Bahn %1: Fehler „%2“ ist keine ganze Zahl ab 0 und wurde auf 0 gesetzt.")
             .arg(QString::number(lane), commit.rejectedText.trimmed());
     if (commit.timeRejected)
-        return QStringLiteral("Bahn %1: Zeit „%2“ ist keine gültige Laufzeit und zählt nicht.")
+        //: %1 lane number, %2 the typed run time
+        return QCoreApplication::translate("ProtocolRow",
+                                           "Bahn %1: Zeit „%2“ ist keine gültige Laufzeit und zählt nicht.")
             .arg(QString::number(lane), commit.rejectedText.trimmed());
     return QString();
 }

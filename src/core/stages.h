@@ -22,8 +22,13 @@ enum ListKind {
     lkGenerate = 9,      // "Ergebnislisten erzeugen"
 };
 
+// German names: sheet names, file names and journal content.
 extern const std::array<QString, kStageCount> StageNames;
 extern const std::array<QString, 4> ListNames;
+
+// The names as the window shows them, in the operator's language.
+QString StageTitle(int stage);
+QString ListTitle(int kind);
 
 inline int StageTag(int stage, int kind) {
     return stage * 10 + kind;
@@ -46,20 +51,23 @@ struct StageMenuEntry {
     bool separator = false;
 };
 
-// The entries of a stage's submenu in menu order.
+// The entries of a stage's submenu in menu order, captions as shown.
 std::vector<StageMenuEntry> StageMenuEntries(int stage);
 // The entry shown after generating: "Qualifikations-Ergebnis", or "Ergebnis"
 // in the final, which has no overall result of its own. Look it up by tag: its
 // position differs between the final (after a separator) and the other stages.
 int ResultEntryTag(int stage);
+// The entry's German caption (journal, documents) and the shown one.
 QString EntryCaption(int tag);
+QString EntryTitle(int tag);
 
 // Texts of the window when a list is chosen from the menu.
 struct ListSelectionTexts {
-    QString windowCaption; // "Halbfinale: <application title>"
-    QString labelErgebnis; // the entry's caption without its first "&"
-    QString statusList;    // status panel 1: " " and the label
-    QString statusRows;    // status panel 0: number of data rows
+    QString windowCaption;   // "Halbfinale: <application title>"
+    QString labelErgebnis;   // the entry's caption without its first "&"
+    QString statusList;      // status panel 1: " " and the label
+    QString statusRows;      // status panel 0: number of data rows
+    QString documentCaption; // the German caption the exported documents carry
 };
 ListSelectionTexts SelectionTexts(int tag, const QString& entryCaption, const QString& applicationTitle,
                                   int rowCount);

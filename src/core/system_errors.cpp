@@ -7,39 +7,40 @@ namespace zn {
 
 namespace {
 
-// The German reason of the errors an operator meets at the track; empty for
+// The reason, in the operator's language, of the errors an operator meets at the track; empty for
 // the rest.
 QString KnownReason(int code) {
     switch (code) {
     case ENOENT:
-        return QStringLiteral("nicht gefunden (Datei oder Ordner gibt es nicht)");
+        return QCoreApplication::translate("SystemErrors",
+                                           "nicht gefunden (Datei oder Ordner gibt es nicht)");
     case EACCES:
     case EPERM:
-        return QStringLiteral("keine Berechtigung");
+        return QCoreApplication::translate("SystemErrors", "keine Berechtigung");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("kein Platz mehr auf dem Datenträger");
+        return QCoreApplication::translate("SystemErrors", "kein Platz mehr auf dem Datenträger");
     case ENODEV:
     case ENXIO:
-        return QStringLiteral("Gerät nicht mehr vorhanden (abgezogen?)");
+        return QCoreApplication::translate("SystemErrors", "Gerät nicht mehr vorhanden (abgezogen?)");
     case EBUSY:
-        return QStringLiteral("von einem anderen Programm belegt");
+        return QCoreApplication::translate("SystemErrors", "von einem anderen Programm belegt");
     case EISDIR:
-        return QStringLiteral("ist ein Ordner, keine Datei");
+        return QCoreApplication::translate("SystemErrors", "ist ein Ordner, keine Datei");
     case ENOTDIR:
-        return QStringLiteral("ein Teil des Pfades ist kein Ordner");
+        return QCoreApplication::translate("SystemErrors", "ein Teil des Pfades ist kein Ordner");
     case EROFS:
-        return QStringLiteral("der Datenträger ist schreibgeschützt");
+        return QCoreApplication::translate("SystemErrors", "der Datenträger ist schreibgeschützt");
     case EIO:
-        return QStringLiteral(
-            "Ein-/Ausgabefehler am Gerät (Datenträger oder Adapter defekt oder abgezogen?)");
+        return QCoreApplication::translate(
+            "SystemErrors", "Ein-/Ausgabefehler am Gerät (Datenträger oder Adapter defekt oder abgezogen?)");
     case EEXIST:
-        return QStringLiteral("gibt es schon");
+        return QCoreApplication::translate("SystemErrors", "gibt es schon");
     case ENAMETOOLONG:
-        return QStringLiteral("der Name ist zu lang");
+        return QCoreApplication::translate("SystemErrors", "der Name ist zu lang");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("zu viele offene Dateien");
+        return QCoreApplication::translate("SystemErrors", "zu viele offene Dateien");
     default:
         return QString();
     }
@@ -47,32 +48,34 @@ QString KnownReason(int code) {
 
 QString WithSystemText(const QString& reason, const QString& systemText) {
     if (systemText.isEmpty()) return reason;
-    return reason + QStringLiteral(" (System: ") + systemText + u')';
+    return reason + QCoreApplication::translate("SystemErrors", " (System: ") + systemText + u')';
 }
 
 QString FileErrorKind(QFileDevice::FileError error) {
     switch (error) {
     case QFileDevice::ResourceError:
-        return QStringLiteral("kein Platz mehr auf dem Datenträger oder zu wenig Speicher");
+        return QCoreApplication::translate("SystemErrors",
+                                           "kein Platz mehr auf dem Datenträger oder zu wenig Speicher");
     case QFileDevice::PermissionsError:
-        return QStringLiteral("keine Berechtigung");
+        return QCoreApplication::translate("SystemErrors", "keine Berechtigung");
     case QFileDevice::OpenError:
-        return QStringLiteral("die Datei lässt sich nicht öffnen");
+        return QCoreApplication::translate("SystemErrors", "die Datei lässt sich nicht öffnen");
     case QFileDevice::ReadError:
-        return QStringLiteral("Fehler beim Lesen");
+        return QCoreApplication::translate("SystemErrors", "Fehler beim Lesen");
     case QFileDevice::WriteError:
-        return QStringLiteral("Fehler beim Schreiben");
+        return QCoreApplication::translate("SystemErrors", "Fehler beim Schreiben");
     case QFileDevice::RemoveError:
-        return QStringLiteral("die Datei lässt sich nicht löschen");
+        return QCoreApplication::translate("SystemErrors", "die Datei lässt sich nicht löschen");
     case QFileDevice::RenameError:
     case QFileDevice::CopyError:
-        return QStringLiteral("die Datei lässt sich nicht umbenennen oder kopieren");
+        return QCoreApplication::translate("SystemErrors",
+                                           "die Datei lässt sich nicht umbenennen oder kopieren");
     case QFileDevice::AbortError:
-        return QStringLiteral("abgebrochen");
+        return QCoreApplication::translate("SystemErrors", "abgebrochen");
     case QFileDevice::TimeOutError:
-        return QStringLiteral("keine Antwort in der erwarteten Zeit");
+        return QCoreApplication::translate("SystemErrors", "keine Antwort in der erwarteten Zeit");
     default:
-        return QStringLiteral("Dateifehler");
+        return QCoreApplication::translate("SystemErrors", "Dateifehler");
     }
 }
 
@@ -82,7 +85,8 @@ QString SystemErrorText(int code, const QString& systemText) {
     if (code == 0) return systemText;
     const QString known = KnownReason(code);
     if (!known.isEmpty()) return known;
-    return WithSystemText(QStringLiteral("Systemfehler %1").arg(code), systemText);
+    return WithSystemText(QCoreApplication::translate("SystemErrors", "Systemfehler %1").arg(code),
+                          systemText);
 }
 
 int ErrnoOfSystemText(const QString& systemText) {
