@@ -35,7 +35,7 @@ screenshot: build
 QT_BIN ?= /usr/lib/qt6/bin
 translations: deps
 	for ts in translations/zeitnahme_*.ts; do \
-	  $(QT_BIN)/lupdate -silent -source-language de -no-obsolete -locations none src -ts $$ts || exit 1; done
+	  $(QT_BIN)/lupdate -silent -I src -source-language de -no-obsolete -locations none src -ts $$ts || exit 1; done
 
 # The Debian package build-pkg/zeitnahme_<version>_<arch>.deb, installed under /usr.
 PKG_BUILD ?= build-pkg

@@ -12,7 +12,7 @@ status=0
 for ts in translations/zeitnahme_*.ts; do
   name=$(basename "$ts")
   cp "$ts" "$tmp/$name"
-  if ! "$QT_BIN/lupdate" -silent -source-language de -no-obsolete -locations none src -ts "$tmp/$name" \
+  if ! "$QT_BIN/lupdate" -silent -I src -source-language de -no-obsolete -locations none src -ts "$tmp/$name" \
       >"$tmp/lupdate.log" 2>&1; then
     cat "$tmp/lupdate.log"; status=1
   fi

@@ -100,8 +100,12 @@ int ErrnoOfSystemText(const QString& systemText) {
 
 QString FileErrorText(QFileDevice::FileError error, const QString& systemText) {
     if (const int code = ErrnoOfSystemText(systemText)) return KnownReason(code);
-    // QSaveFile says so itself when the name is a folder's.
-    if (systemText == QCoreApplication::translate("QSaveFile", "Filename refers to a directory"))
+    // QSaveFile says so itself when the name is a folder's, in the words of
+    // Qt's translation (named through variables: the text is Qt's, not one
+    // for the console's translators).
+    static const char* const kQtContext = "QSaveFile";
+    static const char* const kQtText = "Filename refers to a directory";
+    if (systemText == QCoreApplication::translate(kQtContext, kQtText))
         return KnownReason(EISDIR);
     // Qt's own texts ("Filename refers to a directory") are German with Qt's
     // translation installed; they follow the kind as the system's text does.
