@@ -3,6 +3,7 @@
 #include "comms/com_thread.h"
 #include "core/modem_lines.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <algorithm>
 #include <array>
@@ -71,7 +72,8 @@ void TComPort::CreateHandle() {
     std::unique_ptr<ISerialDevice> device = devices_ ? devices_->Device(Port) : nullptr;
     deviceName_ = devices_ ? devices_->DeviceName(Port) : QString();
     if (!device) {
-        lastError_ = {0, QStringLiteral("COM%1 steht für kein Gerät").arg(Port)};
+        lastError_ = {0,
+                      QCoreApplication::translate("SerialDevices", "COM%1 steht für kein Gerät").arg(Port)};
         throw EComHandle(prefix + lastError_.text);
     }
     if (!device->Open()) {

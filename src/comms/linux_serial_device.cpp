@@ -6,6 +6,7 @@
 #include "core/system_console.h"
 #include "core/tick_source.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -155,7 +156,9 @@ bool LinuxSerialDevice::Open() {
     polling_ = false;
 
     if (IsSystemConsole())
-        return Fail(0, QStringLiteral("%1 ist die Systemkonsole und wird nicht geöffnet").arg(path_));
+        return Fail(0, QCoreApplication::translate("SerialDevices",
+                                                   "%1 ist die Systemkonsole und wird nicht geöffnet")
+                           .arg(path_));
 
     // Asked before the lock: the start-up probe tries 16 devices, most of
     // them absent, and must not create and remove lock files for them.

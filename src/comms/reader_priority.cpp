@@ -1,5 +1,6 @@
 #include "comms/reader_priority.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QStringList>
 #include <algorithm>
@@ -22,7 +23,8 @@ constexpr int kRealtimeKitBudgetMs = 500;
 constexpr int64_t kDefaultRtTimeUSecMax = 200000;
 
 QString LimitText(uint64_t limit) {
-    return limit == ResourceLimit::kUnlimited ? QStringLiteral("unbegrenzt") : QString::number(limit);
+    return limit == ResourceLimit::kUnlimited ? QCoreApplication::translate("ReaderPriority", "unbegrenzt")
+                                              : QString::number(limit);
 }
 
 // RealtimeKit serves only a process whose real-time threads cannot freeze the
@@ -51,11 +53,12 @@ std::optional<QString> ByRealtimeKit(IThreadPrioritySystem& system, QStringList&
     }
     const int priority = std::min(kRealtimePriority, grant->maxRealtimePriority);
     if (priority < 1) {
-        why << QStringLiteral("RealtimeKit gewährt keine Echtzeit");
+        why << QCoreApplication::translate("ReaderPriority", "RealtimeKit gewährt keine Echtzeit");
         return std::nullopt;
     }
     if (!LimitRealtimeTime(system, grant->rtTimeUSecMax)) {
-        why << QStringLiteral("RealtimeKit: Zeitgrenze RLIMIT_RTTIME nicht setzbar");
+        why << QCoreApplication::translate("ReaderPriority",
+                                           "RealtimeKit: Zeitgrenze RLIMIT_RTTIME nicht setzbar");
         return std::nullopt;
     }
     if (!system.MakeThreadRealtime(system.ThreadId(), static_cast<uint32_t>(priority), deadline, reason)) {
@@ -63,7 +66,7 @@ std::optional<QString> ByRealtimeKit(IThreadPrioritySystem& system, QStringList&
         return std::nullopt;
     }
     qCInfo(lcReaderPriority) << "RealtimeKit, priority" << priority;
-    return QStringLiteral("Echtzeit-Priorität (RealtimeKit)");
+    return QCoreApplication::translate("ReaderPriority", "Echtzeit-Priorität (RealtimeKit)");
 }
 
 // RLIMIT_RTPRIO grants SCHED_FIFO up to its value; with none the kernel still
@@ -75,11 +78,12 @@ std::optional<QString> ByFifo(IThreadPrioritySystem& system, QStringList& why) {
     const int priority =
         allowed >= 1 ? static_cast<int>(std::min<uint64_t>(kRealtimePriority, allowed)) : kRealtimePriority;
     if (system.SetFifo(priority) != 0) {
-        why << QStringLiteral("kein Recht auf SCHED_FIFO (rtprio %1)").arg(LimitText(allowed));
+        why << QCoreApplication::translate("ReaderPriority", "kein Recht auf SCHED_FIFO (rtprio %1)")
+                   .arg(LimitText(allowed));
         return std::nullopt;
     }
     qCInfo(lcReaderPriority) << "SCHED_FIFO" << priority;
-    return QStringLiteral("Echtzeit-Priorität (SCHED_FIFO %1)").arg(priority);
+    return QCoreApplication::translate("ReaderPriority", "Echtzeit-Priorität (SCHED_FIFO %1)").arg(priority);
 }
 
 // RLIMIT_NICE r allows nice values down to 20 - r (so 31 allows -11).
@@ -89,11 +93,13 @@ std::optional<QString> ByNice(IThreadPrioritySystem& system, QStringList& why) {
     const int best = allowed >= 40 ? -20 : std::min(19, 20 - static_cast<int>(allowed));
     const uint64_t thread = system.ThreadId();
     if (best >= system.Nice(thread) || system.SetNice(thread, best) != 0) {
-        why << QStringLiteral("kein Recht auf niedrigeren nice-Wert (Limit %1)").arg(LimitText(allowed));
+        why << QCoreApplication::translate("ReaderPriority",
+                                           "kein Recht auf niedrigeren nice-Wert (Limit %1)")
+                   .arg(LimitText(allowed));
         return std::nullopt;
     }
     qCInfo(lcReaderPriority) << "nice" << best;
-    return QStringLiteral("erhöhte Priorität (nice %1)").arg(best);
+    return QCoreApplication::translate("ReaderPriority", "erhöhte Priorität (nice %1)").arg(best);
 }
 
 } // namespace
@@ -103,7 +109,8 @@ QString RaiseReaderPriority(IThreadPrioritySystem& system) {
     for (auto way : {ByRealtimeKit, ByFifo, ByNice})
         if (std::optional<QString> text = way(system, why)) return *text;
     qCInfo(lcReaderPriority) << "normal priority:" << why;
-    return QStringLiteral("normale Priorität: ") + why.join(QStringLiteral(", "));
+    return QCoreApplication::translate("ReaderPriority", "normale Priorität: %1")
+        .arg(why.join(QStringLiteral(", ")));
 }
 
 } // namespace zn

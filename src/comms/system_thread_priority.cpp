@@ -1,5 +1,6 @@
 #include "comms/system_thread_priority.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -45,12 +46,12 @@ rlim_t ToRlim(uint64_t value) {
 bool Call(const QDBusMessage& call, QDeadlineTimer deadline, QDBusMessage& reply, QString& why) {
     const qint64 left = deadline.remainingTime();
     if (left <= 0) {
-        why = QStringLiteral("RealtimeKit antwortet nicht");
+        why = QCoreApplication::translate("ReaderPriority", "RealtimeKit antwortet nicht");
         return false;
     }
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected()) {
-        why = QStringLiteral("RealtimeKit fehlt (kein Systembus)");
+        why = QCoreApplication::translate("ReaderPriority", "RealtimeKit fehlt (kein Systembus)");
         return false;
     }
     reply = bus.call(call, QDBus::Block, static_cast<int>(left));
@@ -58,15 +59,15 @@ bool Call(const QDBusMessage& call, QDeadlineTimer deadline, QDBusMessage& reply
     qCInfo(lcReaderPriority) << call.member() << reply.errorName() << reply.errorMessage();
     switch (QDBusError(reply).type()) {
     case QDBusError::ServiceUnknown:
-        why = QStringLiteral("RealtimeKit fehlt");
+        why = QCoreApplication::translate("ReaderPriority", "RealtimeKit fehlt");
         break;
     case QDBusError::NoReply:
     case QDBusError::Timeout:
     case QDBusError::TimedOut:
-        why = QStringLiteral("RealtimeKit antwortet nicht");
+        why = QCoreApplication::translate("ReaderPriority", "RealtimeKit antwortet nicht");
         break;
     default:
-        why = QStringLiteral("RealtimeKit lehnt ab");
+        why = QCoreApplication::translate("ReaderPriority", "RealtimeKit lehnt ab");
         break;
     }
     return false;

@@ -2,6 +2,7 @@
 
 #include "core/system_errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -105,30 +106,37 @@ bool UucpLock::Acquire(const QString& path, SerialError& error) {
                 return true;
             }
             ::unlink(file.constData());
-            return refuse(0, QStringLiteral("Sperrdatei %1 lässt sich nicht schreiben (%2)")
-                                 .arg(path, SystemErrorText(code, qt_error_string(code))));
+            return refuse(
+                0, QCoreApplication::translate("PortLocks", "Sperrdatei %1 lässt sich nicht schreiben (%2)")
+                       .arg(path, SystemErrorText(code, qt_error_string(code))));
         }
         if (const int code = errno; code != EEXIST)
-            return refuse(0, QStringLiteral("Sperrdatei %1 lässt sich nicht anlegen (%2)")
-                                 .arg(path, SystemErrorText(code, qt_error_string(code))));
+            return refuse(
+                0, QCoreApplication::translate("PortLocks", "Sperrdatei %1 lässt sich nicht anlegen (%2)")
+                       .arg(path, SystemErrorText(code, qt_error_string(code))));
         int code = 0;
         const QByteArray content = ReadHead(file, code);
         if (code == ENOENT) continue; // its owner removed it just now
         const std::optional<pid_t> pid = code == 0 ? LockFilePid(content) : std::nullopt;
         if (!pid)
-            return refuse(0, QStringLiteral("Sperrdatei %1 ist nicht lesbar; benutzt kein anderes Programm "
-                                            "das Gerät, diese Datei löschen")
+            return refuse(0, QCoreApplication::translate(
+                                 "PortLocks", "Sperrdatei %1 ist nicht lesbar; benutzt kein anderes Programm "
+                                              "das Gerät, diese Datei löschen")
                                  .arg(path));
         // Ours: another port number of this program stands for the device.
         if (*pid == getpid()) return refuse(EBUSY, qt_error_string(EBUSY));
         if (!ProcessGone(*pid))
-            return refuse(0, QStringLiteral("belegt von Prozess %1 laut Sperrdatei %2").arg(*pid).arg(path));
+            return refuse(0,
+                          QCoreApplication::translate("PortLocks", "belegt von Prozess %1 laut Sperrdatei %2")
+                              .arg(*pid)
+                              .arg(path));
         if (::unlink(file.constData()) != 0 && (code = errno) != ENOENT)
-            return refuse(0, QStringLiteral("Sperrdatei %1 eines beendeten Programms lässt sich nicht "
-                                            "löschen (%2)")
+            return refuse(0, QCoreApplication::translate(
+                                 "PortLocks", "Sperrdatei %1 eines beendeten Programms lässt sich nicht "
+                                              "löschen (%2)")
                                  .arg(path, SystemErrorText(code, qt_error_string(code))));
     }
-    return refuse(0, QStringLiteral("belegt laut Sperrdatei %1").arg(path));
+    return refuse(0, QCoreApplication::translate("PortLocks", "belegt laut Sperrdatei %1").arg(path));
 }
 
 void UucpLock::Release() {

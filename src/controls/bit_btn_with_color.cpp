@@ -4,6 +4,7 @@
 #include "controls/qt_color.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,16 +38,16 @@ struct KindPreset {
 // Indexed by TBitBtnWithColorKind; bkCustom has no preset.
 const KindPreset KindPresets[] = {
     {false, false, "", mrNone, ""},
-    {true, false, "OK", mrOk, "BBOK"},
-    {false, true, "Abbrechen", mrCancel, "BBCANCEL"},
-    {false, false, "&Hilfe", mrNone, "BBHELP"},
-    {true, false, "&Ja", mrYes, "BBYES"},
-    {false, true, "&Nein", mrNo, "BBNO"},
-    {false, false, "&Schließen", mrNone, "BBCLOSE"},
-    {false, false, "Abbrechen", mrAbort, "BBABORT"},
-    {false, false, "&Wiederholen", mrRetry, "BBRETRY"},
-    {false, false, "&Ignorieren", mrIgnore, "BBIGNORE"},
-    {false, false, "&Alle", mrAll, "BBALL"},
+    {true, false, QT_TRANSLATE_NOOP("BitButtons", "OK"), mrOk, "BBOK"},
+    {false, true, QT_TRANSLATE_NOOP("BitButtons", "Abbrechen"), mrCancel, "BBCANCEL"},
+    {false, false, QT_TRANSLATE_NOOP("BitButtons", "&Hilfe"), mrNone, "BBHELP"},
+    {true, false, QT_TRANSLATE_NOOP("BitButtons", "&Ja"), mrYes, "BBYES"},
+    {false, true, QT_TRANSLATE_NOOP("BitButtons", "&Nein"), mrNo, "BBNO"},
+    {false, false, QT_TRANSLATE_NOOP("BitButtons", "&Schließen"), mrNone, "BBCLOSE"},
+    {false, false, QT_TRANSLATE_NOOP("BitButtons", "Abbrechen"), mrAbort, "BBABORT"},
+    {false, false, QT_TRANSLATE_NOOP("BitButtons", "&Wiederholen"), mrRetry, "BBRETRY"},
+    {false, false, QT_TRANSLATE_NOOP("BitButtons", "&Ignorieren"), mrIgnore, "BBIGNORE"},
+    {false, false, QT_TRANSLATE_NOOP("BitButtons", "&Alle"), mrAll, "BBALL"},
 };
 
 // The outer ring of the raised edge, outside the highlight/shadow pair of the
@@ -172,7 +173,7 @@ void TBitBtnWithColor::SetKind(TBitBtnWithColorKind kind) {
     const KindPreset& preset = KindPresets[kind];
     SetDefault(preset.Default);
     SetCancel(preset.Cancel);
-    SetCaption(QString::fromUtf8(preset.Caption));
+    SetCaption(QCoreApplication::translate("BitButtons", preset.Caption));
     FModalResult = preset.ModalResult;
     AssignGlyph(QPixmap(QStringLiteral(":/controls/") + QLatin1String(preset.Resource)));
     SetNumGlyphs(2);

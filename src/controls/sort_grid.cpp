@@ -1,6 +1,7 @@
 #include "controls/sort_grid.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -89,6 +90,12 @@ QString TSortGrid::GetCell(int col, int row) const {
     return FStore->Cell(col, row);
 }
 
+QString TSortGrid::ShownCell(int col, int row) const {
+    const QString text = GetCell(col, row);
+    if (row != 0 || text.isEmpty()) return text;
+    return QCoreApplication::translate("ListHeaders", text.toUtf8().constData());
+}
+
 void TSortGrid::SetCell(int col, int row, const QString& text) {
     if (col < 0 || row < 0) return;
     FStore->SetCell(col, row, text);
@@ -157,7 +164,7 @@ void TSortGrid::ApplySizeChange(int oldCols, int oldRows) {
     if (RowCount() < 2) {
         // Not modal: the grid keeps its new size and the caller goes on.
         auto* box = new QMessageBox(QMessageBox::Warning, QApplication::applicationName(),
-                                    QStringLiteral("Rowsize too small"), QMessageBox::Ok, this);
+                                    tr("Rowsize too small"), QMessageBox::Ok, this);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();
     }

@@ -80,6 +80,10 @@ public:
     // ---- cells ----
     // Any cell never written, also beyond the counts, reads as the empty text.
     QString GetCell(int col, int row) const;
+    // What the grid paints for a cell: the header row holds German data (it is
+    // written to the files as it stands) and shows in the console's language;
+    // other rows show the cell as stored.
+    QString ShownCell(int col, int row) const;
     // Also outside the counts: the text shows once the grid grows to include it.
     void SetCell(int col, int row, const QString& text);
     TGridStrings RowStrings(int row) { return TGridStrings(this, TGridStrings::kRow, row); }

@@ -184,7 +184,7 @@ void TSortGrid::DrawCell(QPainter& p, int col, int row, const QRect& rect, TGrid
 
     p.setFont(fo.Font);
     const QFontMetrics fm(fo.Font);
-    QString text = GetCell(col, row);
+    QString text = ShownCell(col, row);
     const bool sortArrow = col == SortOptions.SortCol && SortOptions.CanSort;
     if (row == 0) text = FitHeaderText(text, fm, rect.width() - (sortArrow ? kArrowHeaderRoom : 1));
 
@@ -270,7 +270,7 @@ void TSortGrid::AutoSizeColumn(int col, bool force) {
     // Rows past the last stored one are empty and measure 0.
     const int rows = std::min(RowCount(), FStore->StoredRowExtent());
     for (int row = 0; row < rows; ++row) {
-        const QString text = GetCell(col, row);
+        const QString text = ShownCell(col, row);
         if (text.isEmpty()) continue;
         anyText = true;
         const TGridDrawState state = CellState(col, row);

@@ -6,6 +6,7 @@
 
 #include "core/system_errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -181,8 +182,9 @@ ProcessRun Killed(pid_t pid, ProcessRun::Outcome outcome) {
 
 ProcessRun RunBounded(const QString& program, const QStringList& arguments, const ProcessBounds& bounds) {
     const QFileInfo info(program);
-    if (!info.isFile()) return NotStarted(QStringLiteral("nicht vorhanden"));
-    if (!info.isExecutable()) return NotStarted(QStringLiteral("nicht ausführbar"));
+    if (!info.isFile()) return NotStarted(QCoreApplication::translate("WorkbookReader", "nicht vorhanden"));
+    if (!info.isExecutable())
+        return NotStarted(QCoreApplication::translate("WorkbookReader", "nicht ausführbar"));
 
     const std::string path = QFile::encodeName(program).toStdString();
     std::vector<std::string> args{path};

@@ -3,6 +3,7 @@
 #include "documents/word_table_widths.h"
 #include "documents/workbook_writer_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLoggingCategory>
 #include <pugixml.hpp>
@@ -282,7 +283,9 @@ struct Built {
 Built FromTemplate(const QString& templateFile, const WordDocumentInput& input) {
     const QString shown = QDir::toNativeSeparators(templateFile);
     const auto fail = [&](const QString& why) {
-        return Built{std::nullopt, QStringLiteral("Die Vorlage %1 ist unbrauchbar: %2").arg(shown, why)};
+        return Built{
+            std::nullopt,
+            QCoreApplication::translate("WordExport", "Die Vorlage %1 ist unbrauchbar: %2").arg(shown, why)};
     };
     const QString mainPart = MainPartOf(templateFile);
     QString reason;
@@ -294,12 +297,13 @@ Built FromTemplate(const QString& templateFile, const WordDocumentInput& input) 
     const pugi::xml_parse_result parsed =
         doc.load_buffer(xml->constData(), static_cast<size_t>(xml->size()), kParse);
     if (!parsed)
-        return fail(QStringLiteral("%1 ist kein gültiges XML (%2)").arg(mainPart, parsed.description()));
+        return fail(QCoreApplication::translate("WordExport", "%1 ist kein gültiges XML (%2)")
+                        .arg(mainPart, parsed.description()));
     const std::string prefix = WordPrefix(doc.document_element());
     if (doc.document_element()
             .child((prefix.empty() ? std::string("body") : prefix + ":body").c_str())
             .empty())
-        return fail(QStringLiteral("%1 hat keinen Textkörper").arg(mainPart));
+        return fail(QCoreApplication::translate("WordExport", "%1 hat keinen Textkörper").arg(mainPart));
     WriteContent(doc, input);
     PackageParts replaced{{mainPart, XmlBytes(doc, pugi::format_raw | pugi::format_no_declaration)}};
     // A Word template (.dotx) saved as a document must say it is one.

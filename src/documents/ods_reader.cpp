@@ -7,6 +7,7 @@
 #include "documents/ods_styles.h"
 #include "documents/workbook_formats.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <algorithm>
@@ -350,7 +351,9 @@ bool Encrypted(const ZipPackage& zip) {
 QString ReadOds(const QString& path, const QLocale& locale, WorkbookSheets& out) {
     ZipPackage zip;
     if (QString reason = zip.Open(path); !reason.isEmpty()) return reason;
-    if (Encrypted(zip)) return QString::fromUtf8("Die Arbeitsmappe ist mit einem Kennwort geschützt.");
+    if (Encrypted(zip))
+        return QCoreApplication::translate("WorkbookReader",
+                                           "Die Arbeitsmappe ist mit einem Kennwort geschützt.");
     QByteArray content;
     if (QString reason = zip.Read(QStringLiteral("content.xml"), content); !reason.isEmpty()) return reason;
     pugi::xml_document doc;
@@ -358,7 +361,8 @@ QString ReadOds(const QString& path, const QLocale& locale, WorkbookSheets& out)
         doc.load_buffer_inplace(content.data(), static_cast<size_t>(content.size()),
                                 pugi::parse_default | pugi::parse_ws_pcdata_single);
     if (!parsed)
-        return QString::fromUtf8("Der Teil \u201Econtent.xml\u201C ist kein gültiges XML (%1).")
+        return QCoreApplication::translate("WorkbookReader",
+                                           "Der Teil „content.xml“ ist kein gültiges XML (%1).")
             .arg(QString::fromLatin1(parsed.description()));
 
     const pugi::xml_node root = doc.document_element();

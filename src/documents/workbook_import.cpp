@@ -3,6 +3,7 @@
 #include "core/result_numbers.h"
 #include "core/stages.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <initializer_list>
 
@@ -98,7 +99,8 @@ ListRows TeamsOf(const ListRows& other, int cols) {
 
 QString NameList(const QStringList& names) {
     if (names.size() < 2) return names.join(QString());
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" und ") + names.last();
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) +
+           QCoreApplication::translate("WorkbookImport", " und ") + names.last();
 }
 
 } // namespace
@@ -118,9 +120,11 @@ ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>
         if (length < 0) {
             out.lists.clear();
             out.error = WorkbookErrorText(
-                fileName, QString::fromUtf8("Die Tabelle %1 hat mehr als %2 Zeilen; so lang ist keine Liste.")
-                              .arg(SheetLabel(sheet, i))
-                              .arg(kMaxWorkbookRows));
+                fileName,
+                QCoreApplication::translate("WorkbookImport",
+                                            "Die Tabelle %1 hat mehr als %2 Zeilen; so lang ist keine Liste.")
+                    .arg(SheetLabel(sheet, i))
+                    .arg(kMaxWorkbookRows));
             return out;
         }
         if (NeedsUnevaluated(sheet, length, cols, i < 2 ? 0 : 1)) {
@@ -148,8 +152,9 @@ ImportedLists ImportLists(const WorkbookSheets& sheets, const std::array<int, 4>
 }
 
 QString UnevaluatedFormulasReason() {
-    return QString::fromUtf8("Formeln ohne gespeicherte Werte – bitte in der Tabellenkalkulation öffnen "
-                             "und speichern");
+    return QCoreApplication::translate(
+        "WorkbookImport", "Formeln ohne gespeicherte Werte – bitte in der Tabellenkalkulation öffnen "
+                          "und speichern");
 }
 
 LoadedCompetition CompetitionOfWorkbook(const WorkbookSheets& sheets, const std::array<int, 4>& colCounts,
@@ -204,10 +209,12 @@ QString LoadedListsNote(const std::array<ListOrigin, 4>& origins) {
             read << ListNames[i];
             break;
         case ListOrigin::FromTeamList:
-            built << ListNames[i] + QStringLiteral(" (aus der ") + ListNames[0] + u')';
+            built << QCoreApplication::translate("WorkbookImport", "%1 (aus der %2)")
+                         .arg(ListNames[i], ListNames[0]);
             break;
         case ListOrigin::FromProtocol:
-            built << ListNames[i] + QStringLiteral(" (aus dem ") + ListNames[1] + u')';
+            built << QCoreApplication::translate("WorkbookImport", "%1 (aus dem %2)")
+                         .arg(ListNames[i], ListNames[1]);
             break;
         case ListOrigin::Empty:
             built << ListNames[i];
@@ -215,7 +222,8 @@ QString LoadedListsNote(const std::array<ListOrigin, 4>& origins) {
         }
     }
     if (built.isEmpty()) return {};
-    return QStringLiteral(" Geladen: %1 aus der Datei; %2 neu angelegt").arg(NameList(read), NameList(built));
+    return QCoreApplication::translate("WorkbookImport", " Geladen: %1 aus der Datei; %2 neu angelegt")
+        .arg(NameList(read), NameList(built));
 }
 
 void FillBlankProtocolHeaders(ListRows& rows) {

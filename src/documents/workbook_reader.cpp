@@ -5,6 +5,7 @@
 #include "core/list_sheets.h"
 #include "core/system_errors.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -42,7 +43,8 @@ QString SheetCells::Cell(int row, int col) const {
 }
 
 QString WorkbookErrorText(const QString& path, const QString& reason) {
-    return QString::fromUtf8("Die Arbeitsmappe \u201E%1\u201C kann nicht geladen werden: %2")
+    return QCoreApplication::translate("WorkbookReader",
+                                       "Die Arbeitsmappe „%1“ kann nicht geladen werden: %2")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -113,8 +115,9 @@ QString BoolText(bool on, const QLocale& locale) {
 }
 
 QString NothingLoadedReason() {
-    return QString::fromUtf8("Die Tabellen enthalten Zellen, aber keine davon konnte gelesen werden "
-                             "(beschädigte Datei oder unbekannte Form).");
+    return QCoreApplication::translate(
+        "WorkbookReader", "Die Tabellen enthalten Zellen, aber keine davon konnte gelesen werden "
+                          "(beschädigte Datei oder unbekannte Form).");
 }
 
 QString LoadedOrReason(const WorkbookSheets& out, int valueCells) {
@@ -155,12 +158,14 @@ QString ZipPackage::Open(const QString& path) {
     impl_->zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &code);
     if (impl_->zip) return {};
     if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS)
-        return QString::fromUtf8("Die Datei ist beschädigt oder unvollständig (kein lesbares ZIP-Paket).");
+        return QCoreApplication::translate(
+            "WorkbookReader", "Die Datei ist beschädigt oder unvollständig (kein lesbares ZIP-Paket).");
     zip_error_t error;
     zip_error_init_with_code(&error, code);
     const QString reason = QString::fromLocal8Bit(zip_error_strerror(&error));
     zip_error_fini(&error);
-    return QString::fromUtf8("Die Datei kann nicht geöffnet werden (%1).").arg(reason);
+    return QCoreApplication::translate("WorkbookReader", "Die Datei kann nicht geöffnet werden (%1).")
+        .arg(reason);
 }
 
 bool ZipPackage::Has(const QString& name) const {
@@ -168,16 +173,19 @@ bool ZipPackage::Has(const QString& name) const {
 }
 
 QString ZipPackage::Read(const QString& name, QByteArray& bytes) const {
-    QString damaged = QString::fromUtf8("Der Teil \u201E%1\u201C des Pakets ist beschädigt.").arg(name);
+    QString damaged =
+        QCoreApplication::translate("WorkbookReader", "Der Teil „%1“ des Pakets ist beschädigt.").arg(name);
     const zip_int64_t index = zip_name_locate(impl_->zip, name.toUtf8().constData(), ZIP_FL_NOCASE);
-    if (index < 0) return QString::fromUtf8("Der Teil \u201E%1\u201C fehlt im Paket.").arg(name);
+    if (index < 0)
+        return QCoreApplication::translate("WorkbookReader", "Der Teil „%1“ fehlt im Paket.").arg(name);
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_stat_index(impl_->zip, static_cast<zip_uint64_t>(index), 0, &st) != 0 ||
         !(st.valid & ZIP_STAT_SIZE))
         return damaged;
     if (st.size > static_cast<zip_uint64_t>(kMaxPartBytes))
-        return QString::fromUtf8("Der Teil \u201E%1\u201C ist mit %2 MB zu groß für eine Mannschaftsliste.")
+        return QCoreApplication::translate("WorkbookReader",
+                                           "Der Teil „%1“ ist mit %2 MB zu groß für eine Mannschaftsliste.")
             .arg(name)
             .arg(st.size / (1024 * 1024));
     zip_file_t* file = zip_fopen_index(impl_->zip, static_cast<zip_uint64_t>(index), 0);
@@ -203,12 +211,14 @@ Kind KindOf(const QByteArray& head) {
 
 QString Read(const QString& path, const QLocale& locale, WorkbookSheets& out) {
     const QFileInfo info(path);
-    if (!info.exists()) return QString::fromUtf8("Die Datei ist nicht vorhanden.");
-    if (!info.isFile()) return QString::fromUtf8("Das ist keine Datei.");
+    if (!info.exists())
+        return QCoreApplication::translate("WorkbookReader", "Die Datei ist nicht vorhanden.");
+    if (!info.isFile()) return QCoreApplication::translate("WorkbookReader", "Das ist keine Datei.");
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QString::fromUtf8("Die Datei kann nicht gelesen werden (%1).").arg(FileErrorText(file));
-    if (file.size() == 0) return QString::fromUtf8("Die Datei ist leer.");
+        return QCoreApplication::translate("WorkbookReader", "Die Datei kann nicht gelesen werden (%1).")
+            .arg(FileErrorText(file));
+    if (file.size() == 0) return QCoreApplication::translate("WorkbookReader", "Die Datei ist leer.");
     const QByteArray head = file.read(8);
     file.close();
     switch (KindOf(head)) {
@@ -218,20 +228,21 @@ QString Read(const QString& path, const QLocale& locale, WorkbookSheets& out) {
         if (package.Has(QStringLiteral("content.xml")) && !package.Has(QStringLiteral("[Content_Types].xml")))
             return workbook::ReadOds(path, locale, out);
         if (package.Has(QStringLiteral("[Content_Types].xml"))) return workbook::ReadXlsx(path, locale, out);
-        return QString::fromUtf8("Das ZIP-Paket enthält keine Arbeitsmappe.");
+        return QCoreApplication::translate("WorkbookReader", "Das ZIP-Paket enthält keine Arbeitsmappe.");
     }
     case Kind::Compound:
         return workbook::ReadXls(path, locale, out);
     case Kind::Other:
         break;
     }
-    return QString::fromUtf8("Die Datei ist keine Arbeitsmappe (.xlsx, .ods oder .xls).");
+    return QCoreApplication::translate("WorkbookReader",
+                                       "Die Datei ist keine Arbeitsmappe (.xlsx, .ods oder .xls).");
 }
 
 } // namespace
 
 QString EmptySheetsReason() {
-    return QString::fromUtf8("Die ersten Tabellen der Arbeitsmappe sind leer.");
+    return QCoreApplication::translate("WorkbookReader", "Die ersten Tabellen der Arbeitsmappe sind leer.");
 }
 
 WorkbookSheets ReadWorkbookHere(const QString& path, const QLocale& locale) {
@@ -240,14 +251,15 @@ WorkbookSheets ReadWorkbookHere(const QString& path, const QLocale& locale) {
     try {
         reason = Read(path, locale, out);
     } catch (const std::bad_alloc&) {
-        reason = QString::fromUtf8("Der Speicher reicht für diese Datei nicht.");
+        reason = QCoreApplication::translate("WorkbookReader", "Der Speicher reicht für diese Datei nicht.");
     } catch (const std::exception& e) {
-        reason = QString::fromUtf8("Die Datei ist beschädigt (%1).").arg(QString::fromLocal8Bit(e.what()));
+        reason = QCoreApplication::translate("WorkbookReader", "Die Datei ist beschädigt (%1).")
+                     .arg(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        reason = QString::fromUtf8("Die Datei ist beschädigt.");
+        reason = QCoreApplication::translate("WorkbookReader", "Die Datei ist beschädigt.");
     }
     if (reason.isEmpty() && out.sheetCount == 0)
-        reason = QString::fromUtf8("Die Arbeitsmappe hat keine Tabelle.");
+        reason = QCoreApplication::translate("WorkbookReader", "Die Arbeitsmappe hat keine Tabelle.");
     if (reason.isEmpty()) {
         bool any = false;
         for (const SheetCells& sheet : out.sheets)

@@ -4,6 +4,7 @@
 #include "documents/workbook_reader.h"
 #include "documents/workbook_stream.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,28 +24,34 @@ QString ProgramFolder() {
 QString FailureReason(const ProcessRun& run, const WorkbookReader& reader, const QLocale& locale) {
     switch (run.outcome) {
     case ProcessRun::Outcome::NotStarted:
-        return QString::fromUtf8("Das Leseprogramm \u201E%1\u201C kann nicht gestartet werden (%2).")
+        return QCoreApplication::translate("WorkbookReader",
+                                           "Das Leseprogramm „%1“ kann nicht gestartet werden (%2).")
             .arg(QDir::toNativeSeparators(reader.program), run.error);
     case ProcessRun::Outcome::Crashed:
-        return QString::fromUtf8("Das Leseprogramm ist beim Lesen abgestürzt (Signal %1); die Datei ist "
-                                 "beschädigt oder hat eine Form, an der es scheitert.")
+        return QCoreApplication::translate(
+                   "WorkbookReader", "Das Leseprogramm ist beim Lesen abgestürzt (Signal %1); die Datei ist "
+                                     "beschädigt oder hat eine Form, an der es scheitert.")
             .arg(run.signal);
     case ProcessRun::Outcome::TimedOut:
-        return QString::fromUtf8("Das Leseprogramm war nach %1 Sekunden nicht fertig und wurde beendet.")
+        return QCoreApplication::translate(
+                   "WorkbookReader", "Das Leseprogramm war nach %1 Sekunden nicht fertig und wurde beendet.")
             .arg(locale.toString(reader.timeoutMs / 1000.0, 'g', 3));
     case ProcessRun::Outcome::OutputTooLarge:
-        return QString::fromUtf8("Das Leseprogramm hat mehr als %1 MB geliefert; so groß ist keine "
-                                 "Mannschaftsliste.")
+        return QCoreApplication::translate("WorkbookReader",
+                                           "Das Leseprogramm hat mehr als %1 MB geliefert; so groß ist keine "
+                                           "Mannschaftsliste.")
             .arg(reader.maxOutputBytes / (1024 * 1024));
     case ProcessRun::Outcome::Finished:
         break;
     }
     // A sanitizer or the C library reports a crash by an exit status.
     if (run.exitCode != 0)
-        return QString::fromUtf8("Das Leseprogramm ist beim Lesen abgestürzt (Status %1); die Datei ist "
-                                 "beschädigt oder hat eine Form, an der es scheitert.")
+        return QCoreApplication::translate(
+                   "WorkbookReader", "Das Leseprogramm ist beim Lesen abgestürzt (Status %1); die Datei ist "
+                                     "beschädigt oder hat eine Form, an der es scheitert.")
             .arg(run.exitCode);
-    return QString::fromUtf8("Das Leseprogramm hat eine unvollständige Antwort gegeben.");
+    return QCoreApplication::translate("WorkbookReader",
+                                       "Das Leseprogramm hat eine unvollständige Antwort gegeben.");
 }
 
 } // namespace

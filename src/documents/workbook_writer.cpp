@@ -4,6 +4,7 @@
 #include "core/stages.h"
 #include "documents/workbook_writer_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
@@ -72,17 +73,17 @@ QString LibraryReason(lxw_error error) {
     switch (error) {
     case LXW_ERROR_CREATING_XLSX_FILE:
     case LXW_ERROR_CREATING_TMPFILE:
-        return QStringLiteral("Die Datei kann nicht angelegt werden");
+        return QCoreApplication::translate("WorkbookWriter", "Die Datei kann nicht angelegt werden");
     case LXW_ERROR_MEMORY_MALLOC_FAILED:
-        return QStringLiteral("Nicht genug Arbeitsspeicher");
+        return QCoreApplication::translate("WorkbookWriter", "Nicht genug Arbeitsspeicher");
     case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
-        return QStringLiteral("Ein Zelltext ist länger als 32.767 Zeichen");
+        return QCoreApplication::translate("WorkbookWriter", "Ein Zelltext ist länger als 32.767 Zeichen");
     case LXW_ERROR_SHEETNAME_LENGTH_EXCEEDED:
     case LXW_ERROR_INVALID_SHEETNAME_CHARACTER:
     case LXW_ERROR_SHEETNAME_ALREADY_USED:
-        return QStringLiteral("Ungültiger Name eines Tabellenblatts");
+        return QCoreApplication::translate("WorkbookWriter", "Ungültiger Name eines Tabellenblatts");
     default:
-        return QStringLiteral("Fehler beim Schreiben der Arbeitsmappe (%1)")
+        return QCoreApplication::translate("WorkbookWriter", "Fehler beim Schreiben der Arbeitsmappe (%1)")
             .arg(QString::fromUtf8(lxw_strerror(error)));
     }
 }
@@ -246,7 +247,8 @@ WriteResult WriteNewWorkbook(const QString& fileName, const WorkbookExport& book
     // replaces the target in one step.
     const QTemporaryDir scratch;
     if (!scratch.isValid())
-        return {false, WriteErrorText(fileName), QStringLiteral("Kein Platz für eine temporäre Datei")};
+        return {false, WriteErrorText(fileName),
+                QCoreApplication::translate("WorkbookWriter", "Kein Platz für eine temporäre Datei")};
     const QString built = scratch.filePath(QStringLiteral("book.xlsx"));
     if (const lxw_error error = WriteBook(built, book); error != LXW_NO_ERROR) {
         qCInfo(lcWorkbookWriter) << "building" << fileName << "failed:" << lxw_strerror(error);

@@ -6,6 +6,7 @@
 #include "documents/workbook_writer.h"
 #include "documents/workbook_writer_files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -493,7 +494,9 @@ bool Edit(Package& pkg, const WorkbookExport& book) {
     pugi::xml_document types;
     const std::optional<QByteArray> typesBytes = pkg.Part(QStringLiteral("[Content_Types].xml"));
     if (pkg.workbookPart.isEmpty() || !typesBytes || !Load(types, *typesBytes) || !ReadSheets(pkg, list)) {
-        if (pkg.reason.isEmpty()) pkg.reason = QStringLiteral("Die Datei ist keine lesbare Arbeitsmappe");
+        if (pkg.reason.isEmpty())
+            pkg.reason =
+                QCoreApplication::translate("WorkbookWriter", "Die Datei ist keine lesbare Arbeitsmappe");
         return false;
     }
     TimeStyles styles;
@@ -510,7 +513,8 @@ bool Edit(Package& pkg, const WorkbookExport& book) {
         const QString part = added ? AddSheet(pkg, list, book.sheets[i].name, types) : list.parts[at];
         if (part.isEmpty()) {
             pkg.reason =
-                QStringLiteral("Das Tabellenblatt %1 ist kein Arbeitsblatt").arg(list.names.value(at));
+                QCoreApplication::translate("WorkbookWriter", "Das Tabellenblatt %1 ist kein Arbeitsblatt")
+                    .arg(list.names.value(at));
             return false;
         }
         pugi::xml_document sheet;
@@ -519,7 +523,9 @@ bool Edit(Package& pkg, const WorkbookExport& book) {
         const std::optional<QByteArray> bytes = added ? std::optional<QByteArray>(empty) : pkg.Part(part);
         if (!bytes || !Load(sheet, *bytes)) {
             if (pkg.reason.isEmpty())
-                pkg.reason = QStringLiteral("Das Tabellenblatt %1 ist beschädigt").arg(i + 1);
+                pkg.reason =
+                    QCoreApplication::translate("WorkbookWriter", "Das Tabellenblatt %1 ist beschädigt")
+                        .arg(i + 1);
             return false;
         }
         SheetEditor editor(sheet, haveStyles ? &styles : nullptr);

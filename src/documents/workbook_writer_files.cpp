@@ -2,6 +2,7 @@
 
 #include "core/system_errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,21 +22,22 @@ constexpr zip_uint64_t kMaxPartBytes = 64u * 1024u * 1024u;
 QString ZipReason(int code) {
     switch (code) {
     case ZIP_ER_NOENT:
-        return QStringLiteral("Die Datei ist nicht vorhanden");
+        return QCoreApplication::translate("WorkbookWriter", "Die Datei ist nicht vorhanden");
     case ZIP_ER_NOZIP:
     case ZIP_ER_INCONS:
-        return QStringLiteral("Die Datei ist kein Office-Dokument (kein gültiges ZIP-Paket)");
+        return QCoreApplication::translate("WorkbookWriter",
+                                           "Die Datei ist kein Office-Dokument (kein gültiges ZIP-Paket)");
     case ZIP_ER_OPEN:
     case ZIP_ER_READ:
-        return QStringLiteral("Die Datei kann nicht gelesen werden");
+        return QCoreApplication::translate("WorkbookWriter", "Die Datei kann nicht gelesen werden");
     case ZIP_ER_MEMORY:
-        return QStringLiteral("Nicht genug Arbeitsspeicher");
+        return QCoreApplication::translate("WorkbookWriter", "Nicht genug Arbeitsspeicher");
     default: {
         zip_error_t error;
         zip_error_init_with_code(&error, code);
         const QString text = QString::fromUtf8(zip_error_strerror(&error));
         zip_error_fini(&error);
-        return QStringLiteral("Fehler im ZIP-Paket (%1)").arg(text);
+        return QCoreApplication::translate("WorkbookWriter", "Fehler im ZIP-Paket (%1)").arg(text);
     }
     }
 }
@@ -67,7 +69,8 @@ bool AddParts(zip_t* z, const PackageParts& parts, QString* reason) {
         const QByteArray entry = name.toUtf8();
         if (!source || zip_file_add(z, entry.constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
             if (source) zip_source_free(source);
-            Tell(reason, QStringLiteral("Fehler im ZIP-Paket (%1)").arg(QString::fromUtf8(zip_strerror(z))));
+            Tell(reason, QCoreApplication::translate("WorkbookWriter", "Fehler im ZIP-Paket (%1)")
+                             .arg(QString::fromUtf8(zip_strerror(z))));
             return false;
         }
     }
@@ -77,8 +80,8 @@ bool AddParts(zip_t* z, const PackageParts& parts, QString* reason) {
 // Writes the archive to its file and gives the file's bytes.
 std::optional<QByteArray> CloseAndRead(ZipHandle z, const QString& file, QString* reason) {
     if (zip_close(z.get()) != 0) {
-        Tell(reason,
-             QStringLiteral("Fehler im ZIP-Paket (%1)").arg(QString::fromUtf8(zip_strerror(z.get()))));
+        Tell(reason, QCoreApplication::translate("WorkbookWriter", "Fehler im ZIP-Paket (%1)")
+                         .arg(QString::fromUtf8(zip_strerror(z.get()))));
         return std::nullopt;
     }
     (void)z.release(); // closed and freed by zip_close
@@ -94,9 +97,11 @@ QString TargetFolderProblem(const QString& fileName) {
     const QFileInfo folder(target.absolutePath());
     const QString shown = QDir::toNativeSeparators(folder.absoluteFilePath());
     if (!folder.exists() || !folder.isDir())
-        return QStringLiteral("Der Ordner %1 ist nicht vorhanden").arg(shown);
-    if (!folder.isWritable()) return QStringLiteral("Keine Schreibrechte im Ordner %1").arg(shown);
-    if (target.exists() && !target.isFile()) return QStringLiteral("Unter diesem Namen liegt ein Ordner");
+        return QCoreApplication::translate("WorkbookWriter", "Der Ordner %1 ist nicht vorhanden").arg(shown);
+    if (!folder.isWritable())
+        return QCoreApplication::translate("WorkbookWriter", "Keine Schreibrechte im Ordner %1").arg(shown);
+    if (target.exists() && !target.isFile())
+        return QCoreApplication::translate("WorkbookWriter", "Unter diesem Namen liegt ein Ordner");
     return {};
 }
 
@@ -109,7 +114,8 @@ WriteResult PlaceDocument(const QString& fileName, const QByteArray& bytes) {
 QByteArray ReadWholeFile(const QString& fileName, QString* reason) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        Tell(reason, QStringLiteral("Die Datei kann nicht gelesen werden (%1)").arg(FileErrorText(file)));
+        Tell(reason, QCoreApplication::translate("WorkbookWriter", "Die Datei kann nicht gelesen werden (%1)")
+                         .arg(FileErrorText(file)));
         return {};
     }
     return file.readAll();
@@ -122,11 +128,12 @@ std::optional<QByteArray> ReadPackagePart(const QString& packageFile, const QStr
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_stat(z.get(), entry.constData(), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) {
-        Tell(reason, QStringLiteral("Dem Dokument fehlt der Teil %1").arg(part));
+        Tell(reason,
+             QCoreApplication::translate("WorkbookWriter", "Dem Dokument fehlt der Teil %1").arg(part));
         return std::nullopt;
     }
     if (st.size > kMaxPartBytes) {
-        Tell(reason, QStringLiteral("Der Teil %1 ist zu groß").arg(part));
+        Tell(reason, QCoreApplication::translate("WorkbookWriter", "Der Teil %1 ist zu groß").arg(part));
         return std::nullopt;
     }
     zip_file_t* f = zip_fopen(z.get(), entry.constData(), 0);
@@ -138,7 +145,7 @@ std::optional<QByteArray> ReadPackagePart(const QString& packageFile, const QStr
     const zip_int64_t got = zip_fread(f, bytes.data(), st.size);
     zip_fclose(f);
     if (got != static_cast<zip_int64_t>(st.size)) {
-        Tell(reason, QStringLiteral("Der Teil %1 ist beschädigt").arg(part));
+        Tell(reason, QCoreApplication::translate("WorkbookWriter", "Der Teil %1 ist beschädigt").arg(part));
         return std::nullopt;
     }
     return bytes;
@@ -158,7 +165,7 @@ QStringList PackagePartNames(const QString& packageFile) {
 std::optional<QByteArray> BuildPackage(const PackageParts& parts, QString* reason) {
     const QTemporaryDir scratch;
     if (!scratch.isValid()) {
-        Tell(reason, QStringLiteral("Kein Platz für eine temporäre Datei"));
+        Tell(reason, QCoreApplication::translate("WorkbookWriter", "Kein Platz für eine temporäre Datei"));
         return std::nullopt;
     }
     const QString file = scratch.filePath(QStringLiteral("package.zip"));
@@ -171,12 +178,12 @@ std::optional<QByteArray> RebuildPackage(const QString& packageFile, const Packa
                                          const QStringList& removed, QString* reason) {
     const QTemporaryDir scratch;
     if (!scratch.isValid()) {
-        Tell(reason, QStringLiteral("Kein Platz für eine temporäre Datei"));
+        Tell(reason, QCoreApplication::translate("WorkbookWriter", "Kein Platz für eine temporäre Datei"));
         return std::nullopt;
     }
     const QString copy = scratch.filePath(QStringLiteral("package.zip"));
     if (!QFile::copy(packageFile, copy)) {
-        Tell(reason, QStringLiteral("Die Datei kann nicht gelesen werden"));
+        Tell(reason, QCoreApplication::translate("WorkbookWriter", "Die Datei kann nicht gelesen werden"));
         return std::nullopt;
     }
     // The copy is written back in place by zip_close, so it must be writable.

@@ -1,6 +1,7 @@
 // Legacy .xls (BIFF) through libfreexl.
 #include "documents/workbook_formats.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QFile>
@@ -65,11 +66,14 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
     const int opened = freexl_open(QFile::encodeName(path).constData(), &xls.handle);
     if (opened != FREEXL_OK) {
         if (IsEncryptedPackage(path))
-            return QString::fromUtf8("Die Arbeitsmappe ist mit einem Kennwort geschützt.");
+            return QCoreApplication::translate("WorkbookReader",
+                                               "Die Arbeitsmappe ist mit einem Kennwort geschützt.");
         if (opened == FREEXL_INSUFFICIENT_MEMORY)
-            return QString::fromUtf8("Der Speicher reicht für diese Datei nicht.");
+            return QCoreApplication::translate("WorkbookReader",
+                                               "Der Speicher reicht für diese Datei nicht.");
         // The library's code (-2 .. -30) helps whoever looks at a file sent in.
-        return QString::fromUtf8(
+        return QCoreApplication::translate(
+                   "WorkbookReader",
                    "Die Datei ist keine lesbare Excel-Arbeitsmappe; sie ist beschädigt oder ein "
                    "anderes Office-Dokument (Code %1).")
             .arg(opened);
@@ -79,9 +83,11 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
     unsigned int info = 0;
     if (!xls.handle || (freexl_get_info(xls.handle, FREEXL_BIFF_PASSWORD, &info) == FREEXL_OK &&
                         info == FREEXL_BIFF_OBFUSCATED))
-        return QString::fromUtf8("Die Arbeitsmappe ist mit einem Kennwort geschützt.");
+        return QCoreApplication::translate("WorkbookReader",
+                                           "Die Arbeitsmappe ist mit einem Kennwort geschützt.");
     if (freexl_get_info(xls.handle, FREEXL_BIFF_SHEET_COUNT, &info) != FREEXL_OK)
-        return QString::fromUtf8("Die Tabellen der Arbeitsmappe sind nicht zu finden.");
+        return QCoreApplication::translate("WorkbookReader",
+                                           "Die Tabellen der Arbeitsmappe sind nicht zu finden.");
     // The library does not tell hidden sheets.
     std::vector<WorkbookTab> tabs;
     for (unsigned int i = 0; i < info && i < 65536; ++i) {
@@ -99,7 +105,8 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
         unsigned short cols = 0;
         if (freexl_select_active_worksheet(xls.handle, static_cast<unsigned short>(at)) != FREEXL_OK ||
             freexl_worksheet_dimensions(xls.handle, &rows, &cols) != FREEXL_OK)
-            return QString::fromUtf8("Die Tabelle %1 ist beschädigt.").arg(at + 1);
+            return QCoreApplication::translate("WorkbookReader", "Die Tabelle %1 ist beschädigt.")
+                .arg(at + 1);
         // One row past the limit is enough to know the sheet goes beyond it.
         const unsigned int lastRow = std::min(rows, static_cast<unsigned int>(kMaxWorkbookRows) + 1);
         const unsigned short lastCol = std::min(cols, static_cast<unsigned short>(kMaxWorkbookCols));
@@ -117,8 +124,9 @@ QString ReadXls(const QString& path, const QLocale& locale, WorkbookSheets& out)
     }
     if (timeCells) {
         if (!out.note.isEmpty()) out.note += u';';
-        out.note += QString::fromUtf8(" Zeitzellen der .xls-Datei nur auf ganze Sekunden gelesen – für "
-                                      "Hundertstel als .xlsx oder .ods speichern");
+        out.note += QCoreApplication::translate(
+            "WorkbookReader", " Zeitzellen der .xls-Datei nur auf ganze Sekunden gelesen – für "
+                              "Hundertstel als .xlsx oder .ods speichern");
     }
     return LoadedOrReason(out, valueCells);
 }

@@ -5,6 +5,7 @@
 #include "documents/workbook_formats.h"
 #include "documents/xml_local_names.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 
@@ -75,7 +76,7 @@ public:
             doc.load_buffer_inplace(buffers_.back().data(), static_cast<size_t>(buffers_.back().size()),
                                     pugi::parse_default | pugi::parse_ws_pcdata_single);
         if (!parsed)
-            return QString::fromUtf8("Der Teil \u201E%1\u201C ist kein gültiges XML (%2).")
+            return QCoreApplication::translate("WorkbookReader", "Der Teil „%1“ ist kein gültiges XML (%2).")
                 .arg(part, QString::fromLatin1(parsed.description()));
         return {};
     }
@@ -336,7 +337,9 @@ QString ReadXlsx(const QString& path, const QLocale& locale, WorkbookSheets& out
         if (at < 0) continue;
         const QString part = sheetParts[static_cast<size_t>(at)];
         if (part.isEmpty())
-            return QString::fromUtf8("Die Tabelle %1 ist im Paket nicht zu finden.").arg(at + 1);
+            return QCoreApplication::translate("WorkbookReader",
+                                               "Die Tabelle %1 ist im Paket nicht zu finden.")
+                .arg(at + 1);
         pugi::xml_document doc;
         if (QString reason = package.Parse(part, doc); !reason.isEmpty()) return reason;
         ReadSheet(doc, cx, out.sheets[i], valueCells);

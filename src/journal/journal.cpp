@@ -4,6 +4,7 @@
 #include "journal/journal_schema.h"
 #include "journal/journal_writer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -100,13 +101,15 @@ JournalOpening EventJournal::Open(const QString& path) {
             if (opening.asidePath.isEmpty()) {
                 opening.found = JournalFound::Unwritable;
                 opening.message =
-                    QStringLiteral("Das Änderungsprotokoll %1 ist beschädigt (%2) und lässt sich "
+                    QCoreApplication::translate(
+                        "Journal", "Das Änderungsprotokoll %1 ist beschädigt (%2) und lässt sich "
                                    "nicht beiseitelegen: %3")
                         .arg(Native(file), check.reason, error);
                 return opening;
             }
             opening.message =
-                QStringLiteral("Das Änderungsprotokoll %1 war beschädigt (%2). Es wurde unter %3 "
+                QCoreApplication::translate(
+                    "Journal", "Das Änderungsprotokoll %1 war beschädigt (%2). Es wurde unter %3 "
                                "aufbewahrt; %4 Ereignisse ließen sich noch lesen. Ein neues "
                                "Änderungsprotokoll wurde begonnen.")
                     .arg(Native(file), check.reason, Native(opening.asidePath))
@@ -117,8 +120,9 @@ JournalOpening EventJournal::Open(const QString& path) {
             // Not known to be damaged, so it stays where it is; the writer
             // keeps trying to open it and writes the queue once it can.
             opening.found = JournalFound::Unwritable;
-            opening.message = QStringLiteral("Das Änderungsprotokoll %1 lässt sich nicht lesen: %2")
-                                  .arg(Native(file), check.reason);
+            opening.message =
+                QCoreApplication::translate("Journal", "Das Änderungsprotokoll %1 lässt sich nicht lesen: %2")
+                    .arg(Native(file), check.reason);
             break;
         }
     }
@@ -182,7 +186,8 @@ std::vector<JournalEntry> EventJournal::ReadAll() const {
 
 std::vector<JournalEntry> EventJournal::ReadFile(const QString& path, QString* error) {
     if (!QFileInfo::exists(path)) {
-        if (error) *error = QStringLiteral("Datei %1 nicht gefunden").arg(Native(path));
+        if (error)
+            *error = QCoreApplication::translate("Journal", "Datei %1 nicht gefunden").arg(Native(path));
         return {};
     }
     Connection c(path, Connection::ReadOnly);

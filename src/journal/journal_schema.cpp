@@ -2,6 +2,7 @@
 
 #include "core/system_errors.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlError>
@@ -48,12 +49,13 @@ QString ErrorText(const QSqlError& e) {
     const QString system = e.databaseText().isEmpty() ? e.text() : e.databaseText();
     const int primary = e.nativeErrorCode().toInt() & 0xff;
     if (const int code = ErrnoOfSqlite(primary)) return SystemErrorText(code);
-    QString reason = QStringLiteral("Datenbankfehler");
+    QString reason = QCoreApplication::translate("Journal", "Datenbankfehler");
     if (primary == kSqliteCorrupt || primary == kSqliteNotADb)
-        reason = QStringLiteral("keine lesbare Datenbank");
+        reason = QCoreApplication::translate("Journal", "keine lesbare Datenbank");
     else if (primary == 14) // SQLITE_CANTOPEN
-        reason = QStringLiteral("die Datei lässt sich nicht öffnen");
-    return system.isEmpty() ? reason : reason + QStringLiteral(" (System: ") + system + u')';
+        reason = QCoreApplication::translate("Journal", "die Datei lässt sich nicht öffnen");
+    return system.isEmpty() ? reason
+                            : QCoreApplication::translate("Journal", "%1 (System: %2)").arg(reason, system);
 }
 
 bool IsDamage(const QSqlError& e) {
@@ -134,7 +136,8 @@ FileCheck CheckFile(const QString& path, Connection::Mode mode) {
     const QString version = MetaValue(q, QStringLiteral("version"));
     const bool events = q.exec(QStringLiteral("SELECT id FROM events LIMIT 1"));
     if (version != kFormatVersion || !events)
-        return Fail(FileCheck::Damaged, QStringLiteral("keine Datenbank eines Änderungsprotokolls"));
+        return Fail(FileCheck::Damaged,
+                    QCoreApplication::translate("Journal", "keine Datenbank eines Änderungsprotokolls"));
     FileCheck ok;
     ok.result = FileCheck::Journal;
     ok.state = MetaValue(q, QStringLiteral("state"));
@@ -151,7 +154,7 @@ bool Prepare(QSqlDatabase& db, QString* error) {
     // The log mode is kept in the file; "wal" back means it took.
     if (!Run(q, QStringLiteral("PRAGMA journal_mode=WAL"), error)) return false;
     if (!q.next() || q.value(0).toString().compare(u"wal", Qt::CaseInsensitive) != 0) {
-        if (error) *error = QStringLiteral("Write-Ahead-Log nicht verfügbar");
+        if (error) *error = QCoreApplication::translate("Journal", "Write-Ahead-Log nicht verfügbar");
         return false;
     }
     if (!Run(q, QStringLiteral("PRAGMA synchronous=FULL"), error)) return false;

@@ -3,6 +3,7 @@
 #include "core/system_errors.h"
 #include "journal/journal_schema.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <chrono>
@@ -22,7 +23,7 @@ std::unique_ptr<Connection> OpenForWriting(const QString& path, QString* error) 
     std::error_code ec;
     std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), ec);
     if (ec) {
-        *error = QStringLiteral("Ordner %1: %2")
+        *error = QCoreApplication::translate("Journal", "Ordner %1: %2")
                      .arg(folder, SystemErrorText(ec.value(), QString::fromLocal8Bit(ec.message())));
         return nullptr;
     }
@@ -95,7 +96,9 @@ void EventJournal::Writer::Run() {
                 SetProblem(QString());
                 qCDebug(lcJournal) << "opened" << target;
             } else {
-                SetProblem(QStringLiteral("Das Änderungsprotokoll kann nicht geschrieben werden: ") + error);
+                SetProblem(QCoreApplication::translate(
+                               "Journal", "Das Änderungsprotokoll kann nicht geschrieben werden: %1")
+                               .arg(error));
             }
             progress.notify_all();
             if (!conn) wake.wait_for(lk, retry(), [this] { return stop_; });
@@ -129,7 +132,9 @@ void EventJournal::Writer::Run() {
                 progress.notify_all();
             } else {
                 // The event stays first in the queue: nothing is lost or written twice.
-                SetProblem(QStringLiteral("Das Änderungsprotokoll wird nicht geschrieben: ") + error);
+                SetProblem(QCoreApplication::translate("Journal",
+                                                       "Das Änderungsprotokoll wird nicht geschrieben: %1")
+                               .arg(error));
                 wake.wait_for(lk, retry(), [this] { return stop_ || wantQueryOnly != queryOnly; });
             }
             continue;

@@ -4,7 +4,11 @@
 #include "core/result_page_writer.h"
 #include "core/stages.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLocale>
 
 // Q_INIT_RESOURCE has to run outside any namespace.
 static void InitLiveQrc() {
@@ -31,12 +35,78 @@ namespace {
 const QByteArray kHtml = QByteArrayLiteral("text/html; charset=utf-8");
 const QByteArray kText = QByteArrayLiteral("text/plain; charset=utf-8");
 
-QByteArray PageBytes() {
+// The page's fixed texts, each standing whole between a tag's > and <.
+const char* const kPageTexts[] = {
+    QT_TRANSLATE_NOOP("LivePage", "Zeitnahme – live"),
+    QT_TRANSLATE_NOOP("LivePage", "Keine Verbindung zur Zeitnahme"),
+    //: Shown big on the spectators' page when a team started too early
+    QT_TRANSLATE_NOOP("LivePage", "Fehlstart"),
+    //: Heading of lane 1's box on the spectators' page
+    QT_TRANSLATE_NOOP("LivePage", "Bahn 1"),
+    //: Heading of lane 2's box on the spectators' page
+    QT_TRANSLATE_NOOP("LivePage", "Bahn 2"),
+    //: Column head: the run time
+    QT_TRANSLATE_NOOP("LivePage", "Zeit"),
+    //: Column head: the penalty seconds
+    QT_TRANSLATE_NOOP("LivePage", "Fehler"),
+    //: Column head: run time plus penalty seconds
+    QT_TRANSLATE_NOOP("LivePage", "Gesamt"),
+    //: Heading: the lanes of the run that finished last
+    QT_TRANSLATE_NOOP("LivePage", "Letzter Lauf"),
+    //: Heading of the ranking's first places
+    QT_TRANSLATE_NOOP("LivePage", "Ergebnis"),
+    //: Link to the page with the whole result list
+    QT_TRANSLATE_NOOP("LivePage", "Ganze Ergebnisliste"),
+};
+
+// Texts the page's script puts in front of a figure or a name, each standing
+// as a string literal of its own.
+const char* const kScriptTexts[] = {
+    //: Followed by the lane number
+    QT_TRANSLATE_NOOP("LivePage", "Bahn "),
+    //: Followed by the penalty seconds of the last run
+    QT_TRANSLATE_NOOP("LivePage", "Fehler "),
+    //: Followed by the total time (run time plus penalty) of the last run
+    QT_TRANSLATE_NOOP("LivePage", "Gesamt "),
+    //: Followed by the day's best time and its team
+    QT_TRANSLATE_NOOP("LivePage", "Bestzeit: "),
+};
+
+QByteArray GermanPage() {
     static const QByteArray page = [] {
         InitLiveQrc();
         QFile file(QStringLiteral(":/live/live_page.html"));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }();
+    return page;
+}
+
+// A text as a script's string literal, quotes included; "</" cannot end the
+// script early.
+QByteArray ScriptString(const QString& text) {
+    QByteArray json = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    json = json.mid(1, json.size() - 2);
+    return json.replace("</", "<\\/");
+}
+
+// The page in the console's language: its language tag, the fixed texts and
+// the script's texts. Untranslated texts stay as they are.
+QByteArray PageBytes() {
+    QByteArray page = GermanPage();
+    const QLocale locale;
+    if (locale.language() != QLocale::C && locale.language() != QLocale::German)
+        page.replace("<html lang=\"de\">",
+                     "<html lang=\"" + QLocale::languageToCode(locale.language()).toUtf8() + "\">");
+    for (const char* text : kPageTexts) {
+        const QString shown = QCoreApplication::translate("LivePage", text);
+        if (shown == QString::fromUtf8(text)) continue;
+        page.replace('>' + QByteArray(text) + '<', '>' + shown.toHtmlEscaped().toUtf8() + '<');
+    }
+    for (const char* text : kScriptTexts) {
+        const QString shown = QCoreApplication::translate("LivePage", text);
+        if (shown == QString::fromUtf8(text)) continue;
+        page.replace(ScriptString(QString::fromUtf8(text)), ScriptString(shown));
+    }
     return page;
 }
 
@@ -68,7 +138,8 @@ LiveAnswer Text(int status, const QString& text) {
 
 LiveAnswer LiveRoute(const QByteArray& method, const QByteArray& path, const LiveSource& source) {
     if (method != "GET" && method != "HEAD") {
-        LiveAnswer a = Text(405, QStringLiteral("Diese Seite kann nur gelesen werden."));
+        LiveAnswer a =
+            Text(405, QCoreApplication::translate("LivePage", "Diese Seite kann nur gelesen werden."));
         a.headers.append(std::pair<QByteArray, QByteArray>("Allow", "GET, HEAD"));
         return a;
     }
@@ -94,7 +165,8 @@ LiveAnswer LiveRoute(const QByteArray& method, const QByteArray& path, const Liv
                  {"Content-Security-Policy", "default-src 'none'; style-src "
                                              "'unsafe-inline'"}}};
     }
-    return Text(404, QStringLiteral("Diese Seite gibt es nicht. Die Anzeige steht unter „/“."));
+    return Text(404, QCoreApplication::translate("LivePage",
+                                                 "Diese Seite gibt es nicht. Die Anzeige steht unter „/“."));
 }
 
 LiveAnswer LiveRefusal(int status, const QString& text) {

@@ -6,6 +6,7 @@
 #include "live/live_http.h"
 #include "live/live_tcp_server.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <atomic>
 #include <future>
@@ -25,16 +26,20 @@ struct Listening {
 QString ListenError(const QTcpServer& tcp, uint16_t port) {
     switch (tcp.serverError()) {
     case QAbstractSocket::AddressInUseError:
-        return QStringLiteral("Port %1 ist schon belegt: ein anderes Programm nutzt ihn. Bitte einen anderen "
-                              "Port wählen.")
+        return QCoreApplication::translate(
+                   "LiveServer",
+                   "Port %1 ist schon belegt: ein anderes Programm nutzt ihn. Bitte einen anderen "
+                   "Port wählen.")
             .arg(port);
     case QAbstractSocket::SocketAccessError:
-        return QStringLiteral("Port %1 darf dieses Programm nicht öffnen (Ports unter 1024 sind dem System "
-                              "vorbehalten). Bitte einen Port ab 1024 wählen.")
+        return QCoreApplication::translate(
+                   "LiveServer",
+                   "Port %1 darf dieses Programm nicht öffnen (Ports unter 1024 sind dem System "
+                   "vorbehalten). Bitte einen Port ab 1024 wählen.")
             .arg(port);
     default:
         // Qt's socket texts are the system's text of the errno behind them.
-        return QStringLiteral("Port %1 kann nicht geöffnet werden: %2")
+        return QCoreApplication::translate("LiveServer", "Port %1 kann nicht geöffnet werden: %2")
             .arg(port)
             .arg(SystemErrorText(ErrnoOfSystemText(tcp.errorString()), tcp.errorString()));
     }

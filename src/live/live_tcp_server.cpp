@@ -1,5 +1,6 @@
 #include "live/live_tcp_server.h"
 
+#include <QCoreApplication>
 #include <QTcpSocket>
 #include <unistd.h>
 
@@ -174,22 +175,26 @@ void LiveTcpServer::Serve(Connection& c) {
         const auto [end, headEnd] = HeadEnd(c.in);
         if (end < 0 || headEnd > limits_.maxRequestBytes) {
             if (c.in.size() > limits_.maxRequestBytes)
-                Answer(c, LiveRefusal(413, QStringLiteral("Anfrage zu groß.")), false, false);
+                Answer(c, LiveRefusal(413, QCoreApplication::translate("LivePage", "Anfrage zu groß.")),
+                       false, false);
             return; // else the rest is still on its way
         }
         const std::optional<LiveRequestHead> head = ParseRequestHead(QByteArrayView(c.in).first(headEnd));
         c.in.remove(0, end);
         c.requestOpen = false;
         if (!head || head->upgrade) {
-            Answer(c, LiveRefusal(400, QStringLiteral("Diese Anfrage versteht die Live-Seite nicht.")), false,
-                   false);
+            Answer(c,
+                   LiveRefusal(400, QCoreApplication::translate(
+                                        "LivePage", "Diese Anfrage versteht die Live-Seite nicht.")),
+                   false, false);
             return;
         }
         // No route takes a body: it is left unread and the connection closed
         // after the answer, so its bytes are never taken for a request.
         if (head->contentLength != 0) {
             if (head->contentLength < 0 || head->contentLength > limits_.maxRequestBytes)
-                Answer(c, LiveRefusal(413, QStringLiteral("Anfrage zu groß.")), false, false);
+                Answer(c, LiveRefusal(413, QCoreApplication::translate("LivePage", "Anfrage zu groß.")),
+                       false, false);
             else
                 Answer(c, LiveRoute(head->method, head->path, source_), head->method == "HEAD", false);
             return;

@@ -37,7 +37,7 @@ QString Millimetres(int tenths) {
 
 TFormPP::TFormPP(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FormPP"));
-    setWindowTitle(QStringLiteral("Ansicht"));
+    setWindowTitle(tr("Ansicht"));
     resize(kDesignWidth, kDesignHeight);
     BuildForm();
     PlaceOnScreen();
@@ -50,7 +50,7 @@ void TFormPP::BuildForm() {
     auto* bar = new QHBoxLayout(Panel1);
     bar->setContentsMargins(4, 2, 4, 2);
 
-    Button1 = new QPushButton(QStringLiteral("Drucken"), Panel1);
+    Button1 = new QPushButton(tr("Drucken"), Panel1);
     Button1->setObjectName(QStringLiteral("Button1"));
     QFont bold = Button1->font();
     bold.setBold(true);
@@ -61,28 +61,31 @@ void TFormPP::BuildForm() {
         l->setObjectName(name);
         return l;
     };
-    LabelZoom = label(QStringLiteral("LabelZoom"), QStringLiteral("Zoom:"));
+    LabelZoom = label(QStringLiteral("LabelZoom"), tr("Zoom:"));
     cbZoom = new QComboBox(Panel1);
     cbZoom->setObjectName(QStringLiteral("cbZoom"));
-    cbZoom->addItems({QStringLiteral("Ganze Seite"), QStringLiteral("Seitenbreite"),
-                      QStringLiteral("Seitenhohe"), QStringLiteral("25%"), QStringLiteral("50%"),
-                      QStringLiteral("75%"), QStringLiteral("100%"), QStringLiteral("200%")});
-    LabelPage = label(QStringLiteral("LabelPage"), QStringLiteral("Urkunde:"));
+    cbZoom->addItems({tr("Ganze Seite"), tr("Seitenbreite"), tr("Seitenhohe"), QStringLiteral("25%"),
+                      QStringLiteral("50%"), QStringLiteral("75%"), QStringLiteral("100%"),
+                      QStringLiteral("200%")});
+    LabelPage = label(QStringLiteral("LabelPage"), tr("Urkunde:"));
     sePage = new QSpinBox(Panel1);
     sePage->setObjectName(QStringLiteral("sePage"));
     sePage->setRange(1, 1);
-    LabelOri = label(QStringLiteral("LabelOri"), QStringLiteral("Format:"));
+    LabelOri = label(QStringLiteral("LabelOri"), tr("Format:"));
     cbOri = new QComboBox(Panel1);
     cbOri->setObjectName(QStringLiteral("cbOri"));
-    cbOri->addItems({QStringLiteral("Hoch"), QStringLiteral("Quer")});
-    LabelPapir = label(QStringLiteral("LabelPapir"), QStringLiteral("Papier:"));
+    //: Page orientation: portrait
+    cbOri->addItems({tr("Hoch"),
+                     //: Page orientation: landscape
+                     tr("Quer")});
+    LabelPapir = label(QStringLiteral("LabelPapir"), tr("Papier:"));
     cbPapir = new QComboBox(Panel1);
     cbPapir->setObjectName(QStringLiteral("cbPapir"));
     for (TPaperType paper : kOfferedPapers)
         cbPapir->addItem(PaperName(paper));
-    bPdf = new QPushButton(QStringLiteral("PDF speichern"), Panel1);
+    bPdf = new QPushButton(tr("PDF speichern"), Panel1);
     bPdf->setObjectName(QStringLiteral("bPdf"));
-    bPdf->setToolTip(QStringLiteral("Die Seiten als PDF-Datei speichern"));
+    bPdf->setToolTip(tr("Die Seiten als PDF-Datei speichern"));
 
     LabelSaved = new QLabel(Panel1);
     LabelSaved->setObjectName(QStringLiteral("LabelSaved"));
@@ -141,7 +144,7 @@ void TFormPP::ComposePages() {
     pv->SetOrientation(setup.landscape ? poLandscape : poPortrait);
     pv->SetPaperType(setup.paper);
     if (!pv->ApplyPrinterSetup())
-        Say(QStringLiteral("Der Drucker bietet das Papier „%1“ nicht an.").arg(PaperName(setup.paper)), true);
+        Say(tr("Der Drucker bietet das Papier „%1“ nicht an.").arg(PaperName(setup.paper)), true);
     ShowPageSetup(setup);
     // The protocol's frame stays inside the page the printer prints on, as
     // it did when a page was only that part of the sheet.
@@ -167,12 +170,11 @@ void TFormPP::ComposePages() {
         pv->EndDoc();
     } catch (const EOutOfResources&) {
         pv->EndDoc();
-        Say(QStringLiteral("Nicht genug Speicher für eine weitere Seite: die Vorschau ist unvollständig."),
-            true);
+        Say(tr("Nicht genug Speicher für eine weitere Seite: die Vorschau ist unvollständig."), true);
     }
     if (!composed) {
         pv->Clear();
-        Say(QStringLiteral("Die Liste ist zu breit: sie passt in keiner Schriftgröße auf die Seite."), true);
+        Say(tr("Die Liste ist zu breit: sie passt in keiner Schriftgröße auf die Seite."), true);
     }
     const QSignalBlocker block(sePage);
     sePage->setMaximum(std::max(1, pv->PageCount()));
@@ -204,17 +206,17 @@ void TFormPP::Button1Click() {
     const QPrinter* printer = pv->Printer();
     if (!pv->PrinterInstalled() ||
         (printer->outputFormat() == QPrinter::PdfFormat && printer->outputFileName().isEmpty())) {
-        Say(QStringLiteral(
-                "Es ist kein Drucker eingerichtet. Mit „PDF speichern“ lassen sich die Seiten als "
-                "PDF-Datei sichern, oder im Druckdialog als Drucker „In PDF-Datei drucken“ wählen."),
+        Say(tr("Es ist kein Drucker eingerichtet. Mit „PDF speichern“ lassen sich die Seiten als "
+               "PDF-Datei sichern, oder im Druckdialog als Drucker „In PDF-Datei drucken“ wählen."),
             true);
         return;
     }
-    if (!LinesInside(pv->PrintableArea(), QStringLiteral("den Bereich, den der Drucker bedrucken kann,"),
-                     QStringLiteral("Trotzdem drucken?")))
+    //: Fills %1 of "Diese Zeilen der Urkunde reichen über %1 hinaus …"
+    if (!LinesInside(pv->PrintableArea(), tr("den Bereich, den der Drucker bedrucken kann,"),
+                     tr("Trotzdem drucken?")))
         return;
     pv->Print();
-    if (pv->Aborted()) Say(QStringLiteral("Der Druck wurde abgebrochen."), true);
+    if (pv->Aborted()) Say(tr("Der Druck wurde abgebrochen."), true);
 }
 
 bool TFormPP::LinesInside(const PageBox& area, const QString& where, const QString& action) {
@@ -225,9 +227,9 @@ bool TFormPP::LinesInside(const PageBox& area, const QString& where, const QStri
     for (int line : outside)
         names << QStringLiteral("„%1“").arg(CertificateLineName(line));
     const QString question =
-        QStringLiteral("Diese Zeilen der Urkunde reichen über %1 hinaus und würden abgeschnitten: %2.\n"
-                       "Bedruckt wird von %3 bis %4 mm von links und von %5 bis %6 mm von oben; in den "
-                       "Einstellungen lassen sich die Zeilen verschieben.\n\n%7")
+        tr("Diese Zeilen der Urkunde reichen über %1 hinaus und würden abgeschnitten: %2.\n"
+           "Bedruckt wird von %3 bis %4 mm von links und von %5 bis %6 mm von oben; in den "
+           "Einstellungen lassen sich die Zeilen verschieben.\n\n%7")
             .arg(where, names.join(QStringLiteral(", ")), Millimetres(area.left), Millimetres(area.right),
                  Millimetres(area.top), Millimetres(area.bottom), action);
     return Ask && Ask(question);
@@ -269,7 +271,8 @@ void TFormPP::bPdfClick() {
     TPrintPreview* pv = PrintPreview1;
     if (pv->PageCount() == 0 || !AskPdfFileName) return;
     if (!LinesInside(PageBox{0, 0, pv->PaperWidth(), pv->PaperHeight()},
-                     QStringLiteral("den Rand des Papiers"), QStringLiteral("Trotzdem speichern?")))
+                     //: Fills %1 of "Diese Zeilen der Urkunde reichen über %1 hinaus …"
+                     tr("den Rand des Papiers"), tr("Trotzdem speichern?")))
         return;
     const PrintSource source = Source ? Source() : PrintSource{};
     QString name = pv->Tag != 0 ? QStringLiteral("Urkunden") : QStringLiteral("Protokoll");
@@ -284,7 +287,7 @@ void TFormPP::bPdfClick() {
         return;
     }
     const QString shown = QDir::toNativeSeparators(name);
-    LabelSaved->setText(QStringLiteral("Gespeichert: ") + QFileInfo(name).fileName());
+    LabelSaved->setText(tr("Gespeichert: %1").arg(QFileInfo(name).fileName()));
     LabelSaved->setToolTip(shown);
     if (Saved) Saved(name);
 }

@@ -19,7 +19,7 @@ const char* const kKindNames[kPrintKindCount] = {"Protocol", "Certificates"};
 } // namespace
 
 PageSetupDialog::PageSetupDialog(const Pages& pages, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Seite einrichten"));
+    setWindowTitle(tr("Seite einrichten"));
     auto* main = new QVBoxLayout(this);
     for (int kind = 0; kind < kPrintKindCount; ++kind) {
         const PageSetup& page = pages[static_cast<size_t>(kind)];
@@ -32,15 +32,15 @@ PageSetupDialog::PageSetupDialog(const Pages& pages, QWidget* parent) : QDialog(
         for (TPaperType offered : kOfferedPapers)
             paper->addItem(PaperName(offered));
         paper->setCurrentIndex(std::max<int>(0, paper->findText(PaperName(page.paper))));
-        form->addRow(QStringLiteral("Papier"), paper);
+        form->addRow(tr("Papier"), paper);
 
         // The two buttons of a group box exclude each other.
         auto* turn = new QHBoxLayout;
         QRadioButton*& portrait = Portrait[static_cast<size_t>(kind)];
         QRadioButton*& landscape = Landscape[static_cast<size_t>(kind)];
-        portrait = new QRadioButton(QStringLiteral("Hochformat"), group);
+        portrait = new QRadioButton(tr("Hochformat"), group);
         portrait->setObjectName(QStringLiteral("Portrait") + suffix);
-        landscape = new QRadioButton(QStringLiteral("Querformat"), group);
+        landscape = new QRadioButton(tr("Querformat"), group);
         landscape->setObjectName(QStringLiteral("Landscape") + suffix);
         (page.landscape ? landscape : portrait)->setChecked(true);
         turn->addWidget(portrait);
@@ -51,7 +51,7 @@ PageSetupDialog::PageSetupDialog(const Pages& pages, QWidget* parent) : QDialog(
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     main->addWidget(buttons);

@@ -153,9 +153,7 @@ void TPrintPreview::PrintPages(int from, int to) {
 
 bool TPrintPreview::SavePdf(const QString& fileName, QString* error) {
     auto fail = [&](const QString& reason) {
-        if (error)
-            *error =
-                QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: %2").arg(fileName, reason);
+        if (error) *error = tr("Die Datei \"%1\" kann nicht geschrieben werden: %2").arg(fileName, reason);
         return false;
     };
     {
@@ -173,7 +171,7 @@ bool TPrintPreview::SavePdf(const QString& fileName, QString* error) {
     writer.setPageLayout(
         QPageLayout(QPageSize(mm, QPageSize::Millimeter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
-    if (!painter.begin(&writer)) return fail(QStringLiteral("PDF-Ausgabe nicht möglich"));
+    if (!painter.begin(&writer)) return fail(tr("PDF-Ausgabe nicht möglich"));
     // The sheet at its real size (whole pixels would cut up to 0.02 mm).
     const double pixelsPerMm = writer.resolution() / 25.4;
     const QRectF r(0, 0, mm.width() * pixelsPerMm, mm.height() * pixelsPerMm);
@@ -181,7 +179,7 @@ bool TPrintPreview::SavePdf(const QString& fileName, QString* error) {
         if (i > 0) writer.newPage();
         pages_.Items(i).Play(painter, r);
     }
-    if (!painter.end()) return fail(QStringLiteral("PDF-Ausgabe nicht abgeschlossen"));
+    if (!painter.end()) return fail(tr("PDF-Ausgabe nicht abgeschlossen"));
     return true;
 }
 

@@ -57,7 +57,7 @@ TCfgDialog::TCfgDialog(uint32_t availablePorts, CertificateLayout* layout, QWidg
                          Qt::WindowCloseButtonHint),
       Layout(layout) {
     setObjectName(QStringLiteral("CfgDialog"));
-    setWindowTitle(QStringLiteral("Einstellungen"));
+    setWindowTitle(tr("Einstellungen"));
     setFixedSize(kClientWidth, kClientHeight);
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(11);
@@ -78,19 +78,19 @@ void TCfgDialog::BuildForm() {
     PaperPreview1->SetPaperWidth(kPaperWidth);
     PaperPreview1->SetPaperHeight(kPaperHeight);
     PaperPreview1->setCursor(Qt::SizeAllCursor);
-    PaperPreview1->setToolTip(QStringLiteral("Seite ansicht"));
+    PaperPreview1->setToolTip(tr("Seite ansicht"));
 
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(48, 350, 75, 25);
     OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Abbrechen"), this);
+    CancelBtn = new QPushButton(tr("Abbrechen"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(146, 350, 75, 25);
 }
 
 void TCfgDialog::BuildTitleGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Titel"), this);
+    auto* group = new QGroupBox(tr("Titel"), this);
     group->setGeometry(kColumnLeft, 0, kColumnWidth, 66);
     Title1 = new QLineEdit(QStringLiteral("Zozaridu Ziveve Zoz"), group);
     Title1->setObjectName(QStringLiteral("Title1"));
@@ -103,7 +103,7 @@ void TCfgDialog::BuildTitleGroup() {
 }
 
 void TCfgDialog::BuildPortGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Anschluss"), this);
+    auto* group = new QGroupBox(tr("Anschluss"), this);
     group->setGeometry(kColumnLeft, 68, kColumnWidth, 98);
     cbPorts = AddList(group, "cbPorts", QRect(52, 70, 96, 21), {kNoPort});
     cbPorts->hide();
@@ -115,41 +115,47 @@ void TCfgDialog::BuildPortGroup() {
     cbPort2->setGeometry(52, 42, 96, 21);
     for (QComboBox* list : {static_cast<QComboBox*>(cbPort1), static_cast<QComboBox*>(cbPort2)})
         list->setMaxVisibleItems(kVisibleRows);
-    const QStringList modes{QStringLiteral("Ein"), QStringLiteral("Aus"), QStringLiteral("Wechseln")};
+    //: Contact mode of a lane's stop contact: on
+    const QStringList modes{tr("Ein"),
+                            //: Contact mode of a lane's stop contact: off
+                            tr("Aus"),
+                            //: Contact mode of a lane's stop contact: toggle (every change counts)
+                            tr("Wechseln")};
     cbAlg1 = AddList(group, "cbAlg1", QRect(196, 16, 87, 21), modes);
     cbAlg2 = AddList(group, "cbAlg2", QRect(196, 42, 87, 21), modes);
     cbAlg1->setEnabled(false);
     cbAlg2->setEnabled(false);
-    AddLabel(QStringLiteral("Bahn1:"), group, 8, 19, cbPort1);
-    AddLabel(QStringLiteral("Bahn2:"), group, 8, 45, cbPort2);
-    AddLabel(QStringLiteral("Kontakt:"), group, 150, 19, cbAlg1);
+    AddLabel(tr("Bahn1:"), group, 8, 19, cbPort1);
+    AddLabel(tr("Bahn2:"), group, 8, 45, cbPort2);
+    AddLabel(tr("Kontakt:"), group, 150, 19, cbAlg1);
 
-    bDevices = new QPushButton(QStringLiteral("Geräte …"), group);
+    bDevices = new QPushButton(tr("Geräte …"), group);
     bDevices->setObjectName(QStringLiteral("bDevices"));
     bDevices->setGeometry(177, 68, 106, 23);
-    bDevices->setToolTip(QStringLiteral("Schnittstellen anderen Geräten zuordnen"));
+    bDevices->setToolTip(tr("Schnittstellen anderen Geräten zuordnen"));
     bDevices->hide();
 }
 
 void TCfgDialog::BuildCertificateGroup() {
-    auto* group = new QGroupBox(QStringLiteral("Urkunde"), this);
+    auto* group = new QGroupBox(tr("Urkunde"), this);
     group->setGeometry(kColumnLeft, 168, kColumnWidth, 176);
 
     cbON = new QCheckBox(group);
     cbON->setObjectName(QStringLiteral("cbON"));
     cbON->setGeometry(8, 18, 17, 17);
     cbWho = AddList(group, "cbWho", QRect(28, 16, 254, 21),
-                    {QStringLiteral("Platz"), QStringLiteral("Mannschaft"), QStringLiteral("Klasse"),
-                     QStringLiteral("Ubungszeit"), QStringLiteral("Fehler"), QStringLiteral("Gesamtzeit"),
-                     QStringLiteral("Datum"), QStringLiteral("Dateiname")});
+                    {//: Certificate line: the team's rank
+                     tr("Platz"), tr("Mannschaft"), tr("Klasse"), tr("Übungszeit"),
+                     //: Certificate line: the team's penalty seconds
+                     tr("Fehler"), tr("Gesamtzeit"), tr("Datum"), tr("Dateiname")});
     for (int n = 1; n <= 10; ++n)
-        cbWho->addItem(QStringLiteral("%1. Zeile").arg(n));
+        cbWho->addItem(tr("%1. Zeile").arg(n));
     cbWho->setMaxVisibleItems(kVisibleRows);
 
     Edit1 = new QLineEdit(group);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(52, 42, 230, 21);
-    AddLabel(QStringLiteral("Zeile:"), group, 8, 45, Edit1);
+    AddLabel(tr("Zeile:"), group, 8, 45, Edit1);
 
     seLeft = new QSpinBox(group);
     seLeft->setObjectName(QStringLiteral("seLeft"));
@@ -159,31 +165,33 @@ void TCfgDialog::BuildCertificateGroup() {
     seTop->setGeometry(176, 68, 56, 21);
     for (QSpinBox* box : {seLeft, seTop})
         box->setRange(0, 999);
-    AddLabel(QStringLiteral("Links:"), group, 8, 71, seLeft);
+    //: Distance of a certificate line from the left paper edge
+    AddLabel(tr("Links:"), group, 8, 71, seLeft);
     AddLabel(QStringLiteral("mm"), group, 112, 71);
-    AddLabel(QStringLiteral("Oben:"), group, 140, 71, seTop);
+    AddLabel(tr("Oben:"), group, 140, 71, seTop);
     AddLabel(QStringLiteral("mm"), group, 236, 71);
 
     cbAlign = AddList(group, "cbAlign", QRect(80, 94, 90, 21),
-                      {QStringLiteral("Links"), QStringLiteral("Zentriert"), QStringLiteral("Rechts")});
-    AddLabel(QStringLiteral("Ausrichtung:"), group, 8, 97, cbAlign);
+                      {//: Text alignment of a certificate line
+                       tr("Links"), tr("Zentriert"), tr("Rechts")});
+    AddLabel(tr("Ausrichtung:"), group, 8, 97, cbAlign);
     cbZoom = AddList(group, "cbZoom", QRect(222, 94, 60, 21), {QStringLiteral("A4"), QStringLiteral("A3")});
-    AddLabel(QStringLiteral("Papier:"), group, 180, 97, cbZoom);
+    AddLabel(tr("Papier:"), group, 180, 97, cbZoom);
 
     bFont = new TBitBtnWithColor(group);
     bFont->setObjectName(QStringLiteral("bFont"));
     bFont->setGeometry(8, 122, 151, 48);
-    bFont->SetCaption(QStringLiteral("Schriftart"));
+    bFont->SetCaption(tr("Schriftart"));
     // 32 pixels are 24 points at 96 dpi: twice the 12 points of a new line.
     QFont design(QStringLiteral("Times New Roman"));
     design.setPixelSize(32);
     design.setBold(true);
     bFont->setFont(design);
 
-    bColor = new QPushButton(QStringLiteral("Farbe …"), group);
+    bColor = new QPushButton(tr("Farbe …"), group);
     bColor->setObjectName(QStringLiteral("bColor"));
     bColor->setGeometry(165, 122, 118, 23);
-    bColor->setToolTip(QStringLiteral("Farbe der Zeile wählen"));
+    bColor->setToolTip(tr("Farbe der Zeile wählen"));
     lFontFace = new QLabel(group);
     lFontFace->setObjectName(QStringLiteral("lFontFace"));
     lFontFace->setGeometry(165, 147, 118, 26);
@@ -192,7 +200,7 @@ void TCfgDialog::BuildCertificateGroup() {
 
 void TCfgDialog::FormCreate(uint32_t availablePorts) {
     SetAvailablePorts(availablePorts);
-    cbWho->setItemText(3, QStringLiteral("Übungszeit"));
+    cbWho->setItemText(3, tr("Übungszeit"));
     ApplyCertificateDefaults(*Layout);
     cbWho->setCurrentIndex(0);
 }

@@ -133,8 +133,7 @@ void TCfgDialog::bFontClick() {
     QFontDialog dialog(offered, this);
     dialog.setObjectName(QStringLiteral("FontDialog1"));
     if (substituted)
-        dialog.setWindowTitle(
-            QStringLiteral("Schriftart – „%1“ fehlt, gedruckt wird „%2“").arg(stored.family(), face));
+        dialog.setWindowTitle(tr("Schriftart – „%1“ fehlt, gedruckt wird „%2“").arg(stored.family(), face));
     const QFont before = dialog.currentFont();
     const int result = ExecDialog ? ExecDialog(dialog) : dialog.exec();
     if (result != QDialog::Accepted) return;
@@ -154,7 +153,7 @@ void TCfgDialog::bFontClick() {
 void TCfgDialog::bColorClick() {
     QColorDialog dialog(ToQColor(bFont->FontColor()), this);
     dialog.setObjectName(QStringLiteral("ColorDialog1"));
-    dialog.setWindowTitle(QStringLiteral("Farbe der Zeile"));
+    dialog.setWindowTitle(tr("Farbe der Zeile"));
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     const int result = ExecDialog ? ExecDialog(dialog) : dialog.exec();
     if (result != QDialog::Accepted) return;
@@ -165,9 +164,9 @@ void TCfgDialog::ShowFont(const QFont& font) {
     bFont->setFont(font);
     const QString face = QFontInfo(font).family();
     const bool substituted = face.compare(font.family(), Qt::CaseInsensitive) != 0;
-    lFontFace->setText(substituted ? QStringLiteral("Gedruckt als %1").arg(face) : QString());
-    bFont->setToolTip(substituted ? QStringLiteral("„%1“ ist auf diesem Rechner nicht installiert und "
-                                                   "wird als „%2“ gedruckt.")
+    lFontFace->setText(substituted ? tr("Gedruckt als %1").arg(face) : QString());
+    bFont->setToolTip(substituted ? tr("„%1“ ist auf diesem Rechner nicht installiert und "
+                                       "wird als „%2“ gedruckt.")
                                         .arg(font.family(), face)
                                   : QString());
 }

@@ -32,13 +32,13 @@ TFDlgYesNo::TFDlgYesNo(QWidget* mainWindow)
     Icon->setGeometry(4, 14, 32, 32);
     Icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
 
-    OKBtn = new QPushButton(QStringLiteral("Ja"), this);
+    OKBtn = new QPushButton(tr("Ja"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(39, 60, 75, 25);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { done(mrYes); });
 
-    CancelBtn = new QPushButton(QStringLiteral("Nein"), this);
+    CancelBtn = new QPushButton(tr("Nein"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(135, 60, 75, 25);
     connect(CancelBtn, &QPushButton::clicked, this, [this] { done(mrCancel); });

@@ -13,12 +13,11 @@ PortDevicesDialog::PortDevicesDialog(const SerialPortMap& map, const QStringList
                                      std::function<PortPresence(const QString&)> presence, QWidget* parent)
     : QDialog(parent), presence_(std::move(presence)) {
     setObjectName(QStringLiteral("PortDevicesDialog"));
-    setWindowTitle(QStringLiteral("Schnittstellen zuordnen"));
+    setWindowTitle(tr("Schnittstellen zuordnen"));
     auto* main = new QVBoxLayout(this);
-    auto* hint =
-        new QLabel(QStringLiteral("Gerät jeder Schnittstelle. Ein Pfad unter /dev/serial/by-id/ bleibt "
-                                  "richtig, auch wenn USB-Adapter anders eingesteckt werden."),
-                   this);
+    auto* hint = new QLabel(tr("Gerät jeder Schnittstelle. Ein Pfad unter /dev/serial/by-id/ bleibt "
+                               "richtig, auch wenn USB-Adapter anders eingesteckt werden."),
+                            this);
     hint->setWordWrap(true);
     main->addWidget(hint);
     auto* grid = new QGridLayout;
@@ -46,7 +45,7 @@ PortDevicesDialog::PortDevicesDialog(const SerialPortMap& map, const QStringList
     }
     main->addLayout(grid);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Abbrechen"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     main->addWidget(buttons);

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -352,6 +353,31 @@ TEST_F(SortGridTest, AutoSizeFitsTheWidestText) {
     grid->SetCell(2, 0, "");
     grid->AutoSizeColumn(2, true);
     EXPECT_EQ(grid->ColWidths(2), fm.horizontalAdvance("xx"));
+}
+
+// The header row stays German data; the grid shows and measures it translated.
+TEST_F(SortGridTest, HeaderRowShowsTranslatedAndKeepsTheGermanCell) {
+    struct HeaderTranslator : QTranslator {
+        QString translate(const char* context, const char* source, const char*, int) const override {
+            return QByteArray(context) == "ListHeaders" && QByteArray(source) == "Mannschaft"
+                       ? QStringLiteral("Name of the competing team")
+                       : QString();
+        }
+        bool isEmpty() const override { return false; }
+    } translator;
+    QCoreApplication::installTranslator(&translator);
+    Fill({{"Mannschaft", "x"}});
+    grid->SetCell(0, 0, "Mannschaft");
+    grid->SortOptions.SortCol = 3;
+    grid->AutoSizeColumn(0, true);
+    EXPECT_EQ(grid->ShownCell(0, 0), "Name of the competing team");
+    QCoreApplication::removeTranslator(&translator);
+    EXPECT_EQ(grid->GetCell(0, 0), "Mannschaft");
+    EXPECT_EQ(grid->RowStrings(0)[0], "Mannschaft");
+    EXPECT_EQ(grid->ShownCell(0, 1), "Mannschaft");
+    const QFontMetrics fm(grid->font());
+    EXPECT_EQ(grid->ColWidths(0),
+              fm.horizontalAdvance("Name of the competing team") + fm.horizontalAdvance('X'));
 }
 
 TEST_F(SortGridTest, RenderedGridShowsArrowAndCheckBoxGlyphs) {

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTranslator>
 #include <atomic>
 #include <gtest/gtest.h>
 #include <optional>
@@ -358,6 +359,31 @@ TEST(LiveServer, ConnectionsBeyondTheLimitAreClosedAtOnce) {
     QTcpSocket d;
     d.connectToHost(QHostAddress::LocalHost, tcp.serverPort());
     EXPECT_TRUE(QTest::qWaitFor([&] { return tcp.OpenConnections() == 2; }, 5000));
+}
+
+// The page speaks the console's language: headings and the script's texts.
+TEST(LivePage, ServedInTheConsolesLanguage) {
+    struct English : QTranslator {
+        QString translate(const char* context, const char* source, const char*, int) const override {
+            if (QByteArray(context) != "LivePage") return {};
+            if (QByteArray(source) == "Letzter Lauf") return QStringLiteral("Last run");
+            if (QByteArray(source) == "Bahn ") return QStringLiteral("Lane ");
+            return {};
+        }
+        bool isEmpty() const override { return false; }
+    } english;
+    FakeTicks ticks;
+    const LiveSource source(&ticks);
+    const QByteArray german = LiveRoute("GET", "/", source).body;
+    QCoreApplication::installTranslator(&english);
+    const QByteArray page = LiveRoute("GET", "/", source).body;
+    QCoreApplication::removeTranslator(&english);
+    EXPECT_TRUE(page.contains("<h2>Last run</h2>"));
+    EXPECT_FALSE(page.contains("Letzter Lauf"));
+    EXPECT_TRUE(page.contains("cell(row, \"Lane \" + (i + 1)"));
+    EXPECT_TRUE(page.contains(">Bahn 1<")) << "a label without translation stays";
+    EXPECT_TRUE(german.contains("<h2>Letzter Lauf</h2>"));
+    EXPECT_EQ(LiveRoute("GET", "/", source).body, german);
 }
 
 TEST(QrCode, EncodesAnAddressAsASquareWithItsFinderPatterns) {

@@ -3,6 +3,7 @@
 #include "comms/simulated/simulated_serial.h"
 #include "core/modem_lines.h"
 
+#include <QCoreApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLoggingCategory>
@@ -298,15 +299,17 @@ private:
         QLocalSocket probe;
         probe.connectToServer(socketName_);
         if (probe.waitForConnected(1000)) {
-            return QStringLiteral("Die Kontaktsteuerung „%1“ wird schon von einer anderen Zeitnahme "
-                                  "bedient; diese nimmt keine Kontakt-Befehle an.")
+            return QCoreApplication::translate(
+                       "ContactControl", "Die Kontaktsteuerung „%1“ wird schon von einer anderen Zeitnahme "
+                                         "bedient; diese nimmt keine Kontakt-Befehle an.")
                 .arg(socketName_);
         }
         // Whatever is left is the file of a console that ended without closing it.
         QLocalServer::removeServer(socketName_);
         server.setSocketOptions(QLocalServer::UserAccessOption);
         if (server.listen(socketName_)) return {};
-        return QStringLiteral("Die Kontaktsteuerung „%1“ kann nicht eingerichtet werden: %2")
+        return QCoreApplication::translate("ContactControl",
+                                           "Die Kontaktsteuerung „%1“ kann nicht eingerichtet werden: %2")
             .arg(socketName_, server.errorString());
     }
 
