@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="de">
 <context>
+    <name>BitButtons</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wiederholen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ignorieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Alle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoardFeature</name>
     <message>
         <source>Anzeigetafel</source>
@@ -97,6 +136,17 @@
     </message>
     <message>
         <source>Es wird kein Änderungsprotokoll geführt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContactControl</name>
+    <message>
+        <source>Die Kontaktsteuerung „%1“ wird schon von einer anderen Zeitnahme bedient; diese nimmt keine Kontakt-Befehle an.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Kontaktsteuerung „%1“ kann nicht eingerichtet werden: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -201,6 +251,61 @@
     <name>FileWriter</name>
     <message>
         <source>Der Schreibfehler der Datei: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>Das Änderungsprotokoll %1 ist beschädigt (%2) und lässt sich nicht beiseitelegen: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Änderungsprotokoll %1 war beschädigt (%2). Es wurde unter %3 aufbewahrt; %4 Ereignisse ließen sich noch lesen. Ein neues Änderungsprotokoll wurde begonnen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Änderungsprotokoll %1 lässt sich nicht lesen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei %1 nicht gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenbankfehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine lesbare Datenbank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Datei lässt sich nicht öffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (System: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>keine Datenbank eines Änderungsprotokolls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write-Ahead-Log nicht verfügbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ordner %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Änderungsprotokoll kann nicht geschrieben werden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Änderungsprotokoll wird nicht geschrieben: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -388,12 +493,143 @@
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Zeitnahme – live</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Verbindung zur Zeitnahme</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehlstart</source>
+        <extracomment>Shown big on the spectators&apos; page when a team started too early</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bahn 1</source>
+        <extracomment>Heading of lane 1&apos;s box on the spectators&apos; page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bahn 2</source>
+        <extracomment>Heading of lane 2&apos;s box on the spectators&apos; page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeit</source>
+        <extracomment>Column head: the run time</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <extracomment>Column head: the penalty seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <extracomment>Column head: run time plus penalty seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letzter Lauf</source>
+        <extracomment>Heading: the lanes of the run that finished last</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnis</source>
+        <extracomment>Heading of the ranking&apos;s first places</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ganze Ergebnisliste</source>
+        <extracomment>Link to the page with the whole result list</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bahn </source>
+        <extracomment>Followed by the lane number</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler </source>
+        <extracomment>Followed by the penalty seconds of the last run</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesamt </source>
+        <extracomment>Followed by the total time (run time plus penalty) of the last run</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bestzeit: </source>
+        <extracomment>Followed by the day&apos;s best time and its team</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diese Seite kann nur gelesen werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diese Seite gibt es nicht. Die Anzeige steht unter „/“.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anfrage zu groß.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diese Anfrage versteht die Live-Seite nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LiveServer</name>
+    <message>
+        <source>Port %1 ist schon belegt: ein anderes Programm nutzt ihn. Bitte einen anderen Port wählen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 darf dieses Programm nicht öffnen (Ports unter 1024 sind dem System vorbehalten). Bitte einen Port ab 1024 wählen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port %1 kann nicht geöffnet werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OutputLocation</name>
     <message>
         <source>Ergebnisdateien in %1</source>
         <extracomment>%1 the folder the result files are written to</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PortLocks</name>
+    <message>
+        <source>Sperrdatei %1 lässt sich nicht schreiben (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sperrdatei %1 lässt sich nicht anlegen (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sperrdatei %1 ist nicht lesbar; benutzt kein anderes Programm das Gerät, diese Datei löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>belegt von Prozess %1 laut Sperrdatei %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sperrdatei %1 eines beendeten Programms lässt sich nicht löschen (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>belegt laut Sperrdatei %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -460,6 +696,72 @@
     <message>
         <source>Bahn %1: Zeit „%2“ ist keine gültige Laufzeit und zählt nicht.</source>
         <extracomment>%1 lane number, %2 the typed run time</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReaderPriority</name>
+    <message>
+        <source>unbegrenzt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RealtimeKit gewährt keine Echtzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RealtimeKit: Zeitgrenze RLIMIT_RTTIME nicht setzbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Echtzeit-Priorität (RealtimeKit)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kein Recht auf SCHED_FIFO (rtprio %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Echtzeit-Priorität (SCHED_FIFO %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kein Recht auf niedrigeren nice-Wert (Limit %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>erhöhte Priorität (nice %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>normale Priorität: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RealtimeKit antwortet nicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RealtimeKit fehlt (kein Systembus)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RealtimeKit fehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RealtimeKit lehnt ab</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SerialDevices</name>
+    <message>
+        <source>COM%1 steht für kein Gerät</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist die Systemkonsole und wird nicht geöffnet</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -622,6 +924,21 @@
     </message>
 </context>
 <context>
+    <name>WordExport</name>
+    <message>
+        <source>Die Vorlage %1 ist unbrauchbar: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ist kein gültiges XML (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 hat keinen Textkörper</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WorkbookFiles</name>
     <message>
         <source> Speichern...</source>
@@ -631,6 +948,255 @@
         <source>%1 ist keine .%2-Datei und bleibt unverändert. Gespeichert wurde unter:
 %3</source>
         <extracomment>%1 the chosen file&apos;s name, %2 the extension it lacks, %3 where the export was written instead</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookImport</name>
+    <message>
+        <source> und </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabelle %1 hat mehr als %2 Zeilen; so lang ist keine Liste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Formeln ohne gespeicherte Werte – bitte in der Tabellenkalkulation öffnen und speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (aus der %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (aus dem %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Geladen: %1 aus der Datei; %2 neu angelegt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookReader</name>
+    <message>
+        <source>nicht vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nicht ausführbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe ist mit einem Kennwort geschützt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Teil „content.xml“ ist kein gültiges XML (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe „%1“ kann nicht geladen werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabellen enthalten Zellen, aber keine davon konnte gelesen werden (beschädigte Datei oder unbekannte Form).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt oder unvollständig (kein lesbares ZIP-Paket).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht geöffnet werden (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Teil „%1“ des Pakets ist beschädigt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Teil „%1“ fehlt im Paket.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Teil „%1“ ist mit %2 MB zu groß für eine Mannschaftsliste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das ist keine Datei.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das ZIP-Paket enthält keine Arbeitsmappe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Arbeitsmappe (.xlsx, .ods oder .xls).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die ersten Tabellen der Arbeitsmappe sind leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Speicher reicht für diese Datei nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Arbeitsmappe hat keine Tabelle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Leseprogramm „%1“ kann nicht gestartet werden (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Leseprogramm ist beim Lesen abgestürzt (Signal %1); die Datei ist beschädigt oder hat eine Form, an der es scheitert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Leseprogramm war nach %1 Sekunden nicht fertig und wurde beendet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Leseprogramm hat mehr als %1 MB geliefert; so groß ist keine Mannschaftsliste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Leseprogramm ist beim Lesen abgestürzt (Status %1); die Datei ist beschädigt oder hat eine Form, an der es scheitert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Leseprogramm hat eine unvollständige Antwort gegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine lesbare Excel-Arbeitsmappe; sie ist beschädigt oder ein anderes Office-Dokument (Code %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabellen der Arbeitsmappe sind nicht zu finden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabelle %1 ist beschädigt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Zeitzellen der .xls-Datei nur auf ganze Sekunden gelesen – für Hundertstel als .xlsx oder .ods speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Teil „%1“ ist kein gültiges XML (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Tabelle %1 ist im Paket nicht zu finden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookWriter</name>
+    <message>
+        <source>Die Datei kann nicht angelegt werden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht genug Arbeitsspeicher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein Zelltext ist länger als 32.767 Zeichen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ungültiger Name eines Tabellenblatts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Schreiben der Arbeitsmappe (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Platz für eine temporäre Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine lesbare Arbeitsmappe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Tabellenblatt %1 ist kein Arbeitsblatt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Tabellenblatt %1 ist beschädigt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist nicht vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist kein Office-Dokument (kein gültiges ZIP-Paket)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler im ZIP-Paket (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 ist nicht vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Schreibrechte im Ordner %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unter diesem Namen liegt ein Ordner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei kann nicht gelesen werden (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dem Dokument fehlt der Teil %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Teil %1 ist zu groß</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Teil %1 ist beschädigt</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -707,6 +1273,217 @@
     </message>
     <message>
         <source>PDF-Datei (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zn::PageSetupDialog</name>
+    <message>
+        <source>Seite einrichten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Papier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hochformat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Querformat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zn::PortDevicesDialog</name>
+    <message>
+        <source>Schnittstellen zuordnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gerät jeder Schnittstelle. Ein Pfad unter /dev/serial/by-id/ bleibt richtig, auch wenn USB-Adapter anders eingesteckt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zn::TCfgDialog</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seite ansicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anschluss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein</source>
+        <extracomment>Contact mode of a lane&apos;s stop contact: on</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <extracomment>Contact mode of a lane&apos;s stop contact: off</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wechseln</source>
+        <extracomment>Contact mode of a lane&apos;s stop contact: toggle (every change counts)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bahn1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bahn2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kontakt:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geräte …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schnittstellen anderen Geräten zuordnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Urkunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Platz</source>
+        <extracomment>Certificate line: the team&apos;s rank</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mannschaft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Klasse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übungszeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler</source>
+        <extracomment>Certificate line: the team&apos;s penalty seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesamtzeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Zeile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeile:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links:</source>
+        <extracomment>Distance of a certificate line from the left paper edge</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oben:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <extracomment>Text alignment of a certificate line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zentriert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rechts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausrichtung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Papier:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schriftart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbe …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbe der Zeile wählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schriftart – „%1“ fehlt, gedruckt wird „%2“</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farbe der Zeile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gedruckt als %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ ist auf diesem Rechner nicht installiert und wird als „%2“ gedruckt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zn::TFDlgYesNo</name>
+    <message>
+        <source>Ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nein</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1018,6 +1795,134 @@ Die Auswahl bleibt gespeichert; unter „Geräte …“ lässt sich das Gerät d
     <message>
         <source>; „%1“ wurde nicht neu geladen, die wiederhergestellten Listen gelten.</source>
         <extracomment>follows a note that the lists were restored from the journal; %1 the workbook named on the command line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zn::TFormPP</name>
+    <message>
+        <source>Ansicht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ganze Seite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seitenbreite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seitenhohe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Urkunde:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hoch</source>
+        <extracomment>Page orientation: portrait</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quer</source>
+        <extracomment>Page orientation: landscape</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Papier:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Seiten als PDF-Datei speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Drucker bietet das Papier „%1“ nicht an.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für eine weitere Seite: die Vorschau ist unvollständig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Liste ist zu breit: sie passt in keiner Schriftgröße auf die Seite.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es ist kein Drucker eingerichtet. Mit „PDF speichern“ lassen sich die Seiten als PDF-Datei sichern, oder im Druckdialog als Drucker „In PDF-Datei drucken“ wählen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>den Bereich, den der Drucker bedrucken kann,</source>
+        <extracomment>Fills %1 of &quot;Diese Zeilen der Urkunde reichen über %1 hinaus …&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trotzdem drucken?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Druck wurde abgebrochen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diese Zeilen der Urkunde reichen über %1 hinaus und würden abgeschnitten: %2.
+Bedruckt wird von %3 bis %4 mm von links und von %5 bis %6 mm von oben; in den Einstellungen lassen sich die Zeilen verschieben.
+
+%7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>den Rand des Papiers</source>
+        <extracomment>Fills %1 of &quot;Diese Zeilen der Urkunde reichen über %1 hinaus …&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trotzdem speichern?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zn::TPrintPreview</name>
+    <message>
+        <source>Die Datei &quot;%1&quot; kann nicht geschrieben werden: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Ausgabe nicht möglich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Ausgabe nicht abgeschlossen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zn::TSortGrid</name>
+    <message>
+        <source>Rowsize too small</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
