@@ -138,6 +138,15 @@
         <source>Es wird kein Änderungsprotokoll geführt.</source>
         <translation>Protokol změn se nevede.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n Ereignisse</source>
+        <extracomment>events of the journal, never one</extracomment>
+        <translation>
+            <numerusform>%n událost</numerusform>
+            <numerusform>%n události</numerusform>
+            <numerusform>%n událostí</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ContactControl</name>

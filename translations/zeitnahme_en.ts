@@ -138,6 +138,14 @@
         <source>Es wird kein Änderungsprotokoll geführt.</source>
         <translation>No change log is being kept.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n Ereignisse</source>
+        <extracomment>events of the journal, never one</extracomment>
+        <translation>
+            <numerusform>%n event</numerusform>
+            <numerusform>%n events</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ContactControl</name>

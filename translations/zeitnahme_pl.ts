@@ -138,6 +138,15 @@
         <source>Es wird kein Änderungsprotokoll geführt.</source>
         <translation>Dziennik zmian nie jest prowadzony.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n Ereignisse</source>
+        <extracomment>events of the journal, never one</extracomment>
+        <translation>
+            <numerusform>%n zdarzenie</numerusform>
+            <numerusform>%n zdarzenia</numerusform>
+            <numerusform>%n zdarzeń</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ContactControl</name>

@@ -39,10 +39,11 @@ private:
 };
 
 QString EventCount(qsizetype count) {
+    const int n = static_cast<int>(count);
     //: events of the journal (a start, a time, a correction, ...)
-    return count == 1 ? QCoreApplication::translate("CompetitionJournal", "1 Ereignis")
-                      : QCoreApplication::translate("CompetitionJournal", "%n Ereignisse", nullptr,
-                                                    static_cast<int>(count));
+    if (n == 1) return QCoreApplication::translate("CompetitionJournal", "1 Ereignis");
+    //: events of the journal, never one
+    return QCoreApplication::translate("CompetitionJournal", "%n Ereignisse", "", n);
 }
 
 // Names what "Ja" brings back: the time of the last event read and how many.
