@@ -617,6 +617,14 @@
     </message>
 </context>
 <context>
+    <name>PortChoice</name>
+    <message>
+        <source>Kein</source>
+        <extracomment>a lane&apos;s port list: no serial port for this lane</extracomment>
+        <translation>Žádný</translation>
+    </message>
+</context>
+<context>
     <name>PortLocks</name>
     <message>
         <source>Sperrdatei %1 lässt sich nicht schreiben (%2)</source>
@@ -1308,6 +1316,14 @@
     <message>
         <source>Abbrechen</source>
         <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Protokoll</source>
+        <translation>Časový protokol</translation>
+    </message>
+    <message>
+        <source>Urkunden</source>
+        <translation>Diplomy</translation>
     </message>
 </context>
 <context>

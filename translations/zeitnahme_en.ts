@@ -616,6 +616,14 @@
     </message>
 </context>
 <context>
+    <name>PortChoice</name>
+    <message>
+        <source>Kein</source>
+        <extracomment>a lane&apos;s port list: no serial port for this lane</extracomment>
+        <translation>None</translation>
+    </message>
+</context>
+<context>
     <name>PortLocks</name>
     <message>
         <source>Sperrdatei %1 lässt sich nicht schreiben (%2)</source>
@@ -1307,6 +1315,14 @@
     <message>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Protokoll</source>
+        <translation>Time protocol</translation>
+    </message>
+    <message>
+        <source>Urkunden</source>
+        <translation>Certificates</translation>
     </message>
 </context>
 <context>

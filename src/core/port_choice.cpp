@@ -1,5 +1,7 @@
 #include "core/port_choice.h"
 
+#include <QCoreApplication>
+
 namespace zn {
 
 namespace {
@@ -10,8 +12,13 @@ const QString kPins78 = QStringLiteral(" /7,8");
 
 } // namespace
 
+QString NoPortEntry() {
+    //: a lane's port list: no serial port for this lane
+    return QCoreApplication::translate("PortChoice", "Kein");
+}
+
 QStringList PortTemplate(uint32_t availablePorts) {
-    QStringList entries{kNoPort};
+    QStringList entries{NoPortEntry()};
     const int highest = static_cast<int>(availablePorts >> kPortBits);
     for (int n = 1; n <= std::min(highest, kPortBits); ++n) {
         if (!(availablePorts & (1u << (n - 1)))) continue;

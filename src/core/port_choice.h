@@ -17,7 +17,9 @@ struct PortChoice {
     bool operator==(const PortChoice&) const = default;
 };
 
-inline const QString kNoPort = QStringLiteral("Kein");
+// "Kein" in the console's language: the lists are made after the
+// translation is installed and compared only within one program run.
+QString NoPortEntry();
 
 // "Kein", then both pin pairs of every present port in ascending order.
 // `availablePorts`: bit n-1 for each present COMn, the highest number in the

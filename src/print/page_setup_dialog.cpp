@@ -13,7 +13,8 @@ namespace zn {
 
 namespace {
 
-const char* const kKindTitles[kPrintKindCount] = {"Protokoll", "Urkunden"};
+const char* const kKindTitles[kPrintKindCount] = {QT_TRANSLATE_NOOP("zn::PageSetupDialog", "Protokoll"),
+                                                   QT_TRANSLATE_NOOP("zn::PageSetupDialog", "Urkunden")};
 const char* const kKindNames[kPrintKindCount] = {"Protocol", "Certificates"};
 
 } // namespace
@@ -23,7 +24,7 @@ PageSetupDialog::PageSetupDialog(const Pages& pages, QWidget* parent) : QDialog(
     auto* main = new QVBoxLayout(this);
     for (int kind = 0; kind < kPrintKindCount; ++kind) {
         const PageSetup& page = pages[static_cast<size_t>(kind)];
-        auto* group = new QGroupBox(QString::fromUtf8(kKindTitles[kind]), this);
+        auto* group = new QGroupBox(tr(kKindTitles[kind]), this);
         auto* form = new QFormLayout(group);
         const QString suffix = QString::fromLatin1(kKindNames[kind]);
         QComboBox*& paper = Paper[static_cast<size_t>(kind)];

@@ -105,7 +105,7 @@ void TCfgDialog::BuildTitleGroup() {
 void TCfgDialog::BuildPortGroup() {
     auto* group = new QGroupBox(tr("Anschluss"), this);
     group->setGeometry(kColumnLeft, 68, kColumnWidth, 98);
-    cbPorts = AddList(group, "cbPorts", QRect(52, 70, 96, 21), {kNoPort});
+    cbPorts = AddList(group, "cbPorts", QRect(52, 70, 96, 21), {NoPortEntry()});
     cbPorts->hide();
     cbPort1 = new TPortComboBox(group);
     cbPort1->setObjectName(QStringLiteral("cbPort1"));
