@@ -404,7 +404,7 @@
     <message>
         <source>Klasse</source>
         <extracomment>column: the team&apos;s class (category, e.g. men, women, youth)</extracomment>
-        <translation>Kategorie</translation>
+        <translation>Kateg.</translation>
     </message>
     <message>
         <source>Q.</source>
@@ -429,7 +429,7 @@
     <message>
         <source>Bestzeit</source>
         <extracomment>column: the better total of the team&apos;s two runs</extracomment>
-        <translation>Nejlepší čas</translation>
+        <translation>Nejl. čas</translation>
     </message>
     <message>
         <source>Platz</source>

@@ -404,7 +404,7 @@
     <message>
         <source>Klasse</source>
         <extracomment>column: the team&apos;s class (category, e.g. men, women, youth)</extracomment>
-        <translation>Kategoria</translation>
+        <translation>Kateg.</translation>
     </message>
     <message>
         <source>Q.</source>

@@ -20,6 +20,8 @@ LanguageChoice::LanguageChoice(ConsoleHost& host, const PlatformServices& platfo
     // The console keeps the keyboard: its next key may be a stop.
     button_->setFocusPolicy(Qt::NoFocus);
     button_->setPopupMode(QToolButton::InstantPopup);
+    // No arrow: the status bar's end has room for the word alone.
+    button_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
     menu_ = new QMenu(button_);
     menu_->setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(menu_);
