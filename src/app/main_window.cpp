@@ -198,8 +198,8 @@ void TFormMain::PrepareFileDialogs() {
     ReportDataFiles({kCues[0], kCues[1], kCues[2], kCues[3], QStringLiteral("Klasse.txt"),
                      ProgramBaseName() + QStringLiteral(".html"),
                      ProgramBaseName() + QStringLiteral("-info.html"),
-                     ProgramBaseName() + QStringLiteral("_en.html"),
-                     QStringLiteral("Protokollvorlage.docx"), QStringLiteral("Protokollvorlage.doc")},
+                     ProgramBaseName() + QStringLiteral("_en.html"), QStringLiteral("Protokollvorlage.docx"),
+                     QStringLiteral("Protokollvorlage.doc")},
                     DataFolderList, OpenFolder);
 }
 

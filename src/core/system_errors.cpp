@@ -105,8 +105,7 @@ QString FileErrorText(QFileDevice::FileError error, const QString& systemText) {
     // for the console's translators).
     static const char* const kQtContext = "QSaveFile";
     static const char* const kQtText = "Filename refers to a directory";
-    if (systemText == QCoreApplication::translate(kQtContext, kQtText))
-        return KnownReason(EISDIR);
+    if (systemText == QCoreApplication::translate(kQtContext, kQtText)) return KnownReason(EISDIR);
     // Qt's own texts ("Filename refers to a directory") are German with Qt's
     // translation installed; they follow the kind as the system's text does.
     if (error == QFileDevice::NoError) return systemText;

@@ -14,7 +14,7 @@ namespace zn {
 namespace {
 
 const char* const kKindTitles[kPrintKindCount] = {QT_TRANSLATE_NOOP("zn::PageSetupDialog", "Protokoll"),
-                                                   QT_TRANSLATE_NOOP("zn::PageSetupDialog", "Urkunden")};
+                                                  QT_TRANSLATE_NOOP("zn::PageSetupDialog", "Urkunden")};
 const char* const kKindNames[kPrintKindCount] = {"Protocol", "Certificates"};
 
 } // namespace
