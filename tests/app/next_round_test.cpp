@@ -2,8 +2,10 @@
 // stage's lists, written as a workbook beside the loaded one, journaled and
 // brought back by a recovery.
 #include "app/next_round_dialog.h"
+#include "controls/label_3d.h"
 #include "core/next_round.h"
 #include "core/stages.h"
+#include "journal/journal.h"
 #include "test_platform.h"
 
 #include <QAction>

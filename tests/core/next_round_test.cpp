@@ -68,7 +68,7 @@ TEST(NextRound, ATieAtTheCutIsReportedOnlyWhenItWouldBeSplit) {
 
 TEST(NextRound, RunningOrders) {
     QList<NextRoundTeam> five;
-    for (const QString& n : {"1", "2", "3", "4", "5"})
+    for (const QString n : {"1", "2", "3", "4", "5"})
         five.append({n, n, "A", n.toInt(), "20,00"});
     EXPECT_EQ(Names(InRunningOrder(five, RunningOrder::PlaceOrder)), (QStringList{"1", "2", "3", "4", "5"}));
     EXPECT_EQ(Names(InRunningOrder(five, RunningOrder::BestLast)), (QStringList{"5", "4", "3", "2", "1"}));
@@ -102,10 +102,10 @@ TEST(NextRound, TheBuiltStageComesBackFromItsEvent) {
     CompetitionModel model;
     CompetitionState state;
     struct Fold : ICompetitionObserver {
-        CompetitionState* state;
-        void CompetitionChanged(const CompetitionEvent& e) override { ApplyEvent(*state, e); }
+        CompetitionState* into = nullptr;
+        void CompetitionChanged(const CompetitionEvent& e) override { ApplyEvent(*into, e); }
     } fold;
-    fold.state = &state;
+    fold.into = &state;
     model.Events().Subscribe(&fold);
     model.TakeNextRound(3, "/tmp/Viertelfinale Finale-Cup.xlsx", lists, TeamKey("6", "West"),
                         TeamKey("5", "Ost"));
