@@ -89,7 +89,7 @@ protected:
         form->StageEntry(StageTag(1, lkNextRound))->trigger();
     }
 
-    QStringList Keys(std::initializer_list<int> places) const {
+    QStringList Keys(const QList<int>& places) const {
         QStringList keys;
         for (int p : places)
             keys << byNumber.at(p - 1);
@@ -108,13 +108,14 @@ protected:
 } // namespace
 
 TEST_F(NextRound, EachRunningOrderGivesAQuarterFinalOfEight) {
-    const std::vector<std::pair<const char*, QStringList>> orders = {
-        {"OrderBestLast", Keys({8, 7, 6, 5, 4, 3, 2, 1})},
-        {"OrderPlaces", Keys({1, 2, 3, 4, 5, 6, 7, 8})},
-        {"OrderSeeded", Keys({1, 8, 2, 7, 3, 6, 4, 5})}};
-    for (const auto& [order, expected] : orders) {
+    const std::vector<std::pair<const char*, QList<int>>> orders = {
+        {"OrderBestLast", {8, 7, 6, 5, 4, 3, 2, 1}},
+        {"OrderPlaces", {1, 2, 3, 4, 5, 6, 7, 8}},
+        {"OrderSeeded", {1, 8, 2, 7, 3, 6, 4, 5}}};
+    for (const auto& [order, places] : orders) {
         SCOPED_TRACE(order);
         VorlaufWithResults(false);
+        const QStringList expected = Keys(places);
         wb.modal.answer = TFDlgYesNo::mrYes;
         BuildQuarterFinal(order);
         EXPECT_EQ(shownStage, "Achtelfinale");
@@ -204,6 +205,7 @@ TEST_F(NextRound, ACrashAfterwardsRecoversTheNewStage) {
     const ListRows protocol = form->Model.Rows(lkProtokoll);
     const QString lane1 = form->cbBuhn1->currentText();
     const QString lane2 = form->cbBuhn2->currentText();
+    const QString written = Written();
 
     again.TakeRunningJournal(form->Journal()->Path());
     form.reset();
@@ -215,5 +217,5 @@ TEST_F(NextRound, ACrashAfterwardsRecoversTheNewStage) {
     EXPECT_EQ(restarted->CurrentList, restarted->SortGrid1);
     EXPECT_EQ(restarted->cbBuhn1->currentText(), lane1);
     EXPECT_EQ(restarted->cbBuhn2->currentText(), lane2);
-    EXPECT_EQ(restarted->Model.WorkbookTarget(), Written());
+    EXPECT_EQ(restarted->Model.WorkbookTarget(), written);
 }
