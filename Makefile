@@ -27,6 +27,7 @@ test: deps
 SCREENSHOT_LANGUAGES = en cs pl
 screenshot: build
 	cd $(BUILD)/bin && QT_QPA_PLATFORM=offscreen ./zeitnahme-screenshot $(CURDIR)/docs/main_window.png $(CURDIR)/docs/board.png
+	cd $(BUILD)/bin && QT_QPA_PLATFORM=offscreen ./zeitnahme-screenshot --next-round $(CURDIR)/data/naechste_runde.png
 	cd $(BUILD)/bin && for l in $(SCREENSHOT_LANGUAGES); do \
 	  QT_QPA_PLATFORM=offscreen ./zeitnahme-screenshot --language $$l $(CURDIR)/docs/main_window_$$l.png || exit 1; done
 

@@ -2,11 +2,14 @@
 // example teams on the lanes and a run in progress, without sound or settings;
 // "--language en" first makes it in that language; with a second file name
 // also the spectator board at a projector's
-// 1920 x 1080, with names as long as real ones.
+// 1920 x 1080, with names as long as real ones. "--next-round FILE" renders
+// the next round dialog instead: 20 teams of a Vorlauf into a Viertelfinale
+// of 8, with a tie at place 8.
 #include "app/application_setup.h"
 #include "app/board_window.h"
 #include "app/console_probe.h"
 #include "app/demo_console.h"
+#include "app/next_round_dialog.h"
 #include "controls/bit_btn_with_color.h"
 #include "controls/led.h"
 #include "controls/sort_grid.h"
@@ -81,6 +84,33 @@ zn::BoardState BoardPicture(uint32_t now) {
     return state;
 }
 
+int NextRoundPicture(const QString& out) {
+    const char* const places[] = {"Kronvik",  "Zevezodid", "Rozodiroz", "Mühlbach", "Zozaridu",
+                                  "Ziveve",   "Birkenau",  "Talheim",   "Oberried", "Lindach",
+                                  "Am Hang",  "Seefeld",   "Waldbrunn", "Ried",     "Steinach",
+                                  "Hofstett", "Brunnen",   "Eichholz",  "Au",       "Moosdorf"};
+    QList<zn::NextRoundTeam> ranked;
+    for (int i = 0; i < 20; ++i) {
+        // Places 8 and 9 share their total.
+        const int hundredths = 2345 + 37 * (i == 8 ? 7 : i);
+        ranked.append(
+            {QString::number(i + 1), QStringLiteral("FF ") + QString::fromUtf8(places[i]),
+             QStringLiteral("A"), i + 1,
+             QStringLiteral("%1,%2").arg(hundredths / 100).arg(hundredths % 100, 2, 10, QChar(u'0'))});
+    }
+    zn::NextRoundDialog dialog(1, ranked, u',');
+    dialog.stageBox->setCurrentIndex(dialog.stageBox->findData(3));
+    dialog.show();
+    dialog.adjustSize();
+    QApplication::processEvents();
+    if (!dialog.grab().save(out)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(out));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(out));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -95,6 +125,7 @@ int main(int argc, char* argv[]) {
     }
     if (!zn::InstallTranslations(language, {QCoreApplication::applicationDirPath()}))
         std::fprintf(stderr, "no complete translation for %s\n", qPrintable(language));
+    if (args.size() > 1 && args.front() == QLatin1String("--next-round")) return NextRoundPicture(args[1]);
     const QString out = args.isEmpty() ? QStringLiteral("main_window.png") : args[0];
 
     QTemporaryDir dir;

@@ -468,6 +468,8 @@ void TFormMain::BuildStageMenu() {
             SetTag(entry, e.tag);
             if (KindOfTag(e.tag) == lkGenerate) {
                 connect(entry, &QAction::triggered, this, [this, entry] { QualigenerierenClick(entry); });
+            } else if (KindOfTag(e.tag) == lkNextRound) {
+                connect(entry, &QAction::triggered, this, [this, entry] { NextRoundClick(entry); });
             } else {
                 entry->setCheckable(true);
                 entry->setActionGroup(radio);

@@ -59,6 +59,7 @@ class TSortGrid;
 //   console_keys.cpp     the hidden menu, the run keys, notes in the status bar
 //   results_table.cpp    recording, corrections, ranking in the four grids
 //   stage_lists.cpp      the shown list and generating the results
+//   next_round.cpp       the next stage from the qualification result
 //   workbook_load.cpp    loading a workbook
 //   workbook_files.cpp   saving the lists as a workbook and a Word document
 //   result_files.cpp     the text files, the save dialog and the auto-save
@@ -365,6 +366,8 @@ private:
     void SelectDatenbank(QAction* entry);
     void ChooseListEntry(QAction* entry);
     void QualigenerierenClick(QAction* entry);
+    // "Nächste Runde …" of a stage's submenu (next_round.cpp).
+    void NextRoundClick(QAction* entry);
     // The list menu entry with this tag, or null.
     QAction* StageEntry(int tag) const;
 

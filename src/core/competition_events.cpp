@@ -54,6 +54,14 @@ void ApplyEvent(CompetitionState& state, const CompetitionEvent& event) {
         state.saveFileName = restored ? event.oldText : event.fileName;
         break;
     }
+    case CompetitionEventKind::NextRoundBuilt:
+        state.fileName = event.fileName;
+        state.listTitle = event.listTitle;
+        state.lane1Team = event.team;
+        state.lane2Team = event.team2;
+        state.workbookTarget = event.fileName;
+        state.saveFileName = event.fileName;
+        break;
     case CompetitionEventKind::FileSaved:
         state.saveFileName = event.fileName;
         if (IsWorkbookTarget(event.fileName)) state.workbookTarget = event.fileName;
@@ -115,6 +123,9 @@ const char* EventKindSource(CompetitionEventKind kind) {
         return QT_TRANSLATE_NOOP("EventKinds", "Bahn belegt");
     case CompetitionEventKind::SaveNameChosen:
         return QT_TRANSLATE_NOOP("EventKinds", "Dateiname gewählt");
+    case CompetitionEventKind::NextRoundBuilt:
+        //: journal event: the next stage was built from the qualification result
+        return QT_TRANSLATE_NOOP("EventKinds", "Nächste Runde");
     }
     return nullptr;
 }

@@ -40,6 +40,10 @@ enum class CompetitionEventKind : int {
     // A name chosen in the save dialog, before the file is written (a failed
     // save keeps it too): fileName.
     SaveNameChosen = 16,
+    // "Nächste Runde": the next stage's lists replaced the lists and were
+    // written to fileName, the stage's workbook from now on; lists: all four,
+    // text = the stage's name, team/team2: its first pair.
+    NextRoundBuilt = 17,
 };
 
 // A list's whole content after the event, header row first; list 1-4

@@ -64,6 +64,7 @@ QStringList Line(const QDateTime& at, const CompetitionEvent& e, bool shown) {
     case CompetitionEventKind::ListsLoaded:
     case CompetitionEventKind::FileSaved:
     case CompetitionEventKind::SaveNameChosen:
+    case CompetitionEventKind::NextRoundBuilt:
         change = e.fileName;
         break;
     case CompetitionEventKind::Restored:

@@ -33,12 +33,15 @@ constexpr const char* kListTexts[4] = {
 
 //: menu entry: builds the result lists from the time protocol
 const char* const kGenerateText = QT_TRANSLATE_NOOP("Stages", "Ergebnislisten erzeugen");
+//: menu entry: builds the next stage's lists from this stage's qualification result
+const char* const kNextRoundText = QT_TRANSLATE_NOOP("Stages", "Nächste Runde …");
 //: the final's result list
 const char* const kFinalResultText = QT_TRANSLATE_NOOP("Stages", "Ergebnis");
 
 const char* EntrySource(int tag) {
     const int kind = KindOfTag(tag);
     if (kind == lkGenerate) return kGenerateText;
+    if (kind == lkNextRound) return StageOfTag(tag) < kFinalStage ? kNextRoundText : nullptr;
     if (kind < lkDatenbank || kind > lkGesamt) return nullptr;
     if (StageOfTag(tag) == kFinalStage && kind == lkQualifikation) return kFinalResultText;
     return kListTexts[kind - 1];
@@ -83,6 +86,7 @@ std::vector<StageMenuEntry> StageMenuEntries(int stage) {
     } else {
         entries.push_back(entry(lkQualifikation));
         entries.push_back(entry(lkGesamt));
+        entries.push_back(entry(lkNextRound));
     }
     return entries;
 }

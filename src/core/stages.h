@@ -10,7 +10,8 @@
 namespace zn {
 
 // Five stages of a competition, each with the same four lists. Menu entries
-// carry tag = stage * 10 + list kind; kind 9 generates the result lists.
+// carry tag = stage * 10 + list kind; kind 9 generates the result lists and
+// kind 8 builds the next stage from the result.
 inline constexpr int kStageCount = 5;
 inline constexpr int kFinalStage = 5;
 
@@ -19,6 +20,7 @@ enum ListKind {
     lkProtokoll = 2,     // time protocol
     lkQualifikation = 3, // qualification result ("Ergebnis" in the final)
     lkGesamt = 4,        // overall result
+    lkNextRound = 8,     // "Nächste Runde …": the next stage from this one's result
     lkGenerate = 9,      // "Ergebnislisten erzeugen"
 };
 

@@ -7,6 +7,7 @@
 #include "app/board_window.h"
 #include "app/demo_console.h"
 #include "app/journal_window.h"
+#include "app/next_round_dialog.h"
 #include "controls/bit_btn_with_color.h"
 #include "core/app_title.h"
 #include "core/console_language.h"
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTranslator>
@@ -146,6 +148,9 @@ ShownTexts WalkConsole(const QString& language, QTranslator* marking = nullptr) 
         PortDevicesDialog ports(SerialPortMap{}, {QStringLiteral("sim:COM1")},
                                 [](const QString&) { return PortPresence{}; });
         Walk(ports, QStringLiteral("ports"), out);
+        NextRoundDialog next(1, {{"1", "A", "", 1, "20,00"}, {"2", "B", "", 2, "20,00"}}, u',');
+        next.countBox->setValue(1);
+        Walk(next, QStringLiteral("nextround"), out);
         // What the console says along a run: its notes, a command refused
         // during it, the false start, and the question before it closes.
         QStringList said;

@@ -47,7 +47,7 @@ TEST_F(StageLists, MenuHasAStageEachWithItsListsAndTags) {
         EXPECT_EQ(form->Startliste[s]->isEnabled(), s == 1) << s;
     }
     EXPECT_EQ(Captions(1), (QStringList{"Mannschafts-Datenbank", "Zeitenprotokoll", "Ergebnislisten erzeugen",
-                                        "Qualifikations-Ergebnis", "Gesamt-Ergebnis"}));
+                                        "Qualifikations-Ergebnis", "Gesamt-Ergebnis", "Nächste Runde …"}));
     EXPECT_EQ(Captions(5), (QStringList{"Mannschafts-Datenbank", "Zeitenprotokoll", "Ergebnislisten erzeugen",
                                         "-", "Ergebnis"}));
     for (int tag : {11, 12, 19, 13, 14, 21, 29, 51, 52, 59, 53})

@@ -10,7 +10,7 @@ TEST(Stages, TagsAndMenuEntries) {
     EXPECT_EQ(KindOfTag(23), lkQualifikation);
 
     const auto vorlauf = StageMenuEntries(1);
-    ASSERT_EQ(vorlauf.size(), 5u);
+    ASSERT_EQ(vorlauf.size(), 6u);
     EXPECT_EQ(vorlauf[0].caption, "Mannschafts-Datenbank");
     EXPECT_EQ(vorlauf[2].caption, "Ergebnislisten erzeugen");
     EXPECT_EQ(vorlauf[2].tag, 19);
@@ -18,6 +18,9 @@ TEST(Stages, TagsAndMenuEntries) {
     EXPECT_EQ(vorlauf[3].tag, ResultEntryTag(1));
     EXPECT_EQ(vorlauf[4].caption, "Gesamt-Ergebnis");
     EXPECT_EQ(vorlauf[4].tag, 14);
+    EXPECT_EQ(vorlauf[5].caption, "Nächste Runde …");
+    EXPECT_EQ(vorlauf[5].tag, StageTag(1, lkNextRound));
+    EXPECT_EQ(StageMenuEntries(4).back().tag, 48);
 
     const auto finale = StageMenuEntries(5);
     ASSERT_EQ(finale.size(), 5u);

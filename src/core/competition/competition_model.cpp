@@ -371,6 +371,35 @@ void CompetitionModel::Generate(int stage, const QString& caption) {
     Emit(generated, {2, 3, 4});
 }
 
+void CompetitionModel::TakeNextRound(int stage, const QString& fileName, const std::array<ListRows, 4>& lists,
+                                     const QString& first, const QString& second) {
+    if (stage < 1 || stage > kStageCount) return;
+    CommitEdits();
+    running_ = false;
+    laneRunning_ = {};
+    for (int list = 1; list <= 4; ++list) {
+        ReplaceList(list, lists[static_cast<size_t>(list - 1)]);
+        ListChanged(list);
+    }
+    OpenStages(fileName);
+    // A title naming another stage does not hide this one.
+    stages_[static_cast<size_t>(stage - 1)] = true;
+    shownTag_ = StageTag(stage, lkDatenbank);
+    for (int lane = 0; lane < 2; ++lane) {
+        const int index = lanes_.IndexOf(lane == 0 ? first : second);
+        if (index >= 0) lanes_.index[static_cast<size_t>(lane)] = index;
+    }
+    workbookTarget_ = fileName;
+    saveFileName_ = fileName;
+    CompetitionEvent built;
+    built.kind = CompetitionEventKind::NextRoundBuilt;
+    built.fileName = fileName;
+    built.text = StageNames[static_cast<size_t>(stage - 1)];
+    built.team = LaneTeam(0);
+    built.team2 = LaneTeam(1);
+    Emit(built, {1, 2, 3, 4});
+}
+
 // ---------------------------------------------------------------- the rest
 
 void CompetitionModel::SettingsChanged(const QString& what) {
@@ -413,6 +442,7 @@ void CompetitionModel::Restore(const CompetitionState& state) {
     running_ = false;
     laneRunning_ = {};
     OpenStages(state.fileName);
+    if (IsListTag(state.stageTag)) stages_[static_cast<size_t>(StageOfTag(state.stageTag) - 1)] = true;
     listTitle_ = state.listTitle;
     ShowList(state.stageTag);
     for (int lane = 0; lane < 2; ++lane) {

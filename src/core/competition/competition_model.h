@@ -121,6 +121,13 @@ public:
     // "Ergebnislisten erzeugen" of a stage: both result lists from the time
     // protocol, which goes back to number order; the stage's result is shown.
     void Generate(int stage, const QString& caption);
+    // "Nächste Runde": the next stage's lists replace the lists as a workbook
+    // loaded from `fileName` (where they were written) would: the stage is
+    // enabled and shows its database, the lanes hold the first pair of the
+    // running order (`first`, `second`: team keys) and the workbook becomes
+    // the save target. Emits NextRoundBuilt.
+    void TakeNextRound(int stage, const QString& fileName, const std::array<ListRows, 4>& lists,
+                       const QString& first, const QString& second);
 
     void SettingsChanged(const QString& what);
     // A file the lists were saved to: the save dialog's next name, and a
