@@ -432,10 +432,10 @@ TEST_F(ContactInput, EachLanesContactsAreCountedForTheDay) {
                            "Bahn 2: 1 gestoppt, 2 geprellt, 1 außerhalb, zuletzt 09:00:09,500"}));
 
     wb.clock.dayStart = wb.clock.dayStart.addDays(1);
-    Contact(kModemCtsOn, false);
-    EXPECT_EQ(row(0), "0 0 0 0  ");
-    EXPECT_EQ(row(1), "0 0 0 1  ");
-    EXPECT_EQ(window->Grid->item(1, 0)->background().style(), Qt::NoBrush);
+    Contact(kModemDsrOn, false);
+    EXPECT_EQ(row(0), "0 0 0 1  ");
+    EXPECT_EQ(row(1), "0 0 0 0  ");
+    EXPECT_EQ(window->Grid->item(0, 0)->background().style(), Qt::NoBrush);
     EXPECT_EQ(window->LabelFindings->text(), "Keine Auffälligkeiten.");
-    EXPECT_FALSE(form->Led1->toolTip().contains("Bahn 1"));
+    EXPECT_FALSE(form->Led1->toolTip().contains("Bahn 2"));
 }
