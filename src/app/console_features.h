@@ -2,6 +2,7 @@
 
 #include "app/board_feature.h"
 #include "app/competition_journal.h"
+#include "app/contacts_feature.h"
 #include "app/language_choice.h"
 #include "app/live_page.h"
 #include "core/console_language.h"
@@ -13,9 +14,11 @@ namespace zn {
 // bar. They must go before the window: they unsubscribe from its model.
 struct ConsoleFeatures {
     ConsoleFeatures(ConsoleHost& host, const PlatformServices& platform)
-        : journal(host, platform), board(host, platform), live(host, board, platform),
-          language(host, platform, CurrentConsoleLanguage()) {}
+        : contacts(host, platform), journal(host, platform), board(host, platform),
+          live(host, board, platform), language(host, platform, CurrentConsoleLanguage()) {}
 
+    // First: its entry goes left of the others, which keep their places.
+    ContactsFeature contacts;
     CompetitionJournal journal;
     BoardFeature board;
     LivePage live;

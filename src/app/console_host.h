@@ -13,6 +13,7 @@ class QWidget;
 namespace zn {
 
 class CompetitionModel;
+class ContactCounts;
 struct CompetitionState;
 
 // What the features following the competition (journal, board, live page)
@@ -25,6 +26,8 @@ public:
 
     virtual QWidget& HostWindow() = 0;
     virtual CompetitionModel& HostModel() = 0;
+    // The lanes' contacts of the day, as the run cycle decided them.
+    virtual ContactCounts& HostContactCounts() = 0;
     // A button or label at the right end of the status bar, after those
     // added before it; it moves none of the console's controls.
     virtual void AddToStatusBar(QWidget* widget) = 0;

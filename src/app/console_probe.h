@@ -67,6 +67,7 @@ public:
     using TFormMain::LabelErgebnis;
     using TFormMain::LabSec1;
     using TFormMain::LabSec2;
+    using TFormMain::LaneContacts;
     using TFormMain::LastStoppedLane;
     using TFormMain::Led1;
     using TFormMain::Led1Click;

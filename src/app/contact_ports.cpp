@@ -137,6 +137,7 @@ void TFormMain::ContactChanged(TComPort* sender, int contactLine) {
     // light barrier's short interruption has ended by then.
     const ContactDecision d =
         Contacts.Decide(sender->Port, contactLine, sender->EventStatus(), Settings.lanes);
+    if (d.changed && !d.trigger) CountLineChange(d.lane, sender->EventTick());
     if (!d.trigger) return;
     contactTick_ = sender->EventTick();
     TriggerLane(d.lane);
@@ -152,6 +153,7 @@ void TFormMain::TriggerLane(int lane) {
             return;
         }
         Click(mStart);
+        CountContact(lane, ContactOutcome::Started, instant);
         // The start contact may bounce, or be the other lane's barrier: both
         // lanes are locked out for 2 s from the contact's instant.
         BeginLockOut(0, instant);
@@ -159,6 +161,7 @@ void TFormMain::TriggerLane(int lane) {
         return;
     }
     if (LockedOut(lane, instant)) {
+        CountContact(lane, ContactOutcome::Bounced, instant);
         //: %1 the lane; the lock-out time after a contact, in which contacts do not count
         ShowBriefNote(tr(" Bahn %1: Kontakt innerhalb der Sperrzeit ignoriert").arg(lane + 1));
         return;
@@ -166,7 +169,9 @@ void TFormMain::TriggerLane(int lane) {
     // A contact seen before the run's time origin (while the start was being
     // announced) cannot end the run.
     const bool beforeStart = contactTick_ && static_cast<int32_t>(*contactTick_ - StartTick) < 0;
-    if ((lane == 0 ? bSTOP1 : bSTOP2)->isEnabled() && !beforeStart) Click(lane == 0 ? mSTOP1 : mStop2);
+    const bool stops = (lane == 0 ? bSTOP1 : bSTOP2)->isEnabled() && !beforeStart;
+    CountContact(lane, stops ? ContactOutcome::Stopped : ContactOutcome::OutsideRun, instant);
+    if (stops) Click(lane == 0 ? mSTOP1 : mStop2);
     BeginLockOut(lane, instant);
 }
 
@@ -175,6 +180,8 @@ void TFormMain::IgnoreStartContact(int lane, uint32_t instant) {
     ShowBriefNote(tr(" Startkontakt ignoriert: Start nicht freigegeben (Alt+S)"));
     // Into the journal once per lock-out: a chattering line must not queue
     // an entry (and a wait for its commit) for every change.
+    CountContact(lane, LockedOut(lane, instant) ? ContactOutcome::Bounced : ContactOutcome::OutsideRun,
+                 instant);
     if (LockedOut(lane, instant)) return;
     BeginLockOut(lane, instant);
     Model.IgnoreStartContact(lane, instant, QStringLiteral("Start nicht freigegeben (Alt+S)"));
@@ -200,13 +207,7 @@ void TFormMain::ComPort1Open(TComPort* Sender) {
     Contacts.Clear();
     Led1->show();
     // The reader says which priority it got once it has asked (within 0.5 s).
-    Sender->OnPriority = [this](TComPort*) {
-        QStringList tip{Led1->toolTip().section(u'\n', 0, 0)};
-        for (const TComPort* port : {ComPort1, ComPort2})
-            if (port->Connected() && !port->ReaderPriority().isEmpty())
-                tip << QStringLiteral("COM%1: %2").arg(port->Port).arg(port->ReaderPriority());
-        Led1->setToolTip(tip.join(u'\n'));
-    };
+    Sender->OnPriority = [this](TComPort*) { ShowLed1Tip(); };
 }
 
 void TFormMain::ComPort1Close(TComPort*) {

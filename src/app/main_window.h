@@ -9,6 +9,7 @@
 #include "core/competition/competition_model.h"
 #include "core/competition_events.h"
 #include "core/console_settings.h"
+#include "core/contact_counts.h"
 #include "core/contact_input.h"
 #include "core/file_writer.h"
 #include "core/output_location.h"
@@ -56,6 +57,7 @@ class TSortGrid;
 //   window_layout.cpp    resize rules
 //   run_timing.cpp       the run cycle
 //   contact_ports.cpp    the contacts on the serial ports
+//   contact_counting.cpp the lanes' contacts counted for the day, on Led1
 //   console_keys.cpp     the hidden menu, the run keys, notes in the status bar
 //   results_table.cpp    recording, corrections, ranking in the four grids
 //   stage_lists.cpp      the shown list and generating the results
@@ -66,9 +68,10 @@ class TSortGrid;
 //   html_export.cpp      the shown list as a web page
 //   printing.cpp         protocol and certificates through the preview
 //   settings_command.cpp "Einstellungen"
-// The journal, the spectator board and the live page are features of their
-// own (competition_journal.*, board_feature.*, live_page.*) composed beside
-// this window; they use it through ConsoleHost.
+// The journal, the spectator board, the live page and the lanes' contacts are
+// features of their own (competition_journal.*, board_feature.*, live_page.*,
+// contacts_feature.*) composed beside this window; they use it through
+// ConsoleHost.
 class TFormMain : public QWidget, public ConsoleHost {
     Q_OBJECT
 public:
@@ -304,6 +307,13 @@ private:
     void ComPortFail(TComPort* Sender, const SerialError& error);
     void TimerPortCheckTimer();
     void Led1Click();
+    // The lanes' contacts of the day (contact_counting.cpp): what a contact
+    // did, and a change of a line that is no contact; both shown on Led1.
+    void CountContact(int lane, ContactOutcome outcome, uint32_t instant);
+    void CountLineChange(int lane, uint32_t instant);
+    void ShowLed1Tip();
+    QDateTime WallNow() const;
+    ContactCounts LaneContacts;
 
     // The keys, the hidden menu and the notes (console_keys.cpp).
     // A note in StatusPanel1 for a few seconds; then the panel's text before it
@@ -463,6 +473,7 @@ private:
     // What the journal, the board and the live page use of this window.
     QWidget& HostWindow() override { return *this; }
     CompetitionModel& HostModel() override { return Model; }
+    ContactCounts& HostContactCounts() override { return LaneContacts; }
     void AddToStatusBar(QWidget* widget) override;
     QLabel* AddLastingNotice(const QString& name) override;
     void SetMessage(const QString& text) override;

@@ -2,6 +2,7 @@
 
 #include "core/tick_source.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -81,6 +82,9 @@ struct PlatformServices {
     // How the ports' reader threads raise their priority; without it they
     // run at normal priority.
     IThreadPrioritySystem* priority = nullptr;
+    // The date and time of day (the contacts are counted per day); without
+    // it the system's.
+    std::function<QDateTime()> wallClock{};
 };
 
 } // namespace zn

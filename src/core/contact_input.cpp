@@ -61,6 +61,7 @@ ContactDecision ContactMemory::Decide(int port, int handlerLine, uint32_t status
         return d;
     }
     memory = masked;
+    d.changed = true;
     switch (lanes[d.lane].contactMode) {
     case 0: // "Ein": the contact closes
         d.trigger = masked != 0;

@@ -33,6 +33,8 @@ QString PortFailureReason(int code, const QString& systemText);
 struct ContactDecision {
     int lane = -1; // 0 lane 1, 1 lane 2, -1 none
     bool trigger = false;
+    // The lane's line changed (not the same report again), a contact or not.
+    bool changed = false;
 };
 
 // The last masked status seen per lane (and for events of no lane), so that a

@@ -1,3 +1,4 @@
+#include "app/contacts_window.h"
 #include "app/demo_console.h"
 #include "app/journal_window.h"
 #include "comms/com_port.h"
@@ -9,6 +10,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <cerrno>
@@ -363,3 +365,77 @@ TEST_F(ContactInput, APortWithoutModemLinesIsNamedUnsuitable) {
 }
 
 } // namespace
+
+// Lane 1 fires before the start is armed and its line opens while nothing
+// runs; lane 2's barrier is crossed 1999 ms after the start (swallowed) and
+// 2000 ms after it (stops), its relay bounces and it fires after the run.
+// The "Kontakte" window, open all along, and Led1's tooltip follow each
+// contact; the next day starts afresh.
+TEST_F(ContactInput, EachLanesContactsAreCountedForTheDay) {
+    wb.clock.dayStart = QDateTime(QDate(2025, 6, 14), QTime(9, 0));
+    Create();
+    auto* button = form->findChild<QToolButton*>("bContacts");
+    ASSERT_TRUE(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+    ContactsWindow* window = form->Features().contacts.Window();
+    ASSERT_TRUE(window && window->isVisible());
+    const auto row = [&](int lane) {
+        QStringList cells;
+        for (int c = 1; c < window->Grid->columnCount(); ++c)
+            cells << window->Grid->item(lane, c)->text();
+        return cells.join(u' ');
+    };
+    EXPECT_EQ(row(0), "0 0 0 0  ");
+    EXPECT_EQ(window->LabelFindings->text(), "Keine Auffälligkeiten.");
+
+    Contact(kModemDsrOn, true); // Led1 red: no start
+    wb.clock.now = 3500;
+    Contact(kModemDsrOn, false); // after the ignored contact's lock-out
+    form->Led1Click();
+    wb.clock.now = 5000;
+    Contact(kModemDsrOn, true); // the start
+    ASSERT_TRUE(Running());
+    wb.clock.now = 6999;
+    Contact(kModemCtsOn, true);
+    Contact(kModemCtsOn, false); // while the run is under way: no news
+    EXPECT_TRUE(form->bSTOP2->isEnabled());
+    wb.clock.now = 7000;
+    Contact(kModemCtsOn, true);
+    EXPECT_EQ(LaneTime(2), "1,80");
+    wb.clock.now = 7100;
+    Contact(kModemCtsOn, false);
+    Contact(kModemCtsOn, true); // bounces
+    wb.clock.now = 9500;
+    Contact(kModemCtsOn, false);
+    Contact(kModemCtsOn, true); // lane 2 has stopped, lane 1 still runs
+    wb.clock.now = 10000;
+    Contact(kModemDsrOn, false);
+    Contact(kModemDsrOn, true);
+    ASSERT_FALSE(Running());
+    wb.clock.now = 14000;
+    Contact(kModemCtsOn, false);
+
+    // stopped, bounced, outside a run, changes at rest, the last contact, its tick
+    EXPECT_EQ(row(0), "1 0 1 1 09:00:10,000 10000");
+    EXPECT_EQ(row(1), "1 2 1 1 09:00:09,500 9500");
+    for (int lane : {0, 1}) // red
+        EXPECT_NE(window->Grid->item(lane, 0)->background().style(), Qt::NoBrush);
+    const QStringList findings = window->LabelFindings->text().split(u'\n');
+    ASSERT_EQ(findings.size(), 3);
+    EXPECT_TRUE(
+        findings[0].startsWith("Bahn 1 löst außerhalb eines Laufs aus (Kontakte ohne laufende Zeit: 1)"));
+    EXPECT_TRUE(findings[1].startsWith("Bahn 2 prellt (Kontakte in der Sperrzeit: 2)"));
+    const QStringList tip = form->Led1->toolTip().split(u'\n');
+    EXPECT_EQ(tip.first(), "START-LS blockieren (Alt+S)");
+    EXPECT_EQ(tip.mid(tip.size() - 2),
+              (QStringList{"Bahn 1: 1 gestoppt, 0 geprellt, 1 außerhalb, zuletzt 09:00:10,000",
+                           "Bahn 2: 1 gestoppt, 2 geprellt, 1 außerhalb, zuletzt 09:00:09,500"}));
+
+    wb.clock.dayStart = wb.clock.dayStart.addDays(1);
+    Contact(kModemDsrOn, false);
+    EXPECT_EQ(row(0), "0 0 0 1  ");
+    EXPECT_EQ(row(1), "0 0 0 0  ");
+    EXPECT_EQ(window->Grid->item(0, 0)->background().style(), Qt::NoBrush);
+    EXPECT_EQ(window->LabelFindings->text(), "Keine Auffälligkeiten.");
+    EXPECT_FALSE(form->Led1->toolTip().contains("Bahn 2"));
+}

@@ -138,6 +138,7 @@ ShownTexts WalkConsole(const QString& language, QTranslator* marking = nullptr) 
         PutDemoTeams(*form, {QStringLiteral("  1 Kronvik"), QStringLiteral("  2 Kronvik")});
         form->ToggleBoard();
         form->Features().journal.ShowWindow();
+        form->Features().contacts.ShowWindow();
         Walk(*form, QStringLiteral("main"), out);
         if (BoardWindow* board = form->BoardWindowOpened()) Walk(*board, QStringLiteral("board"), out);
         Walk(*wb.settings, QStringLiteral("settings"), out);

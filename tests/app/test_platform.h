@@ -67,6 +67,9 @@ public:
         slept += ms;
         now += static_cast<uint32_t>(ms);
     }
+    // The time of day moves with the ticks: tick 0 fell on `dayStart`.
+    QDateTime dayStart{QDate(2025, 6, 14), QTime(0, 0)};
+    QDateTime Wall() const { return dayStart.addMSecs(now); }
 };
 
 class FakeSound : public ISoundPlayer {
@@ -229,7 +232,8 @@ public:
                                 &serial,
                                 dataFolder,
                                 QStringList{dir.path()},
-                                &priority};
+                                &priority,
+                                [this] { return clock.Wall(); }};
     }
 
     void Touch(const QString& name) {

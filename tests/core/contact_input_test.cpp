@@ -28,7 +28,10 @@ TEST(ContactMemory, EinTakesTheClosingContactOnce) {
     ContactMemory m;
     EXPECT_TRUE(m.Decide(1, 0, kDsr, Lanes(0)).trigger);
     EXPECT_FALSE(m.Decide(1, 0, kDsr, Lanes(0)).trigger); // the same report again
-    EXPECT_FALSE(m.Decide(1, 0, 0, Lanes(0)).trigger);    // opening
+    EXPECT_FALSE(m.Decide(1, 0, kDsr, Lanes(0)).changed);
+    const ContactDecision opening = m.Decide(1, 0, 0, Lanes(0));
+    EXPECT_FALSE(opening.trigger);
+    EXPECT_TRUE(opening.changed); // a change of the line all the same
     EXPECT_TRUE(m.Decide(1, 0, kDsr, Lanes(0)).trigger);
     m.Clear(); // a port opened: the next report counts as a change
     EXPECT_TRUE(m.Decide(1, 0, kDsr, Lanes(0)).trigger);
