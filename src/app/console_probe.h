@@ -71,6 +71,7 @@ public:
     using TFormMain::Led1;
     using TFormMain::Led1Click;
     using TFormMain::Lists;
+    using TFormMain::mConfirmTime;
     using TFormMain::mFStart;
     using TFormMain::mReset;
     using TFormMain::mResetClick;
@@ -87,6 +88,7 @@ public:
     using TFormMain::PanelT1;
     using TFormMain::PanelT2;
     using TFormMain::PanelTimer;
+    using TFormMain::PopupMenuProtocol;
     using TFormMain::PopupMenuQ4;
     using TFormMain::PortDeviceHint;
     using TFormMain::Printer;
@@ -127,6 +129,7 @@ public:
     using TFormMain::StatusPanelFiles;
     using TFormMain::StatusPanelPorts;
     using TFormMain::StatusPanelSaveError;
+    using TFormMain::StatusPanelWarnings;
     using TFormMain::StopTick;
     using TFormMain::TimerDateTimer;
     using TFormMain::TimerGesperrt1;
