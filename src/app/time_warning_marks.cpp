@@ -96,21 +96,28 @@ void TFormMain::BuildTimeWarnings() {
 
 void TFormMain::ShowWarningMarks() {
     const std::vector<WarningMark>& marks = Model.WarningMarks();
+    // The status bar has room for the first mark's lane, time and reason;
+    // its tooltip names every open mark with its team.
     QStringList lines;
     for (const WarningMark& m : marks) {
-        const QString team = m.team.trimmed();
         //: a time in doubt: %1 the lane (Bahn), %2 the team, %3 the time, %4 why
-        lines << tr("Bahn %1 %2 %3: %4").arg(m.lane + 1).arg(team, m.time, ShownReasons(m.reasons));
+        lines
+            << tr("Bahn %1 %2 %3: %4").arg(m.lane + 1).arg(m.team.trimmed(), m.time, ShownReasons(m.reasons));
     }
     if (lines.isEmpty()) {
         StatusPanelWarnings->clear();
         StatusPanelWarnings->setToolTip(QString());
     } else {
-        QString text = tr("Warnung %1 – prüfen, Strg+B bestätigt").arg(lines.front());
+        const WarningMark& first = marks.front();
+        //: status bar: %1 the lane (Bahn), %2 the time in doubt, %3 why; Strg+B confirms it
+        QString text =
+            tr("Bahn %1 %2: %3 (Strg+B)").arg(first.lane + 1).arg(first.time, ShownReasons(first.reasons));
         //: %1 the first warning, %2 how many more are open
         if (lines.size() > 1) text = tr("%1 (und %2 weitere)").arg(text).arg(lines.size() - 1);
         StatusPanelWarnings->setText(text);
-        StatusPanelWarnings->setToolTip(lines.join(u'\n'));
+        //: tooltip over the warnings in the status bar; Strg+B confirms the time
+        StatusPanelWarnings->setToolTip(tr("Zeit prüfen, dann bestätigen (Strg+B):") + u'\n' +
+                                        lines.join(u'\n'));
     }
     StatusPanelWarnings->setVisible(!lines.isEmpty());
     SortGrid2->Repaint();

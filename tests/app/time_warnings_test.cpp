@@ -88,9 +88,10 @@ TEST_F(TimeWarningsWindow, ContactsFiveMsApartMarkBothLanesUntilTheOperatorConfi
     EXPECT_EQ(MarkOf(1, 1), 0u);
     EXPECT_EQ(Journaled(CompetitionEventKind::TimeWarned), 2);
     ASSERT_TRUE(form->StatusPanelWarnings->isVisible());
-    EXPECT_TRUE(form->StatusPanelWarnings->text().contains("Bahn 2 2 Süd 25,00"))
+    EXPECT_TRUE(form->StatusPanelWarnings->text().contains("Bahn 2 25,00: beide Bahnen"))
         << form->StatusPanelWarnings->text().toStdString();
     EXPECT_TRUE(form->StatusPanelWarnings->text().contains("1 weitere"));
+    EXPECT_TRUE(form->StatusPanelWarnings->toolTip().contains("Bahn 1 1 Nord 25,00"));
 
     // The context menu on Süd's row confirms Süd's time only.
     form->SelectDatenbank(form->DatenbanknachVorlauf2);
