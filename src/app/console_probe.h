@@ -72,6 +72,7 @@ public:
     using TFormMain::Led1;
     using TFormMain::Led1Click;
     using TFormMain::Lists;
+    using TFormMain::mConfirmTime;
     using TFormMain::mFStart;
     using TFormMain::mReset;
     using TFormMain::mResetClick;
@@ -88,6 +89,7 @@ public:
     using TFormMain::PanelT1;
     using TFormMain::PanelT2;
     using TFormMain::PanelTimer;
+    using TFormMain::PopupMenuProtocol;
     using TFormMain::PopupMenuQ4;
     using TFormMain::PortDeviceHint;
     using TFormMain::Printer;
@@ -128,6 +130,7 @@ public:
     using TFormMain::StatusPanelFiles;
     using TFormMain::StatusPanelPorts;
     using TFormMain::StatusPanelSaveError;
+    using TFormMain::StatusPanelWarnings;
     using TFormMain::StopTick;
     using TFormMain::TimerDateTimer;
     using TFormMain::TimerGesperrt1;

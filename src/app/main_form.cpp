@@ -131,6 +131,7 @@ void TFormMain::BuildForm() {
     BuildTimers();
     BuildComPorts();
     BindListHandlers();
+    BuildTimeWarnings();
     AlignControls();
 }
 

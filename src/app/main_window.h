@@ -68,6 +68,7 @@ class TSortGrid;
 //   html_export.cpp      the shown list as a web page
 //   printing.cpp         protocol and certificates through the preview
 //   settings_command.cpp "Einstellungen"
+//   time_warning_marks.cpp warned times: their marks and confirmation
 // The journal, the spectator board, the live page and the lanes' contacts are
 // features of their own (competition_journal.*, board_feature.*, live_page.*,
 // contacts_feature.*) composed beside this window; they use it through
@@ -547,6 +548,24 @@ private:
     QMap<int, PortProblem> portProblems_;
     // Failed ports waiting for their device to come back.
     QList<int> failedPorts_;
+
+    // Warned times (time_warning_marks.cpp): the amber mark of a time in
+    // the protocol, a notice while one is open, the confirmation (Strg+B,
+    // the protocol's context menu) and the minimum time ("Mindestzeit …").
+    void BuildTimeWarnings();
+    void ShowWarningMarks();
+    // Confirms the marked times of a protocol row; a row without a mark
+    // (or -1) confirms the oldest mark.
+    void ConfirmWarnedTime(int row);
+    void SetMinimumTimeClick();
+    // Amber for a marked time cell of the protocol (SortGrid1GetCellFormat).
+    void MarkWarnedTime(const TSortGrid* grid, int col, const QString& team, TFormatOptions& format) const;
+    QLabel* StatusPanelWarnings = nullptr;
+    QMenu* PopupMenuProtocol = nullptr;
+    QAction* mConfirmTime = nullptr;
+    // The protocol row the context menu was opened on; -1 when closed.
+    int popupRow_ = -1;
+    std::unique_ptr<ICompetitionObserver> warningFollower_;
 
     PlatformServices platform_;
     TFDlgYesNo* FDlgYesNo = nullptr;

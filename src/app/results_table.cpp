@@ -147,6 +147,7 @@ void TFormMain::SortGrid1GetCellFormat(TSortGrid* Sender, int Col, int Row, TGri
     // The two teams now on the lanes stand out in red.
     const QString key = TeamKey(Sender->GetCell(pc::Nr, Row), Sender->GetCell(pc::Name, Row));
     if (key == Model.LaneTeam(0) || key == Model.LaneTeam(1)) FormatOptions.Font.Color = clRed;
+    if (Row > 0) MarkWarnedTime(Sender, Col, key, FormatOptions);
 }
 
 void TFormMain::SortGrid3GetCellFormat(TSortGrid*, int Col, int Row, TGridDrawState,

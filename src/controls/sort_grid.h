@@ -53,6 +53,7 @@ using TDrawCellEvent = std::function<void(TSortGrid* Sender, QPainter& Canvas, i
                                           const QRect& Rect, TGridDrawState State)>;
 using TKeyPressEvent = std::function<void(TSortGrid* Sender, QChar& Key)>;
 using TCellEditedEvent = std::function<void(TSortGrid* Sender, int ACol, int ARow, const QString& OldValue)>;
+using TPopupEvent = std::function<void(TSortGrid* Sender, int ACol, int ARow)>;
 
 // The table control of every list: text cells by (column, row), row 0 the
 // header, sortable by a click on a header cell, with per-cell formats, check-box,
@@ -253,6 +254,9 @@ public:
     // The operator changed a cell's text (typed, picked, ticked, or took a
     // typed text back); OldValue is what it held before.
     TCellEditedEvent OnCellEdited;
+    // A right click on a data row, just before PopupMenu opens there: the
+    // cell it was opened on, so that its entries act on that row.
+    TPopupEvent OnPopup;
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TNotifyEvent OnTopLeftChanged;

@@ -178,8 +178,10 @@ void TSortGrid::mouseReleaseEvent(QMouseEvent* event) {
     int col = -1;
     int row = -1;
     MouseToCell(pos, col, row);
-    if (event->button() == Qt::RightButton && row >= 1 && FPopupMenu)
+    if (event->button() == Qt::RightButton && row >= 1 && FPopupMenu) {
+        if (OnPopup) OnPopup(this, col, row);
         FPopupMenu->popup(viewport()->mapToGlobal(pos));
+    }
 
     const bool sameDataCell = row >= 1 && col >= 0 && col == FPressCol && row == FPressRow;
     if (sameDataCell) {

@@ -181,6 +181,10 @@ void TSortGrid::DrawCell(QPainter& p, int col, int row, const QRect& rect, TGrid
         fo.Font.Color = clHighlightText;
         fo.Brush.Color = clHighlight;
     }
+    if (fo.Mark != 0) {
+        if (fo.Brush.Color == clHighlight) fo.Font.Color = clWindowText;
+        fo.Brush.Color = fo.Mark;
+    }
 
     p.setFont(fo.Font);
     const QFontMetrics fm(fo.Font);

@@ -73,9 +73,15 @@ public:
     TColor Color = clWindowText;
 };
 
+// The background of a cell whose value waits for the operator's check.
+inline constexpr TColor clAmber = 0x0000BFFF;
+
 // Format of one cell, preset by the grid and adjusted by OnGetCellFormat.
 struct TFormatOptions {
     TCellBrush Brush;
+    // A background the selection does not cover (clAmber for a value in
+    // doubt): the mark must show on the selected row too. 0: none.
+    TColor Mark = 0;
     TCellFont Font;
     TAlignment AlignmentHorz = taLeftJustify;
     TVertAlignment AlignmentVert = taTopJustify;

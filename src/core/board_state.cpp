@@ -72,6 +72,9 @@ const ListRows& BoardState::Rows(int list) const {
 }
 
 void ApplyBoardEvent(BoardState& s, const CompetitionEvent& e) {
+    // Spectators see times, not the console's doubts about them: a warning
+    // and its confirmation leave the board as it was, revision and all.
+    if (e.kind == CompetitionEventKind::TimeWarned || e.kind == CompetitionEventKind::TimeConfirmed) return;
     ApplyEvent(s, e);
     const std::array<QString, 2> teams{s.lane1Team.trimmed(), s.lane2Team.trimmed()};
     // The pair the fold put on the lanes, neither with a time yet.

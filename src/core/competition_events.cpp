@@ -31,8 +31,37 @@ bool IsWorkbookTarget(const QString& fileName) {
     return fileName.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
 }
 
+void FoldWarningMarks(std::vector<WarningMark>& marks, const CompetitionEvent& event) {
+    const auto same = [&](const WarningMark& m) { return m.team == event.team && m.lane == event.lane; };
+    switch (event.kind) {
+    case CompetitionEventKind::ListsLoaded:
+    case CompetitionEventKind::Restored:
+        marks.clear();
+        break;
+    case CompetitionEventKind::ResultsCleared:
+        if (event.list == 2) marks.clear();
+        break;
+    case CompetitionEventKind::LaneStopped:
+    case CompetitionEventKind::TimeConfirmed:
+        marks.erase(std::remove_if(marks.begin(), marks.end(), same), marks.end());
+        break;
+    case CompetitionEventKind::TimeWarned: {
+        const WarningMark mark{event.team, event.lane, event.newText, event.text};
+        const auto it = std::find_if(marks.begin(), marks.end(), same);
+        if (it != marks.end())
+            *it = mark;
+        else
+            marks.push_back(mark);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
 void ApplyEvent(CompetitionState& state, const CompetitionEvent& event) {
     ++state.events;
+    FoldWarningMarks(state.warningMarks, event);
     for (const ListContent& changed : event.lists) {
         auto it = std::find_if(state.lists.begin(), state.lists.end(),
                                [&](const ListContent& l) { return l.list == changed.list; });
@@ -126,6 +155,12 @@ const char* EventKindSource(CompetitionEventKind kind) {
     case CompetitionEventKind::NextRoundBuilt:
         //: journal event: the next stage was built from the qualification result
         return QT_TRANSLATE_NOOP("EventKinds", "Nächste Runde");
+    case CompetitionEventKind::TimeWarned:
+        //: journal event: a stopped time looks wrong and waits for the operator's check
+        return QT_TRANSLATE_NOOP("EventKinds", "Warnung");
+    case CompetitionEventKind::TimeConfirmed:
+        //: journal event: the operator confirmed a warned run time
+        return QT_TRANSLATE_NOOP("EventKinds", "Zeit bestätigt");
     }
     return nullptr;
 }

@@ -44,6 +44,13 @@ enum class CompetitionEventKind : int {
     // written to fileName, the stage's workbook from now on; lists: all four,
     // text = the stage's name, team/team2: its first pair.
     NextRoundBuilt = 17,
+    // A stopped lane's time looks wrong: lane, team, newText = the time,
+    // timeMs, text = the reasons (German). The time stays as recorded; the
+    // mark stays until the operator confirms it.
+    TimeWarned = 18,
+    // The operator confirmed a warned time: lane, team, newText = the time,
+    // text = the reasons confirmed.
+    TimeConfirmed = 19,
 };
 
 // A list's whole content after the event, header row first; list 1-4
@@ -98,6 +105,23 @@ private:
     std::vector<ICompetitionObserver*> observers_;
 };
 
+// A warned time the operator has not confirmed yet: the team's time on a
+// lane (0 or 1); a contact on a lane without a team has an empty team.
+struct WarningMark {
+    QString team;
+    int lane = -1;
+    QString time;
+    QString reasons;
+
+    bool operator==(const WarningMark&) const = default;
+};
+
+// Folds an event into the open marks: TimeWarned opens (or renews) the mark
+// of its team and lane, TimeConfirmed closes it; a new time of that team and
+// lane replaces the doubted one and closes it too, and new lists (a load, a
+// restart, the protocol's results cleared) close every mark.
+void FoldWarningMarks(std::vector<WarningMark>& marks, const CompetitionEvent& event);
+
 // The console's state as the events leave it: what a restart after a crash
 // rebuilds.
 struct CompetitionState {
@@ -111,6 +135,8 @@ struct CompetitionState {
     // loaded or saved to; and the last name chosen in the save dialog.
     QString workbookTarget;
     QString saveFileName;
+    // Warned times not yet confirmed.
+    std::vector<WarningMark> warningMarks;
     int events = 0;
 
     const ListContent* List(int list) const;

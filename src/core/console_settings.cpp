@@ -1,6 +1,7 @@
 #include "core/console_settings.h"
 
 #include <QSettings>
+#include <algorithm>
 
 namespace zn {
 
@@ -188,6 +189,21 @@ void WriteLivePageSettings(QSettings& store, const LivePageSettings& live) {
     store.setValue(QStringLiteral("Aktiv"), live.on);
     store.setValue(QStringLiteral("Port"), live.port);
     store.endGroup();
+}
+
+namespace {
+
+const QString kMinimumTimeKey = QStringLiteral("Zeitwarnungen/Mindestzeit");
+
+} // namespace
+
+int32_t ReadMinimumTimeMs(QSettings& store) {
+    const std::optional<int> ms = ReadInt(store, kMinimumTimeKey);
+    return ms && *ms > 0 ? *ms : 0;
+}
+
+void WriteMinimumTimeMs(QSettings& store, int32_t ms) {
+    store.setValue(kMinimumTimeKey, std::max<int32_t>(0, ms));
 }
 
 } // namespace zn

@@ -78,4 +78,10 @@ struct LivePageSettings {
 LivePageSettings ReadLivePageSettings(QSettings& store);
 void WriteLivePageSettings(QSettings& store, const LivePageSettings& live);
 
+// The warnings about stopped times, in the group "Zeitwarnungen":
+// "Mindestzeit" in milliseconds, 0 = no minimum. A negative or unreadable
+// value keeps 0.
+int32_t ReadMinimumTimeMs(QSettings& store);
+void WriteMinimumTimeMs(QSettings& store, int32_t ms);
+
 } // namespace zn

@@ -1,5 +1,7 @@
 #include "core/journal_lines.h"
 
+#include "core/time_warnings.h"
+
 #include <QCoreApplication>
 #include <QHash>
 
@@ -91,6 +93,10 @@ QStringList Line(const QDateTime& at, const CompetitionEvent& e, bool shown) {
         break;
     case CompetitionEventKind::CellEdited:
         change = QStringLiteral("%1: %2 → %3").arg(e.text, e.oldText, e.newText);
+        break;
+    case CompetitionEventKind::TimeWarned:
+    case CompetitionEventKind::TimeConfirmed:
+        change = QStringLiteral("%1: %2").arg(e.newText, shown ? ShownReasons(e.text) : e.text);
         break;
     default:
         change = e.text;

@@ -1,3 +1,4 @@
+#include "controls/qt_color.h"
 #include "controls/sort_grid.h"
 
 #include <QApplication>
@@ -460,8 +461,11 @@ TEST_F(SortGridTest, PopupMenuOnRightReleaseOverDataRowsOnly) {
     grid->SortOptions.CanSort = false;
     Click(0, 0, Qt::RightButton);
     EXPECT_FALSE(menu.isVisible());
+    int poppedRow = -1;
+    grid->OnPopup = [&](TSortGrid*, int, int row) { poppedRow = row; };
     Click(0, 1, Qt::RightButton);
     EXPECT_TRUE(menu.isVisible());
+    EXPECT_EQ(poppedRow, 1); // the menu knows the row it was opened on
     menu.hide();
 }
 
@@ -537,4 +541,25 @@ TEST_F(SortGridTest, KeyboardReachesTheEndOfAMillionRows) {
     EXPECT_EQ(grid->TopRow() + grid->VisibleRowCount(), 1000000);
     QTest::keyClick(grid.get(), Qt::Key_PageUp);
     EXPECT_EQ(grid->CurrentRow(), 999999 - grid->VisibleRowCount());
+}
+
+// A marked cell keeps its amber on the selected row; the rest of the row
+// shows the selection.
+TEST_F(SortGridTest, AMarkedCellStaysAmberWhereTheSelectionCoversIt) {
+    Fill({{"1", "a"}, {"2", "b"}});
+    grid->SetOptions(grid->Options() | goRowSelect);
+    grid->OnGetCellFormat = [](TSortGrid*, int col, int row, TGridDrawState, TFormatOptions& fo, bool&, bool&,
+                               bool&) {
+        if (col == 1 && row >= 1) fo.Mark = clAmber;
+    };
+    grid->SetCurrentRow(2);
+    const QImage image = grid->viewport()->grab().toImage();
+    const auto background = [&](int col, int row) {
+        const QRect r = grid->CellRect(col, row);
+        return image.pixelColor(r.right() - 2, r.bottom() - 2);
+    };
+    EXPECT_EQ(background(1, 1), ToQColor(clAmber));
+    EXPECT_EQ(background(1, 2), ToQColor(clAmber));
+    EXPECT_EQ(background(0, 2), ToQColor(clHighlight));
+    EXPECT_EQ(background(0, 1), ToQColor(clWindow));
 }

@@ -4,6 +4,7 @@
 #include "core/qualification.h"
 #include "core/ranking.h"
 #include "core/result_numbers.h"
+#include "core/time_warnings.h"
 
 #include <algorithm>
 
@@ -59,6 +60,7 @@ bool CompetitionModel::StageEnabled(int stage) const {
 void CompetitionModel::Emit(CompetitionEvent event, std::initializer_list<int> lists) {
     event.stageTag = shownTag_;
     event.listTitle = listTitle_;
+    FoldWarningMarks(marks_, event);
     for (int list : lists) {
         // A list named twice (the protocol shown during a run) goes in once.
         const bool taken = std::any_of(event.lists.begin(), event.lists.end(),
@@ -146,6 +148,7 @@ void CompetitionModel::ChooseList(int tag, const QString& caption) {
 void CompetitionModel::StartRun(uint32_t tick) {
     running_ = true;
     laneRunning_ = {true, true};
+    stopTicks_ = {};
     CompetitionEvent started;
     started.kind = CompetitionEventKind::RunStarted;
     started.team = LaneTeam(0);
@@ -180,7 +183,73 @@ RecordOutcome CompetitionModel::StopLane(int lane, int32_t ms, const QString& ti
     stopped.newText = time;
     stopped.byContact = byContact;
     Emit(stopped, {lkProtokoll, ShownList()});
+    WarnAboutStop(lane, ms, time, tick, byContact, outcome);
     return outcome;
+}
+
+void CompetitionModel::WarnAboutStop(int lane, int32_t ms, const QString& time, uint32_t tick, bool byContact,
+                                     const RecordOutcome& outcome) {
+    const auto l = static_cast<size_t>(lane);
+    const int column = lane == 0 ? pc::Zeit1 : pc::Zeit2;
+    StopFacts facts;
+    facts.lane = lane;
+    facts.timeMs = ms;
+    facts.stopTick = tick;
+    if (byContact) facts.otherStopTick = stopTicks_[1 - l];
+    facts.byContact = byContact;
+    facts.hasTeam = outcome.status != RecordStatus::NoTeamOnLane;
+    facts.minimumMs = minimumMs_;
+    // The best so far: the time just written is no part of it.
+    facts.bestMs = BestRunMs(Rows(lkProtokoll), DecimalSeparator(), outcome.row, column);
+    stopTicks_[l] = byContact ? std::optional<uint32_t>(tick) : std::nullopt;
+    stopTimes_[l] = time;
+    stopMs_[l] = ms;
+    std::array<std::vector<WarningReason>, 2> reasons;
+    for (const LaneWarning& w : WarningsForStop(facts))
+        reasons[static_cast<size_t>(w.lane)].push_back(w.reason);
+    // This lane first: the other lane's mark only joins it when the two
+    // stops came together.
+    for (const int i : {lane, 1 - lane}) {
+        const auto& r = reasons[static_cast<size_t>(i)];
+        if (r.empty()) continue;
+        const QString team = facts.hasTeam || i != lane ? LaneTeam(i) : QString();
+        QString text = JoinedReasons(r);
+        // A mark the lane already has keeps its reasons.
+        if (const WarningMark* open = MarkOf(team, i); open && i != lane)
+            text = open->reasons + QStringLiteral("; ") + text;
+        WarnLane(i, team, stopTimes_[static_cast<size_t>(i)], stopMs_[static_cast<size_t>(i)], text);
+    }
+}
+
+void CompetitionModel::WarnLane(int lane, const QString& team, const QString& time, int32_t ms,
+                                const QString& reasons) {
+    CompetitionEvent warned;
+    warned.kind = CompetitionEventKind::TimeWarned;
+    warned.lane = lane;
+    warned.team = team;
+    warned.newText = time;
+    warned.timeMs = ms;
+    warned.text = reasons;
+    Emit(warned);
+}
+
+const WarningMark* CompetitionModel::MarkOf(const QString& team, int lane) const {
+    const auto it = std::find_if(marks_.begin(), marks_.end(),
+                                 [&](const WarningMark& m) { return m.team == team && m.lane == lane; });
+    return it != marks_.end() ? &*it : nullptr;
+}
+
+bool CompetitionModel::ConfirmTime(const QString& team, int lane) {
+    const WarningMark* mark = MarkOf(team, lane);
+    if (!mark) return false;
+    CompetitionEvent confirmed;
+    confirmed.kind = CompetitionEventKind::TimeConfirmed;
+    confirmed.lane = lane;
+    confirmed.team = team;
+    confirmed.newText = mark->time;
+    confirmed.text = mark->reasons;
+    Emit(confirmed);
+    return true;
 }
 
 void CompetitionModel::FalseStart() {
@@ -461,6 +530,17 @@ void CompetitionModel::Restore(const CompetitionState& state) {
     restored.team = LaneTeam(0);
     restored.team2 = LaneTeam(1);
     Emit(restored, {1, 2, 3, 4});
+    // The marks still open come back, each said again, so that this
+    // session's journal holds them too.
+    for (const WarningMark& mark : state.warningMarks) {
+        CompetitionEvent warned;
+        warned.kind = CompetitionEventKind::TimeWarned;
+        warned.lane = mark.lane;
+        warned.team = mark.team;
+        warned.newText = mark.time;
+        warned.text = mark.reasons;
+        Emit(warned);
+    }
 }
 
 } // namespace zn

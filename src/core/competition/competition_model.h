@@ -7,9 +7,11 @@
 #include "core/stages.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace zn {
 
@@ -70,6 +72,13 @@ public:
     // A name for the save dialog that no one chose (the program's default).
     void SetSaveFileName(const QString& name) { saveFileName_ = name; }
     void SetView(IListView* view) { view_ = view; }
+    // Warned times not yet confirmed, oldest first; the mark of a team's
+    // time on a lane, or null.
+    const std::vector<WarningMark>& WarningMarks() const { return marks_; }
+    const WarningMark* MarkOf(const QString& team, int lane) const;
+    // A stop under this time is warned about; 0: no minimum.
+    int32_t MinimumTimeMs() const { return minimumMs_; }
+    void SetMinimumTimeMs(int32_t ms) { minimumMs_ = std::max<int32_t>(0, ms); }
 
     // ---- operations ----
     // A workbook read whole: its four lists replace the lists.
@@ -101,6 +110,9 @@ public:
     void RebuildLanes(bool keepPair = false);
     // A contact that would have started the run while the start was not armed.
     void IgnoreStartContact(int lane, uint32_t tick, const QString& why);
+    // The operator looked at a warned time and lets it count: its mark
+    // closes (TimeConfirmed). False when that time has no mark.
+    bool ConfirmTime(const QString& team, int lane);
 
     // The lists. A cell typed into a view: `oldText` is what it held before.
     void NoteCellEdit(int list, int row, int col, const QString& oldText);
@@ -146,6 +158,11 @@ private:
     void ListChanged(int list);
     bool IsResultList(int list) const { return list == lkQualifikation || list == lkGesamt; }
     void OpenStages(const QString& fileName);
+    // The warnings of a lane's stop (time_warnings.h), each lane's as one
+    // TimeWarned event.
+    void WarnAboutStop(int lane, int32_t ms, const QString& time, uint32_t tick, bool byContact,
+                       const RecordOutcome& outcome);
+    void WarnLane(int lane, const QString& team, const QString& time, int32_t ms, const QString& reasons);
 
     std::array<TCellStore, 5> lists_; // entries 1-4
     CompetitionEvents events_;
@@ -155,6 +172,12 @@ private:
     LanePair lanes_;
     bool running_ = false;
     std::array<bool, 2> laneRunning_{};
+    // Each lane's stop in this run: a contact's instant, the time as written.
+    std::array<std::optional<uint32_t>, 2> stopTicks_{};
+    std::array<QString, 2> stopTimes_{};
+    std::array<int32_t, 2> stopMs_{};
+    std::vector<WarningMark> marks_;
+    int32_t minimumMs_ = 0;
     QString fileName_;
     QString listTitle_;
     QString workbookTarget_;
