@@ -163,7 +163,7 @@
     <message>
         <source>Bahn %1: %2 gestoppt, %3 geprellt, %4 außerhalb, zuletzt %5</source>
         <extracomment>start LED tooltip, one lane (Bahn): contacts that stopped it, bounces swallowed by the lock-out, contacts outside a run, the time of the last contact</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lane %1: %2 stopped, %3 bounced, %4 outside, last %5</translation>
     </message>
 </context>
 <context>
@@ -194,11 +194,11 @@
     <message>
         <source>Kontakte</source>
         <extracomment>status bar button: the contacts (timing switches, light barriers) of each lane today</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contacts</translation>
     </message>
     <message>
         <source>Die Kontakte jeder Bahn heute: gestoppt, geprellt, außerhalb eines Laufs (Strg+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Each lane’s contacts today: stopped, bounced, outside a run (Ctrl+K)</translation>
     </message>
 </context>
 <context>
@@ -277,17 +277,17 @@
     <message>
         <source>Nächste Runde</source>
         <extracomment>journal event: the next stage was built from the qualification result</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Next round</translation>
     </message>
     <message>
         <source>Warnung</source>
         <extracomment>journal event: a stopped time looks wrong and waits for the operator&apos;s check</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Zeit bestätigt</source>
         <extracomment>journal event: the operator confirmed a warned run time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Time confirmed</translation>
     </message>
 </context>
 <context>
@@ -882,7 +882,7 @@
     <message>
         <source>Nächste Runde …</source>
         <extracomment>menu entry: builds the next stage&apos;s lists from this stage&apos;s qualification result</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Next round …</translation>
     </message>
 </context>
 <context>
@@ -985,26 +985,26 @@
     <message>
         <source>unter der Mindestzeit</source>
         <extracomment>a run time under the minimum time the operator set for the discipline</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>under the minimum time</translation>
     </message>
     <message>
         <source>beide Bahnen innerhalb 10 ms gestoppt (gemeinsame oder kurzgeschlossene Leitung?)</source>
         <extracomment>both lanes&apos; stop contacts came within 10 ms: one line wired to both, or a short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>both lanes stopped within 10 ms (shared or short-circuited line?)</translation>
     </message>
     <message>
         <source>Stopp innerhalb 1 s nach dem Start</source>
-        <translation type="unfinished"></translation>
+        <translation>stop within 1 s of the start</translation>
     </message>
     <message>
         <source>Kontakt auf einer Bahn ohne Mannschaft</source>
         <extracomment>a stop contact on a lane (Bahn) that has no team in this run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contact on a lane without a team</translation>
     </message>
     <message>
         <source>weniger als die Hälfte der Bestzeit</source>
         <extracomment>the run time is less than half the best time of this stage so far</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>less than half the best time</translation>
     </message>
 </context>
 <context>
@@ -1333,62 +1333,62 @@
     <message>
         <source>Kontakte der Bahnen</source>
         <extracomment>window title: the contacts (timing switches, light barriers) of each lane</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contacts of the lanes</translation>
     </message>
     <message>
         <source>Bahn</source>
         <extracomment>column: the lane (Bahn)</extracomment>
-        <translation type="unfinished">Lane</translation>
+        <translation>Lane</translation>
     </message>
     <message>
         <source>Gestoppt</source>
         <extracomment>column: contacts that stopped the lane&apos;s time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stopped</translation>
     </message>
     <message>
         <source>Geprellt</source>
         <extracomment>column: contacts swallowed by the 2 s lock-out after a contact (bouncing)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bounced</translation>
     </message>
     <message>
         <source>Außerhalb eines Laufs</source>
         <extracomment>column: contacts while the lane did not run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Outside a run</translation>
     </message>
     <message>
         <source>Leitung in Ruhe gewechselt</source>
         <extracomment>column: changes of the line that were no contact, while nothing ran</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Line changed at rest</translation>
     </message>
     <message>
         <source>Letzter Kontakt</source>
         <extracomment>column: the time of day of the last contact</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Last contact</translation>
     </message>
     <message>
         <source>Tick</source>
         <extracomment>column: the last contact&apos;s instant on the console&apos;s millisecond clock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tick</translation>
     </message>
     <message>
         <source>Gezählt am %1</source>
         <extracomment>above the table: the counts are those of this day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Counted on %1</translation>
     </message>
     <message>
         <source>Bahn %1 prellt (Kontakte in der Sperrzeit: %2). Kontakt und Kabel prüfen.</source>
         <extracomment>%1 the lane, %2 how many contacts came within the 2 s lock-out after a contact</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lane %1 bounces (contacts within the lock-out time: %2). Check the contact and cable.</translation>
     </message>
     <message>
         <source>Bahn %1 löst außerhalb eines Laufs aus (Kontakte ohne laufende Zeit: %2). Kontakt, Kabel und Einstellungen prüfen.</source>
         <extracomment>%1 the lane, %2 how many contacts came while the lane did not run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lane %1 triggers outside a run (contacts without a running time: %2). Check the contact, cable and settings.</translation>
     </message>
     <message>
         <source>Keine Auffälligkeiten.</source>
         <extracomment>the contacts of both lanes look fine</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nothing unusual.</translation>
     </message>
 </context>
 <context>
@@ -1429,61 +1429,61 @@
     <message>
         <source>Nächste Runde</source>
         <extracomment>dialog title: the next stage built from this stage&apos;s results</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Next round</translation>
     </message>
     <message>
         <source>Nächste Stufe:</source>
         <extracomment>the stage the chosen teams go on to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Next stage:</translation>
     </message>
     <message>
         <source>Anzahl Mannschaften:</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of teams:</translation>
     </message>
     <message>
         <source>(%1 mit Platz und Zeit)</source>
         <extracomment>%1 how many teams of the result have a place and a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1 with place and time)</translation>
     </message>
     <message>
         <source>Reihenfolge der Läufe</source>
-        <translation type="unfinished"></translation>
+        <translation>Running order</translation>
     </message>
     <message>
         <source>Die Besten zuletzt (umgekehrte Platzierung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Best teams last (reverse placing)</translation>
     </message>
     <message>
         <source>Nach Platzierung (Platz 1 zuerst)</source>
-        <translation type="unfinished"></translation>
+        <translation>By placing (place 1 first)</translation>
     </message>
     <message>
         <source>Gesetzte Paare (1 gegen N, 2 gegen N-1, …)</source>
         <extracomment>running order: place 1 runs against the last place taken, 2 against the last but one, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seeded pairs (1 against N, 2 against N-1, …)</translation>
     </message>
     <message>
         <source>Gleichstand</source>
         <extracomment>a tie: teams with the same total at the last place that goes on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tie</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Gleiche Gesamtzeit %1: %2 der %3 Mannschaften kommen weiter. Bitte wählen (oder alle nehmen).</source>
         <extracomment>%1 the tied teams&apos; total, %2 how many of them go on, %3 how many share it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Same total time %1: %2 of the %3 teams go on. Please choose (or take them all).</translation>
     </message>
     <message>
         <source>Platz %1: %2</source>
         <extracomment>a tied team: %1 its place, %2 number and name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Place %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2019,71 +2019,72 @@ The choice stays saved; the serial port’s device can be changed under “Devic
     <message>
         <source>Nächste Runde</source>
         <extracomment>the command&apos;s name in the note that it is locked during a run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Next round</translation>
     </message>
     <message>
         <source>Das Qualifikations-Ergebnis hat keine zwei Mannschaften mit Platz und Zeit.
 Zuerst die Ergebnislisten erzeugen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The qualification result has no two teams with a place and a time.
+Build the result lists first.</translation>
     </message>
     <message>
         <source>Die Zeiten von %1 sind nicht in der Arbeitsmappe gespeichert. Trotzdem die nächste Runde bilden?</source>
         <extracomment>%1 the stage whose times are not saved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>The times of %1 are not saved in the workbook. Build the next round anyway?</translation>
     </message>
     <message>
         <source>%1 enthält schon Zeiten. Überschreiben?</source>
         <extracomment>%1 the next stage&apos;s workbook, which is already there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 already holds times. Overwrite?</translation>
     </message>
     <message>
         <source> %1 gebildet: %2</source>
         <extracomment>%1 the stage, %2 the workbook written for it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> %1 built: %2</translation>
     </message>
     <message>
         <source>Zeit bestätigen (Strg+B)</source>
         <extracomment>keyboard command: the operator confirms a time the console warned about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Confirm time (Ctrl+B)</translation>
     </message>
     <message>
         <source>Zeit bestätigen</source>
         <extracomment>context menu of the time protocol: the operator confirms a warned time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Confirm time</translation>
     </message>
     <message>
         <source>Mindestzeit …</source>
         <extracomment>context menu: the minimum run time of the discipline, below which a time is warned about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minimum time …</translation>
     </message>
     <message>
         <source>Bahn %1 %2 %3: %4</source>
         <extracomment>a time in doubt: %1 the lane (Bahn), %2 the team, %3 the time, %4 why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lane %1 %2 %3: %4</translation>
     </message>
     <message>
         <source>Bahn %1 %2: %3 (Strg+B)</source>
         <extracomment>status bar: %1 the lane (Bahn), %2 the time in doubt, %3 why; Strg+B confirms it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lane %1 %2: %3 (Ctrl+B)</translation>
     </message>
     <message>
         <source>%1 (und %2 weitere)</source>
         <extracomment>%1 the first warning, %2 how many more are open</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (and %2 more)</translation>
     </message>
     <message>
         <source>Zeit prüfen, dann bestätigen (Strg+B):</source>
         <extracomment>tooltip over the warnings in the status bar; Strg+B confirms the time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Check the time, then confirm (Ctrl+B):</translation>
     </message>
     <message>
         <source>Mindestzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum time</translation>
     </message>
     <message>
         <source>Zeiten unter dieser Zeit werden markiert (Sekunden, 0 = aus):</source>
         <extracomment>the minimum run time in seconds; a time below it is marked for checking</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Times below this are marked (seconds, 0 = off):</translation>
     </message>
 </context>
 <context>
