@@ -164,7 +164,7 @@
     <message>
         <source>Bahn %1: %2 gestoppt, %3 geprellt, %4 außerhalb, zuletzt %5</source>
         <extracomment>start LED tooltip, one lane (Bahn): contacts that stopped it, bounces swallowed by the lock-out, contacts outside a run, the time of the last contact</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tor %1: zatrzymania %2, drgania %3, poza biegiem %4, ostatni %5</translation>
     </message>
 </context>
 <context>
@@ -195,11 +195,11 @@
     <message>
         <source>Kontakte</source>
         <extracomment>status bar button: the contacts (timing switches, light barriers) of each lane today</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Styki</translation>
     </message>
     <message>
         <source>Die Kontakte jeder Bahn heute: gestoppt, geprellt, außerhalb eines Laufs (Strg+K)</source>
-        <translation type="unfinished"></translation>
+        <translation>Styki każdego toru dzisiaj: zatrzymania, drgania, poza biegiem (Ctrl+K)</translation>
     </message>
 </context>
 <context>
@@ -278,17 +278,17 @@
     <message>
         <source>Nächste Runde</source>
         <extracomment>journal event: the next stage was built from the qualification result</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Następna runda</translation>
     </message>
     <message>
         <source>Warnung</source>
         <extracomment>journal event: a stopped time looks wrong and waits for the operator&apos;s check</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ostrzeżenie</translation>
     </message>
     <message>
         <source>Zeit bestätigt</source>
         <extracomment>journal event: the operator confirmed a warned run time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czas potwierdzony</translation>
     </message>
 </context>
 <context>
@@ -883,7 +883,7 @@
     <message>
         <source>Nächste Runde …</source>
         <extracomment>menu entry: builds the next stage&apos;s lists from this stage&apos;s qualification result</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Następna runda …</translation>
     </message>
 </context>
 <context>
@@ -986,26 +986,26 @@
     <message>
         <source>unter der Mindestzeit</source>
         <extracomment>a run time under the minimum time the operator set for the discipline</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>poniżej czasu minimalnego</translation>
     </message>
     <message>
         <source>beide Bahnen innerhalb 10 ms gestoppt (gemeinsame oder kurzgeschlossene Leitung?)</source>
         <extracomment>both lanes&apos; stop contacts came within 10 ms: one line wired to both, or a short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>oba tory zatrzymane w ciągu 10 ms (wspólna lub zwarta linia?)</translation>
     </message>
     <message>
         <source>Stopp innerhalb 1 s nach dem Start</source>
-        <translation type="unfinished"></translation>
+        <translation>stop w ciągu 1 s od startu</translation>
     </message>
     <message>
         <source>Kontakt auf einer Bahn ohne Mannschaft</source>
         <extracomment>a stop contact on a lane (Bahn) that has no team in this run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>styk na torze bez drużyny</translation>
     </message>
     <message>
         <source>weniger als die Hälfte der Bestzeit</source>
         <extracomment>the run time is less than half the best time of this stage so far</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mniej niż połowa najlepszego czasu</translation>
     </message>
 </context>
 <context>
@@ -1334,62 +1334,62 @@
     <message>
         <source>Kontakte der Bahnen</source>
         <extracomment>window title: the contacts (timing switches, light barriers) of each lane</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Styki torów</translation>
     </message>
     <message>
         <source>Bahn</source>
         <extracomment>column: the lane (Bahn)</extracomment>
-        <translation type="unfinished">Tor</translation>
+        <translation>Tor</translation>
     </message>
     <message>
         <source>Gestoppt</source>
         <extracomment>column: contacts that stopped the lane&apos;s time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymania</translation>
     </message>
     <message>
         <source>Geprellt</source>
         <extracomment>column: contacts swallowed by the 2 s lock-out after a contact (bouncing)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drgania</translation>
     </message>
     <message>
         <source>Außerhalb eines Laufs</source>
         <extracomment>column: contacts while the lane did not run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poza biegiem</translation>
     </message>
     <message>
         <source>Leitung in Ruhe gewechselt</source>
         <extracomment>column: changes of the line that were no contact, while nothing ran</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zmiany linii w spoczynku</translation>
     </message>
     <message>
         <source>Letzter Kontakt</source>
         <extracomment>column: the time of day of the last contact</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ostatni styk</translation>
     </message>
     <message>
         <source>Tick</source>
         <extracomment>column: the last contact&apos;s instant on the console&apos;s millisecond clock</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tick</translation>
     </message>
     <message>
         <source>Gezählt am %1</source>
         <extracomment>above the table: the counts are those of this day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zliczono dnia %1</translation>
     </message>
     <message>
         <source>Bahn %1 prellt (Kontakte in der Sperrzeit: %2). Kontakt und Kabel prüfen.</source>
         <extracomment>%1 the lane, %2 how many contacts came within the 2 s lock-out after a contact</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Styk toru %1 drga (styki w czasie blokady: %2). Sprawdź styk i kabel.</translation>
     </message>
     <message>
         <source>Bahn %1 löst außerhalb eines Laufs aus (Kontakte ohne laufende Zeit: %2). Kontakt, Kabel und Einstellungen prüfen.</source>
         <extracomment>%1 the lane, %2 how many contacts came while the lane did not run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tor %1 wyzwala poza biegiem (styki bez biegnącego czasu: %2). Sprawdź styk, kabel i ustawienia.</translation>
     </message>
     <message>
         <source>Keine Auffälligkeiten.</source>
         <extracomment>the contacts of both lanes look fine</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Brak nieprawidłowości.</translation>
     </message>
 </context>
 <context>
@@ -1430,61 +1430,61 @@
     <message>
         <source>Nächste Runde</source>
         <extracomment>dialog title: the next stage built from this stage&apos;s results</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Następna runda</translation>
     </message>
     <message>
         <source>Nächste Stufe:</source>
         <extracomment>the stage the chosen teams go on to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Następny etap:</translation>
     </message>
     <message>
         <source>Anzahl Mannschaften:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba drużyn:</translation>
     </message>
     <message>
         <source>(%1 mit Platz und Zeit)</source>
         <extracomment>%1 how many teams of the result have a place and a time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(%1 z miejscem i czasem)</translation>
     </message>
     <message>
         <source>Reihenfolge der Läufe</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolejność biegów</translation>
     </message>
     <message>
         <source>Die Besten zuletzt (umgekehrte Platzierung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepsi na końcu (odwrotna kolejność miejsc)</translation>
     </message>
     <message>
         <source>Nach Platzierung (Platz 1 zuerst)</source>
-        <translation type="unfinished"></translation>
+        <translation>Według miejsc (miejsce 1 najpierw)</translation>
     </message>
     <message>
         <source>Gesetzte Paare (1 gegen N, 2 gegen N-1, …)</source>
         <extracomment>running order: place 1 runs against the last place taken, 2 against the last but one, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pary rozstawione (1 z N, 2 z N-1, …)</translation>
     </message>
     <message>
         <source>Gleichstand</source>
         <extracomment>a tie: teams with the same total at the last place that goes on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ex aequo</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished">Anuluj</translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Gleiche Gesamtzeit %1: %2 der %3 Mannschaften kommen weiter. Bitte wählen (oder alle nehmen).</source>
         <extracomment>%1 the tied teams&apos; total, %2 how many of them go on, %3 how many share it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Równy czas łączny %1: awansuje %2 z %3 drużyn. Wybierz (lub weź wszystkie).</translation>
     </message>
     <message>
         <source>Platz %1: %2</source>
         <extracomment>a tied team: %1 its place, %2 number and name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2020,71 +2020,72 @@ Wybór pozostaje zapisany; urządzenie portu można zmienić w „Urządzenia �
     <message>
         <source>Nächste Runde</source>
         <extracomment>the command&apos;s name in the note that it is locked during a run</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Następna runda</translation>
     </message>
     <message>
         <source>Das Qualifikations-Ergebnis hat keine zwei Mannschaften mit Platz und Zeit.
 Zuerst die Ergebnislisten erzeugen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki kwalifikacji nie zawierają dwóch drużyn z miejscem i czasem.
+Najpierw utwórz listy wyników.</translation>
     </message>
     <message>
         <source>Die Zeiten von %1 sind nicht in der Arbeitsmappe gespeichert. Trotzdem die nächste Runde bilden?</source>
         <extracomment>%1 the stage whose times are not saved</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czasy etapu %1 nie są zapisane w skoroszycie. Mimo to utworzyć następną rundę?</translation>
     </message>
     <message>
         <source>%1 enthält schon Zeiten. Überschreiben?</source>
         <extracomment>%1 the next stage&apos;s workbook, which is already there</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zawiera już czasy. Nadpisać?</translation>
     </message>
     <message>
         <source> %1 gebildet: %2</source>
         <extracomment>%1 the stage, %2 the workbook written for it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Utworzono %1: %2</translation>
     </message>
     <message>
         <source>Zeit bestätigen (Strg+B)</source>
         <extracomment>keyboard command: the operator confirms a time the console warned about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Potwierdź czas (Ctrl+B)</translation>
     </message>
     <message>
         <source>Zeit bestätigen</source>
         <extracomment>context menu of the time protocol: the operator confirms a warned time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Potwierdź czas</translation>
     </message>
     <message>
         <source>Mindestzeit …</source>
         <extracomment>context menu: the minimum run time of the discipline, below which a time is warned about</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czas minimalny …</translation>
     </message>
     <message>
         <source>Bahn %1 %2 %3: %4</source>
         <extracomment>a time in doubt: %1 the lane (Bahn), %2 the team, %3 the time, %4 why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tor %1 %2 %3: %4</translation>
     </message>
     <message>
         <source>Bahn %1 %2: %3 (Strg+B)</source>
         <extracomment>status bar: %1 the lane (Bahn), %2 the time in doubt, %3 why; Strg+B confirms it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tor %1 %2: %3 (Ctrl+B)</translation>
     </message>
     <message>
         <source>%1 (und %2 weitere)</source>
         <extracomment>%1 the first warning, %2 how many more are open</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (i jeszcze %2)</translation>
     </message>
     <message>
         <source>Zeit prüfen, dann bestätigen (Strg+B):</source>
         <extracomment>tooltip over the warnings in the status bar; Strg+B confirms the time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sprawdź czas, potem potwierdź (Ctrl+B):</translation>
     </message>
     <message>
         <source>Mindestzeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas minimalny</translation>
     </message>
     <message>
         <source>Zeiten unter dieser Zeit werden markiert (Sekunden, 0 = aus):</source>
         <extracomment>the minimum run time in seconds; a time below it is marked for checking</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Czasy poniżej tej wartości są oznaczane (sekundy, 0 = wył.):</translation>
     </message>
 </context>
 <context>
