@@ -1,10 +1,13 @@
 #include "core/competition/competition_model.h"
 #include "core/result_numbers.h"
 
+#include "list_rows_util.h"
 #include <QLocale>
+
 #include <gtest/gtest.h>
 
 using namespace zn;
+using zn::test::TeamRow;
 using Kind = CompetitionEventKind;
 
 namespace {
@@ -22,13 +25,6 @@ public:
     }
 };
 
-QStringList ProtocolRow(const QString& nr, const QString& name) {
-    QStringList row(pc::Count);
-    row[pc::Nr] = nr;
-    row[pc::Name] = name;
-    return row;
-}
-
 // Four teams in the database and the time protocol; the lanes offer them in
 // number order ("  3 Nord", "  7 Ost", " 12 West", " 20 Süd").
 class Model : public ::testing::Test {
@@ -41,8 +37,8 @@ protected:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         model.Events().Subscribe(&seen);
         const QStringList header(ProtocolHeaders.begin(), ProtocolHeaders.end());
-        const ListRows teams{header, ProtocolRow("7", "Ost"), ProtocolRow("12", "West"),
-                             ProtocolRow("3", "Nord"), ProtocolRow("20", "Süd")};
+        const ListRows teams{header, TeamRow("7", "Ost"), TeamRow("12", "West"), TeamRow("3", "Nord"),
+                             TeamRow("20", "Süd")};
         const QStringList result(ResultHeaders.begin(), ResultHeaders.end());
         model.Load("/daten/Vorlauf Kreis.xlsx", {teams, teams, ListRows{result}, ListRows{result}});
     }

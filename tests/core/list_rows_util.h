@@ -14,4 +14,12 @@ inline QStringList Column(const ListRows& rows, int col) {
     return out;
 }
 
+// A time protocol row holding only the team's number and name.
+inline QStringList TeamRow(const QString& nr, const QString& name) {
+    QStringList row(pc::Count);
+    row[pc::Nr] = nr;
+    row[pc::Name] = name;
+    return row;
+}
+
 } // namespace zn::test

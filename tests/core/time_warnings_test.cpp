@@ -4,12 +4,15 @@
 #include "core/result_numbers.h"
 #include "core/time_warnings.h"
 
+#include "list_rows_util.h"
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 using namespace zn;
+using zn::test::TeamRow;
 using Kind = CompetitionEventKind;
 using R = WarningReason;
 
@@ -108,13 +111,6 @@ public:
     }
 };
 
-QStringList Team(const QString& nr, const QString& name) {
-    QStringList row(pc::Count);
-    row[pc::Nr] = nr;
-    row[pc::Name] = name;
-    return row;
-}
-
 class WarnedModel : public ::testing::Test {
 protected:
     QLocale was;
@@ -125,7 +121,7 @@ protected:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         model.Events().Subscribe(&seen);
         const QStringList header(ProtocolHeaders.begin(), ProtocolHeaders.end());
-        const ListRows teams{header, Team("3", "Nord"), Team("7", "Ost"), Team("12", "West")};
+        const ListRows teams{header, TeamRow("3", "Nord"), TeamRow("7", "Ost"), TeamRow("12", "West")};
         const QStringList result(ResultHeaders.begin(), ResultHeaders.end());
         model.Load("/daten/Vorlauf Kreis.xlsx", {teams, teams, ListRows{result}, ListRows{result}});
     }
