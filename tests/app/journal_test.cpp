@@ -203,7 +203,7 @@ TEST_F(JournalConsole, FailingJournalNeverStopsTheTimingAndSaysSo) {
             return e.event.kind == CompetitionEventKind::LaneStopped;
         });
     };
-    QTest::qWaitFor([&] { return stops() == 2; }, 10000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stops() == 2; }, 10000));
     EXPECT_EQ(stops(), 2);
 }
 
