@@ -29,14 +29,7 @@ protected:
     std::shared_ptr<SimulatedSerialLine> line = wb.serial.Line(QStringLiteral("COM1"));
     std::unique_ptr<ConsoleProbe> form;
 
-    void SetUp() override {
-        QSettings store(wb.SettingsPath(), QSettings::IniFormat);
-        store.setValue("Port1", 1);
-        store.setValue("Port2", 256 + 1);
-        store.setValue("Alg1", 0);
-        store.setValue("Alg2", 0);
-        store.setValue("Schnittstellen/COM1", "sim:COM1");
-    }
+    void SetUp() override { wb.WireLanesToSimulatedCom1(); }
     void Create() {
         form = wb.MakeForm();
         ASSERT_TRUE(Workbench::ShowActive(*form));

@@ -28,10 +28,7 @@ protected:
     void TearDown() override { form.reset(); }
 
     static void Start(Workbench& bench, std::unique_ptr<ConsoleProbe>& console) {
-        bench.dataFolder = bench.Path("daten");
-        console = bench.MakeForm();
-        ASSERT_TRUE(Workbench::ShowActive(*console));
-        console->StartJournal();
+        Workbench::StartJournaled(bench, console);
         ASSERT_TRUE(console->Journal());
     }
     void Start() { Start(wb, form); }

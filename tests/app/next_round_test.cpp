@@ -33,15 +33,8 @@ protected:
     int shownCount = 0;
     QStringList tied;
 
-    void SetUp() override { Start(wb, form); }
+    void SetUp() override { Workbench::StartJournaled(wb, form); }
     void TearDown() override { form.reset(); }
-
-    static void Start(Workbench& bench, std::unique_ptr<ConsoleProbe>& console) {
-        bench.dataFolder = bench.Path("daten");
-        console = bench.MakeForm();
-        ASSERT_TRUE(Workbench::ShowActive(*console));
-        console->StartJournal();
-    }
 
     // The example loaded, every team marked and timed, the results generated;
     // with `tie` the ninth team has the eighth one's total.
@@ -211,7 +204,7 @@ TEST_F(NextRound, ACrashAfterwardsRecoversTheNewStage) {
     form.reset();
     again.modal.answer = TFDlgYesNo::mrYes;
     std::unique_ptr<ConsoleProbe> restarted;
-    Start(again, restarted);
+    Workbench::StartJournaled(again, restarted);
     EXPECT_EQ(restarted->Model.Rows(lkProtokoll), protocol);
     EXPECT_TRUE(restarted->Startliste[3]->isEnabled());
     EXPECT_EQ(restarted->CurrentList, restarted->SortGrid1);

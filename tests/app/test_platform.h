@@ -263,6 +263,25 @@ public:
 
     QString Path(const QString& name) const { return dir.filePath(name); }
 
+    // Lane 1 on pins 4/6 (DSR), lane 2 on pins 7/8 (CTS) of the simulated
+    // line "COM1", both "Ein".
+    void WireLanesToSimulatedCom1() const {
+        QSettings store(SettingsPath(), QSettings::IniFormat);
+        store.setValue("Port1", 1);
+        store.setValue("Port2", 256 + 1);
+        store.setValue("Alg1", 0);
+        store.setValue("Alg2", 0);
+        store.setValue("Schnittstellen/COM1", "sim:COM1");
+    }
+
+    // The console shown active with the day's journal in "daten".
+    static void StartJournaled(Workbench& bench, std::unique_ptr<ConsoleProbe>& console) {
+        bench.dataFolder = bench.Path("daten");
+        console = bench.MakeForm();
+        ASSERT_TRUE(Workbench::ShowActive(*console));
+        console->StartJournal();
+    }
+
     // "Datenbank laden" of the example competition (20 teams, "Vorlauf").
     void LoadExample(ConsoleProbe& form) {
         const QString example = Path(QStringLiteral("Vorlauf.xlsx"));

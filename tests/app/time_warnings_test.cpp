@@ -28,16 +28,9 @@ protected:
     std::unique_ptr<ConsoleProbe> form;
 
     void SetUp() override {
-        QSettings store(wb.SettingsPath(), QSettings::IniFormat);
-        store.setValue("Port1", 1);
-        store.setValue("Port2", 256 + 1);
-        store.setValue("Alg1", 0);
-        store.setValue("Alg2", 0);
-        store.setValue("Schnittstellen/COM1", "sim:COM1");
-        wb.dataFolder = wb.Path("daten");
-        form = wb.MakeForm();
-        ASSERT_TRUE(Workbench::ShowActive(*form));
-        form->StartJournal();
+        wb.WireLanesToSimulatedCom1();
+        Workbench::StartJournaled(wb, form);
+        if (HasFatalFailure()) return;
         PutDemoTeams(*form, {"  1 Nord", "  2 Süd"});
         ASSERT_TRUE(line->WaitForWaitersForTest(1, std::chrono::seconds(10)));
     }
