@@ -170,8 +170,9 @@ void TFormMain::TriggerLane(int lane) {
     // announced) cannot end the run.
     const bool beforeStart = contactTick_ && static_cast<int32_t>(*contactTick_ - StartTick) < 0;
     const bool stops = (lane == 0 ? bSTOP1 : bSTOP2)->isEnabled() && !beforeStart;
-    CountContact(lane, stops ? ContactOutcome::Stopped : ContactOutcome::OutsideRun, instant);
     if (stops) Click(lane == 0 ? mSTOP1 : mStop2);
+    // Counted after the stop has landed: the tally never delays a time.
+    CountContact(lane, stops ? ContactOutcome::Stopped : ContactOutcome::OutsideRun, instant);
     BeginLockOut(lane, instant);
 }
 
